@@ -1,0 +1,41 @@
+# Set-up, build and test entry points. `make test` is all a fresh machine needs.
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DLEXMILL_WERROR=ON
+endif
+
+.PHONY: all bootstrap build test test-default test-asan bench demo format clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap
+	cmake --preset default $(CMAKE_FLAGS)
+	cmake --build --preset default -j $(JOBS)
+
+test-default: build
+	ctest --preset default -j $(JOBS)
+
+test-asan: bootstrap
+	cmake --preset asan $(CMAKE_FLAGS)
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+test: test-default test-asan
+
+bench: bootstrap
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+
+demo: build
+	@if [ -x build/default/tools/lexmill/lexmill ]; then scripts/demo; else echo "the lexmill command is not built yet"; exit 1; fi
+
+format:
+	find lexcore lexstats lexlists lexgridcells lextextgrid lexfiletools lexrichedit tests tools bench \
+	  -name '*.cpp' -o -name '*.h' | xargs -r clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,7 @@
+#include "lexcore/rtl/lx_formatsettings.h"
+
+namespace lx {
+
+TFormatSettings FormatSettings;
+
+}  // namespace lx

@@ -1,0 +1,9 @@
+// Identity of the lexfiletools library: lets a tool check at start-up which build it loaded.
+#pragma once
+
+namespace lx {
+
+// The library's name and the runtime version it was built with, for example "lexfiletools 0.1.0".
+const char* LexfiletoolsLibraryIdentity();
+
+}  // namespace lx

@@ -1,0 +1,9 @@
+// Identity of the lexlists library: lets a tool check at start-up which build it loaded.
+#pragma once
+
+namespace lx {
+
+// The library's name and the runtime version it was built with, for example "lexlists 0.1.0".
+const char* LexlistsLibraryIdentity();
+
+}  // namespace lx
