@@ -10,11 +10,12 @@ namespace lx {
 
 const char* LexgridcellsLibraryIdentity() {
   // The grid stands on the list and statistics libraries; refuse to report a mixed build as one version.
-  static const std::string identity = std::string("lexgridcells ") + LexmillVersion() +
-                                      (std::string(LexlistsLibraryIdentity()).ends_with(LexmillVersion()) &&
-                                               std::string(LexstatsLibraryIdentity()).ends_with(LexmillVersion())
-                                           ? ""
-                                           : " (mixed build)");
+  static const std::string identity =
+      std::string("lexgridcells ") + LexmillVersion() +
+      (std::string(LexlistsLibraryIdentity()).ends_with(LexmillVersion()) &&
+               std::string(LexstatsLibraryIdentity()).ends_with(LexmillVersion())
+           ? ""
+           : " (mixed build)");
   return identity.c_str();
 }
 

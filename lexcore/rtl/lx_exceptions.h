@@ -50,8 +50,8 @@ LX_DECLARE_EXCEPTION(EAbort, Exception)
 [[noreturn]] void AssertionFailed(const UnicodeString& message, const char* file, int line);
 [[noreturn]] void AssertionFailed(const char* utf8Message, const char* file, int line);
 
-#define LX_ASSERT(condition, message) \
-  do {                                \
+#define LX_ASSERT(condition, message)                                       \
+  do {                                                                      \
     if (!(condition)) ::lx::AssertionFailed((message), __FILE__, __LINE__); \
   } while (0)
 

@@ -21,7 +21,9 @@ int64_t TStream::GetSize() {
   return size;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError(u"Stream does not support SetSize"); }
+void TStream::SetSize(int64_t) {
+  throw EStreamError(u"Stream does not support SetSize");
+}
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
   if (count < 0 || (count > 0 && Read(buffer, count) != count)) throw EReadError(u"Stream read error");
@@ -119,10 +121,14 @@ void TMemoryStream::SaveToFile(const UnicodeString& fileName) {
 
 // ---- TFileStream
 
-std::string FileNameToNative(const UnicodeString& fileName) { return UTF16ToUTF8(fileName); }
+std::string FileNameToNative(const UnicodeString& fileName) {
+  return UTF16ToUTF8(fileName);
+}
 
 namespace {
-UnicodeString SystemReason(int err) { return UTF8ToUTF16(std::strerror(err)); }
+UnicodeString SystemReason(int err) {
+  return UTF8ToUTF16(std::strerror(err));
+}
 }  // namespace
 
 TFileStream::TFileStream(const UnicodeString& fileName, uint16_t mode) : fileName_(fileName) {
@@ -133,9 +139,15 @@ TFileStream::TFileStream(const UnicodeString& fileName, uint16_t mode) : fileNam
     flags |= O_RDWR | O_CREAT | O_TRUNC;
   } else {
     switch (mode & 0x3) {
-      case fmOpenWrite: flags |= O_WRONLY; break;
-      case fmOpenReadWrite: flags |= O_RDWR; break;
-      default: flags |= O_RDONLY; break;
+      case fmOpenWrite:
+        flags |= O_WRONLY;
+        break;
+      case fmOpenReadWrite:
+        flags |= O_RDWR;
+        break;
+      default:
+        flags |= O_RDONLY;
+        break;
     }
   }
   fd_ = path.empty() ? -1 : ::open(path.c_str(), flags, 0644);
@@ -172,7 +184,8 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
   int64_t done = 0;
   auto* p = static_cast<uint8_t*>(buffer);
   while (done < count) {
-    const ssize_t n = ::read(fd_, p + done, static_cast<std::size_t>(std::min<int64_t>(count - done, 1 << 30)));
+    const ssize_t n =
+        ::read(fd_, p + done, static_cast<std::size_t>(std::min<int64_t>(count - done, 1 << 30)));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += n;
@@ -184,7 +197,8 @@ int64_t TFileStream::Write(const void* buffer, int64_t count) {
   int64_t done = 0;
   const auto* p = static_cast<const uint8_t*>(buffer);
   while (done < count) {
-    const ssize_t n = ::write(fd_, p + done, static_cast<std::size_t>(std::min<int64_t>(count - done, 1 << 30)));
+    const ssize_t n =
+        ::write(fd_, p + done, static_cast<std::size_t>(std::min<int64_t>(count - done, 1 << 30)));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += n;

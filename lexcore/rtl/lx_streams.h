@@ -80,8 +80,9 @@ constexpr uint16_t fmShareDenyRead = 0x0030;
 constexpr uint16_t fmShareDenyNone = 0x0040;
 
 // A file opened through the POSIX descriptor interface. Share modes become advisory locks: exclusive and
-// deny-read take an exclusive lock, deny-write a shared one, so two of our own processes see the same conflicts
-// the share modes describe. Raises EFOpenError / EFCreateError with the file's name and the system's reason.
+// deny-read take an exclusive lock, deny-write a shared one, so two of our own processes see the same
+// conflicts the share modes describe. Raises EFOpenError / EFCreateError with the file's name and the
+// system's reason.
 class TFileStream : public TStream {
  public:
   TFileStream(const UnicodeString& fileName, uint16_t mode);

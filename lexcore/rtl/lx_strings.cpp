@@ -25,8 +25,8 @@ UnicodeString UTF8ToUTF16(std::string_view utf8) {
   if (err != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(err)) return {};
   UnicodeString out(static_cast<std::size_t>(needed), u'\0');
   err = U_ZERO_ERROR;
-  u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), needed, &needed, utf8.data(), srcLen, 0xFFFD, &subs,
-                       &err);
+  u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), needed, &needed, utf8.data(), srcLen, 0xFFFD,
+                       &subs, &err);
   if (U_FAILURE(err)) return {};
   return out;
 }
@@ -47,14 +47,24 @@ std::string UTF16ToUTF8(std::u16string_view utf16) {
   return out;
 }
 
-std::size_t StrLen(const WideChar* s) { return s ? std::char_traits<char16_t>::length(s) : 0; }
-std::size_t StrLen(const char* s) { return s ? std::char_traits<char>::length(s) : 0; }
+std::size_t StrLen(const WideChar* s) {
+  return s ? std::char_traits<char16_t>::length(s) : 0;
+}
+std::size_t StrLen(const char* s) {
+  return s ? std::char_traits<char>::length(s) : 0;
+}
 
 namespace {
 
-inline WideChar AsciiUpper(WideChar c) { return (c >= u'a' && c <= u'z') ? WideChar(c - 32) : c; }
-inline WideChar AsciiLower(WideChar c) { return (c >= u'A' && c <= u'Z') ? WideChar(c + 32) : c; }
-inline bool IsTrimmed(WideChar c) { return c <= u' '; }
+inline WideChar AsciiUpper(WideChar c) {
+  return (c >= u'a' && c <= u'z') ? WideChar(c - 32) : c;
+}
+inline WideChar AsciiLower(WideChar c) {
+  return (c >= u'A' && c <= u'Z') ? WideChar(c + 32) : c;
+}
+inline bool IsTrimmed(WideChar c) {
+  return c <= u' ';
+}
 
 [[noreturn]] void RaiseNotInteger(std::u16string_view s) {
   throw EConvertError(u"'" + UnicodeString(s) + u"' is not a valid integer value");
@@ -148,8 +158,12 @@ UnicodeString MapCodePoints(std::u16string_view s, Map map) {
 }
 }  // namespace
 
-UnicodeString InvariantUpperCase(std::u16string_view s) { return MapCodePoints(s, [](UChar32 c) { return u_toupper(c); }); }
-UnicodeString InvariantLowerCase(std::u16string_view s) { return MapCodePoints(s, [](UChar32 c) { return u_tolower(c); }); }
+UnicodeString InvariantUpperCase(std::u16string_view s) {
+  return MapCodePoints(s, [](UChar32 c) { return u_toupper(c); });
+}
+UnicodeString InvariantLowerCase(std::u16string_view s) {
+  return MapCodePoints(s, [](UChar32 c) { return u_tolower(c); });
+}
 
 int CompareStr(std::u16string_view a, std::u16string_view b) {
   const int c = a.compare(b);
@@ -163,10 +177,16 @@ int CompareText(std::u16string_view a, std::u16string_view b) {
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
-bool SameText(std::u16string_view a, std::u16string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
-bool SameStr(std::u16string_view a, std::u16string_view b) { return a == b; }
+bool SameText(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && CompareText(a, b) == 0;
+}
+bool SameStr(std::u16string_view a, std::u16string_view b) {
+  return a == b;
+}
 
-UnicodeString Trim(std::u16string_view s) { return TrimLeft(TrimRight(s)); }
+UnicodeString Trim(std::u16string_view s) {
+  return TrimLeft(TrimRight(s));
+}
 UnicodeString TrimLeft(std::u16string_view s) {
   std::size_t i = 0;
   while (i < s.size() && IsTrimmed(s[i])) ++i;
@@ -192,12 +212,15 @@ UnicodeString IntToHex(uint64_t value, int digits) {
   char buf[32];
   auto res = std::to_chars(buf, buf + sizeof buf, value, 16);
   UnicodeString r;
-  for (const char* p = buf; p < res.ptr; ++p) r += static_cast<WideChar>(std::toupper(static_cast<unsigned char>(*p)));
+  for (const char* p = buf; p < res.ptr; ++p)
+    r += static_cast<WideChar>(std::toupper(static_cast<unsigned char>(*p)));
   if (digits > 0 && r.size() < static_cast<std::size_t>(digits)) r.insert(0, digits - r.size(), u'0');
   return r;
 }
 
-bool TryStrToInt64(std::u16string_view s, int64_t& value) { return ParseInt64(s, value); }
+bool TryStrToInt64(std::u16string_view s, int64_t& value) {
+  return ParseInt64(s, value);
+}
 bool TryStrToInt(std::u16string_view s, int32_t& value) {
   int64_t v;
   if (!ParseInt64(s, v)) return false;
@@ -261,7 +284,8 @@ bool TryStrToFloat(std::u16string_view s, double& value) {
 }
 extended StrToFloat(std::u16string_view s) {
   extended v;
-  if (!TryStrToFloat(s, v)) throw EConvertError(u"'" + UnicodeString(s) + u"' is not a valid floating point value");
+  if (!TryStrToFloat(s, v))
+    throw EConvertError(u"'" + UnicodeString(s) + u"' is not a valid floating point value");
   return v;
 }
 extended StrToFloatDef(std::u16string_view s, extended def) {
@@ -282,7 +306,9 @@ UnicodeString BoolToStr(bool b, bool useBoolStrs) {
   return b ? u"-1" : u"0";
 }
 
-std::size_t Pos(std::u16string_view sub, std::u16string_view s) { return PosEx(sub, s, 1); }
+std::size_t Pos(std::u16string_view sub, std::u16string_view s) {
+  return PosEx(sub, s, 1);
+}
 std::size_t PosEx(std::u16string_view sub, std::u16string_view s, std::size_t offset) {
   if (sub.empty() || offset < 1 || offset > s.size()) return 0;
   const auto p = s.find(sub, offset - 1);
@@ -314,8 +340,8 @@ std::size_t LastDelimiter(std::u16string_view delimiters, std::u16string_view s)
   return p == std::u16string_view::npos ? 0 : p + 1;
 }
 
-UnicodeString StringReplace(std::u16string_view s, std::u16string_view oldPattern, std::u16string_view newPattern,
-                            unsigned flags) {
+UnicodeString StringReplace(std::u16string_view s, std::u16string_view oldPattern,
+                            std::u16string_view newPattern, unsigned flags) {
   if (oldPattern.empty()) return UnicodeString(s);
   const bool all = flags & rfReplaceAll;
   const bool ignoreCase = flags & rfIgnoreCase;
@@ -344,7 +370,9 @@ UnicodeString StringReplace(std::u16string_view s, std::u16string_view oldPatter
 UnicodeString StringOfChar(WideChar c, std::ptrdiff_t count) {
   return count > 0 ? UnicodeString(static_cast<std::size_t>(count), c) : UnicodeString();
 }
-UnicodeString QuotedStr(std::u16string_view s) { return AnsiQuotedStr(s, u'\''); }
+UnicodeString QuotedStr(std::u16string_view s) {
+  return AnsiQuotedStr(s, u'\'');
+}
 UnicodeString AnsiQuotedStr(std::u16string_view s, WideChar quote) {
   UnicodeString r(1, quote);
   for (WideChar c : s) {
@@ -372,7 +400,9 @@ UnicodeString AnsiDequotedStr(std::u16string_view s, WideChar quote) {
   return UnicodeString(s);  // no closing quote: not a quoted text
 }
 
-bool StartsStr(std::u16string_view sub, std::u16string_view s) { return s.substr(0, sub.size()) == sub; }
+bool StartsStr(std::u16string_view sub, std::u16string_view s) {
+  return s.substr(0, sub.size()) == sub;
+}
 bool EndsStr(std::u16string_view sub, std::u16string_view s) {
   return s.size() >= sub.size() && s.substr(s.size() - sub.size()) == sub;
 }
@@ -382,8 +412,12 @@ bool StartsText(std::u16string_view sub, std::u16string_view s) {
 bool EndsText(std::u16string_view sub, std::u16string_view s) {
   return s.size() >= sub.size() && SameText(s.substr(s.size() - sub.size()), sub);
 }
-bool ContainsStr(std::u16string_view s, std::u16string_view sub) { return s.find(sub) != std::u16string_view::npos; }
+bool ContainsStr(std::u16string_view s, std::u16string_view sub) {
+  return s.find(sub) != std::u16string_view::npos;
+}
 
-UnicodeString ReverseString(std::u16string_view s) { return UnicodeString(s.rbegin(), s.rend()); }
+UnicodeString ReverseString(std::u16string_view s) {
+  return UnicodeString(s.rbegin(), s.rend());
+}
 
 }  // namespace lx

@@ -13,7 +13,9 @@ namespace lx {
 // UTF-8 <-> UTF-16. Malformed input never fails: each bad sequence becomes U+FFFD.
 UnicodeString UTF8ToUTF16(std::string_view utf8);
 std::string UTF16ToUTF8(std::u16string_view utf16);
-inline UnicodeString U(std::string_view utf8) { return UTF8ToUTF16(utf8); }
+inline UnicodeString U(std::string_view utf8) {
+  return UTF8ToUTF16(utf8);
+}
 
 // Length of a zero-terminated buffer (0 for null).
 std::size_t StrLen(const WideChar* s);
@@ -72,8 +74,8 @@ void Insert(std::u16string_view source, UnicodeString& s, std::ptrdiff_t index);
 std::size_t LastDelimiter(std::u16string_view delimiters, std::u16string_view s);
 
 enum TReplaceFlag : uint8_t { rfReplaceAll = 1, rfIgnoreCase = 2 };
-UnicodeString StringReplace(std::u16string_view s, std::u16string_view oldPattern, std::u16string_view newPattern,
-                            unsigned flags);
+UnicodeString StringReplace(std::u16string_view s, std::u16string_view oldPattern,
+                            std::u16string_view newPattern, unsigned flags);
 
 UnicodeString StringOfChar(WideChar c, std::ptrdiff_t count);
 UnicodeString QuotedStr(std::u16string_view s);

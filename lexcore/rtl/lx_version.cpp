@@ -2,6 +2,8 @@
 
 namespace lx {
 
-const char* LexmillVersion() { return "0.1.0"; }
+const char* LexmillVersion() {
+  return "0.1.0";
+}
 
 }  // namespace lx

@@ -9,10 +9,9 @@ namespace lx {
 
 const char* LexlistsLibraryIdentity() {
   // The list library stands on the statistics library; refuse to report a mixed build as one version.
-  static const std::string identity = std::string("lexlists ") + LexmillVersion() +
-                                      (std::string(LexstatsLibraryIdentity()).ends_with(LexmillVersion())
-                                           ? ""
-                                           : " (mixed build)");
+  static const std::string identity =
+      std::string("lexlists ") + LexmillVersion() +
+      (std::string(LexstatsLibraryIdentity()).ends_with(LexmillVersion()) ? "" : " (mixed build)");
   return identity.c_str();
 }
 

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "lexfiletools/lexfiletools_library.h"
 #include "lexcore/rtl/lx_version.h"
+#include "lexfiletools/lexfiletools_library.h"
 
 TEST(LibraryIdentity, NamesLibraryAndRuntimeVersion) {
-  EXPECT_EQ(std::string(lx::LexfiletoolsLibraryIdentity()), std::string("lexfiletools ") + lx::LexmillVersion());
+  EXPECT_EQ(std::string(lx::LexfiletoolsLibraryIdentity()),
+            std::string("lexfiletools ") + lx::LexmillVersion());
 }

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "lexgridcells/lexgridcells_library.h"
 #include "lexcore/rtl/lx_version.h"
+#include "lexgridcells/lexgridcells_library.h"
 
 TEST(LibraryIdentity, NamesLibraryAndRuntimeVersion) {
-  EXPECT_EQ(std::string(lx::LexgridcellsLibraryIdentity()), std::string("lexgridcells ") + lx::LexmillVersion());
+  EXPECT_EQ(std::string(lx::LexgridcellsLibraryIdentity()),
+            std::string("lexgridcells ") + lx::LexmillVersion());
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "lexlists/services/lexlists_library.h"
 #include "lexcore/rtl/lx_version.h"
+#include "lexlists/services/lexlists_library.h"
 
 TEST(LibraryIdentity, NamesLibraryAndRuntimeVersion) {
   EXPECT_EQ(std::string(lx::LexlistsLibraryIdentity()), std::string("lexlists ") + lx::LexmillVersion());

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "lexrichedit/lexrichedit_library.h"
 #include "lexcore/rtl/lx_version.h"
+#include "lexrichedit/lexrichedit_library.h"
 
 TEST(LibraryIdentity, NamesLibraryAndRuntimeVersion) {
-  EXPECT_EQ(std::string(lx::LexricheditLibraryIdentity()), std::string("lexrichedit ") + lx::LexmillVersion());
+  EXPECT_EQ(std::string(lx::LexricheditLibraryIdentity()),
+            std::string("lexrichedit ") + lx::LexmillVersion());
 }

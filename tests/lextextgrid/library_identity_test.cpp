@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "lextextgrid/lextextgrid_library.h"
 #include "lexcore/rtl/lx_version.h"
+#include "lextextgrid/lextextgrid_library.h"
 
 TEST(LibraryIdentity, NamesLibraryAndRuntimeVersion) {
-  EXPECT_EQ(std::string(lx::LextextgridLibraryIdentity()), std::string("lextextgrid ") + lx::LexmillVersion());
+  EXPECT_EQ(std::string(lx::LextextgridLibraryIdentity()),
+            std::string("lextextgrid ") + lx::LexmillVersion());
 }

@@ -7,20 +7,11 @@
 
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "test_files.h"
 
 using namespace lx;
 
-namespace {
-struct TempDir {
-  std::filesystem::path path;
-  TempDir() {
-    char tmpl[] = "/tmp/lxtestXXXXXX";
-    path = mkdtemp(tmpl);
-  }
-  ~TempDir() { std::filesystem::remove_all(path); }
-  UnicodeString File(const char* name) const { return UTF8ToUTF16((path / name).string()); }
-};
-}  // namespace
+using lxtest::TempDir;
 
 TEST(MemoryStream, ShortReadsAndSeekingPastTheEnd) {
   TMemoryStream m;

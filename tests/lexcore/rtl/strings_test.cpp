@@ -12,7 +12,9 @@ TEST(Strings, Utf8RoundTripAndMalformedInput) {
   EXPECT_EQ(w, u"caf\u00E9 \U0001F600");
   EXPECT_EQ(UTF16ToUTF8(w), text);
   // A lone continuation byte, a truncated sequence and an overlong form each become U+FFFD.
-  EXPECT_EQ(UTF8ToUTF16("a\x80" "b"), u"a\uFFFDb");
+  EXPECT_EQ(UTF8ToUTF16("a\x80"
+                        "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(UTF8ToUTF16("a\xC3"), u"a\uFFFD");
   EXPECT_EQ(UTF8ToUTF16("\xC0\x80").find(u'\0'), UnicodeString::npos);
   // A lone surrogate never produces invalid UTF-8.
