@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "lexcore/rtl/lx_formatsettings.h"
+#include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_types.h"
 
 namespace lx {
@@ -77,6 +78,12 @@ UnicodeString Format(std::u16string_view format, std::span<const TVarRec> args,
 inline UnicodeString Format(std::u16string_view format, std::initializer_list<TVarRec> args,
                             const TFormatSettings& settings = FormatSettings) {
   return Format(format, std::span<const TVarRec>(args.begin(), args.size()), settings);
+}
+
+// Resource strings are format strings more often than not.
+inline UnicodeString Format(const TResourceString& format, std::initializer_list<TVarRec> args,
+                            const TFormatSettings& settings = FormatSettings) {
+  return Format(format.Text(), std::span<const TVarRec>(args.begin(), args.size()), settings);
 }
 
 // A float argument that remembers how many significant digits its type carries (15 for double and float,

@@ -12,6 +12,8 @@ using namespace lx;
 
 namespace {
 
+LX_RESOURCESTRING(_LXTestZapCount, u"Ok to zap %.0n entries now?")
+
 TFormatSettings CommaDecimals() {
   TFormatSettings fs;
   fs.DecimalSeparator = u',';
@@ -74,7 +76,7 @@ TEST(Format, NumberDirectiveGroupsThousands) {
   EXPECT_EQ(Format(u"%n", {0.5}), u"0.50");
   EXPECT_EQ(Format(u"%.2n", {-0.004}), u"0.00");  // negative zero after rounding has no sign
   // Counts are integers; they format exactly.
-  EXPECT_EQ(Format(u"Ok to zap %.0n entries now?", {1234567}), u"Ok to zap 1,234,567 entries now?");
+  EXPECT_EQ(Format(_LXTestZapCount, {1234567}), u"Ok to zap 1,234,567 entries now?");
   EXPECT_EQ(Format(u"%.2n of %.0n %s", {12.345, 1000000, u"words"}), u"12.35 of 1,000,000 words");
   const TFormatSettings fs = CommaDecimals();
   EXPECT_EQ(Format(u"%.2n", {-1234567.891}, fs), u"-1.234.567,89");
