@@ -161,54 +161,24 @@ UnicodeString ExponentText(const TFloatValue& v, int precision, int expDigits, c
   return out;
 }
 
+// The settings' currency layouts: '$' stands for the currency string, '1' for the amount.
 UnicodeString ApplyCurrencyFormat(const UnicodeString& number, bool negative, const TFormatSettings& fs) {
-  const UnicodeString& c = fs.CurrencyString;
-  if (!negative) {
-    switch (fs.CurrencyFormat) {
-      case 1:
-        return number + c;
-      case 2:
-        return c + u' ' + number;
-      case 3:
-        return number + u' ' + c;
-      default:
-        return c + number;
-    }
+  static constexpr std::u16string_view kPositive[] = {u"$1", u"1$", u"$ 1", u"1 $"};
+  static constexpr std::u16string_view kNegative[] = {u"($1)", u"-$1",  u"$-1",   u"$1-",  u"(1$)", u"-1$",
+                                                      u"1-$",  u"1$-",  u"-1 $",  u"-$ 1", u"1 $-", u"$ 1-",
+                                                      u"$ -1", u"1- $", u"($ 1)", u"(1 $)"};
+  const std::u16string_view layout =
+      negative ? kNegative[fs.NegCurrFormat < 16 ? fs.NegCurrFormat : 0] : kPositive[fs.CurrencyFormat & 3];
+  UnicodeString out;
+  for (const WideChar c : layout) {
+    if (c == u'$')
+      out += fs.CurrencyString;
+    else if (c == u'1')
+      out += number;
+    else
+      out += c;
   }
-  switch (fs.NegCurrFormat) {
-    case 1:
-      return u'-' + c + number;
-    case 2:
-      return c + u'-' + number;
-    case 3:
-      return c + number + u'-';
-    case 4:
-      return u'(' + number + c + u')';
-    case 5:
-      return u'-' + number + c;
-    case 6:
-      return number + u'-' + c;
-    case 7:
-      return number + c + u'-';
-    case 8:
-      return u'-' + number + u' ' + c;
-    case 9:
-      return u'-' + c + u' ' + number;
-    case 10:
-      return number + u' ' + c + u'-';
-    case 11:
-      return c + u' ' + number + u'-';
-    case 12:
-      return c + u' ' + u'-' + number;
-    case 13:
-      return number + u'-' + u' ' + c;
-    case 14:
-      return u'(' + c + u' ' + number + u')';
-    case 15:
-      return u'(' + number + u' ' + c + u')';
-    default:
-      return u'(' + c + number + u')';
-  }
+  return out;
 }
 
 UnicodeString FloatToText(const TFloatValue& v, TFloatFormat format, int precision, int digits,
