@@ -624,13 +624,45 @@ bool RoundedField(const UnicodeString& field, int32_t& out) {
 
 }  // namespace
 
+namespace {
+
+// "key = count": the count is the integer after the last "=" when there is one; a whole "==word==" is a
+// case-sensitive word without a count; otherwise the key ends at the first "=" and a count that is not an
+// integer reads as 0.
+void SplitKeyAndCount(std::u16string_view text, UnicodeString& key, int32_t& count) {
+  const std::size_t last = text.rfind(u'=');
+  if (last == std::u16string_view::npos) {
+    key = Trim(text);
+    count = 0;
+    return;
+  }
+  int32_t n = 0;
+  if (TryStrToInt(Trim(text.substr(last + 1)), n)) {
+    key = Trim(text.substr(0, last));
+    count = n;
+    return;
+  }
+  const UnicodeString whole = Trim(text);
+  if (whole.size() >= 4 && whole.starts_with(u"==") && whole.ends_with(u"==")) {
+    key = whole;
+    count = 0;
+    return;
+  }
+  const std::size_t first = text.find(u'=');
+  key = Trim(text.substr(0, first));
+  count = StrToIntDef(Trim(text.substr(first + 1)), 0);
+}
+
+}  // namespace
+
 bool TSimpleSearchlist::LoadFromAString(const UnicodeString& aString, bool require_equals_sign) {
   TSearchContextRec rec;
-  const std::size_t eq = aString.find(u'=');
-  if (eq != UnicodeString::npos) {
+  // Tab-separated lines are read by fields even when a field holds "=" (as "==word==" marks do).
+  if (aString.find(u'=') != UnicodeString::npos && aString.find(u'\t') == UnicodeString::npos) {
     // The key of this form is the word itself, whether or not an equals sign is required.
-    SetWordAndSearchFlags(rec.mainwd, Trim(std::u16string_view(aString).substr(0, eq)));
-    rec.n_wanted = StrToIntDef(Trim(std::u16string_view(aString).substr(eq + 1)), 0);
+    UnicodeString key;
+    SplitKeyAndCount(aString, key, rec.n_wanted);
+    SetWordAndSearchFlags(rec.mainwd, key);
   } else {
     std::vector<UnicodeString> fields;
     for (std::size_t at = 0;;) {
@@ -639,12 +671,12 @@ bool TSimpleSearchlist::LoadFromAString(const UnicodeString& aString, bool requi
       if (tab == UnicodeString::npos) break;
       at = tab + 1;
     }
-    const UnicodeString& first = fields[0];
     if (require_equals_sign) {
-      // No "=" in the whole line: the field is the key and no count is given.
-      SetWordAndSearchFlags(rec.mainwd, Trim(first));
+      UnicodeString key;
+      SplitKeyAndCount(fields[0], key, rec.n_wanted);
+      SetWordAndSearchFlags(rec.mainwd, key);
     } else {
-      SetWordAndSearchFlags(rec.mainwd, first);
+      SetWordAndSearchFlags(rec.mainwd, fields[0]);
     }
     if (fields.size() > 1) SetWordAndSearchFlags(rec.context_words[0], fields[1]);
     if (fields.size() > 2) SetWordAndSearchFlags(rec.context_words[1], fields[2]);

@@ -79,6 +79,10 @@ int ReversedComparisonInteger(int c) {
   return -c;
 }
 
+int CrudeStringComparison(const WideChar* a, const WideChar* b) {
+  return ComparePchar(a, b);
+}
+
 int Compare2LongintRecs(const T2LongintRec& a, const T2LongintRec& b) {
   const int c = Cmp(a.l1, b.l1);
   return c != 0 ? c : Cmp(a.l2, b.l2);
