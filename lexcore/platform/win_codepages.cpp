@@ -15,6 +15,7 @@
 #include "lexcore/platform/win_compose.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
+#include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -457,6 +458,11 @@ std::string UnicodeToCodePage(uint32_t cp, std::u16string_view s) {
   std::string out;
   EncodeCodePage(cp, s, out, nullptr);
   return out;
+}
+
+void InstallCodePageAnsiHooks() {
+  Global_AnsiDecodeProc = [](std::string_view bytes) { return CodePageToUnicode(GetACP(), bytes); };
+  Global_AnsiEncodeProc = [](std::u16string_view text) { return UnicodeToCodePage(GetACP(), text); };
 }
 
 }  // namespace lx

@@ -46,4 +46,8 @@ bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, 
 UnicodeString CodePageToUnicode(uint32_t cp, std::string_view bytes);
 std::string UnicodeToCodePage(uint32_t cp, std::u16string_view s);
 
+// Routes the runtime's process-code-page text conversions (the ANSI hooks) through these converters with
+// GetACP(), so SetACP changes them. Done when the library loads.
+void InstallCodePageAnsiHooks();
+
 }  // namespace lx

@@ -60,7 +60,7 @@ TEST(CharTypes, SampleCharacters) {
       {u'\uE000', D},             // private use
       {u'\u0378', 0},             // unassigned
       {u'\uFFFF', 0},             // noncharacter
-      {char16_t(0xD800), D},             // lone surrogate
+      {char16_t(0xD800), D},      // lone surrogate
   };
   for (const Row& r : rows) EXPECT_EQ(TypeOf(r.c), r.type) << std::hex << static_cast<int>(r.c);
 }

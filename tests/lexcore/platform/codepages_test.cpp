@@ -9,6 +9,7 @@
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
+#include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "test_files.h"
@@ -211,6 +212,21 @@ TEST(CodePages, PrecomposedOutputComposesCombiningSequencesOnly) {
   EXPECT_TRUE(CodePageToUnicode(1258, "a\xEC") == u"a\u0301");
   EXPECT_EQ(MultiByteToWideChar(1258, MB_PRECOMPOSED, "a\xEC", 2, w, 8), 1);
   EXPECT_EQ(w[0], u'\u00E1');
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CodePages, AnsiHooksFollowTheProcessCodePage) {
+  // Installed at load time (this runs before any test that swaps the hooks).
+  ASSERT_TRUE(lx::Global_AnsiDecodeProc);
+  ASSERT_TRUE(lx::Global_AnsiEncodeProc);
+  lx::SetACP(1251);
+  EXPECT_TRUE(lx::AnsiBytesToUnicode("\xE9") == u"\u0439");
+  EXPECT_EQ(lx::UnicodeToAnsiBytes(u"\u0439\u00E9"), "\xE9?");
+  lx::SetACP(1252);
+  EXPECT_TRUE(lx::AnsiBytesToUnicode("\xE9\x81") == u"\u00E9\u0081");
 }
 
 }  // namespace

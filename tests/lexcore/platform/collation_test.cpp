@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <vector>
 
+#include "lexcore/platform/win_chartypes.h"
+#include "lexcore/platform/win_codepages.h"
 #include "lexcore/platform/win_collation.h"
 #include "lexcore/platform/win_lasterror.h"
 
@@ -67,6 +71,32 @@ TEST(Collation, EightBitFormsAndArguments) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
   EXPECT_EQ(CompareStringW(0x0409, 0x40000000, u"a", 1, u"a", 1), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Collation, ServicesAreSafeAcrossThreads) {
+  // First use from several threads at once: caches, converters and the class table are built under load.
+  std::vector<std::thread> threads;
+  std::atomic<int> failures{0};
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&failures, t] {
+      for (int i = 0; i < 200; ++i) {
+        const uint32_t lcid = (t % 2) ? 0x041F : 0x0407;
+        if (lx::CompareStringW(lcid, (i % 2) ? lx::NORM_IGNORECASE : 0, u"co-op", -1, u"coop", -1) !=
+            lx::CSTR_GREATER_THAN)
+          ++failures;
+        if (lx::CodePageToUnicode(932, "\x93\xFA\x96\x7B") != u"\u65E5\u672C") ++failures;
+        uint16_t type = 0;
+        lx::GetStringTypeExW(lcid, lx::CT_CTYPE1, u"A", 1, &type);
+        if (!(type & lx::C1_UPPER)) ++failures;
+      }
+    });
+  }
+  for (auto& th : threads) th.join();
+  EXPECT_EQ(failures.load(), 0);
 }
 
 }  // namespace
