@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lexcore/rtl/lx_types.h"
 
@@ -33,6 +34,13 @@ int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int 
 // Unmappable characters become defaultChar (its first byte; '?' when null) and set *usedDefaultChar.
 int WideCharToMultiByte(uint32_t codePage, uint32_t flags, const WideChar* src, int srcLen, char* dst,
                         int dstLen, const char* defaultChar, bool* usedDefaultChar);
+
+// Decoding for the services that classify, map or compare code-page text: offsets (when given) receive, per
+// UTF-16 unit, the index of the byte its character starts at. Raises EConvertError for an unknown code page.
+void DecodeCodePage(uint32_t codePage, std::string_view bytes, UnicodeString& out,
+                    std::vector<int32_t>* offsets);
+// Encodes; unmappable characters become defaultChar[0] ('?' when null). Returns whether any did.
+bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, const char* defaultChar);
 
 // Whole-string forms of the two conversions (no flags).
 UnicodeString CodePageToUnicode(uint32_t cp, std::string_view bytes);
