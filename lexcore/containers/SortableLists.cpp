@@ -96,7 +96,7 @@ void T3SortYieldingList::TempQuickSort(int32_t variable, int32_t lo, int32_t hi)
   }
 }
 
-int32_t T3SortYieldingList::RunEnd(int32_t variable, TSortLevel level, int32_t first, int32_t hi) {
+int32_t T3SortYieldingList::RunEnd(int32_t variable, T3SortLevel level, int32_t first, int32_t hi) {
   CurrentSort = {level, variable};
   SetBase(fList[static_cast<std::size_t>(first)], variable);
   int32_t k = first + 1;
@@ -104,9 +104,9 @@ int32_t T3SortYieldingList::RunEnd(int32_t variable, TSortLevel level, int32_t f
   return k - 1;
 }
 
-void T3SortYieldingList::DoNextSort(int32_t a, TSortLevel levelA, int32_t b, int32_t lo, int32_t hi) {
+void T3SortYieldingList::DoNextSort(int32_t a, T3SortLevel levelA, int32_t b, int32_t lo, int32_t hi) {
   if (a == b || levelA >= sort_third_sort) return;
-  const auto levelB = static_cast<TSortLevel>(levelA + 1);
+  const auto levelB = static_cast<T3SortLevel>(levelA + 1);
   int32_t first = lo;
   while (first < hi) {
     const int32_t last = RunEnd(a, levelA, first, hi);

@@ -10,12 +10,12 @@
 
 namespace lx {
 
-enum TSortLevel : uint8_t { sort_first_sort, sort_second_sort, sort_third_sort };
+enum T3SortLevel : uint8_t { sort_first_sort, sort_second_sort, sort_third_sort };
 // Ascending flag per level.
 using TAscendingSort = std::array<bool, 3>;
 
 struct TCurrentSortRec {
-  TSortLevel level = sort_first_sort;
+  T3SortLevel level = sort_first_sort;
   int32_t sort_variable = 0;
 };
 
@@ -53,7 +53,7 @@ class T3SortYieldingList : public TUsefulBaseList {
   // Sorts [lo, hi] by variable on the current level.
   void TempQuickSort(int32_t variable, int32_t lo, int32_t hi);
   // Sorts by b, one level below a's, each run of neighbours in [lo, hi] that tie under a.
-  void DoNextSort(int32_t a, TSortLevel levelA, int32_t b, int32_t lo, int32_t hi);
+  void DoNextSort(int32_t a, T3SortLevel levelA, int32_t b, int32_t lo, int32_t hi);
 
   bool fBusy = false;
   bool fPrivateSort = false;
@@ -64,7 +64,7 @@ class T3SortYieldingList : public TUsefulBaseList {
   bool Begin(int32_t& lo, int32_t& hi, T3SortCompare compare);
   int CompareAt(int32_t index);
   // End of the run that starts at first and ties under variable (on level), not beyond hi.
-  int32_t RunEnd(int32_t variable, TSortLevel level, int32_t first, int32_t hi);
+  int32_t RunEnd(int32_t variable, T3SortLevel level, int32_t first, int32_t hi);
 
   T3SortCompare fCompare = nullptr;
 };
