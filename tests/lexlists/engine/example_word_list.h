@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "lexcore/platform/win_codepages.h"
+#include "lexcore/rtl/lx_strings.h"
 #include "lexlists/engine/work_LX_base.h"
 
 namespace lxtest {
