@@ -63,7 +63,9 @@ UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
 
 // Collators are built once per (locale, settings) and each thread works on its own clone.
 std::mutex gCollatorMutex;
-std::map<std::pair<std::string, uint32_t>, UCollator*> gCollators;  // kept for the life of the process
+// Kept for the life of the process and never destroyed, so the collators stay reachable to the end (a map
+// destroyed at exit would leave them dangling for the leak checker).
+auto& gCollators = *new std::map<std::pair<std::string, uint32_t>, UCollator*>();
 
 UCollator* SharedCollator(const std::string& locale, uint32_t flags) {
   std::lock_guard<std::mutex> lock(gCollatorMutex);
