@@ -138,7 +138,11 @@ void ReadOrThrow(TStream& s, T& v) {
 }  // namespace
 
 bool TPrivateObj::ReadFromStream(TLXBaseDataClass* list, TStream& stream, const TStoredListInfo& info) {
+  // Reading over a record replaces it: its mark leaves the list's count, its spans and categories go.
+  if (fdetails.marcacao != 0 && list) --list->MarcacoesExistentes;
   fdetails = TPrivateDetailsRec3{};
+  ExtraFontList->Clear();
+  annotations->Clear();
   try {
     if (!ExtraFontList->XReadFromStream(stream, info.stored_version_number)) return false;
     uint8_t deleted = 0;

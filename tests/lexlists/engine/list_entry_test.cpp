@@ -128,6 +128,11 @@ TEST_F(EntryFixture, CurrentPrivateRecordGoldenImageAndRoundTrip) {
   EXPECT_EQ(f.privateobj->ExtraFontList->GetAFontFrec(0).switch_off_at_char, 5);
   EXPECT_EQ(list->MarcacoesExistentes, 1);
   EXPECT_EQ(s.Remaining(), 0);
+  // Reading again replaces the record rather than adding to it.
+  s.SetPosition(0);
+  ASSERT_TRUE(f.ReadPrivateFromStream(list.get(), s, Info(21, true)));
+  EXPECT_EQ(list->MarcacoesExistentes, 1);
+  EXPECT_EQ(f.privateobj->ExtraFontList->Count(), 1);
 
   // Every truncation reads as a failure, never as success.
   for (std::size_t n = 0; n < expected.size(); ++n) {
