@@ -1,63 +1,41 @@
 #include "lexlists/engine/stored_list_info.h"
 
 #include "lexcore/rtl/lx_ansi.h"
-#include "lexcore/rtl/lx_byteimage.h"
+#include "lexlists/engine/record_images.h"
 
 namespace lx {
 
+namespace {
+
+template <typename IO, typename R>
+void FixedFields(IO& io, R& r) {
+  io(r.stored_version_number), io(r.not_for_saving_entries), io(r.can_save_deleted), io(r.has_affixes);
+  io(r.has_overspill_data), io(r.spareB3), io(r.entries), io(r.lifetimezaps);
+}
+
+template <typename IO, typename R>
+void OverspillFields(IO& io, R& d) {
+  io(d.NodeSearchWordsCount), io(d.spare), io(d.n_texts_checked), io(d.lemmatised), io(d.SomeDataMissing);
+  io(d.has_words), io(d.has_dispersion_data), io(d.based_on_clusters), io(d.spareBs);
+}
+
+}  // namespace
+
 TStoredListInfoFixedImage StoredListInfoFixedToImage(const TStoredListInfo& info) {
-  TStoredListInfoFixedImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(info.stored_version_number);
-  w.Put(info.not_for_saving_entries);
-  w.Put(info.can_save_deleted);
-  w.Put(info.has_affixes);
-  w.Put(info.has_overspill_data);
-  w.Put(info.spareB3);
-  w.Put(info.entries);
-  w.Put(info.lifetimezaps);
-  return image;
+  return RecordToImage<TStoredListInfoFixedImage>(info, [](auto& io, auto& r) { FixedFields(io, r); });
 }
 
 void StoredListInfoFixedFromImage(const TStoredListInfoFixedImage& image, TStoredListInfo& info) {
-  TByteImageReader r(image.data(), image.size());
-  r.Get(info.stored_version_number);
-  r.Get(info.not_for_saving_entries);
-  r.Get(info.can_save_deleted);
-  r.Get(info.has_affixes);
-  r.Get(info.has_overspill_data);
-  r.Get(info.spareB3);
-  r.Get(info.entries);
-  r.Get(info.lifetimezaps);
+  RecordFromImage(image, info, [](auto& io, auto& r) { FixedFields(io, r); });
 }
 
-TOverspillImage OverspillToImage(const TOverspillExtraSavedData& d) {
-  TOverspillImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(d.NodeSearchWordsCount);
-  w.Put(d.spare);
-  w.Put(d.n_texts_checked);
-  w.Put(d.lemmatised);
-  w.Put(d.SomeDataMissing);
-  w.Put(d.has_words);
-  w.Put(d.has_dispersion_data);
-  w.Put(d.based_on_clusters);
-  w.Put(d.spareBs);
-  return image;
+TOverspillImage OverspillToImage(const TOverspillExtraSavedData& data) {
+  return RecordToImage<TOverspillImage>(data, [](auto& io, auto& r) { OverspillFields(io, r); });
 }
 
 TOverspillExtraSavedData OverspillFromImage(const TOverspillImage& image) {
   TOverspillExtraSavedData d;
-  TByteImageReader r(image.data(), image.size());
-  r.Get(d.NodeSearchWordsCount);
-  r.Get(d.spare);
-  r.Get(d.n_texts_checked);
-  r.Get(d.lemmatised);
-  r.Get(d.SomeDataMissing);
-  r.Get(d.has_words);
-  r.Get(d.has_dispersion_data);
-  r.Get(d.based_on_clusters);
-  r.Get(d.spareBs);
+  RecordFromImage(image, d, [](auto& io, auto& r) { OverspillFields(io, r); });
   return d;
 }
 

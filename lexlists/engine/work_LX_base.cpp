@@ -12,6 +12,7 @@
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/my_string_functions.h"
+#include "lexlists/engine/record_images.h"
 #include "lexlists/engine/undo_list.h"
 #include "lexlists/formula/Parser.h"
 #include "lexlists/headings/headingsU.h"
@@ -20,47 +21,31 @@ namespace lx {
 
 // ---- the private record's byte image ----------------------------------------------------------------------
 
+namespace {
+
+template <typename IO, typename R>
+void DetailsFields(IO& io, R& r) {
+  io(r.version), io(r.joined_elsewhere), io(r.matched), io(r.deleted), io(r.marcacao);
+  io(r.to_v3_category_colour), io(r.join_created_in_load), io(r.not_for_saving), io(r.spareB);
+  io(r.tag_number_1Based), io(r.spare);
+}
+
+}  // namespace
+
 TPrivateDetailsRec3Image PrivateDetailsToImage(const TPrivateDetailsRec3& rec) {
-  TPrivateDetailsRec3Image image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(rec.version);
-  w.Put(rec.joined_elsewhere);
-  w.Put(rec.matched);
-  w.Put(rec.deleted);
-  w.Put(rec.marcacao);
-  w.Put(rec.to_v3_category_colour);
-  w.Put(rec.join_created_in_load);
-  w.Put(rec.not_for_saving);
-  w.Put(rec.spareB);
-  w.Put(rec.tag_number_1Based);
-  w.Put(rec.spare);
-  return image;
+  return RecordToImage<TPrivateDetailsRec3Image>(rec, [](auto& io, auto& r) { DetailsFields(io, r); });
 }
 
 TPrivateDetailsRec3 PrivateDetailsFromImage(const TPrivateDetailsRec3Image& image) {
   TPrivateDetailsRec3 rec;
-  TByteImageReader r(image.data(), image.size());
-  r.Get(rec.version);
-  r.Get(rec.joined_elsewhere);
-  r.Get(rec.matched);
-  r.Get(rec.deleted);
-  r.Get(rec.marcacao);
-  r.Get(rec.to_v3_category_colour);
-  r.Get(rec.join_created_in_load);
-  r.Get(rec.not_for_saving);
-  r.Get(rec.spareB);
-  r.Get(rec.tag_number_1Based);
-  r.Get(rec.spare);
+  RecordFromImage(image, rec, [](auto& io, auto& r) { DetailsFields(io, r); });
   return rec;
 }
 
 void PrivateDetails2FromImage(const uint8_t* image, TPrivateDetailsRec3& rec) {
   TByteImageReader r(image, TPrivateDetailsRec2::kStoredSize);
-  r.Get(rec.version);
-  r.Get(rec.joined_elsewhere);
-  r.Get(rec.matched);
-  r.Get(rec.deleted);
-  r.Get(rec.marcacao);
+  TImageGet io{r};
+  io(rec.version), io(rec.joined_elsewhere), io(rec.matched), io(rec.deleted), io(rec.marcacao);
 }
 
 // ---- join list ----------------------------------------------------------------------------------------
