@@ -423,7 +423,7 @@ int WideCharToMultiByte(uint32_t codePage, uint32_t flags, const WideChar* src, 
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  if (flags != 0) {
+  if ((flags & ~WC_NO_BEST_FIT_CHARS) != 0) {
     SetLastError(ERROR_INVALID_FLAGS);
     return 0;
   }
