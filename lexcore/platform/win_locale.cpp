@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "lexcore/platform/win_buffers.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -315,24 +316,21 @@ uint32_t LocaleOemCodePage(uint32_t lcid) {
 }
 
 int GetLocaleInfoW(uint32_t lcid, uint32_t lctype, WideChar* data, int cchData) {
-  if (cchData < 0 || (cchData > 0 && !data)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+  if (cchData < 0 || (cchData > 0 && !data)) return FailWith(ERROR_INVALID_PARAMETER);
+  const bool asNumber = lctype & LOCALE_RETURN_NUMBER;
+  lctype &= ~(LOCALE_RETURN_NUMBER | LOCALE_NOUSEROVERRIDE);
   UnicodeString value;
-  if (!IsValidLCID(ResolveLCID(lcid)) || !LocaleValue(lcid, lctype, value)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
+  if (!IsValidLCID(ResolveLCID(lcid)) || !LocaleValue(lcid, lctype, value))
+    return FailWith(ERROR_INVALID_PARAMETER);
+  if (asNumber) {
+    if (lctype != LOCALE_IDEFAULTANSICODEPAGE && lctype != LOCALE_IDEFAULTCODEPAGE)
+      return FailWith(ERROR_INVALID_FLAGS);
+    const auto number = static_cast<uint32_t>(StrToInt64Def(value, 0));
+    const WideChar units[2] = {static_cast<WideChar>(number & 0xFFFF), static_cast<WideChar>(number >> 16)};
+    return DeliverUnits(units, 2, data, cchData);
   }
-  const int needed = static_cast<int>(value.size()) + 1;
-  if (cchData == 0) return needed;
-  if (cchData < needed) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  std::copy(value.begin(), value.end(), data);
-  data[value.size()] = 0;
-  return needed;
+  value.push_back(0);
+  return DeliverUnits(value.data(), value.size(), data, cchData);
 }
 
 UnicodeString GetLocaleString(uint32_t lcid, uint32_t lctype) {

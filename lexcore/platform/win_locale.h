@@ -65,6 +65,10 @@ constexpr uint32_t LOCALE_SNAME = 0x005C;
 constexpr uint32_t LOCALE_SENGLANGUAGE = 0x1001;
 constexpr uint32_t LOCALE_SENGCOUNTRY = 0x1002;
 constexpr uint32_t LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
+// Modifiers of a locale information type: the value as a 32-bit number in two characters of the buffer (for
+// numeric types), and no user overrides (there are none here).
+constexpr uint32_t LOCALE_RETURN_NUMBER = 0x20000000;
+constexpr uint32_t LOCALE_NOUSEROVERRIDE = 0x80000000;
 
 constexpr uint32_t PRIMARYLANGID(uint32_t lcid) {
   return lcid & 0x3FFu;

@@ -62,6 +62,10 @@ TEST(Locale, InfoBufferProtocol) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
   EXPECT_EQ(GetLocaleInfoW(0x0409, 0x7777, buf, 16), 0);
   EXPECT_TRUE(GetLocaleString(0x0409, 0x7777).empty());
+  // The code page as a number, in two characters.
+  EXPECT_EQ(GetLocaleInfoW(0x0419, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, buf, 16), 2);
+  EXPECT_EQ(buf[0] | (buf[1] << 16), 1251);
+  EXPECT_EQ(GetLocaleInfoW(0x0419, LOCALE_SENGLANGUAGE | LOCALE_RETURN_NUMBER, buf, 16), 0);
 }
 
 TEST(Locale, NamesAndCurrencies) {
