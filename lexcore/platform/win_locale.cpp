@@ -125,22 +125,10 @@ uint32_t LcidOfIcuName(const std::string& name) {
   return lcid;
 }
 
-// "tr_TR.UTF-8@euro" -> "tr_TR"; "C" and "POSIX" give nothing.
-std::string LocaleFromEnvironmentValue(const char* value) {
-  if (!value || !*value) return {};
-  const std::string s(value, std::strcspn(value, ".@"));
-  if (s == "C" || s == "POSIX") return {};
-  return s;
-}
-
 uint32_t DefaultLcidFromEnvironment() {
   for (const char* var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
     const char* v = std::getenv(var);
-    if (!v || !*v) continue;
-    const std::string name = LocaleFromEnvironmentValue(v);
-    if (name.empty()) return 0x0409;
-    const uint32_t lcid = LcidOfIcuName(name);
-    return lcid != 0 ? lcid : 0x0409;
+    if (v && *v) return LCIDFromPosixLocale(v);
   }
   return 0x0409;
 }
@@ -256,6 +244,14 @@ uint32_t GetUserDefaultLCID() {
   // The environment is read once: the user's locale does not change while the process runs.
   static const uint32_t lcid = DefaultLcidFromEnvironment();
   return lcid;
+}
+
+uint32_t LCIDFromPosixLocale(const char* value) {
+  if (!value) return 0x0409;
+  const std::string name(value, std::strcspn(value, ".@"));
+  if (name.empty() || name == "C" || name == "POSIX") return 0x0409;
+  const uint32_t lcid = LcidOfIcuName(name);
+  return lcid != 0 ? lcid : 0x0409;
 }
 
 uint32_t ResolveLCID(uint32_t lcid) {

@@ -83,6 +83,9 @@ constexpr uint32_t MAKELANGID(uint32_t primary, uint32_t sub) {
 // The user's locale, taken from LC_ALL, LC_CTYPE or LANG ("tr_TR.UTF-8" -> 0x041F); 0x0409 when none is set
 // or the name is not known.
 uint32_t GetUserDefaultLCID();
+// The LCID of a POSIX locale value such as "tr_TR.UTF-8" or "de_DE@euro"; 0x0409 for "C", "POSIX", empty or
+// unknown names.
+uint32_t LCIDFromPosixLocale(const char* value);
 // Resolves LOCALE_USER_DEFAULT, LOCALE_SYSTEM_DEFAULT and 0 to the user's locale; other values unchanged.
 uint32_t ResolveLCID(uint32_t lcid);
 

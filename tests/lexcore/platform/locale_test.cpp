@@ -25,6 +25,11 @@ TEST(Locale, IdentifiersAndNames) {
   EXPECT_TRUE(IsValidLCID(0x0439));
   EXPECT_FALSE(IsValidLCID(0));
   EXPECT_FALSE(IsValidLCID(0xBEEF));
+  EXPECT_EQ(LCIDFromPosixLocale("tr_TR.UTF-8"), 0x041Fu);
+  EXPECT_EQ(LCIDFromPosixLocale("de_DE@euro"), 0x0407u);
+  EXPECT_EQ(LCIDFromPosixLocale("ru"), 0x0419u);
+  for (const char* v : {"C", "C.UTF-8", "POSIX", "", "klingon_XX"})
+    EXPECT_EQ(LCIDFromPosixLocale(v), 0x0409u) << v;
   EXPECT_NE(GetUserDefaultLCID(), 0u);
   EXPECT_EQ(ResolveLCID(LOCALE_USER_DEFAULT), GetUserDefaultLCID());
 }
