@@ -441,27 +441,27 @@ void TCurrent_WT_data_list::Assign(std::string_view text) {
   std::copy_n(text.begin(), length, chars.begin());
 }
 
+namespace {
+
+constexpr auto kSignatureLayout = [](auto& io, auto& h) {
+  io.Field(h.signature);
+  io.Field(h.screen_res);
+  io.Field(h.save_height);
+  io.Field(h.save_width);
+  io.Field(h.type_of_data.length);
+  io.Field(h.type_of_data.chars);
+};
+static_assert(ByteImageSize<TCheckSignature>(kSignatureLayout) == TCheckSignature::kStoredSize);
+
+}  // namespace
+
 TCheckSignatureImage SignatureToImage(const TCheckSignature& header) {
-  TCheckSignatureImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(header.signature);
-  w.Put(header.screen_res);
-  w.Put(header.save_height);
-  w.Put(header.save_width);
-  w.Put(header.type_of_data.length);
-  w.PutBytes(header.type_of_data.chars.data(), TCurrent_WT_data_list::kMaxLength);
-  return image;
+  return WriteByteImage<TCheckSignature::kStoredSize>(header, kSignatureLayout);
 }
 
 TCheckSignature SignatureFromImage(const TCheckSignatureImage& image) {
   TCheckSignature header;
-  TByteImageReader r(image.data(), image.size());
-  r.Get(header.signature);
-  r.Get(header.screen_res);
-  r.Get(header.save_height);
-  r.Get(header.save_width);
-  r.Get(header.type_of_data.length);
-  r.GetBytes(header.type_of_data.chars.data(), TCurrent_WT_data_list::kMaxLength);
+  ReadByteImage(image.data(), image.size(), header, kSignatureLayout);
   return header;
 }
 

@@ -41,7 +41,8 @@ struct TExtraFontRec {
 
 using TExtraFontRecImage = std::array<uint8_t, TExtraFontRec::kStoredSize>;
 TExtraFontRecImage ExtraFontRecToImage(const TExtraFontRec& rec);
-// Reads the 72-byte form, or the 28-byte form when size is kOldStoredSize (the rest stays zero).
+// Reads the 72-byte form, or the 28-byte form when size is smaller (the rest stays zero); size is at
+// least kOldStoredSize.
 TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size);
 
 class TExtraFontHolder : public TUsefulBaseListObject {

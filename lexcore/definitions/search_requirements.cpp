@@ -37,79 +37,55 @@ LX_RESOURCESTRING(_LXColNValue, u"col %d (%s) value")
 
 // ---- Stored form ----
 
+namespace {
+
+// The pointer slots (linked and the four texts) are zero in the image.
+constexpr auto kSearchRequirementLayout = [](auto& io, auto& q) {
+  io.Field(q.original_data_column);
+  io.Field(q.colour);
+  io.Field(q.found);
+  io.Field(q.word_span);
+  io.Field(q.n_seek_low);
+  io.Field(q.n_seek_high);
+  io.Field(q.n_actual);
+  io.Field(q.found_percent);
+  io.Field(q.how);
+  io.Pad(3);
+  io.Pad(4);  // linked
+  io.Field(q.seek_low_flags);
+  io.Field(q.neighbour_flags);
+  io.Field(q.seek_high_flags);
+  io.Field(q.opposite);
+  io.Field(q.data_numerical);
+  io.Field(q.other_data_numerical);
+  io.Field(q.Compare_with_OtherDataColumn);
+  io.Field(q.activated);
+  io.Field(q.spareB6);
+  io.Field(q.spare_link_type);
+  io.Pad(2);
+  io.Field(q.other_data_column);
+  io.Field(q.n_other_data_column_actual);
+  io.Field(q.is_joined_head);
+  io.Field(q.is_joined_member);
+  io.Field(q.is_marked);
+  io.Field(q.is_matched);
+  io.Field(q.is_deleted);
+  io.Field(q.bools);
+  io.Field(q.spares);
+  io.Pad(16);  // the four text slots
+};
+static_assert(ByteImageSize<TSearchRequirementRec>(kSearchRequirementLayout) ==
+              TSearchRequirementRec::kStoredSize);
+
+}  // namespace
+
 TSearchRequirementImage SearchRequirementToImage(const TSearchRequirementRec& q) {
-  TSearchRequirementImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(q.original_data_column);
-  w.Put(q.colour);
-  w.Put(q.found);
-  w.Put(q.word_span);
-  w.Put(q.n_seek_low);
-  w.Put(q.n_seek_high);
-  w.Put(q.n_actual);
-  w.Put(q.found_percent);
-  w.Put(q.how);
-  w.Zeros(3);
-  w.Zeros(4);  // linked
-  w.Put(q.seek_low_flags);
-  w.Put(q.neighbour_flags);
-  w.Put(q.seek_high_flags);
-  w.Put(q.opposite);
-  w.Put(q.data_numerical);
-  w.Put(q.other_data_numerical);
-  w.Put(q.Compare_with_OtherDataColumn);
-  w.Put(q.activated);
-  w.Put(q.spareB6);
-  w.Put(q.spare_link_type);
-  w.Zeros(2);
-  w.Put(q.other_data_column);
-  w.Put(q.n_other_data_column_actual);
-  w.Put(q.is_joined_head);
-  w.Put(q.is_joined_member);
-  w.Put(q.is_marked);
-  w.Put(q.is_matched);
-  w.Put(q.is_deleted);
-  w.Put(q.bools);
-  w.Put(q.spares);
-  w.Zeros(16);  // the four text slots
-  LX_ASSERT(w.Position() == TSearchRequirementRec::kStoredSize, "requirement image size");
-  return image;
+  return WriteByteImage<TSearchRequirementRec::kStoredSize>(q, kSearchRequirementLayout);
 }
 
 void SearchRequirementFromImage(const TSearchRequirementImage& image, TSearchRequirementRec& q) {
-  TByteImageReader r(image.data(), image.size());
-  r.Get(q.original_data_column);
-  r.Get(q.colour);
-  r.Get(q.found);
-  r.Get(q.word_span);
-  r.Get(q.n_seek_low);
-  r.Get(q.n_seek_high);
-  r.Get(q.n_actual);
-  r.Get(q.found_percent);
-  r.Get(q.how);
-  r.Skip(3);
-  r.Skip(4);
+  ReadByteImage(image.data(), image.size(), q, kSearchRequirementLayout);
   q.linked = nullptr;
-  r.Get(q.seek_low_flags);
-  r.Get(q.neighbour_flags);
-  r.Get(q.seek_high_flags);
-  r.Get(q.opposite);
-  r.Get(q.data_numerical);
-  r.Get(q.other_data_numerical);
-  r.Get(q.Compare_with_OtherDataColumn);
-  r.Get(q.activated);
-  r.Get(q.spareB6);
-  r.Get(q.spare_link_type);
-  r.Skip(2);
-  r.Get(q.other_data_column);
-  r.Get(q.n_other_data_column_actual);
-  r.Get(q.is_joined_head);
-  r.Get(q.is_joined_member);
-  r.Get(q.is_marked);
-  r.Get(q.is_matched);
-  r.Get(q.is_deleted);
-  r.Get(q.bools);
-  r.Get(q.spares);
 }
 
 // ---- Texts ----
