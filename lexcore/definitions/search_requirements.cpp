@@ -1,11 +1,8 @@
 #include "lexcore/definitions/search_requirements.h"
 
-#include <charconv>
-#include <initializer_list>
-
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_byteimage.h"
-#include "lexcore/rtl/lx_formatsettings.h"
+#include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_strings.h"
 
 namespace lx {
@@ -92,39 +89,9 @@ void SearchRequirementFromImage(const TSearchRequirementImage& image, TSearchReq
 
 namespace {
 
-// Puts the arguments into the %s and %d places of a pattern in order; a doubled %% is one %. The patterns
-// are ours (or a translation of them), so an argument short is left as empty text.
-UnicodeString FillPattern(const UnicodeString& pattern, std::initializer_list<UnicodeString> args) {
-  UnicodeString out;
-  auto next = args.begin();
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char16_t c = pattern[i];
-    if (c == u'%' && i + 1 < pattern.size()) {
-      const char16_t k = pattern[i + 1];
-      if (k == u's' || k == u'd') {
-        if (next != args.end()) out += *next++;
-        ++i;
-        continue;
-      }
-      if (k == u'%') {
-        out += u'%';
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
-}
-
-// Shortest text that reads back as the same float, with the process decimal separator.
+// A float as typed: seven significant digits are all a single holds.
 UnicodeString NumberText(float v) {
-  char buf[32];
-  const auto res = std::to_chars(buf, buf + sizeof buf, v);
-  UnicodeString s(buf, res.ptr);
-  for (auto& ch : s)
-    if (ch == u'.') ch = FormatSettings.DecimalSeparator;
-  return s;
+  return FloatToStrF(static_cast<double>(v), ffGeneral, 7, 0);
 }
 
 struct TConditionTexts {
@@ -185,22 +152,22 @@ TConditionTexts TextsFor(TSearchRequirementSeeks how, bool numerical) {
 }
 
 UnicodeString Render(const TConditionTexts& t, const UnicodeString& c, const UnicodeString& x,
-                     const UnicodeString& y, const UnicodeString& n, const UnicodeString& w) {
+                     const UnicodeString& y, int32_t n, const UnicodeString& w) {
   if (!t.pattern) return {};
   const UnicodeString p = t.pattern->Text();
   switch (t.shape) {
     case kCX:
-      return FillPattern(p, {c, x});
+      return Format(p, {c, x});
     case kCXY:
-      return FillPattern(p, {c, x, y});
+      return Format(p, {c, x, y});
     case kXC:
-      return FillPattern(p, {x, c});
+      return Format(p, {x, c});
     case kXCNSearchWord:
-      return FillPattern(p, {x, c, n, _LXCondSearchWord.Text()});
+      return Format(p, {x, c, n, UnicodeString(_LXCondSearchWord)});
     case kXCNW:
-      return FillPattern(p, {x, c, n, w});
+      return Format(p, {x, c, n, w});
     case kLengthCX:
-      return FillPattern(p, {FillPattern(_LXCondLengthOf.Text(), {c}), x});
+      return Format(p, {Format(_LXCondLengthOf, {c}), x});
     default:
       return p;
   }
@@ -246,19 +213,18 @@ bool Offered(TSearchRequirementSeeks how, bool context, bool numerical) {
 UnicodeString ConditionDropdownOption(TSearchRequirementSeeks how, bool context_column,
                                       bool numerical_column) {
   if (!Offered(how, context_column, numerical_column)) return {};
-  return Render(TextsFor(how, numerical_column), u"!C", u"!X", u"!Y", u"99999", u"!W");
+  return Render(TextsFor(how, numerical_column), u"!C", u"!X", u"!Y", 99999, u"!W");
 }
 
 UnicodeString SearchRequirementToText(const TSearchRequirementRec& req, const UnicodeString& column_caption,
                                       const UnicodeString& other_caption) {
   const bool numerical = req.data_numerical != 0;
-  const UnicodeString c = FillPattern((numerical ? _LXColumnValue : _LXColumnText).Text(), {column_caption});
+  const UnicodeString c = Format(numerical ? _LXColumnValue : _LXColumnText, {column_caption});
   UnicodeString x, y;
   if (req.Compare_with_OtherDataColumn) {
     // A numerical column is named with its number too, since several may share a caption.
-    x = req.other_data_numerical
-            ? FillPattern(_LXColNValue.Text(), {IntToStr(req.other_data_column), other_caption})
-            : FillPattern(_LXValueOfColumn.Text(), {other_caption});
+    x = req.other_data_numerical ? Format(_LXColNValue, {req.other_data_column, other_caption})
+                                 : Format(_LXValueOfColumn, {other_caption});
   } else if (numerical || req.how == ccp_WordLengthEquals || req.how == ccp_WordLengthGreaterThan ||
              req.how == ccp_WordLengthLessThan) {
     x = NumberText(req.n_seek_low);
@@ -267,9 +233,8 @@ UnicodeString SearchRequirementToText(const TSearchRequirementRec& req, const Un
     x = req.s_seek_base;
     y = req.s_seek_high;
   }
-  UnicodeString text =
-      Render(TextsFor(req.how, numerical), c, x, y, IntToStr(req.word_span), req.neighbour_word);
-  if (req.opposite && !text.empty()) text = FillPattern(_LXNotPattern.Text(), {text});
+  UnicodeString text = Render(TextsFor(req.how, numerical), c, x, y, req.word_span, req.neighbour_word);
+  if (req.opposite && !text.empty()) text = Format(_LXNotPattern, {text});
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lexcore/rtl/lx_byteimage.h"
+#include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_strings.h"
 
 namespace lx {
@@ -142,7 +143,7 @@ bool CaseSensitivityToBoolean(TCaseSensitivity cs) {
 UnicodeString CaseSensitivityToStr(TCaseSensitivity cs) {
   const UnicodeString sensitive = _LXCaseSensitive;
   if (cs == cs_sensitive) return sensitive;
-  return StringReplace(_LXNotPattern.Text(), u"%s", sensitive, 0);
+  return Format(_LXNotPattern, {sensitive});
 }
 
 LCID PrimaryLanguage(LCID lcid) {
