@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "lexcore/containers/Pointer_UTILS.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_stablesort.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -76,6 +77,10 @@ int Compare2StringsCaseInsensitively(std::u16string_view a, std::u16string_view 
 
 int ReversedComparisonInteger(int c) {
   return -c;
+}
+
+int CrudeStringComparison(const WideChar* a, const WideChar* b) {
+  return ComparePchar(a, b);
 }
 
 int Compare2LongintRecs(const T2LongintRec& a, const T2LongintRec& b) {
