@@ -49,9 +49,9 @@ constexpr auto kSearchRequirementLayout = [](auto& io, auto& q) {
   io.Field(q.how);
   io.Pad(3);
   io.Pad(4);  // linked
-  io.Field(q.seek_low_flags);
-  io.Field(q.neighbour_flags);
-  io.Field(q.seek_high_flags);
+  io.Field(q.seek_low_flags.Image());
+  io.Field(q.neighbour_flags.Image());
+  io.Field(q.seek_high_flags.Image());
   io.Field(q.opposite);
   io.Field(q.data_numerical);
   io.Field(q.other_data_numerical);
