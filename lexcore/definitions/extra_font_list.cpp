@@ -42,6 +42,17 @@ TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size) {
   return r;
 }
 
+TExtraFontRec ExtraFontRecFromOld(const TExtraFontRecOld& old) {
+  TExtraFontRec r;
+  r.switch_on_at_char = old.switch_on_at_char;
+  r.switch_off_at_char = old.switch_off_at_char;
+  r.colour_rec = old.colour_rec;
+  r.spare_typefaces = old.spare_typefaces;
+  r.default_typeface = old.spare_typefaces;
+  r.highlight_typeface = old.spare_typefaces;
+  return r;
+}
+
 TExtraFontList::TExtraFontList() : T3SortYieldingList(ItemClassOf<TExtraFontHolder>()) {}
 
 TExtraFontHolder* TExtraFontList::Holder(int32_t index) const {
