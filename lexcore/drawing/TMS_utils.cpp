@@ -248,4 +248,45 @@ TColor GetABaseTMSUNwantedTextColour(TLXStyleOrdinal) {
 TColor GetABaseTMSUNWantedBackgroundColour(TLXStyleOrdinal) {
   return 0x006400;
 }
+namespace {
+
+TMyCanvasColourRecAndTypeface Exchanged(const TMyCanvasColourRec& standard) {
+  const auto& c = standard.colours;
+  const Ttypeface_Set bold{tf_bold};
+  return {
+      TMyCanvasColourRec{{c[tct_selected_text], c[tct_text], c[tct_selected_background], c[tct_background]}},
+      bold, bold};
+}
+
+}  // namespace
+
+TMyCanvasColourRec StyleStandardColours(TLXStyleOrdinal style) {
+  return TMyCanvasColourRec{{GetABaseTMSTextColour(style), GetABaseTMSHighlightedTextColour(style),
+                             GetABaseTMSBackgroundColour(style),
+                             GetABaseTMSHighlightBackgroundColour(style)}};
+}
+
+TMyCanvasColourRec StyleStandardColoursViewtext(TLXStyleOrdinal style) {
+  return TMyCanvasColourRec{{GetABaseTMSTextColour_VIEWTEXT(style), GetABaseTMSHighlightedTextColour(style),
+                             GetABaseTMSBackgroundColour_VIEWTEXT(style),
+                             GetABaseTMSHighlightBackgroundColour(style)}};
+}
+
+TMyCanvasColourRecAndTypeface SearchStandardColoursAndTypeface(TLXStyleOrdinal style) {
+  return Exchanged(StyleStandardColours(style));
+}
+
+TMyCanvasColourRecAndTypeface SearchStandardColoursAndTypefaceViewText(TLXStyleOrdinal style) {
+  return Exchanged(StyleStandardColoursViewtext(style));
+}
+
+// Plain typefaces: the raw value 8 once stored here would read as strike-out.
+TMyCanvasColourRecAndTypeface StyleStandardColoursAndTypeface(TLXStyleOrdinal style) {
+  return {StyleStandardColours(style), {}, {}};
+}
+
+TMyCanvasColourRecAndTypeface StyleStandardColoursAndTypefaceViewtext(TLXStyleOrdinal style) {
+  return {StyleStandardColoursViewtext(style), {}, {}};
+}
+
 }  // namespace lx

@@ -2,6 +2,7 @@
 // sort words, plots and timelines.
 #pragma once
 
+#include "lexcore/definitions/shared_records.h"
 #include "lexcore/drawing/My_TMSStyleBase.h"
 #include "lexcore/drawing/colour_utils.h"
 
@@ -64,5 +65,15 @@ TColor GetABaseTMSColour_CLOUD_SHAPE(TLXStyleOrdinal style);
 TColor GetABaseTMSColour_CLOUD_BACKGROUND(TLXStyleOrdinal style);
 TColor GetABaseTMSUNwantedTextColour(TLXStyleOrdinal style);
 TColor GetABaseTMSUNWantedBackgroundColour(TLXStyleOrdinal style);
+
+// Colour sets in the drawer's numbering (text, selected text, background, selected background).
+TMyCanvasColourRec StyleStandardColours(TLXStyleOrdinal style);
+TMyCanvasColourRec StyleStandardColoursViewtext(TLXStyleOrdinal style);
+// Search hits: the standard set with text and background exchanged against their highlight partners, bold.
+TMyCanvasColourRecAndTypeface SearchStandardColoursAndTypeface(TLXStyleOrdinal style);
+TMyCanvasColourRecAndTypeface SearchStandardColoursAndTypefaceViewText(TLXStyleOrdinal style);
+// The standard sets with plain typefaces.
+TMyCanvasColourRecAndTypeface StyleStandardColoursAndTypeface(TLXStyleOrdinal style);
+TMyCanvasColourRecAndTypeface StyleStandardColoursAndTypefaceViewtext(TLXStyleOrdinal style);
 
 }  // namespace lx

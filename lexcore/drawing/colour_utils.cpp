@@ -190,7 +190,7 @@ TColor NameToWebColour(const UnicodeString& name) {
   if (StartsText(u"clWeb", n)) n.remove_prefix(5);
   for (const TWebColour& w : kWebColours)
     if (SameText(w.name, n)) return w.colour;
-  return clNone;
+  return kNoColour;
 }
 
 int WebColourCount() {
@@ -202,7 +202,7 @@ UnicodeString WebColourNameAt(int i) {
 }
 
 TColor WebColourAt(int i) {
-  return i >= 0 && i < kWebColourCount ? kWebColours[i].colour : clNone;
+  return i >= 0 && i < kWebColourCount ? kWebColours[i].colour : kNoColour;
 }
 
 UnicodeString NameOfAMyColourArrayColour(const TMyColourArray& colours, TColor colour) {
@@ -214,7 +214,7 @@ UnicodeString NameOfAMyColourArrayColour(const TMyColourArray& colours, TColor c
 TColor ColourOfAMyColourArrayName(const TMyColourArray& colours, const UnicodeString& name) {
   for (const TMyNamedColour& c : colours)
     if (SameText(c.name, name)) return c.colour;
-  return clNone;
+  return kNoColour;
 }
 
 int NearestColourIndex(const TMyColourArray& colours, TColor colour) {

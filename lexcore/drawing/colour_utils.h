@@ -4,15 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_types.h"
 
 namespace lx {
-
-// 0x00BBGGRR: red in the low byte.
-using TColor = int32_t;
-
-// The value that stands for "no colour".
-inline constexpr TColor clNone = 0x1FFFFFFF;
 
 inline constexpr int ColourRed(TColor c) {
   return c & 0xFF;
@@ -37,7 +32,7 @@ TColor MixColors(TColor a, TColor b, int weight);
 // The standard web colour names (CamelCase, e.g. "AliceBlue"). A colour not in the table is named "Black";
 // where two names share a value the first in the table wins ("Aqua" before "Cyan").
 UnicodeString WebColourToName(TColor colour);
-// Case-insensitive, with or without a "clWeb" prefix; clNone for an unknown name.
+// Case-insensitive, with or without a "clWeb" prefix; kNoColour for an unknown name.
 TColor NameToWebColour(const UnicodeString& name);
 // Number of entries in the web colour table, and entry i (for listing them to the user).
 int WebColourCount();
@@ -53,7 +48,7 @@ using TMyColourArray = std::vector<TMyNamedColour>;
 
 // The name of the first entry with this colour; empty when none has it.
 UnicodeString NameOfAMyColourArrayColour(const TMyColourArray& colours, TColor colour);
-// The colour of the first entry with this name (ignoring case); clNone when none has it.
+// The colour of the first entry with this name (ignoring case); kNoColour when none has it.
 TColor ColourOfAMyColourArrayName(const TMyColourArray& colours, const UnicodeString& name);
 // The index of the entry closest to colour (squared distance in red, green and blue; the first of equals);
 // -1 for an empty table.

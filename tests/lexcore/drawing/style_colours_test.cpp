@@ -88,7 +88,7 @@ TEST(ColourUtils, WebColourNames) {
   EXPECT_EQ(WebColourToName(0x010203), u"Black");
   EXPECT_EQ(NameToWebColour(u"cornflowerblue"), 0xED9564);
   EXPECT_EQ(NameToWebColour(u"clWebNavy"), 0x800000);
-  EXPECT_EQ(NameToWebColour(u"NoSuchColour"), clNone);
+  EXPECT_EQ(NameToWebColour(u"NoSuchColour"), kNoColour);
   for (int i = 0; i < WebColourCount(); ++i) EXPECT_EQ(NameToWebColour(WebColourNameAt(i)), WebColourAt(i));
   EXPECT_EQ(WebColourCount(), 140);
 }
@@ -98,9 +98,24 @@ TEST(ColourUtils, NamedTablesAndNearestColour) {
   EXPECT_EQ(NameOfAMyColourArrayColour(table, 0), u"Ink");
   EXPECT_EQ(NameOfAMyColourArrayColour(table, 0x111111), u"");
   EXPECT_EQ(ColourOfAMyColourArrayName(table, u"brick"), 0x2040C0);
-  EXPECT_EQ(ColourOfAMyColourArrayName(table, u"Sky"), clNone);
+  EXPECT_EQ(ColourOfAMyColourArrayName(table, u"Sky"), kNoColour);
   EXPECT_EQ(NearestColourIndex(table, 0x101010), 0);  // first of two equal distances
   EXPECT_EQ(NearestColourIndex(table, 0xF0F0F0), 1);
   EXPECT_EQ(NearestColourIndex(table, 0x2848B0), 2);
   EXPECT_EQ(NearestColourIndex({}, 0x2848B0), -1);
+}
+
+TEST(StyleColours, StandardAndSearchSets) {
+  const TMyCanvasColourRec standard = StyleStandardColours(0);
+  EXPECT_EQ(standard, (TMyCanvasColourRec{{0x000000, 0x800000, 0xFDEADA, 0xFADAC4}}));
+  const TMyCanvasColourRecAndTypeface search = SearchStandardColoursAndTypeface(0);
+  EXPECT_EQ(search.colourset, (TMyCanvasColourRec{{0x800000, 0x000000, 0xFADAC4, 0xFDEADA}}));
+  EXPECT_EQ(search.default_typeface, Ttypeface_Set{tf_bold});
+  EXPECT_EQ(search.highlight_typeface, Ttypeface_Set{tf_bold});
+  EXPECT_EQ(StyleStandardColoursViewtext(8).colours[tct_background], 0xC0C0C0);
+  EXPECT_EQ(SearchStandardColoursAndTypefaceViewText(11).colourset.colours[tct_text], 0xFFFFFF);
+  const TMyCanvasColourRecAndTypeface plain = StyleStandardColoursAndTypeface(3);
+  EXPECT_EQ(plain.colourset, StyleStandardColours(3));
+  EXPECT_TRUE(plain.default_typeface.Empty());
+  EXPECT_TRUE(plain.highlight_typeface.Empty());
 }
