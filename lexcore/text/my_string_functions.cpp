@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "lexcore/rtl/lx_formatsettings.h"
 #include "lexcore/rtl/lx_streams.h"
@@ -137,6 +138,12 @@ int32_t AfterTabIntegerOf(std::u16string_view line, int n) {
 double AfterTabFloatOf(std::u16string_view line, int n) {
   double v = 0;
   return TryStrToFloat(AfterTabPart(line, n), v) ? v : -1.0;
+}
+
+int32_t IndexOfPreTabFnameOnly(const TStrings& list, std::u16string_view name) {
+  for (int32_t i = 0; i < list.Count(); ++i)
+    if (PreTabFilenameOf(list.Get(i)) == name) return i;
+  return -1;
 }
 
 // ---- Whole words
@@ -696,6 +703,215 @@ UnicodeString TitleCasedString(std::u16string_view s) {
   return r;
 }
 
+// ---- Strings and string lists
+
+std::vector<UnicodeString> StringArrayFromString(std::u16string_view s, WideChar separator) {
+  std::vector<UnicodeString> out;
+  std::size_t i = 0;
+  while (i <= s.size()) {
+    auto e = s.find(separator, i);
+    if (e == std::u16string_view::npos) e = s.size();
+    UnicodeString piece = Trim(s.substr(i, e - i));
+    if (!piece.empty()) out.push_back(std::move(piece));
+    i = e + 1;
+  }
+  return out;
+}
+
+void StringToStringList(std::u16string_view s, TStrings& list, WideChar separator) {
+  list.Clear();
+  for (const UnicodeString& piece : StringArrayFromString(s, separator)) list.Add(piece);
+}
+
+std::unique_ptr<TStringList> StringListFromString(std::u16string_view s, WideChar separator) {
+  auto list = std::make_unique<TStringList>();
+  StringToStringList(s, *list, separator);
+  return list;
+}
+
+void StringToStringListAllowDoubleQuotes(std::u16string_view s, TStrings& list, WideChar separator) {
+  list.Clear();
+  UnicodeString piece;
+  bool quoted = false;
+  auto flush = [&] {
+    UnicodeString t = Trim(piece);
+    if (!t.empty()) list.Add(t);
+    piece.clear();
+  };
+  for (char16_t c : s) {
+    if (c == u'"')
+      quoted = !quoted;
+    else if (c == separator && !quoted)
+      flush();
+    else
+      piece.push_back(c);
+  }
+  flush();
+}
+
+UnicodeString StringListToString(const TStrings& list, std::u16string_view separator) {
+  UnicodeString r;
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    if (i > 0) r.append(separator);
+    r.append(list.Get(i));
+  }
+  return r;
+}
+
+void StringToStringlistWithLineWidth(std::u16string_view s, TStrings& list, int width) {
+  list.Clear();
+  UnicodeString line;
+  for (const UnicodeString& word : StringArrayFromString(StripWhiteSpaceAndCRLFW(s), u' ')) {
+    if (!line.empty() && Len(line) + 1 + Len(word) > width) {
+      list.Add(line);
+      line.clear();
+    }
+    if (!line.empty()) line.push_back(u' ');
+    line.append(word);
+  }
+  if (!line.empty()) list.Add(line);
+}
+
+void TrimAStringlist(TStrings& list) {
+  for (int32_t i = list.Count() - 1; i >= 0; --i) {
+    const UnicodeString t = Trim(list.Get(i));
+    if (t.empty())
+      list.Delete(i);
+    else
+      list.Put(i, t);
+  }
+}
+
+void ReverseAStringList(TStrings& list) {
+  for (int32_t i = 0, j = list.Count() - 1; i < j; ++i, --j) list.Exchange(i, j);
+}
+
+namespace {
+// Indexes 0..count-1, n of them chosen at random, ascending.
+std::vector<int32_t> RandomIndexes(int32_t count, int32_t n, uint32_t seed) {
+  std::vector<int32_t> idx(static_cast<std::size_t>(std::max(count, 0)));
+  for (int32_t i = 0; i < count; ++i) idx[static_cast<std::size_t>(i)] = i;
+  if (n >= count) return idx;
+  std::mt19937 gen(seed ? seed : std::random_device{}());
+  std::shuffle(idx.begin(), idx.end(), gen);
+  idx.resize(static_cast<std::size_t>(std::max(n, 0)));
+  std::sort(idx.begin(), idx.end());
+  return idx;
+}
+}  // namespace
+
+void RandomReduceStringlist(TStrings& list, int32_t n, uint32_t seed) {
+  const std::vector<int32_t> keep = RandomIndexes(list.Count(), n, seed);
+  std::vector<bool> kept(static_cast<std::size_t>(list.Count()), false);
+  for (int32_t k : keep) kept[static_cast<std::size_t>(k)] = true;
+  for (int32_t i = list.Count() - 1; i >= 0; --i)
+    if (!kept[static_cast<std::size_t>(i)]) list.Delete(i);
+}
+
+void CopyRandomSampleFromStringlistAtoB(const TStrings& a, TStrings& b, int32_t n, uint32_t seed) {
+  b.Clear();
+  for (int32_t k : RandomIndexes(a.Count(), n, seed)) b.AddObject(a.Get(k), a.GetObject(k));
+}
+
+int32_t StringListRemoveLinesMeetingCondition(TStrings& list,
+                                              const std::function<bool(const UnicodeString&)>& condition) {
+  int32_t removed = 0;
+  for (int32_t i = list.Count() - 1; i >= 0; --i) {
+    if (condition(list.Get(i))) {
+      list.Delete(i);
+      ++removed;
+    }
+  }
+  return removed;
+}
+
+int32_t StringListRemovingAnyLines(TStrings& list, const TStrings& unwanted) {
+  return StringListRemoveLinesMeetingCondition(
+      list, [&unwanted](const UnicodeString& s) { return unwanted.IndexOf(s) >= 0; });
+}
+
+void ForceItemsToInclude(TStrings& list, const TStrings& items) {
+  for (int32_t i = 0; i < items.Count(); ++i)
+    if (list.IndexOf(items.Get(i)) < 0) list.Add(items.Get(i));
+}
+
+std::unique_ptr<TStringList> TArrayOfIntegersToStringlist(const std::vector<int32_t>& values) {
+  auto list = std::make_unique<TStringList>();
+  for (int32_t v : values) list->Add(IntToStr(v));
+  return list;
+}
+
+std::vector<std::unique_ptr<TStringList>> ArrayOfStringlists(int32_t n) {
+  std::vector<std::unique_ptr<TStringList>> lists;
+  for (int32_t i = 0; i < n; ++i) lists.push_back(std::make_unique<TStringList>());
+  return lists;
+}
+
+UnicodeString NormalisedLineForCustomSort(std::u16string_view line, std::u16string_view order) {
+  const UnicodeString upperOrder = InvariantUpperCase(order);
+  UnicodeString key;
+  key.reserve(line.size() * 2);
+  for (char16_t c : line) {
+    const auto k = upperOrder.find(InvariantUpCase(c));
+    // Two units per character: a class (alphabet first), then the rank or the code.
+    if (k != UnicodeString::npos) {
+      key.push_back(1);
+      key.push_back(static_cast<char16_t>(k));
+    } else {
+      key.push_back(2);
+      key.push_back(c);
+    }
+  }
+  return key;
+}
+
+void CustomSortPreparedStringlist(TStringList& list, std::u16string_view order) {
+  if (list.Sorted()) return;  // a sorted list keeps its own order, as its sorts do
+  std::vector<UnicodeString> keys;
+  for (int32_t i = 0; i < list.Count(); ++i) keys.push_back(NormalisedLineForCustomSort(list.Get(i), order));
+  // Attach each line's key index so the sort moves keys with their lines.
+  std::vector<int32_t> perm(keys.size());
+  for (std::size_t i = 0; i < perm.size(); ++i) perm[i] = static_cast<int32_t>(i);
+  std::stable_sort(perm.begin(), perm.end(), [&keys](int32_t a, int32_t b) {
+    return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+  });
+  std::vector<std::pair<UnicodeString, TObject*>> items;
+  for (int32_t i : perm) items.emplace_back(list.Get(i), list.GetObject(i));
+  const bool owns = list.OwnsObjects;
+  list.OwnsObjects = false;  // the objects move, they are not freed
+  list.BeginUpdate();
+  list.Clear();
+  for (auto& [s, o] : items) list.AddObject(s, o);
+  list.EndUpdate();
+  list.OwnsObjects = owns;
+}
+
+std::unique_ptr<TStringList> CustomLinesSorted(const TStrings& list, std::u16string_view order) {
+  auto sorted = std::make_unique<TStringList>();
+  for (int32_t i = 0; i < list.Count(); ++i) sorted->Add(list.Get(i));
+  CustomSortPreparedStringlist(*sorted, order);
+  return sorted;
+}
+
+UnicodeString FolderNamesAsText(const TStrings& folders) {
+  return StringListToString(folders, u"; ");
+}
+
+UnicodeString CommaSeparatedStrings(const TStrings& list) {
+  return StringListToString(list, u", ");
+}
+
+UnicodeString StrSeparatedWithChar(const TStrings& list, WideChar c) {
+  return StringListToString(list, std::u16string_view(&c, 1));
+}
+
+UnicodeString AddToListWithSeparatorIfNeeded(std::u16string_view s, std::u16string_view item,
+                                             std::u16string_view separator) {
+  UnicodeString r(s);
+  if (!r.empty()) r.append(separator);
+  return r.append(item);
+}
+
 // ---- Replacing characters
 
 UnicodeString Replace1With2In(std::u16string_view s, WideChar c, std::u16string_view two) {
@@ -786,6 +1002,14 @@ UnicodeString AcceptableFilename(std::u16string_view s) {
   for (auto& c : r)
     if (c < u' ' || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) c = u'_';
   return r;
+}
+
+void CopyStringsReplacing(const TStrings& src, TStrings& dst, std::u16string_view oldPattern,
+                          std::u16string_view newPattern) {
+  dst.Clear();
+  for (int32_t i = 0; i < src.Count(); ++i)
+    dst.Add(oldPattern.empty() ? src.Get(i)
+                               : StringReplace(src.Get(i), oldPattern, newPattern, rfReplaceAll));
 }
 
 namespace {

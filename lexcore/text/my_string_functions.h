@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lexcore/rtl/lx_resources.h"
+#include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
 #include "lexcore/search/search_parsing.h"
 
@@ -34,6 +35,9 @@ UnicodeString AfterTabPart(std::u16string_view line, int n = 1);
 int32_t AfterTabIntegerOf(std::u16string_view line, int n = 1);
 // -1.0 when the field does not read as a number.
 double AfterTabFloatOf(std::u16string_view line, int n);
+
+// The index of the first line whose field-0 file name is name (case counts, as file identity does); -1.
+int32_t IndexOfPreTabFnameOnly(const TStrings& list, std::u16string_view name);
 
 // ---- Word characters and whole-word tests (letters and decimal digits make words).
 
@@ -146,6 +150,46 @@ bool NextWordCapitalised(std::u16string_view s, int from);  // the first letter 
 bool FirstCharIsLowerCase(std::u16string_view s);
 UnicodeString TitleCasedString(std::u16string_view s);  // each word's first letter up, the rest down
 
+// ---- Strings and string lists. Routines that return a new list hand it to the caller.
+
+// Split at separator; pieces are trimmed and empty ones dropped.
+std::unique_ptr<TStringList> StringListFromString(std::u16string_view s, WideChar separator = u',');
+std::vector<UnicodeString> StringArrayFromString(std::u16string_view s, WideChar separator = u',');
+// Clears list and fills it as StringListFromString does.
+void StringToStringList(std::u16string_view s, TStrings& list, WideChar separator = u',');
+// The same, but a separator between double quotes does not split, and the quotes go.
+void StringToStringListAllowDoubleQuotes(std::u16string_view s, TStrings& list, WideChar separator = u',');
+UnicodeString StringListToString(const TStrings& list, std::u16string_view separator = u", ");
+// Word-wraps s into lines of at most width characters (a longer word gets a line of its own).
+void StringToStringlistWithLineWidth(std::u16string_view s, TStrings& list, int width);
+// Trims every line and drops the empty ones.
+void TrimAStringlist(TStrings& list);
+void ReverseAStringList(TStrings& list);
+// Keeps n lines chosen at random, in their order. seed 0: a fresh random seed.
+void RandomReduceStringlist(TStrings& list, int32_t n, uint32_t seed = 0);
+// Clears b and copies into it n random lines of a (all when n >= a's count), in a's order.
+void CopyRandomSampleFromStringlistAtoB(const TStrings& a, TStrings& b, int32_t n, uint32_t seed = 0);
+// Both return the number of lines removed.
+int32_t StringListRemoveLinesMeetingCondition(TStrings& list,
+                                              const std::function<bool(const UnicodeString&)>& condition);
+// Removes every line that unwanted holds (matched the way unwanted matches its own lines).
+int32_t StringListRemovingAnyLines(TStrings& list, const TStrings& unwanted);
+// Adds each of items that list does not hold yet.
+void ForceItemsToInclude(TStrings& list, const TStrings& items);
+std::unique_ptr<TStringList> TArrayOfIntegersToStringlist(const std::vector<int32_t>& values);
+std::vector<std::unique_ptr<TStringList>> ArrayOfStringlists(int32_t n);
+// Custom alphabetical orders: order lists the alphabet (case ignored). In the sort key its characters come
+// first, in that order; any other character follows them by its code.
+UnicodeString NormalisedLineForCustomSort(std::u16string_view line, std::u16string_view order);
+void CustomSortPreparedStringlist(TStringList& list, std::u16string_view order);
+std::unique_ptr<TStringList> CustomLinesSorted(const TStrings& list, std::u16string_view order);
+UnicodeString FolderNamesAsText(const TStrings& folders);  // "; " between them
+UnicodeString CommaSeparatedStrings(const TStrings& list);
+UnicodeString StrSeparatedWithChar(const TStrings& list, WideChar c);
+// s, then separator and item (only the item when s is empty).
+UnicodeString AddToListWithSeparatorIfNeeded(std::u16string_view s, std::u16string_view item,
+                                             std::u16string_view separator = u", ");
+
 // ---- Replacing characters.
 
 UnicodeString Replace1With2In(std::u16string_view s, WideChar c, std::u16string_view two);
@@ -166,6 +210,16 @@ UnicodeString FilenameWithInsertion(std::u16string_view name, std::u16string_vie
 // Characters not allowed in file names (controls and \ / : * ? " < > |) become '_'.
 UnicodeString AcceptableFilename(std::u16string_view s);
 UnicodeString BothSlashesExtractFilename(std::u16string_view path);
+// Clears dst and copies src's lines with every oldPattern replaced by newPattern.
+void CopyStringsReplacing(const TStrings& src, TStrings& dst, std::u16string_view oldPattern,
+                          std::u16string_view newPattern);
+
+// A list of file names: matched case-sensitively, as file identity is.
+class TFilenamesStringlist : public TStringList {
+ public:
+  TFilenamesStringlist() { SetCaseSensitive(true); }
+};
+
 // Append line and CRLF; false when the file cannot be written. The Unicode form writes UTF-16 LE and starts a
 // new file with a byte-order mark.
 bool AnsiAppendToTextFile(const UnicodeString& fileName, std::string_view line);

@@ -158,3 +158,73 @@ TEST(StringFunctions, FileNames) {
   EXPECT_EQ(dir.Read("a.txt"), "one\r\n");
   EXPECT_FALSE(AnsiAppendToTextFile(dir.File("no/such/dir.txt"), "one"));
 }
+
+TEST(StringLists, SplittingAndJoining) {
+  TStringList list;
+  StringToStringList(u" a, b ,,c ", list);
+  EXPECT_EQ(StringListToString(list, u"|"), u"a|b|c");
+  StringToStringListAllowDoubleQuotes(u"\"x, y\", z", list);
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list[0], u"x, y");
+  EXPECT_EQ(StringArrayFromString(u"1;2", u';'), (std::vector<UnicodeString>{u"1", u"2"}));
+  StringToStringlistWithLineWidth(u"the cat sat on the extraordinarily long mat", list, 10);
+  EXPECT_EQ(StringListToString(list, u"|"), u"the cat|sat on the|extraordinarily|long mat");
+  EXPECT_EQ(AddToListWithSeparatorIfNeeded(u"", u"a"), u"a");
+  EXPECT_EQ(AddToListWithSeparatorIfNeeded(u"a", u"b"), u"a, b");
+}
+
+TEST(StringLists, ReshapingLists) {
+  TStringList list;
+  list.SetText(u" b \r\n\r\na\r\nc\r\n");
+  TrimAStringlist(list);
+  EXPECT_EQ(CommaSeparatedStrings(list), u"b, a, c");
+  ReverseAStringList(list);
+  EXPECT_EQ(StrSeparatedWithChar(list, u'/'), u"c/a/b");
+  TStringList unwanted;
+  unwanted.Add(u"A");  // string lists match ignoring case by default
+  EXPECT_EQ(StringListRemovingAnyLines(list, unwanted), 1);
+  ForceItemsToInclude(list, unwanted);
+  EXPECT_EQ(CommaSeparatedStrings(list), u"c, b, A");
+  auto numbers = TArrayOfIntegersToStringlist({3, -1});
+  EXPECT_EQ(CommaSeparatedStrings(*numbers), u"3, -1");
+
+  TStringList many;
+  for (int i = 0; i < 50; ++i) many.Add(WithLeftZeros(i, 2));
+  TStringList sample;
+  CopyRandomSampleFromStringlistAtoB(many, sample, 10, 7);
+  ASSERT_EQ(sample.Count(), 10);
+  for (int i = 1; i < sample.Count(); ++i) EXPECT_LT(sample[i - 1], sample[i]);  // original order kept
+  RandomReduceStringlist(many, 5, 7);
+  EXPECT_EQ(many.Count(), 5);
+  RandomReduceStringlist(many, 99);
+  EXPECT_EQ(many.Count(), 5);
+}
+
+TEST(StringLists, CustomAlphabetOrder) {
+  TStringList list;
+  list.SetText(u"cha\r\ncz\r\nda\r\nbz\r\n1\r\n");
+  // An order where "d" comes before "c"; characters outside the alphabet follow it.
+  auto sorted = CustomLinesSorted(list, u"abdc");
+  EXPECT_EQ(CommaSeparatedStrings(*sorted), u"bz, da, cha, cz, 1");
+  EXPECT_LT(NormalisedLineForCustomSort(u"D", u"abdc"), NormalisedLineForCustomSort(u"c", u"abdc"));
+  TStringList sortedList;
+  sortedList.SetSorted(true);
+  sortedList.Add(u"c");
+  sortedList.Add(u"d");
+  CustomSortPreparedStringlist(sortedList, u"dc");
+  EXPECT_EQ(sortedList[0], u"c");
+}
+
+TEST(StringLists, FileNameLines) {
+  TStringList list;
+  list.Add(u"/t/A.txt\t3");
+  list.Add(u"C:\\t\\a.txt\t4");
+  EXPECT_EQ(IndexOfPreTabFnameOnly(list, u"a.txt"), 1);
+  EXPECT_EQ(IndexOfPreTabFnameOnly(list, u"b.txt"), -1);
+  TFilenamesStringlist names;
+  names.Add(u"A.txt");
+  EXPECT_EQ(names.IndexOf(u"a.txt"), -1);
+  TStringList copy;
+  CopyStringsReplacing(list, copy, u"\t", u" ");
+  EXPECT_EQ(copy[0], u"/t/A.txt 3");
+}
