@@ -2,7 +2,6 @@
 // a list that owns its objects can free any of them through the virtual destructor.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 
 namespace lx {
@@ -16,12 +15,5 @@ class TObject {
 };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
-
-// The runtime lists' growth step: small lists grow by 4, middling ones by 16, large ones by a quarter.
-inline int32_t ListGrowDelta(int32_t capacity) {
-  if (capacity > 64) return capacity / 4;
-  if (capacity > 8) return 16;
-  return 4;
-}
 
 }  // namespace lx

@@ -14,16 +14,10 @@
 
 namespace lx {
 
-LX_RESOURCESTRING(SListIndexError, u"List index out of bounds (%d)")
-LX_RESOURCESTRING(SListCapacityError, u"List capacity out of bounds (%d)")
-LX_RESOURCESTRING(SListCountError, u"List count out of bounds (%d)")
 LX_RESOURCESTRING(SDuplicateString, u"String list does not allow duplicates")
 LX_RESOURCESTRING(SSortedListError, u"Operation not allowed on sorted list")
 
 namespace {
-
-// The runtime's ceiling on list lengths, which keeps a corrupt capacity from asking for gigabytes.
-constexpr int32_t kMaxListSize = std::numeric_limits<int32_t>::max() / 16;
 
 class TUpdateGuard {
  public:
@@ -499,7 +493,7 @@ void TStringList::PutObject(int32_t index, TObject* object) {
 }
 
 void TStringList::SetCapacity(int32_t newCapacity) {
-  if (newCapacity < GetCount() || newCapacity > kMaxListSize) Error(SListCapacityError, newCapacity);
+  if (newCapacity < GetCount() || newCapacity > MaxListSize) Error(SListCapacityError, newCapacity);
   if (static_cast<std::size_t>(newCapacity) < items_.capacity()) {
     std::vector<TStringItem> smaller;
     smaller.reserve(static_cast<std::size_t>(newCapacity));

@@ -9,6 +9,7 @@
 
 #include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_list.h"
 #include "lexcore/rtl/lx_object.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_streams.h"
@@ -16,9 +17,6 @@
 
 namespace lx {
 
-LX_DECLARE_RESOURCESTRING(SListIndexError)
-LX_DECLARE_RESOURCESTRING(SListCapacityError)
-LX_DECLARE_RESOURCESTRING(SListCountError)
 LX_DECLARE_RESOURCESTRING(SDuplicateString)
 LX_DECLARE_RESOURCESTRING(SSortedListError)
 
