@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "lexcore/containers/Pointer_UTILS.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_stablesort.h"
 #include "lexcore/rtl/lx_strings.h"

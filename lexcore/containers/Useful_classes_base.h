@@ -40,6 +40,8 @@ int Compare2Strings(std::u16string_view a, std::u16string_view b);
 // 0 when equal ignoring case, else -1 when the upper-cased a is not greater than the upper-cased b, else 1.
 int Compare2StringsCaseInsensitively(std::u16string_view a, std::u16string_view b);
 int ReversedComparisonInteger(int c);
+// The platform's ordinal comparison of zero-terminated texts (null counts as empty).
+int CrudeStringComparison(const WideChar* a, const WideChar* b);
 
 struct T2LongintRec {
   int32_t l1 = 0;
