@@ -7,8 +7,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <random>
 
+#include "lexcore/containers/Useful_classes_base.h"
+#include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/rtl/lx_formatsettings.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -138,6 +141,132 @@ int32_t AfterTabIntegerOf(std::u16string_view line, int n) {
 double AfterTabFloatOf(std::u16string_view line, int n) {
   double v = 0;
   return TryStrToFloat(AfterTabPart(line, n), v) ? v : -1.0;
+}
+
+namespace {
+
+// "h:mm[:ss]" with an optional AM/PM marker; false when it does not read.
+bool ReadTimeOfDay(std::u16string_view s, TDateTime& time) {
+  UnicodeString t = Trim(s);
+  int addHours = 0;
+  if (EndsText(FormatSettings.TimePMString, t) && !FormatSettings.TimePMString.empty()) {
+    t = Trim(std::u16string_view(t).substr(0, t.size() - FormatSettings.TimePMString.size()));
+    addHours = 12;
+  } else if (EndsText(FormatSettings.TimeAMString, t) && !FormatSettings.TimeAMString.empty()) {
+    t = Trim(std::u16string_view(t).substr(0, t.size() - FormatSettings.TimeAMString.size()));
+    addHours = -1;  // 12 AM is midnight
+  }
+  int parts[3] = {0, 0, 0};
+  int count = 0;
+  std::size_t i = 0;
+  while (count < 3) {
+    std::size_t e = i;
+    while (e < t.size() && t[e] >= u'0' && t[e] <= u'9') ++e;
+    if (e == i || e - i > 2) return false;
+    parts[count++] = StrToInt(std::u16string_view(t).substr(i, e - i));
+    if (e == t.size()) break;
+    if (t[e] != FormatSettings.TimeSeparator) return false;
+    i = e + 1;
+  }
+  if (count < 2 || i > t.size()) return false;
+  int hour = parts[0];
+  if (addHours != 0) {
+    if (hour < 1 || hour > 12) return false;
+    hour = addHours == 12 ? (hour % 12) + 12 : hour % 12;
+  }
+  if (hour > 23 || parts[1] > 59 || parts[2] > 59) return false;
+  time = EncodeTime(hour, parts[1], parts[2], 0);
+  return true;
+}
+
+int ThreeWay(double a, double b) {
+  return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+// Orders two lines by what key gives for each, honouring the descending switch.
+template <typename Key, typename Compare>
+int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, Key key, Compare compare) {
+  if (global_descending_sort) std::swap(index1, index2);
+  return compare(key(list.GetRef(index1)), key(list.GetRef(index2)));
+}
+
+}  // namespace
+
+namespace {
+bool TryReadDateAndTime(std::u16string_view text, TDateTime& value) {
+  const UnicodeString field = Trim(text);
+  const std::size_t space = field.find(u' ');
+  if (space == UnicodeString::npos) return TryStrToDate(field, value);
+  TDateTime date = 0;
+  TDateTime time = 0;
+  if (!TryStrToDate(std::u16string_view(field).substr(0, space), date) ||
+      !ReadTimeOfDay(std::u16string_view(field).substr(space + 1), time))
+    return false;
+  value = date < 0 ? date - time : date + time;
+  return true;
+}
+}  // namespace
+
+TDateTime AfterTabDateOf(std::u16string_view line, int n) {
+  TDateTime value = 0;
+  return TryReadDateAndTime(AfterTabPart(line, n), value) ? value : Now();
+}
+
+bool global_descending_sort = false;
+
+#define LX_FIELD_SORTS(Kind, key, compare)                                                            \
+  int StringListCompareStrings##Kind##After1Tab(TStringList& list, int32_t index1, int32_t index2) {  \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 1); }, compare);             \
+  }                                                                                                   \
+  int StringListCompareStrings##Kind##After2Tabs(TStringList& list, int32_t index1, int32_t index2) { \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 2); }, compare);             \
+  }                                                                                                   \
+  int StringListCompareStrings##Kind##After3Tabs(TStringList& list, int32_t index1, int32_t index2) { \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 3); }, compare);             \
+  }                                                                                                   \
+  int StringListCompareStrings##Kind##After4Tabs(TStringList& list, int32_t index1, int32_t index2) { \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 4); }, compare);             \
+  }
+
+namespace {
+int CompareFieldStrings(const UnicodeString& a, const UnicodeString& b) {
+  return Compare2Strings(a, b);
+}
+int CompareFieldNumbers(double a, double b) {
+  return ThreeWay(a, b);
+}
+double IntegerField(const UnicodeString& line, int n) {
+  return AfterTabIntegerOf(line, n);
+}
+// A field that does not read counts as not a number would: -1, never NaN (which no order can hold).
+double FloatField(const UnicodeString& line, int n) {
+  const double v = AfterTabFloatOf(line, n);
+  return std::isnan(v) ? -1.0 : v;
+}
+// An unreadable date sorts as the newest, once and for all (the current time would move during the sort).
+TDateTime DateField(const UnicodeString& line, int n) {
+  TDateTime value = 0;
+  return TryReadDateAndTime(AfterTabPart(line, n), value) ? value : std::numeric_limits<double>::max();
+}
+}  // namespace
+
+LX_FIELD_SORTS(Str, AfterTabPart, CompareFieldStrings)
+LX_FIELD_SORTS(Date, DateField, CompareDates)
+LX_FIELD_SORTS(Integer, IntegerField, CompareFieldNumbers)
+LX_FIELD_SORTS(Float, FloatField, CompareFieldNumbers)
+#undef LX_FIELD_SORTS
+
+int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2) {
+  return CompareLinesBy(list, index1, index2, PreTabFilenameOf, CompareFieldStrings);
+}
+
+void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare) {
+  global_descending_sort = descending;
+  list.CustomSort(compare);
 }
 
 int32_t IndexOfPreTabFnameOnly(const TStrings& list, std::u16string_view name) {

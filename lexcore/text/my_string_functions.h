@@ -36,8 +36,38 @@ int32_t AfterTabIntegerOf(std::u16string_view line, int n = 1);
 // -1.0 when the field does not read as a number.
 double AfterTabFloatOf(std::u16string_view line, int n);
 
+// Field n as a date and time (the format settings' short date, then optionally h:mm[:ss] with AM or PM);
+// the current date and time when it does not read.
+TDateTime AfterTabDateOf(std::u16string_view line, int n = 1);
+
 // The index of the first line whose field-0 file name is name (case counts, as file identity does); -1.
 int32_t IndexOfPreTabFnameOnly(const TStrings& list, std::u16string_view name);
+
+// ---- Sorting string lists by a field. Each comparison suits TStringList::CustomSort; while
+// global_descending_sort is set it compares the second line with the first.
+
+extern bool global_descending_sort;
+
+int StringListCompareStringsStrAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsStrAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsStrAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsStrAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+// Later dates first, as the date comparison orders them.
+int StringListCompareStringsDateAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsDateAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsDateAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsDateAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2);
+// Sets global_descending_sort and sorts list with compare.
+void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare);
 
 // ---- Word characters and whole-word tests (letters and decimal digits make words).
 

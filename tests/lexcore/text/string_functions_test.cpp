@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/text/my_string_functions.h"
 #include "test_files.h"
 
@@ -227,4 +228,58 @@ TEST(StringLists, FileNameLines) {
   TStringList copy;
   CopyStringsReplacing(list, copy, u"\t", u" ");
   EXPECT_EQ(copy[0], u"/t/A.txt 3");
+}
+
+namespace {
+// The first fields of the lines, in list order.
+UnicodeString Order(const TStringList& list) {
+  UnicodeString r;
+  for (int32_t i = 0; i < list.Count(); ++i) r += list[i].substr(0, list[i].find(u'\t'));
+  return r;
+}
+}  // namespace
+
+TEST(FieldSorts, EachKindWithTheDescendingSwitch) {
+  TStringList list;
+  list.Add(u"a\tpear\t10\t2.5\t1/2/2001");
+  list.Add(u"b\tApple\t9\t-1\t12/31/2000 11:30 PM");
+  list.Add(u"c\tfig\t100\t10\t12/31/2000 9:15 AM");
+  list.Add(u"d\tfig\tx\tnone\tnot a date");
+  const struct {
+    TStringListSortCompare compare;
+    const char16_t* ascending;
+    const char16_t* descending;
+  } cases[] = {
+      {StringListCompareStringsStrAfter1Tab, u"bcda", u"acdb"},       // ordinal, capitals first; ties stay
+      {StringListCompareStringsIntegerAfter2Tabs, u"dbac", u"cabd"},  // "x" reads as -1
+      {StringListCompareStringsFloatAfter3Tabs, u"bdac",
+       u"cabd"},  // "none" reads as -1 too; ties keep their order
+      {StringListCompareStringsDateAfter4Tabs, u"dabc", u"cbad"},  // later first; unreadable newest
+  };
+  for (const auto& c : cases) {
+    SetSortDescendingAndSort(false, list, c.compare);
+    EXPECT_EQ(Order(list), c.ascending);
+    SetSortDescendingAndSort(true, list, c.compare);
+    EXPECT_EQ(Order(list), c.descending);
+  }
+  global_descending_sort = false;
+
+  TStringList files;
+  files.Add(u"/z/b.txt\t1");
+  files.Add(u"C:\\y\\a.txt\t2");
+  files.Add(u"/x/c.txt\t3");
+  SetSortDescendingAndSort(false, files, StringListCompareStringsFilenamePreTab);
+  EXPECT_EQ(AfterTabPart(files[0]) + AfterTabPart(files[1]) + AfterTabPart(files[2]), u"213");
+}
+
+TEST(FieldSorts, DatesInFields) {
+  const TDateTime d = AfterTabDateOf(u"x\t12/31/2000 11:30 PM");
+  EXPECT_NEAR(d, 36891.0 + 23.5 / 24, 1e-9);  // 2000-12-31 is day 36891
+  EXPECT_EQ(AfterTabDateOf(u"x\t1/2/2001", 1), 36893.0);
+  EXPECT_EQ(AfterTabDateOf(u"x\t12/31/2000 12:00 AM"), 36891.0);
+  const TDateTime before = Now();
+  const TDateTime fallback = AfterTabDateOf(u"x\tsoon");
+  EXPECT_GE(fallback, before);
+  EXPECT_LE(fallback, Now());
+  EXPECT_GE(AfterTabDateOf(u"x\t1/2/2001 25:00"), before);  // a bad time is no date either
 }
