@@ -110,10 +110,11 @@ std::vector<int32_t> TBaseSearchItems::AddedSearchWords(const UnicodeString& typ
 std::vector<int32_t> TBaseSearchItems::InsertSearchWordsAtTop(const UnicodeString& typed, bool autoLemma) {
   std::vector<int32_t> result = AddedSearchWords(typed, autoLemma);
   const int32_t n = static_cast<int32_t>(result.size());
-  // Track the words themselves: every move shifts the items between its two ends.
+  // Track the words themselves, since every move shifts the items between its two ends, and place them
+  // from the top down so that a later move cannot push an earlier one out of its place.
   std::vector<const TSWHolder*> holders;
   for (int32_t i : result) holders.push_back(fItems.Get(i));
-  for (int32_t k = n - 1; k >= 0; --k) {
+  for (int32_t k = 0; k < n; ++k) {
     const int32_t now = fItems.IndexOfHolder(holders[static_cast<std::size_t>(k)]);
     if (now >= n) fItems.Move(now, k);
   }
