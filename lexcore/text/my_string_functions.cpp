@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 
+#include "lexcore/containers/Useful_classes.h"
 #include "lexcore/containers/Useful_classes_base.h"
 #include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/rtl/lx_formatsettings.h"
@@ -1020,6 +1021,30 @@ std::unique_ptr<TStringList> CustomLinesSorted(const TStrings& list, std::u16str
   for (int32_t i = 0; i < list.Count(); ++i) sorted->Add(list.Get(i));
   CustomSortPreparedStringlist(*sorted, order);
   return sorted;
+}
+
+namespace {
+single HeldSingle(const TStrings& list, int32_t i) {
+  const auto* h = dynamic_cast<const TSingleHolder*>(list.GetObject(i));
+  return h ? h->fdata : 0.0f;
+}
+}  // namespace
+
+std::unique_ptr<TStringList> FormatStringListWithPOintersAsSingles(const TStrings& list, int decimals) {
+  auto out = std::make_unique<TStringList>();
+  for (int32_t i = 0; i < list.Count(); ++i)
+    out->Add(AddWithTab(list.Get(i), FixedDecimals(HeldSingle(list, i), decimals)));
+  return out;
+}
+
+UnicodeString StringListAsStringWithPointersFormattedAs(const TStrings& list, int decimals,
+                                                        std::u16string_view separator) {
+  UnicodeString r;
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    if (i > 0) r.append(separator);
+    r += list.Get(i) + u" (" + FixedDecimals(HeldSingle(list, i), decimals) + u")";
+  }
+  return r;
 }
 
 UnicodeString FolderNamesAsText(const TStrings& folders) {

@@ -213,6 +213,12 @@ std::vector<std::unique_ptr<TStringList>> ArrayOfStringlists(int32_t n);
 UnicodeString NormalisedLineForCustomSort(std::u16string_view line, std::u16string_view order);
 void CustomSortPreparedStringlist(TStringList& list, std::u16string_view order);
 std::unique_ptr<TStringList> CustomLinesSorted(const TStrings& list, std::u16string_view order);
+// Lists whose strings carry single-precision holders (as the string list with a single does): a new list of
+// "text TAB value" lines, and one text of "text (value)" items joined by separator. A string without a
+// holder shows 0.
+std::unique_ptr<TStringList> FormatStringListWithPOintersAsSingles(const TStrings& list, int decimals);
+UnicodeString StringListAsStringWithPointersFormattedAs(const TStrings& list, int decimals,
+                                                        std::u16string_view separator = u", ");
 UnicodeString FolderNamesAsText(const TStrings& folders);  // "; " between them
 UnicodeString CommaSeparatedStrings(const TStrings& list);
 UnicodeString StrSeparatedWithChar(const TStrings& list, WideChar c);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "lexcore/containers/Useful_classes.h"
 #include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/text/my_string_functions.h"
 #include "test_files.h"
@@ -282,4 +283,13 @@ TEST(FieldSorts, DatesInFields) {
   EXPECT_GE(fallback, before);
   EXPECT_LE(fallback, Now());
   EXPECT_GE(AfterTabDateOf(u"x\t1/2/2001 25:00"), before);  // a bad time is no date either
+}
+
+TEST(StringLists, ValuesHeldAsSingles) {
+  TStringListWithASingle list;
+  list.AddOne(u"a", 1.5f);
+  list.Add(u"b");  // no holder
+  auto lines = FormatStringListWithPOintersAsSingles(list, 2);
+  EXPECT_EQ(CommaSeparatedStrings(*lines), u"a\t1.50, b\t0.00");
+  EXPECT_EQ(StringListAsStringWithPointersFormattedAs(list, 1), u"a (1.5), b (0.0)");
 }
