@@ -46,6 +46,11 @@ void RoundDigits(TDecimal& d, int keep) {
   }
 }
 
+// Significant digits a value's type carries (the field is public, so keep it sane).
+int CarriedDigits(const TFloatValue& v) {
+  return std::clamp(v.Digits, 1, 18);
+}
+
 // The value's digits, first held to the digits its type carries, then rounded to `precision` significant
 // digits or `decimals` places after the point, whichever keeps fewer. Both roundings go half away from zero
 // on the decimal digits, so 2.675 (stored as 2.67499999...) gives 2.68 with two decimals.
@@ -67,7 +72,7 @@ TDecimal ToDecimal(const TFloatValue& v, int precision, int decimals) {
   int exp10 = 0;
   std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exp10);
   d.exponent = exp10 + 1;
-  RoundDigits(d, v.Digits);
+  RoundDigits(d, CarriedDigits(v));
   if (!d.digits.empty()) RoundDigits(d, std::min(precision, d.exponent + decimals));
   return d;
 }
@@ -161,60 +166,30 @@ UnicodeString ExponentText(const TFloatValue& v, int precision, int expDigits, c
   return out;
 }
 
+// The settings' currency layouts: '$' stands for the currency string, '1' for the amount.
 UnicodeString ApplyCurrencyFormat(const UnicodeString& number, bool negative, const TFormatSettings& fs) {
-  const UnicodeString& c = fs.CurrencyString;
-  if (!negative) {
-    switch (fs.CurrencyFormat) {
-      case 1:
-        return number + c;
-      case 2:
-        return c + u' ' + number;
-      case 3:
-        return number + u' ' + c;
-      default:
-        return c + number;
-    }
+  static constexpr std::u16string_view kPositive[] = {u"$1", u"1$", u"$ 1", u"1 $"};
+  static constexpr std::u16string_view kNegative[] = {u"($1)", u"-$1",  u"$-1",   u"$1-",  u"(1$)", u"-1$",
+                                                      u"1-$",  u"1$-",  u"-1 $",  u"-$ 1", u"1 $-", u"$ 1-",
+                                                      u"$ -1", u"1- $", u"($ 1)", u"(1 $)"};
+  const std::u16string_view layout =
+      negative ? kNegative[fs.NegCurrFormat < 16 ? fs.NegCurrFormat : 0] : kPositive[fs.CurrencyFormat & 3];
+  UnicodeString out;
+  for (const WideChar c : layout) {
+    if (c == u'$')
+      out += fs.CurrencyString;
+    else if (c == u'1')
+      out += number;
+    else
+      out += c;
   }
-  switch (fs.NegCurrFormat) {
-    case 1:
-      return u'-' + c + number;
-    case 2:
-      return c + u'-' + number;
-    case 3:
-      return c + number + u'-';
-    case 4:
-      return u'(' + number + c + u')';
-    case 5:
-      return u'-' + number + c;
-    case 6:
-      return number + u'-' + c;
-    case 7:
-      return number + c + u'-';
-    case 8:
-      return u'-' + number + u' ' + c;
-    case 9:
-      return u'-' + c + u' ' + number;
-    case 10:
-      return number + u' ' + c + u'-';
-    case 11:
-      return c + u' ' + number + u'-';
-    case 12:
-      return c + u' ' + u'-' + number;
-    case 13:
-      return number + u'-' + u' ' + c;
-    case 14:
-      return u'(' + c + u' ' + number + u')';
-    case 15:
-      return u'(' + number + u' ' + c + u')';
-    default:
-      return u'(' + c + number + u')';
-  }
+  return out;
 }
 
 UnicodeString FloatToText(const TFloatValue& v, TFloatFormat format, int precision, int digits,
                           const TFormatSettings& fs) {
   if (!std::isfinite(v.Value)) return SpecialValueText(v.Value);
-  const int significant = std::clamp(precision, 1, v.Digits);
+  const int significant = std::clamp(precision, 1, CarriedDigits(v));
   switch (format) {
     case ffGeneral:
       return GeneralText(v, significant, std::clamp(digits, 0, 4), fs);
@@ -224,7 +199,7 @@ UnicodeString FloatToText(const TFloatValue& v, TFloatFormat format, int precisi
       break;
   }
   digits = std::clamp(digits, 0, 18);
-  const TDecimal d = ToDecimal(v, v.Digits, digits);
+  const TDecimal d = ToDecimal(v, CarriedDigits(v), digits);
   // An integer part longer than the precision cannot be shown fixed.
   if (d.exponent > std::clamp(precision, 1, 18)) return GeneralText(v, significant, 0, fs);
   UnicodeString number;
@@ -389,7 +364,7 @@ UnicodeString FormatWithSection(const TPatternSection& p, const TFloatValue& v, 
   roundsToZero = false;
   if (p.scientific) {
     const int places = std::max(1, p.intPlaces + p.fracPlaces);
-    const TDecimal d = ToDecimal(v, std::min(places, v.Digits), 9999);
+    const TDecimal d = ToDecimal(v, std::min(places, CarriedDigits(v)), 9999);
     std::string digits = d.digits;
     if (digits.empty()) roundsToZero = true;
     digits.resize(static_cast<std::size_t>(std::max(places, p.intPlaces)), '0');
@@ -400,7 +375,7 @@ UnicodeString FormatWithSection(const TPatternSection& p, const TFloatValue& v, 
     return RenderSection(p, intDigits, digits.substr(static_cast<std::size_t>(p.intPlaces)), exponent,
                          minus && !roundsToZero, fs);
   }
-  const TDecimal d = ToDecimal(v, v.Digits, p.fracPlaces);
+  const TDecimal d = ToDecimal(v, CarriedDigits(v), p.fracPlaces);
   roundsToZero = d.digits.empty();
   // Beyond 18 integer digits the pattern cannot be honoured; the runtime falls back to the general form.
   if (d.exponent > 18) return GeneralText(v, 15, 0, fs);

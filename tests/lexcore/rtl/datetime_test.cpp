@@ -220,3 +220,17 @@ TEST_F(Dates, UnixAndJulianConversions) {
   EXPECT_DOUBLE_EQ(YearSpan(EncodeDate(2000, 1, 1), EncodeDate(2001, 1, 1)), 366 / 365.25);
   EXPECT_DOUBLE_EQ(MonthSpan(0, 30.4375 * 2), 2.0);
 }
+
+TEST_F(Dates, GarbagePatternsNeverMisbehave) {
+  uint32_t seed = 54321;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  const std::u16string_view alphabet = u"dmyhnsztcapDMYHNSZTCAP/:'\" ";
+  TFormatSettings fs;
+  fs.LongTimeFormat = u"tt c";  // a settings pattern that names itself
+  const TDateTime values[] = {Now(), -1.25, -693593.0, 2958465.9999999995, std::nan(""), 1e300};
+  for (int round = 0; round < 4000; ++round) {
+    UnicodeString pattern;
+    for (uint32_t n = next() % 14; n > 0; --n) pattern += alphabet[next() % alphabet.size()];
+    EXPECT_NO_THROW(FormatDateTime(pattern, values[round % 6], fs)) << UTF16ToUTF8(pattern);
+  }
+}

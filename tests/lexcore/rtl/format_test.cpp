@@ -202,3 +202,19 @@ TEST(FormatFloat, Exponents) {
   EXPECT_EQ(FormatFloat(u"00.0E+0", 1234.5), u"12.3E+2");
   EXPECT_EQ(FormatFloat(u"0.00E+00", 0), u"0.00E+00");
 }
+
+TEST(Format, GarbagePatternsNeverMisbehave) {
+  // Patterns may come from translations: whatever they hold, the result is text or EConvertError.
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  const std::u16string_view alphabet = u"%%0123456789.-*:sdxfngempu#,;E+e-'\"a ";
+  for (int round = 0; round < 4000; ++round) {
+    UnicodeString pattern;
+    for (uint32_t n = next() % 12; n > 0; --n) pattern += alphabet[next() % alphabet.size()];
+    try {
+      Format(pattern, {3, -2.5, u"s", int64_t{7}});
+    } catch (const EConvertError&) {
+    }
+    EXPECT_NO_THROW(FormatFloat(pattern, round % 2 ? -1234.5678 : 0.0)) << UTF16ToUTF8(pattern);
+  }
+}
