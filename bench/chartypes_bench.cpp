@@ -114,8 +114,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> rates;
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
+      // With repetitions the median stands for the benchmark.
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
       auto it = r.counters.find("items_per_second");
-      if (it != r.counters.end()) rates[r.benchmark_name()] = it->second;
+      if (it != r.counters.end()) rates[r.run_name.str()] = it->second;
     }
     ConsoleReporter::ReportRuns(runs);
   }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <tuple>
+#include <type_traits>
 
 #include "lexcore/containers/Useful_classes_stringlist_sorts.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -26,20 +28,65 @@ void ExchangeTwoSimpleSearchRecs(TMySimpleSearchRec& a, TMySimpleSearchRec& b) {
 
 namespace {
 
-bool Fits(std::u16string_view s) {
+// Stored slots that carry nothing: written as zeros, read and dropped.
+template <int N>
+struct TZeroBytes {};
+
+bool Fits(const UnicodeString& s) {
   return s.size() <= static_cast<std::size_t>(std::max<int32_t>(global_string_safety_limit, 0));
 }
-
 template <typename T>
-void Get(TStream& s, T& v) {
+bool Fits(const T&) {
+  return true;
+}
+
+void GetField(TStream& s, UnicodeString& v) {
+  v = ReadAString(s);
+}
+void GetField(TStream& s, TMySearchFlags& f) {
+  s.ReadBuffer(f.Image().data(), 1);
+}
+template <int N>
+void GetField(TStream& s, TZeroBytes<N>&) {
+  uint8_t dropped[N];
+  s.ReadBuffer(dropped, N);
+}
+template <typename T>
+requires std::is_arithmetic_v<T>
+void GetField(TStream& s, T& v) {
   s.ReadBuffer(&v, sizeof(T));
 }
 
-void GetFlags(TStream& s, TMySearchFlags& f) {
-  s.ReadBuffer(f.Image().data(), 1);
+void PutField(TStream& s, const UnicodeString& v) {
+  if (!WriteAString(s, v)) throw EWriteError(U("Stream write error"));
 }
-void PutFlags(TStream& s, const TMySearchFlags& f) {
+void PutField(TStream& s, const TMySearchFlags& f) {
   s.WriteBuffer(f.Image().data(), 1);
+}
+template <int N>
+void PutField(TStream& s, const TZeroBytes<N>&) {
+  const uint8_t zeros[N] = {};
+  s.WriteBuffer(zeros, N);
+}
+template <typename T>
+requires std::is_arithmetic_v<T>
+void PutField(TStream& s, const T& v) {
+  s.WriteBuffer(&v, sizeof(T));
+}
+
+int32_t MinSize(const UnicodeString&) {
+  return 4;
+}
+int32_t MinSize(const TMySearchFlags&) {
+  return 1;
+}
+template <int N>
+int32_t MinSize(const TZeroBytes<N>&) {
+  return N;
+}
+template <typename T>
+requires std::is_arithmetic_v<T> int32_t MinSize(const T&) {
+  return sizeof(T);
 }
 
 // Runs a reader or writer body; a stream error (or a refused count) becomes false.
@@ -53,232 +100,85 @@ bool Guarded(F body) {
   }
 }
 
-void PutString(TStream& s, std::u16string_view text) {
-  if (!WriteAString(s, text)) throw EWriteError(U("Stream write error"));
+// A holder's fields, in stored order, come from its Fields(record); the record changes only when all of them
+// were read, and nothing is written unless every text fits the reading limit.
+template <typename H>
+bool ReadHolder(H& h, TStream& s) {
+  std::remove_reference_t<decltype(h.fdata)> r{};
+  auto fields = H::Fields(r);
+  if (!Guarded([&] { std::apply([&](auto&... f) { (GetField(s, f), ...); }, fields); })) return false;
+  h.fdata = std::move(r);
+  return true;
+}
+
+template <typename H>
+bool SaveHolder(H& h, TStream& s) {
+  auto fields = H::Fields(h.fdata);
+  if (!std::apply([](const auto&... f) { return (Fits(f) && ...); }, fields)) return false;
+  return Guarded([&] { std::apply([&](const auto&... f) { (PutField(s, f), ...); }, fields); });
+}
+
+template <typename H>
+int32_t MinimalSizeOf() {
+  std::remove_reference_t<decltype(H::fdata)> r{};
+  auto fields = H::Fields(r);
+  return std::apply([](const auto&... f) { return (MinSize(f) + ... + 0); }, fields);
 }
 
 }  // namespace
 
-bool TDoublePointerHolder::ReadFromStream(TStream& Stream) {
-  // The stored slots held addresses of another process: read and dropped.
-  int32_t slots[2];
-  if (!Guarded([&] { Get(Stream, slots); })) return false;
-  fdata = {};
-  return true;
+#define LX_FIELD_HOLDER_BODY(Name)             \
+  bool Name::ReadFromStream(TStream& Stream) { \
+    return ReadHolder(*this, Stream);          \
+  }                                            \
+  bool Name::SaveToStream(TStream& Stream) {   \
+    return SaveHolder(*this, Stream);          \
+  }                                            \
+  int32_t Name::MinimalStreamSize() const {    \
+    return MinimalSizeOf<Name>();              \
+  }
+
+// The pointers are addresses of another process once stored: two zero slots, read back as null.
+auto TDoublePointerHolder::Fields(TDoublePointerRec&) {
+  return std::tuple<TZeroBytes<4>, TZeroBytes<4>>();
 }
-bool TDoublePointerHolder::SaveToStream(TStream& Stream) {
-  const int32_t slots[2] = {0, 0};
-  return Guarded([&] { WriteLE(Stream, slots); });
+auto TWordFreqAndSourceNumHolder::Fields(TWordFreqAndSourceNumRec& r) {
+  return std::tie(r.word, r.freq, r.source_num);
 }
-int32_t TDoublePointerHolder::MinimalStreamSize() const {
-  return 8;
+auto TStringAndIntegerHolder::Fields(TStringAndIntegerRec& r) {
+  return std::tie(r.s, r.i);
+}
+auto TStringAndMeanAndSD_recHolder::Fields(TStringAndMeanAndSD_rec& r) {
+  return std::tie(r.s, r.mean, r.sd);
+}
+auto T2StringsAnd2IntegersHolder::Fields(T2StringsAnd2IntegersRec& r) {
+  return std::tie(r.s1, r.s2, r.i1, r.i2);
+}
+auto TSearchContextHolder::Fields(TSearchContextRec& r) {
+  return std::tie(r.mainwd.word, r.mainwd.flags, r.n_wanted, r.context_words[0].word,
+                  r.context_words[0].flags, r.context_words[1].word, r.context_words[1].flags,
+                  r.context_seek_span, r.otherSWs_required);
+}
+auto TMySearchRecHolder::Fields(TMySearchRec& r) {
+  return std::tuple<TDateTime&, int32_t&, int32_t&, int16_t&, TZeroBytes<2>, UnicodeString&>(
+      r.DateTime, r.Size, r.Attr, r.Number_Within_Zip, {}, r.ShortName);
+}
+auto TMySimpleSearchRecHolder::Fields(TMySimpleSearchRec& r) {
+  return std::tie(r.DateTime, r.Size, r.folder_number, r.ShortName);
+}
+auto TStringTrueColumnAndColourHolder::Fields(TStringTrueColumnAndColourRec& r) {
+  return std::tie(r.true_column_number, r.background_colour, r.s);
 }
 
-bool TWordFreqAndSourceNumHolder::ReadFromStream(TStream& Stream) {
-  TWordFreqAndSourceNumRec r;
-  if (!Guarded([&] {
-        r.word = ReadAString(Stream);
-        Get(Stream, r.freq);
-        Get(Stream, r.source_num);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TWordFreqAndSourceNumHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.word)) return false;
-  return Guarded([&] {
-    PutString(Stream, fdata.word);
-    WriteLE(Stream, fdata.freq);
-    WriteLE(Stream, fdata.source_num);
-  });
-}
-int32_t TWordFreqAndSourceNumHolder::MinimalStreamSize() const {
-  return 12;
-}
-
-bool TStringAndIntegerHolder::ReadFromStream(TStream& Stream) {
-  TStringAndIntegerRec r;
-  if (!Guarded([&] {
-        r.s = ReadAString(Stream);
-        Get(Stream, r.i);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TStringAndIntegerHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.s)) return false;
-  return Guarded([&] {
-    PutString(Stream, fdata.s);
-    WriteLE(Stream, fdata.i);
-  });
-}
-int32_t TStringAndIntegerHolder::MinimalStreamSize() const {
-  return 8;
-}
-
-bool TStringAndMeanAndSD_recHolder::ReadFromStream(TStream& Stream) {
-  TStringAndMeanAndSD_rec r;
-  if (!Guarded([&] {
-        r.s = ReadAString(Stream);
-        Get(Stream, r.mean);
-        Get(Stream, r.sd);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TStringAndMeanAndSD_recHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.s)) return false;
-  return Guarded([&] {
-    PutString(Stream, fdata.s);
-    WriteLE(Stream, fdata.mean);
-    WriteLE(Stream, fdata.sd);
-  });
-}
-int32_t TStringAndMeanAndSD_recHolder::MinimalStreamSize() const {
-  return 20;
-}
-
-bool T2StringsAnd2IntegersHolder::ReadFromStream(TStream& Stream) {
-  T2StringsAnd2IntegersRec r;
-  if (!Guarded([&] {
-        r.s1 = ReadAString(Stream);
-        r.s2 = ReadAString(Stream);
-        Get(Stream, r.i1);
-        Get(Stream, r.i2);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool T2StringsAnd2IntegersHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.s1) || !Fits(fdata.s2)) return false;
-  return Guarded([&] {
-    PutString(Stream, fdata.s1);
-    PutString(Stream, fdata.s2);
-    WriteLE(Stream, fdata.i1);
-    WriteLE(Stream, fdata.i2);
-  });
-}
-int32_t T2StringsAnd2IntegersHolder::MinimalStreamSize() const {
-  return 16;
-}
-
-bool TSearchContextHolder::ReadFromStream(TStream& Stream) {
-  TSearchContextRec r;
-  if (!Guarded([&] {
-        r.mainwd.word = ReadAString(Stream);
-        GetFlags(Stream, r.mainwd.flags);
-        Get(Stream, r.n_wanted);
-        for (auto& w : r.context_words) {
-          w.word = ReadAString(Stream);
-          GetFlags(Stream, w.flags);
-        }
-        Get(Stream, r.context_seek_span);
-        Get(Stream, r.otherSWs_required);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TSearchContextHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.mainwd.word) || !Fits(fdata.context_words[0].word) || !Fits(fdata.context_words[1].word))
-    return false;
-  return Guarded([&] {
-    PutString(Stream, fdata.mainwd.word);
-    PutFlags(Stream, fdata.mainwd.flags);
-    WriteLE(Stream, fdata.n_wanted);
-    for (const auto& w : fdata.context_words) {
-      PutString(Stream, w.word);
-      PutFlags(Stream, w.flags);
-    }
-    WriteLE(Stream, fdata.context_seek_span);
-    WriteLE(Stream, fdata.otherSWs_required);
-  });
-}
-int32_t TSearchContextHolder::MinimalStreamSize() const {
-  return 31;
-}
-
-bool TMySearchRecHolder::ReadFromStream(TStream& Stream) {
-  TMySearchRec r;
-  if (!Guarded([&] {
-        Get(Stream, r.DateTime);
-        Get(Stream, r.Size);
-        Get(Stream, r.Attr);
-        Get(Stream, r.Number_Within_Zip);
-        uint16_t reserved;
-        Get(Stream, reserved);
-        r.ShortName = ReadAString(Stream);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TMySearchRecHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.ShortName)) return false;
-  return Guarded([&] {
-    WriteLE(Stream, fdata.DateTime);
-    WriteLE(Stream, fdata.Size);
-    WriteLE(Stream, fdata.Attr);
-    WriteLE(Stream, fdata.Number_Within_Zip);
-    WriteLE<uint16_t>(Stream, 0);
-    PutString(Stream, fdata.ShortName);
-  });
-}
-int32_t TMySearchRecHolder::MinimalStreamSize() const {
-  return kMySearchRecFixedSize + 4;
-}
-
-bool TMySimpleSearchRecHolder::ReadFromStream(TStream& Stream) {
-  TMySimpleSearchRec r;
-  if (!Guarded([&] {
-        Get(Stream, r.DateTime);
-        Get(Stream, r.Size);
-        Get(Stream, r.folder_number);
-        r.ShortName = ReadAString(Stream);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TMySimpleSearchRecHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.ShortName)) return false;
-  return Guarded([&] {
-    WriteLE(Stream, fdata.DateTime);
-    WriteLE(Stream, fdata.Size);
-    WriteLE(Stream, fdata.folder_number);
-    PutString(Stream, fdata.ShortName);
-  });
-}
-int32_t TMySimpleSearchRecHolder::MinimalStreamSize() const {
-  return 20;
-}
-
-bool TStringTrueColumnAndColourHolder::ReadFromStream(TStream& Stream) {
-  TStringTrueColumnAndColourRec r;
-  if (!Guarded([&] {
-        Get(Stream, r.true_column_number);
-        Get(Stream, r.background_colour);
-        r.s = ReadAString(Stream);
-      }))
-    return false;
-  fdata = std::move(r);
-  return true;
-}
-bool TStringTrueColumnAndColourHolder::SaveToStream(TStream& Stream) {
-  if (!Fits(fdata.s)) return false;
-  return Guarded([&] {
-    WriteLE(Stream, fdata.true_column_number);
-    WriteLE(Stream, fdata.background_colour);
-    PutString(Stream, fdata.s);
-  });
-}
-int32_t TStringTrueColumnAndColourHolder::MinimalStreamSize() const {
-  return 12;
-}
+LX_FIELD_HOLDER_BODY(TDoublePointerHolder)
+LX_FIELD_HOLDER_BODY(TWordFreqAndSourceNumHolder)
+LX_FIELD_HOLDER_BODY(TStringAndIntegerHolder)
+LX_FIELD_HOLDER_BODY(TStringAndMeanAndSD_recHolder)
+LX_FIELD_HOLDER_BODY(T2StringsAnd2IntegersHolder)
+LX_FIELD_HOLDER_BODY(TSearchContextHolder)
+LX_FIELD_HOLDER_BODY(TMySearchRecHolder)
+LX_FIELD_HOLDER_BODY(TMySimpleSearchRecHolder)
+LX_FIELD_HOLDER_BODY(TStringTrueColumnAndColourHolder)
 
 // ---- typed lists ------------------------------------------------------------------------------------------
 
@@ -1030,7 +930,7 @@ void TMySaveStringList::SaveToStream(TStream& stream) const {
   for (int32_t i = 0; i < Count(); ++i)
     if (!Fits(GetRef(i))) throw EWriteError(U("Stream write error"));
   WriteLE<int32_t>(stream, Count());
-  for (int32_t i = 0; i < Count(); ++i) PutString(stream, GetRef(i));
+  for (int32_t i = 0; i < Count(); ++i) PutField(stream, GetRef(i));
 }
 
 }  // namespace lx

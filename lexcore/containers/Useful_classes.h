@@ -124,6 +124,7 @@ LX_RECORD_HOLDER(TCardinalAndFreqHolder, TCardinalAndFreqRec)
     bool ReadFromStream(TStream& Stream) override;    \
     bool SaveToStream(TStream& Stream) override;      \
     int32_t MinimalStreamSize() const override;       \
+    static auto Fields(Rec& r); /* stored order */    \
     Rec fdata{};                                      \
   };
 

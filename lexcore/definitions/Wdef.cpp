@@ -7,7 +7,9 @@
 
 #include "lexcore/platform/lx_zip.h"
 #include "lexcore/rtl/lx_byteimage.h"
+#include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_log.h"
+#include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
 
 namespace lx {
@@ -441,27 +443,27 @@ void TCurrent_WT_data_list::Assign(std::string_view text) {
   std::copy_n(text.begin(), length, chars.begin());
 }
 
+namespace {
+
+constexpr auto kSignatureLayout = [](auto& io, auto& h) {
+  io.Field(h.signature);
+  io.Field(h.screen_res);
+  io.Field(h.save_height);
+  io.Field(h.save_width);
+  io.Field(h.type_of_data.length);
+  io.Field(h.type_of_data.chars);
+};
+static_assert(ByteImageSize<TCheckSignature>(kSignatureLayout) == TCheckSignature::kStoredSize);
+
+}  // namespace
+
 TCheckSignatureImage SignatureToImage(const TCheckSignature& header) {
-  TCheckSignatureImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(header.signature);
-  w.Put(header.screen_res);
-  w.Put(header.save_height);
-  w.Put(header.save_width);
-  w.Put(header.type_of_data.length);
-  w.PutBytes(header.type_of_data.chars.data(), TCurrent_WT_data_list::kMaxLength);
-  return image;
+  return WriteByteImage<TCheckSignature::kStoredSize>(header, kSignatureLayout);
 }
 
 TCheckSignature SignatureFromImage(const TCheckSignatureImage& image) {
   TCheckSignature header;
-  TByteImageReader r(image.data(), image.size());
-  r.Get(header.signature);
-  r.Get(header.screen_res);
-  r.Get(header.save_height);
-  r.Get(header.save_width);
-  r.Get(header.type_of_data.length);
-  r.GetBytes(header.type_of_data.chars.data(), TCurrent_WT_data_list::kMaxLength);
+  ReadByteImage(image.data(), image.size(), header, kSignatureLayout);
   return header;
 }
 
@@ -713,16 +715,6 @@ namespace {
 constexpr std::array<const char16_t*, 7> kIndexFileExts = {
     u".markup", u".types", u".tokens", u".base_pairs", u".base_index", u".base_index_cg", u".stats"};
 
-std::filesystem::path WithExt(const UnicodeString& name, const char16_t* ext) {
-  std::filesystem::path p(FileNameToNative(name));
-  p.replace_extension(UTF16ToUTF8(ext));
-  return p;
-}
-
-UnicodeString Shown(const std::filesystem::path& p) {
-  return UTF8ToUTF16(p.string());
-}
-
 // The log is a diagnostic aid: a failure to write it must not stop the housekeeping.
 void LogLine(const UnicodeString& text) {
   if (!global_keeping_log) return;
@@ -735,25 +727,24 @@ void LogLine(const UnicodeString& text) {
 }  // namespace
 
 void TryToBackupIndexFiles(const UnicodeString& name) {
-  LogLine(u"Trying to backup index files for " + name);
+  LogLine(Format(u"Trying to backup index files for %s", {name}));
   for (const char16_t* ext : kIndexFileExts) {
+    const UnicodeString source = ChangeFileExt(name, ext);
+    if (!FileExists(source)) continue;
+    const UnicodeString target = source + u"_bak";
+    LogLine(Format(u"Trying to copy %s to %s", {source, target}));
     std::error_code ec;
-    const auto source = WithExt(name, ext);
-    if (!std::filesystem::exists(source, ec)) continue;
-    auto target = source;
-    target += "_bak";
-    LogLine(u"Trying to copy " + Shown(source) + u" to " + Shown(target));
-    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing, ec);
+    std::filesystem::copy_file(FileNameToNative(source), FileNameToNative(target),
+                               std::filesystem::copy_options::overwrite_existing, ec);
   }
 }
 
 void TryToDeleteIndexFiles(const UnicodeString& name) {
   for (const char16_t* ext : kIndexFileExts) {
-    std::error_code ec;
-    const auto file = WithExt(name, ext);
-    if (!std::filesystem::exists(file, ec)) continue;
-    LogLine(u"Trying to delete " + Shown(file));
-    std::filesystem::remove(file, ec);
+    const UnicodeString file = ChangeFileExt(name, ext);
+    if (!FileExists(file)) continue;
+    LogLine(Format(u"Trying to delete %s", {file}));
+    DeleteFile(file);
   }
 }
 

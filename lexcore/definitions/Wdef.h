@@ -1,13 +1,19 @@
 // Kinds of list and tool, grid layouts, the signature block at the head of a list file, the functions that
 // recognise list files, and the text forms in which settings travel. Ordinals of the three enumerations are
-// stored in files: never reorder them.
+// stored in files: never reorder them. As the subsystem's chief header it also brings in the shared records,
+// the language record, search requirements, extra-font spans, section starts and the streamable string list.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "lexcore/definitions/extra_font_list.h"
+#include "lexcore/definitions/lang_details.h"
+#include "lexcore/definitions/search_requirements.h"
+#include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/shared_records.h"
+#include "lexcore/definitions/streamable_stringlist.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_streams.h"

@@ -7,43 +7,49 @@
 
 namespace lx {
 
+namespace {
+
+constexpr auto kExtraFontLayout = [](auto& io, auto& r) {
+  io.Field(r.switch_on_at_char);
+  io.Field(r.switch_off_at_char);
+  io.Field(r.colour_rec.colours);
+  io.Field(r.spare_typefaces.Image());
+  io.Pad(3);
+  if (io.AtEnd()) return;  // the version-0 span stops here
+  io.Field(r.spare_Colour_word_ends_only);
+  io.Field(r.default_colours);
+  io.Field(r.applies_to);
+  io.Field(r.default_typeface.Image());
+  io.Field(r.highlight_typeface.Image());
+  io.Field(r.spare_determined);
+  io.Pad(2);
+  io.Field(r.spareInts);
+};
+static_assert(ByteImageSize<TExtraFontRec>(kExtraFontLayout) == TExtraFontRec::kStoredSize);
+
+}  // namespace
+
 TExtraFontRecImage ExtraFontRecToImage(const TExtraFontRec& r) {
-  TExtraFontRecImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(r.switch_on_at_char);
-  w.Put(r.switch_off_at_char);
-  w.Put(r.colour_rec.colours);
-  w.Put(r.spare_typefaces.Image());
-  w.Zeros(3);
-  w.Put(r.spare_Colour_word_ends_only);
-  w.Put(r.default_colours);
-  w.Put(r.applies_to);
-  w.Put(r.default_typeface.Image());
-  w.Put(r.highlight_typeface.Image());
-  w.Put(r.spare_determined);
-  w.Zeros(2);
-  w.Put(r.spareInts);
-  LX_ASSERT(w.Position() == TExtraFontRec::kStoredSize, "span image size");
-  return image;
+  return WriteByteImage<TExtraFontRec::kStoredSize>(r, kExtraFontLayout);
 }
 
 TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size) {
   TExtraFontRec r;
-  TByteImageReader rd(image, size);
-  rd.Get(r.switch_on_at_char);
-  rd.Get(r.switch_off_at_char);
-  rd.Get(r.colour_rec.colours);
-  rd.Get(r.spare_typefaces.Image());
-  rd.Skip(3);
-  if (size < TExtraFontRec::kStoredSize) return r;
-  rd.Get(r.spare_Colour_word_ends_only);
-  rd.Get(r.default_colours);
-  rd.Get(r.applies_to);
-  rd.Get(r.default_typeface.Image());
-  rd.Get(r.highlight_typeface.Image());
-  rd.Get(r.spare_determined);
-  rd.Skip(2);
-  rd.Get(r.spareInts);
+  // Anything short of the full span is read as the version-0 form.
+  ReadByteImage(
+      image, size >= TExtraFontRec::kStoredSize ? TExtraFontRec::kStoredSize : TExtraFontRec::kOldStoredSize,
+      r, kExtraFontLayout);
+  return r;
+}
+
+TExtraFontRec ExtraFontRecFromOld(const TExtraFontRecOld& old) {
+  TExtraFontRec r;
+  r.switch_on_at_char = old.switch_on_at_char;
+  r.switch_off_at_char = old.switch_off_at_char;
+  r.colour_rec = old.colour_rec;
+  r.spare_typefaces = old.spare_typefaces;
+  r.default_typeface = old.spare_typefaces;
+  r.highlight_typeface = old.spare_typefaces;
   return r;
 }
 

@@ -39,9 +39,21 @@ struct TExtraFontRec {
   std::array<uint8_t, 36> spareInts{};
 };
 
+// The span of format version 0, which the 72-byte span extends.
+struct TExtraFontRecOld {
+  static constexpr std::size_t kStoredSize = TExtraFontRec::kOldStoredSize;
+  int32_t switch_on_at_char = 0;
+  int32_t switch_off_at_char = 0;
+  TMyCanvasColourRec colour_rec;
+  Ttypeface_Set spare_typefaces;
+};
+// The current span of an old one: its typefaces serve as default and highlight typefaces alike.
+TExtraFontRec ExtraFontRecFromOld(const TExtraFontRecOld& old);
+
 using TExtraFontRecImage = std::array<uint8_t, TExtraFontRec::kStoredSize>;
 TExtraFontRecImage ExtraFontRecToImage(const TExtraFontRec& rec);
-// Reads the 72-byte form, or the 28-byte form when size is kOldStoredSize (the rest stays zero).
+// Reads the 72-byte form, or the 28-byte form when size is smaller (the rest stays zero); size is at
+// least kOldStoredSize.
 TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size);
 
 class TExtraFontHolder : public TUsefulBaseListObject {

@@ -4,71 +4,49 @@
 
 namespace lx {
 
+namespace {
+
+constexpr auto kLangDetailsLayout = [](auto& io, auto& l) {
+  io.Field(l.allow_middles_at_right);
+  io.Field(l.allow_middles_at_left);
+  io.Field(l.is_32_version);
+  io.Pad(1);
+  io.Field(l.lcid);
+  io.Field(l.old_win_font.charset_old);
+  io.Field(l.old_win_font.fontsize_old);
+  io.Field(l.old_win_font.fontname_old);
+  io.Field(l.preference);
+  io.Field(l.custom_language);
+  io.Field(l.hyphen_breaks_word);
+  io.Field(l.win_codepage);
+  io.Field(l.dos_codepage);
+  io.Field(l.allowable_middle_letters);
+  io.Field(l.spare_ANSI_lowers);
+  io.Field(l.spare_ANSI_uppers);
+  io.Field(l.new_win_font.charset);
+  io.Field(l.new_win_font.fontsize);
+  io.Field(l.new_win_font.fontname);
+  io.Pad(2);
+  io.Field(l.spare_custom_sort_string_number);
+  io.Field(l.spare_Bools);
+  io.Field(l.cores.colours);
+  io.Field(l.language_number);
+  io.Field(l.spare_hits);
+  io.Field(l.spare_ints);
+  io.Field(l.nome);
+  io.Pad(2);
+};
+static_assert(ByteImageSize<Tfixed_lang_details32>(kLangDetailsLayout) == Tfixed_lang_details32::kStoredSize);
+
+}  // namespace
+
 TLangDetailsImage LangDetailsToImage(const Tfixed_lang_details32& l) {
-  TLangDetailsImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(l.allow_middles_at_right);
-  w.Put(l.allow_middles_at_left);
-  w.Put(l.is_32_version);
-  w.Zeros(1);
-  w.Put(l.lcid);
-  w.Put(l.old_win_font.charset_old);
-  w.Put(l.old_win_font.fontsize_old);
-  w.Put(l.old_win_font.fontname_old);
-  w.Put(l.preference);
-  w.Put(l.custom_language);
-  w.Put(l.hyphen_breaks_word);
-  w.Put(l.win_codepage);
-  w.Put(l.dos_codepage);
-  w.Put(l.allowable_middle_letters);
-  w.Put(l.spare_ANSI_lowers);
-  w.Put(l.spare_ANSI_uppers);
-  w.Put(l.new_win_font.charset);
-  w.Put(l.new_win_font.fontsize);
-  w.Put(l.new_win_font.fontname);
-  w.Zeros(2);
-  w.Put(l.spare_custom_sort_string_number);
-  w.Put(l.spare_Bools);
-  w.Put(l.cores.colours);
-  w.Put(l.language_number);
-  w.Put(l.spare_hits);
-  w.Put(l.spare_ints);
-  w.Put(l.nome);
-  w.Zeros(2);
-  LX_ASSERT(w.Position() == Tfixed_lang_details32::kStoredSize, "language record image size");
-  return image;
+  return WriteByteImage<Tfixed_lang_details32::kStoredSize>(l, kLangDetailsLayout);
 }
 
 Tfixed_lang_details32 LangDetailsFromImage(const TLangDetailsImage& image) {
   Tfixed_lang_details32 l;
-  TByteImageReader r(image.data(), image.size());
-  r.Get(l.allow_middles_at_right);
-  r.Get(l.allow_middles_at_left);
-  r.Get(l.is_32_version);
-  r.Skip(1);
-  r.Get(l.lcid);
-  r.Get(l.old_win_font.charset_old);
-  r.Get(l.old_win_font.fontsize_old);
-  r.Get(l.old_win_font.fontname_old);
-  r.Get(l.preference);
-  r.Get(l.custom_language);
-  r.Get(l.hyphen_breaks_word);
-  r.Get(l.win_codepage);
-  r.Get(l.dos_codepage);
-  r.Get(l.allowable_middle_letters);
-  r.Get(l.spare_ANSI_lowers);
-  r.Get(l.spare_ANSI_uppers);
-  r.Get(l.new_win_font.charset);
-  r.Get(l.new_win_font.fontsize);
-  r.Get(l.new_win_font.fontname);
-  r.Skip(2);
-  r.Get(l.spare_custom_sort_string_number);
-  r.Get(l.spare_Bools);
-  r.Get(l.cores.colours);
-  r.Get(l.language_number);
-  r.Get(l.spare_hits);
-  r.Get(l.spare_ints);
-  r.Get(l.nome);
+  ReadByteImage(image.data(), image.size(), l, kLangDetailsLayout);
   return l;
 }
 

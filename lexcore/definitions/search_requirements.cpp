@@ -1,11 +1,8 @@
 #include "lexcore/definitions/search_requirements.h"
 
-#include <charconv>
-#include <initializer_list>
-
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_byteimage.h"
-#include "lexcore/rtl/lx_formatsettings.h"
+#include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_strings.h"
 
 namespace lx {
@@ -37,118 +34,64 @@ LX_RESOURCESTRING(_LXColNValue, u"col %d (%s) value")
 
 // ---- Stored form ----
 
+namespace {
+
+// The pointer slots (linked and the four texts) are zero in the image.
+constexpr auto kSearchRequirementLayout = [](auto& io, auto& q) {
+  io.Field(q.original_data_column);
+  io.Field(q.colour);
+  io.Field(q.found);
+  io.Field(q.word_span);
+  io.Field(q.n_seek_low);
+  io.Field(q.n_seek_high);
+  io.Field(q.n_actual);
+  io.Field(q.found_percent);
+  io.Field(q.how);
+  io.Pad(3);
+  io.Pad(4);  // linked
+  io.Field(q.seek_low_flags.Image());
+  io.Field(q.neighbour_flags.Image());
+  io.Field(q.seek_high_flags.Image());
+  io.Field(q.opposite);
+  io.Field(q.data_numerical);
+  io.Field(q.other_data_numerical);
+  io.Field(q.Compare_with_OtherDataColumn);
+  io.Field(q.activated);
+  io.Field(q.spareB6);
+  io.Field(q.spare_link_type);
+  io.Pad(2);
+  io.Field(q.other_data_column);
+  io.Field(q.n_other_data_column_actual);
+  io.Field(q.is_joined_head);
+  io.Field(q.is_joined_member);
+  io.Field(q.is_marked);
+  io.Field(q.is_matched);
+  io.Field(q.is_deleted);
+  io.Field(q.bools);
+  io.Field(q.spares);
+  io.Pad(16);  // the four text slots
+};
+static_assert(ByteImageSize<TSearchRequirementRec>(kSearchRequirementLayout) ==
+              TSearchRequirementRec::kStoredSize);
+
+}  // namespace
+
 TSearchRequirementImage SearchRequirementToImage(const TSearchRequirementRec& q) {
-  TSearchRequirementImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(q.original_data_column);
-  w.Put(q.colour);
-  w.Put(q.found);
-  w.Put(q.word_span);
-  w.Put(q.n_seek_low);
-  w.Put(q.n_seek_high);
-  w.Put(q.n_actual);
-  w.Put(q.found_percent);
-  w.Put(q.how);
-  w.Zeros(3);
-  w.Zeros(4);  // linked
-  w.Put(q.seek_low_flags);
-  w.Put(q.neighbour_flags);
-  w.Put(q.seek_high_flags);
-  w.Put(q.opposite);
-  w.Put(q.data_numerical);
-  w.Put(q.other_data_numerical);
-  w.Put(q.Compare_with_OtherDataColumn);
-  w.Put(q.activated);
-  w.Put(q.spareB6);
-  w.Put(q.spare_link_type);
-  w.Zeros(2);
-  w.Put(q.other_data_column);
-  w.Put(q.n_other_data_column_actual);
-  w.Put(q.is_joined_head);
-  w.Put(q.is_joined_member);
-  w.Put(q.is_marked);
-  w.Put(q.is_matched);
-  w.Put(q.is_deleted);
-  w.Put(q.bools);
-  w.Put(q.spares);
-  w.Zeros(16);  // the four text slots
-  LX_ASSERT(w.Position() == TSearchRequirementRec::kStoredSize, "requirement image size");
-  return image;
+  return WriteByteImage<TSearchRequirementRec::kStoredSize>(q, kSearchRequirementLayout);
 }
 
 void SearchRequirementFromImage(const TSearchRequirementImage& image, TSearchRequirementRec& q) {
-  TByteImageReader r(image.data(), image.size());
-  r.Get(q.original_data_column);
-  r.Get(q.colour);
-  r.Get(q.found);
-  r.Get(q.word_span);
-  r.Get(q.n_seek_low);
-  r.Get(q.n_seek_high);
-  r.Get(q.n_actual);
-  r.Get(q.found_percent);
-  r.Get(q.how);
-  r.Skip(3);
-  r.Skip(4);
+  ReadByteImage(image.data(), image.size(), q, kSearchRequirementLayout);
   q.linked = nullptr;
-  r.Get(q.seek_low_flags);
-  r.Get(q.neighbour_flags);
-  r.Get(q.seek_high_flags);
-  r.Get(q.opposite);
-  r.Get(q.data_numerical);
-  r.Get(q.other_data_numerical);
-  r.Get(q.Compare_with_OtherDataColumn);
-  r.Get(q.activated);
-  r.Get(q.spareB6);
-  r.Get(q.spare_link_type);
-  r.Skip(2);
-  r.Get(q.other_data_column);
-  r.Get(q.n_other_data_column_actual);
-  r.Get(q.is_joined_head);
-  r.Get(q.is_joined_member);
-  r.Get(q.is_marked);
-  r.Get(q.is_matched);
-  r.Get(q.is_deleted);
-  r.Get(q.bools);
-  r.Get(q.spares);
 }
 
 // ---- Texts ----
 
 namespace {
 
-// Puts the arguments into the %s and %d places of a pattern in order; a doubled %% is one %. The patterns
-// are ours (or a translation of them), so an argument short is left as empty text.
-UnicodeString FillPattern(const UnicodeString& pattern, std::initializer_list<UnicodeString> args) {
-  UnicodeString out;
-  auto next = args.begin();
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char16_t c = pattern[i];
-    if (c == u'%' && i + 1 < pattern.size()) {
-      const char16_t k = pattern[i + 1];
-      if (k == u's' || k == u'd') {
-        if (next != args.end()) out += *next++;
-        ++i;
-        continue;
-      }
-      if (k == u'%') {
-        out += u'%';
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
-}
-
-// Shortest text that reads back as the same float, with the process decimal separator.
+// A float as typed: seven significant digits are all a single holds.
 UnicodeString NumberText(float v) {
-  char buf[32];
-  const auto res = std::to_chars(buf, buf + sizeof buf, v);
-  UnicodeString s(buf, res.ptr);
-  for (auto& ch : s)
-    if (ch == u'.') ch = FormatSettings.DecimalSeparator;
-  return s;
+  return FloatToStrF(static_cast<double>(v), ffGeneral, 7, 0);
 }
 
 struct TConditionTexts {
@@ -209,22 +152,22 @@ TConditionTexts TextsFor(TSearchRequirementSeeks how, bool numerical) {
 }
 
 UnicodeString Render(const TConditionTexts& t, const UnicodeString& c, const UnicodeString& x,
-                     const UnicodeString& y, const UnicodeString& n, const UnicodeString& w) {
+                     const UnicodeString& y, int32_t n, const UnicodeString& w) {
   if (!t.pattern) return {};
   const UnicodeString p = t.pattern->Text();
   switch (t.shape) {
     case kCX:
-      return FillPattern(p, {c, x});
+      return Format(p, {c, x});
     case kCXY:
-      return FillPattern(p, {c, x, y});
+      return Format(p, {c, x, y});
     case kXC:
-      return FillPattern(p, {x, c});
+      return Format(p, {x, c});
     case kXCNSearchWord:
-      return FillPattern(p, {x, c, n, _LXCondSearchWord.Text()});
+      return Format(p, {x, c, n, UnicodeString(_LXCondSearchWord)});
     case kXCNW:
-      return FillPattern(p, {x, c, n, w});
+      return Format(p, {x, c, n, w});
     case kLengthCX:
-      return FillPattern(p, {FillPattern(_LXCondLengthOf.Text(), {c}), x});
+      return Format(p, {Format(_LXCondLengthOf, {c}), x});
     default:
       return p;
   }
@@ -270,19 +213,18 @@ bool Offered(TSearchRequirementSeeks how, bool context, bool numerical) {
 UnicodeString ConditionDropdownOption(TSearchRequirementSeeks how, bool context_column,
                                       bool numerical_column) {
   if (!Offered(how, context_column, numerical_column)) return {};
-  return Render(TextsFor(how, numerical_column), u"!C", u"!X", u"!Y", u"99999", u"!W");
+  return Render(TextsFor(how, numerical_column), u"!C", u"!X", u"!Y", 99999, u"!W");
 }
 
 UnicodeString SearchRequirementToText(const TSearchRequirementRec& req, const UnicodeString& column_caption,
                                       const UnicodeString& other_caption) {
   const bool numerical = req.data_numerical != 0;
-  const UnicodeString c = FillPattern((numerical ? _LXColumnValue : _LXColumnText).Text(), {column_caption});
+  const UnicodeString c = Format(numerical ? _LXColumnValue : _LXColumnText, {column_caption});
   UnicodeString x, y;
   if (req.Compare_with_OtherDataColumn) {
     // A numerical column is named with its number too, since several may share a caption.
-    x = req.other_data_numerical
-            ? FillPattern(_LXColNValue.Text(), {IntToStr(req.other_data_column), other_caption})
-            : FillPattern(_LXValueOfColumn.Text(), {other_caption});
+    x = req.other_data_numerical ? Format(_LXColNValue, {req.other_data_column, other_caption})
+                                 : Format(_LXValueOfColumn, {other_caption});
   } else if (numerical || req.how == ccp_WordLengthEquals || req.how == ccp_WordLengthGreaterThan ||
              req.how == ccp_WordLengthLessThan) {
     x = NumberText(req.n_seek_low);
@@ -291,9 +233,8 @@ UnicodeString SearchRequirementToText(const TSearchRequirementRec& req, const Un
     x = req.s_seek_base;
     y = req.s_seek_high;
   }
-  UnicodeString text =
-      Render(TextsFor(req.how, numerical), c, x, y, IntToStr(req.word_span), req.neighbour_word);
-  if (req.opposite && !text.empty()) text = FillPattern(_LXNotPattern.Text(), {text});
+  UnicodeString text = Render(TextsFor(req.how, numerical), c, x, y, req.word_span, req.neighbour_word);
+  if (req.opposite && !text.empty()) text = Format(_LXNotPattern, {text});
   return text;
 }
 

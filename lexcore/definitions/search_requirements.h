@@ -8,6 +8,7 @@
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_types.h"
+#include "lexcore/search/search_parsing.h"
 
 namespace lx {
 
@@ -52,9 +53,9 @@ struct TSearchRequirementRec {
   float found_percent = 0;
   TSearchRequirementSeeks how = ccp_Ignore;
   TSearchRequirementRec* linked = nullptr;  // the other requirement of a pair; not owned, never stored
-  uint8_t seek_low_flags = 0;               // search-word flag bits, one byte
-  uint8_t neighbour_flags = 0;
-  uint8_t seek_high_flags = 0;
+  TMySearchFlags seek_low_flags;
+  TMySearchFlags neighbour_flags;
+  TMySearchFlags seek_high_flags;
   uint8_t opposite = 0;
   uint8_t data_numerical = 0;
   uint8_t other_data_numerical = 0;

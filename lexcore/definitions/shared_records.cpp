@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lexcore/rtl/lx_byteimage.h"
+#include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_strings.h"
 
 namespace lx {
@@ -34,99 +35,62 @@ UnicodeString TimeLinePlotbaseStr(TTimeLinePlotbase basis) {
 
 // ---- Column heading fixed part ----
 
+namespace {
+
+constexpr auto kGridHeadLayout = [](auto& io, auto& h) {
+  io.Field(h.alignment);
+  io.Field(h.typefaces.Image());
+  io.Field(h.editable);
+  io.Pad(1);
+  io.Field(h.minimum);
+  io.Field(h.decimals);
+  io.Pad(3);
+  io.Field(h.vestigial_TextColour);
+  io.Field(h.user_specified_background);
+  io.Field(h.allow_case_change);
+  io.Field(h.extra_computed);
+  io.Field(h.numerical);
+  io.Field(h.heading_visible);
+  io.Field(h.original_column);
+  io.Field(h.pixel_width96);
+  io.Field(h.output_case);
+  io.Field(h.ShowAsApproximate);
+  io.Field(h.may_have_old_data_unsafe);
+  io.Field(h.previous_decimals);
+  io.Field(h.wordwrap);
+  io.Field(h.has_custom_heading);
+  io.Field(h.percent_data);
+  io.Field(h.version);
+  io.Field(h.HelpContext);
+  io.Field(h.localization_number);
+  io.Field(h.column_data.descriptives);
+  io.Field(h.timeline_basis);
+  io.Field(h.timelinerounded);
+  io.Field(h.SortStateAscending);
+  io.Field(h.has_custom_colours);
+  io.Field(h.span);
+  io.Field(h.spare_span);
+  io.Field(h.extra_column_type);
+  io.Field(h.spare_extra_col);
+  io.Field(h.has_layout_changed_background);
+  io.Field(h.has_layout_changed_foreground);
+  io.Field(h.show_special_text_colour);
+  io.Field(h.user_has_sorted_this_run);
+  io.Field(h.spareBools);
+  io.Field(h.show_as_percent_colour);
+  io.Field(h.special_text_colour);
+  io.Field(h.spare);
+};
+static_assert(ByteImageSize<TGrid_head32>(kGridHeadLayout) == TGrid_head32::kFixedSize);
+
+}  // namespace
+
 TGridHead32FixedImage GridHeadFixedToImage(const TGrid_head32& h) {
-  TGridHead32FixedImage image;
-  TByteImageWriter w(image.data(), image.size());
-  w.Put(h.alignment);
-  w.Put(h.typefaces.Image());
-  w.Put(h.editable);
-  w.Zeros(1);
-  w.Put(h.minimum);
-  w.Put(h.decimals);
-  w.Zeros(3);
-  w.Put(h.vestigial_TextColour);
-  w.Put(h.user_specified_background);
-  w.Put(h.allow_case_change);
-  w.Put(h.extra_computed);
-  w.Put(h.numerical);
-  w.Put(h.heading_visible);
-  w.Put(h.original_column);
-  w.Put(h.pixel_width96);
-  w.Put(h.output_case);
-  w.Put(h.ShowAsApproximate);
-  w.Put(h.may_have_old_data_unsafe);
-  w.Put(h.previous_decimals);
-  w.Put(h.wordwrap);
-  w.Put(h.has_custom_heading);
-  w.Put(h.percent_data);
-  w.Put(h.version);
-  w.Put(h.HelpContext);
-  w.Put(h.localization_number);
-  w.Put(h.column_data.descriptives);
-  w.Put(h.timeline_basis);
-  w.Put(h.timelinerounded);
-  w.Put(h.SortStateAscending);
-  w.Put(h.has_custom_colours);
-  w.Put(h.span);
-  w.Put(h.spare_span);
-  w.Put(h.extra_column_type);
-  w.Put(h.spare_extra_col);
-  w.Put(h.has_layout_changed_background);
-  w.Put(h.has_layout_changed_foreground);
-  w.Put(h.show_special_text_colour);
-  w.Put(h.user_has_sorted_this_run);
-  w.Put(h.spareBools);
-  w.Put(h.show_as_percent_colour);
-  w.Put(h.special_text_colour);
-  w.Put(h.spare);
-  LX_ASSERT(w.Position() == TGrid_head32::kFixedSize, "heading image size");
-  return image;
+  return WriteByteImage<TGrid_head32::kFixedSize>(h, kGridHeadLayout);
 }
 
 void GridHeadFixedFromImage(const TGridHead32FixedImage& image, TGrid_head32& h) {
-  TByteImageReader r(image.data(), image.size());
-  r.Get(h.alignment);
-  r.Get(h.typefaces.Image());
-  r.Get(h.editable);
-  r.Skip(1);
-  r.Get(h.minimum);
-  r.Get(h.decimals);
-  r.Skip(3);
-  r.Get(h.vestigial_TextColour);
-  r.Get(h.user_specified_background);
-  r.Get(h.allow_case_change);
-  r.Get(h.extra_computed);
-  r.Get(h.numerical);
-  r.Get(h.heading_visible);
-  r.Get(h.original_column);
-  r.Get(h.pixel_width96);
-  r.Get(h.output_case);
-  r.Get(h.ShowAsApproximate);
-  r.Get(h.may_have_old_data_unsafe);
-  r.Get(h.previous_decimals);
-  r.Get(h.wordwrap);
-  r.Get(h.has_custom_heading);
-  r.Get(h.percent_data);
-  r.Get(h.version);
-  r.Get(h.HelpContext);
-  r.Get(h.localization_number);
-  r.Get(h.column_data.descriptives);
-  r.Get(h.timeline_basis);
-  r.Get(h.timelinerounded);
-  r.Get(h.SortStateAscending);
-  r.Get(h.has_custom_colours);
-  r.Get(h.span);
-  r.Get(h.spare_span);
-  r.Get(h.extra_column_type);
-  r.Get(h.spare_extra_col);
-  r.Get(h.has_layout_changed_background);
-  r.Get(h.has_layout_changed_foreground);
-  r.Get(h.show_special_text_colour);
-  r.Get(h.user_has_sorted_this_run);
-  r.Get(h.spareBools);
-  r.Get(h.show_as_percent_colour);
-  r.Get(h.special_text_colour);
-  r.Get(h.spare);
+  ReadByteImage(image.data(), image.size(), h, kGridHeadLayout);
 }
 
 // ---- Conversions ----
@@ -179,7 +143,7 @@ bool CaseSensitivityToBoolean(TCaseSensitivity cs) {
 UnicodeString CaseSensitivityToStr(TCaseSensitivity cs) {
   const UnicodeString sensitive = _LXCaseSensitive;
   if (cs == cs_sensitive) return sensitive;
-  return StringReplace(_LXNotPattern.Text(), u"%s", sensitive, 0);
+  return Format(_LXNotPattern, {sensitive});
 }
 
 LCID PrimaryLanguage(LCID lcid) {

@@ -18,6 +18,7 @@ constexpr uint32_t CP_UTF8 = 65001;
 
 constexpr uint32_t MB_PRECOMPOSED = 0x01;
 constexpr uint32_t MB_ERR_INVALID_CHARS = 0x08;
+constexpr uint32_t WC_NO_BEST_FIT_CHARS = 0x400;  // accepted; no best-fit mapping is ever made
 
 // Resolves CP_ACP and CP_OEMCP to the process settings.
 uint32_t ResolveCodePage(uint32_t codePage);

@@ -331,6 +331,20 @@ TEST_F(ListKinds, IndexFilesBackupAndDelete) {
   TryToBackupIndexFiles(dir_.File("corpus.lst"));
   EXPECT_EQ(dir_.Read("corpus.types_bak"), "changed");
 
+  // With the log on, the copies are announced.
+  SetLogFilename(dir_.File("log.txt"));
+  global_keeping_log = true;
+  TryToBackupIndexFiles(dir_.File("corpus.lst"));
+  global_keeping_log = false;
+  SetLogFilename(u"");
+  const std::string raw = dir_.Read("log.txt");
+  const std::u16string log(reinterpret_cast<const char16_t*>(raw.data()), raw.size() / 2);
+  EXPECT_NE(log.find(u"Trying to backup index files for " + dir_.File("corpus.lst")), std::u16string::npos);
+  EXPECT_NE(
+      log.find(u"Trying to copy " + dir_.File("corpus.stats") + u" to " + dir_.File("corpus.stats_bak")),
+      std::u16string::npos);
+  EXPECT_EQ(log.find(u"corpus.markup"), std::u16string::npos);
+
   TryToDeleteIndexFiles(dir_.File("corpus.xyz"));
   EXPECT_FALSE(std::filesystem::exists(dir_.path / "corpus.types"));
   EXPECT_FALSE(std::filesystem::exists(dir_.path / "corpus.stats"));

@@ -180,8 +180,8 @@ TEST(SharedRecords, SearchRequirementGoldenImage) {
   q.found_percent = 12.5f;
   q.how = ccp_FoundWithinNWordsToLeftOf;
   q.linked = &other;
-  q.seek_low_flags = 0x21;
-  q.seek_high_flags = 0x02;
+  q.seek_low_flags = {0, 5};
+  q.seek_high_flags = {1};
   q.opposite = 1;
   q.activated = 1;
   q.spare_link_type = ccl_but_not;

@@ -63,6 +63,11 @@ TEST(ExtraFonts, SpanGoldenImage) {
   EXPECT_EQ(old.spare_typefaces, Ttypeface_Set{tf_italics});
   EXPECT_TRUE(old.default_typeface.Empty());
   EXPECT_EQ(old.applies_to, efc_tag);
+  const TExtraFontRec fromOld = ExtraFontRecFromOld({3, 8, StyleSearchColours(), {tf_underline}});
+  EXPECT_EQ(fromOld.switch_off_at_char, 8);
+  EXPECT_EQ(fromOld.colour_rec, StyleSearchColours());
+  EXPECT_EQ(fromOld.highlight_typeface, Ttypeface_Set{tf_underline});
+  EXPECT_EQ(fromOld.default_typeface, Ttypeface_Set{tf_underline});
 }
 
 TEST(ExtraFonts, ListOperations) {

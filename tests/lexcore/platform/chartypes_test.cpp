@@ -104,6 +104,16 @@ TEST(CharTypes, EightBitTextThroughTheLocalesCodePage) {
   EXPECT_EQ(t[2], LETTER);
   EXPECT_EQ(t[3], D | C1_DIGIT | C1_XDIGIT);
   EXPECT_EQ(t[4] & C1_ALPHA, 0);
+  // Invalid bytes take the class of U+FFFD and do not shift the classes of what follows.
+  ASSERT_TRUE(GetStringTypeExA(0x0411, CT_CTYPE1,
+                               "\xFF"
+                               "b\x93\xFA",
+                               4, t));
+  EXPECT_EQ(t[0], D | C1_PUNCT);
+  EXPECT_EQ(t[1], LETTER | C1_LOWER | C1_XDIGIT);
+  EXPECT_EQ(t[3], LETTER);
+  ASSERT_TRUE(GetStringTypeExA(0x0804, CT_CTYPE1, "\x81\x30x", 3, t));  // not a GBK pair
+  EXPECT_EQ(t[1], D | C1_DIGIT | C1_XDIGIT);
   // Zero-terminated: the zero is not classified.
   t[3] = 0xABCD;
   ASSERT_TRUE(GetStringTypeExA(0x0409, CT_CTYPE1, "ab ", -1, t));

@@ -25,6 +25,11 @@ TEST(Locale, IdentifiersAndNames) {
   EXPECT_TRUE(IsValidLCID(0x0439));
   EXPECT_FALSE(IsValidLCID(0));
   EXPECT_FALSE(IsValidLCID(0xBEEF));
+  EXPECT_EQ(LCIDFromPosixLocale("tr_TR.UTF-8"), 0x041Fu);
+  EXPECT_EQ(LCIDFromPosixLocale("de_DE@euro"), 0x0407u);
+  EXPECT_EQ(LCIDFromPosixLocale("ru"), 0x0419u);
+  for (const char* v : {"C", "C.UTF-8", "POSIX", "", "klingon_XX"})
+    EXPECT_EQ(LCIDFromPosixLocale(v), 0x0409u) << v;
   EXPECT_NE(GetUserDefaultLCID(), 0u);
   EXPECT_EQ(ResolveLCID(LOCALE_USER_DEFAULT), GetUserDefaultLCID());
 }
@@ -62,6 +67,10 @@ TEST(Locale, InfoBufferProtocol) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
   EXPECT_EQ(GetLocaleInfoW(0x0409, 0x7777, buf, 16), 0);
   EXPECT_TRUE(GetLocaleString(0x0409, 0x7777).empty());
+  // The code page as a number, in two characters.
+  EXPECT_EQ(GetLocaleInfoW(0x0419, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, buf, 16), 2);
+  EXPECT_EQ(buf[0] | (buf[1] << 16), 1251);
+  EXPECT_EQ(GetLocaleInfoW(0x0419, LOCALE_SENGLANGUAGE | LOCALE_RETURN_NUMBER, buf, 16), 0);
 }
 
 TEST(Locale, NamesAndCurrencies) {
