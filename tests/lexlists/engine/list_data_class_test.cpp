@@ -6,6 +6,7 @@
 #include "lexcore/platform/win_platform.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "lexcore/rtl/lx_yield.h"
 #include "lexlists/headings/headingsU.h"
 #include "tests/lexlists/engine/example_word_list.h"
 
@@ -123,6 +124,30 @@ TEST_F(ListFixture, PackClosesEmptySlotsInOrder) {
   std::vector<int32_t> freqs;
   for (int i = 0; i < list->Count(); ++i) freqs.push_back(list->Word(i)->data.f);
   EXPECT_EQ(freqs, (std::vector<int32_t>{1, 2, 5, 6, 7, 8}));
+}
+
+TEST_F(ListFixture, ClearingYieldsAndKeepsHeadingsOnlyWhenAsked) {
+  TGridHeaderList h(lt_word_list);
+  h.AddOne(TGrid_head32{});
+  list->SetGridHeadings(h);
+  TWordEntry a(list.get(), &holder), b(list.get(), &holder);
+  list->Add(&a);
+  list->Add(&b);
+  list->cloudData.highest_frequency = 9;
+  list->cloudData.lowest_frequency = 1;
+  int yields = 0;
+  auto saved = Global_YieldProcessProc;
+  Global_YieldProcessProc = [&] { ++yields; };
+  list->ClearButNotGridHeadings();
+  Global_YieldProcessProc = saved;
+  EXPECT_EQ(yields, 2);
+  EXPECT_EQ(list->Count(), 0);
+  EXPECT_EQ(list->Capacity(), 0);
+  EXPECT_EQ(list->cloudData.highest_frequency, 0);
+  EXPECT_EQ(list->cloudData.lowest_frequency, 2147483647);
+  EXPECT_EQ(list->GridHeadings()->Count(), 1);
+  list->Clear();
+  EXPECT_EQ(list->GridHeadings()->Count(), 0);
 }
 
 TEST_F(ListFixture, FindWordAgreesWithBruteForceOnSortedListsOfManySizes) {
