@@ -229,7 +229,9 @@ void TLXBaseListObject::JoinFrom(TLXBaseListObject* other) {
   privateobj->joinlist->Add(other);
   if (other->privateobj) {
     TJoinlist& theirs = *other->privateobj->joinlist;
-    for (int32_t i = 0; i < theirs.Count(); ++i) privateobj->joinlist->Add(theirs.Get(i));
+    // Re-joining a former head under one of its own joined entries must not list that entry under itself.
+    for (int32_t i = 0; i < theirs.Count(); ++i)
+      if (theirs.Get(i) != this) privateobj->joinlist->Add(theirs.Get(i));
     theirs.Clear();
     // Loaded joins change owner with the rest.
     for (auto* e : other->privateobj->TakeLoadedJoins()) {

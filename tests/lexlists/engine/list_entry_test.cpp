@@ -259,6 +259,12 @@ TEST_F(EntryFixture, JoinsStayFlat) {
   two.Add(under[0]);
   two.Add(under[1]);
   EXPECT_EQ(two.AsArrayOfIntegers(0, 3), (std::vector<int32_t>{1, 2, 0}));
+  // Turning the join round: the new head lists the old one and its other entries, never itself.
+  under[0]->JoinFrom(&head);
+  EXPECT_EQ(under[0]->JoinCount(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_NE(under[0]->OwnJoinlist()->Entry(i), under[0]);
+  EXPECT_EQ(head.JoinCount(), 0);
+  head.JoinFrom(under[0]);
 
   auto datum = went.JoinedWordDatum();
   EXPECT_EQ(datum.word_details[dgso_main], u"went");
