@@ -576,25 +576,27 @@ class TCompareFlagsScope {
 
 }  // namespace
 
+// Keeps the texts in the list while the search runs: the comparisons read them through the stored pointers.
+template <typename S>
+int32_t FindStoredTexts(TLXBaseDataClass& list, S& w, S& p, S& s, const S& word, const S& prefix,
+                        const S& suffix, TCaseSensitivity cs) {
+  w = word;
+  p = prefix;
+  s = suffix;
+  if (w.empty()) return -1;
+  TCompareFlagsScope scope(cs);
+  return list.Find_Word(w.c_str(), p.c_str(), s.c_str());
+}
+
 int32_t TLXBaseDataClass::Find_WordStr(const UnicodeString& word, const UnicodeString& prefix,
                                        const UnicodeString& suffix, TCaseSensitivity cs) {
-  base_compare_string = word;
-  base_compare_prefix_string = prefix;
-  base_compare_suffix_string = suffix;
-  if (word.empty()) return -1;
-  TCompareFlagsScope scope(cs);
-  return Find_Word(base_compare_string.c_str(), base_compare_prefix_string.c_str(),
-                   base_compare_suffix_string.c_str());
+  return FindStoredTexts(*this, base_compare_string, base_compare_prefix_string, base_compare_suffix_string,
+                         word, prefix, suffix, cs);
 }
 
 int32_t TLXBaseDataClass::Find_WordStr(const AnsiString& word, const AnsiString& prefix,
                                        const AnsiString& suffix, TCaseSensitivity cs) {
-  fAnsiWord = word;
-  fAnsiPrefix = prefix;
-  fAnsiSuffix = suffix;
-  if (word.empty()) return -1;
-  TCompareFlagsScope scope(cs);
-  return Find_Word(fAnsiWord.c_str(), fAnsiPrefix.c_str(), fAnsiSuffix.c_str());
+  return FindStoredTexts(*this, fAnsiWord, fAnsiPrefix, fAnsiSuffix, word, prefix, suffix, cs);
 }
 
 int32_t TLXBaseDataClass::Find_WordStr(const TPalavraStr& words, TCaseSensitivity cs) {
