@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "lexcore/platform/win_collation.h"
+
 namespace lx {
 
 namespace {
@@ -78,6 +80,37 @@ int CompareWordAndAffixesPchar(const WideChar* word1, const WideChar* suffix1, c
   if (const int c = ComparePchar(word1, word2); c != 0) return c;
   if (const int c = ComparePchar(suffix1, suffix2); c != 0) return c;
   return ComparePchar(prefix1, prefix2);
+}
+
+int CompareLocaleTexts(std::u16string_view a, std::u16string_view b, LCID lcid) {
+  // An empty view may carry no buffer at all; the platform wants one.
+  const WideChar* pa = a.empty() ? u"" : a.data();
+  const WideChar* pb = b.empty() ? u"" : b.data();
+  const int c =
+      CompareStringW(lcid, my_default_sort, pa, static_cast<int>(a.size()), pb, static_cast<int>(b.size()));
+  if (c == 0) {
+    const int o = a.compare(b);
+    return o < 0 ? -1 : (o > 0 ? 1 : 0);
+  }
+  return c - CSTR_EQUAL;
+}
+
+namespace {
+std::u16string_view View(const WideChar* p) {
+  return p ? std::u16string_view(p) : std::u16string_view();
+}
+}  // namespace
+
+int ComparePcharLCID(const WideChar* a, const WideChar* b, LCID lcid) {
+  return CompareLocaleTexts(View(a), View(b), lcid);
+}
+
+int CompareWordAndAffixesPcharLCID(const WideChar* word1, const WideChar* suffix1, const WideChar* prefix1,
+                                   const WideChar* word2, const WideChar* suffix2, const WideChar* prefix2,
+                                   LCID lcid) {
+  if (const int c = ComparePcharLCID(word1, word2, lcid); c != 0) return c;
+  if (const int c = ComparePcharLCID(suffix1, suffix2, lcid); c != 0) return c;
+  return ComparePcharLCID(prefix1, prefix2, lcid);
 }
 
 }  // namespace lx

@@ -36,4 +36,12 @@ int ComparePAnsichar(const char* a, const char* b);
 int CompareWordAndAffixesPchar(const WideChar* word1, const WideChar* suffix1, const WideChar* prefix1,
                                const WideChar* word2, const WideChar* suffix2, const WideChar* prefix2);
 
+// By the rules of the locale lcid with the flags in my_default_sort; ordinal when the platform cannot
+// compare.
+int CompareLocaleTexts(std::u16string_view a, std::u16string_view b, LCID lcid);
+int ComparePcharLCID(const WideChar* a, const WideChar* b, LCID lcid);
+int CompareWordAndAffixesPcharLCID(const WideChar* word1, const WideChar* suffix1, const WideChar* prefix1,
+                                   const WideChar* word2, const WideChar* suffix2, const WideChar* prefix2,
+                                   LCID lcid);
+
 }  // namespace lx

@@ -128,33 +128,33 @@ void T3SortYieldingList::DoASingleSort(int32_t variable, int32_t lo, int32_t hi,
   fPrivateSort = false;
 }
 
-void T3SortYieldingList::DoADoubleSort(int32_t variable1, int32_t variable2, int32_t lo, int32_t hi,
-                                       T3SortCompare compare) {
+void T3SortYieldingList::SortLevels(int32_t variable1, int32_t variable2, std::optional<int32_t> variable3,
+                                    int32_t lo, int32_t hi, T3SortCompare compare) {
   if (fBusy) return;
   TBusyGuard busy(fBusy);
   if (!Begin(lo, hi, compare)) return;
   CurrentSort = {sort_first_sort, variable1};
   TempQuickSort(variable1, lo, hi);
   DoNextSort(variable1, sort_first_sort, variable2, lo, hi);
-}
-
-void T3SortYieldingList::DoATrebleSort(int32_t variable1, int32_t variable2, int32_t variable3, int32_t lo,
-                                       int32_t hi, T3SortCompare compare) {
-  if (fBusy) return;
-  TBusyGuard busy(fBusy);
-  if (!Begin(lo, hi, compare)) return;
-  CurrentSort = {sort_first_sort, variable1};
-  TempQuickSort(variable1, lo, hi);
-  DoNextSort(variable1, sort_first_sort, variable2, lo, hi);
-  if (variable3 == variable2) return;
+  if (!variable3 || *variable3 == variable2) return;
   // Third-level runs must tie on the first key as well as the second, so they are sought inside each
   // first-level run.
   int32_t first = lo;
   while (first <= hi) {
     const int32_t last = RunEnd(variable1, sort_first_sort, first, hi);
-    if (last > first) DoNextSort(variable2, sort_second_sort, variable3, first, last);
+    if (last > first) DoNextSort(variable2, sort_second_sort, *variable3, first, last);
     first = last + 1;
   }
+}
+
+void T3SortYieldingList::DoADoubleSort(int32_t variable1, int32_t variable2, int32_t lo, int32_t hi,
+                                       T3SortCompare compare) {
+  SortLevels(variable1, variable2, std::nullopt, lo, hi, compare);
+}
+
+void T3SortYieldingList::DoATrebleSort(int32_t variable1, int32_t variable2, int32_t variable3, int32_t lo,
+                                       int32_t hi, T3SortCompare compare) {
+  SortLevels(variable1, variable2, variable3, lo, hi, compare);
 }
 
 void T3SortNonYieldingList::DoASingleSort(int32_t variable, int32_t lo, int32_t hi, T3SortCompare compare) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "lexcore/containers/Useful_classes_base.h"
 
@@ -62,6 +63,8 @@ class T3SortYieldingList : public TUsefulBaseList {
 
  private:
   bool Begin(int32_t& lo, int32_t& hi, T3SortCompare compare);
+  void SortLevels(int32_t variable1, int32_t variable2, std::optional<int32_t> variable3, int32_t lo,
+                  int32_t hi, T3SortCompare compare);
   int CompareAt(int32_t index);
   // End of the run that starts at first and ties under variable (on level), not beyond hi.
   int32_t RunEnd(int32_t variable, TSortLevel level, int32_t first, int32_t hi);

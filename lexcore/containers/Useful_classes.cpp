@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <tuple>
 #include <type_traits>
 
 #include "lexcore/containers/Useful_classes_stringlist_sorts.h"
+#include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 
@@ -618,8 +618,7 @@ void TSimpleSearchlist::LoadFromAStringlist(const TStrings& aStrings, bool requi
 
 bool TSimpleSearchlist::LoadFromFile(const UnicodeString& name, bool require_equals_sign) {
   Clear();
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(FileNameToNative(name), ec)) return false;
+  if (!FileExists(name)) return false;
   TStringList lines;
   try {
     lines.LoadFromFile(name);
@@ -733,19 +732,9 @@ TMySimpleSearchRec TMySimpleSearchRecHolderStringlist::GetASimpleSearchRec(int32
 
 namespace {
 
-bool IsDelimiter(WideChar c) {
-  return c == u'/' || c == u'\\';
-}
-
 // Folder part (through the last delimiter, either kind) and name part of a full file name.
 std::pair<UnicodeString, UnicodeString> SplitFullName(const UnicodeString& full) {
-  std::size_t cut = 0;
-  for (std::size_t i = full.size(); i > 0; --i)
-    if (IsDelimiter(full[i - 1])) {
-      cut = i;
-      break;
-    }
-  return {full.substr(0, cut), full.substr(cut)};
+  return {ExtractFilePath(full), ExtractFileName(full)};
 }
 
 }  // namespace
@@ -797,7 +786,7 @@ UnicodeString TFolderEfficientFileStringlist::GetFullFilename(int32_t index) con
   UnicodeString folder;
   if (h->fdata.folder_number >= 0 && h->fdata.folder_number < folders->Count()) {
     folder = folders->Get(h->fdata.folder_number);
-    if (!folder.empty() && !IsDelimiter(folder.back()))
+    if (!folder.empty() && !IsPathDelimiterChar(folder.back()))
       folder += (folder.find(u'\\') != UnicodeString::npos && folder.find(u'/') == UnicodeString::npos)
                     ? u'\\'
                     : u'/';

@@ -83,6 +83,10 @@ int CrudeStringComparison(const WideChar* a, const WideChar* b) {
   return ComparePchar(a, b);
 }
 
+int LCIDStringComparison(std::u16string_view a, std::u16string_view b, LCID lcid) {
+  return CompareLocaleTexts(a, b, lcid);
+}
+
 int Compare2LongintRecs(const T2LongintRec& a, const T2LongintRec& b) {
   const int c = Cmp(a.l1, b.l1);
   return c != 0 ? c : Cmp(a.l2, b.l2);

@@ -42,6 +42,9 @@ int Compare2StringsCaseInsensitively(std::u16string_view a, std::u16string_view 
 int ReversedComparisonInteger(int c);
 // The platform's ordinal comparison of zero-terminated texts (null counts as empty).
 int CrudeStringComparison(const WideChar* a, const WideChar* b);
+// By the rules of the locale lcid (with the flags in my_default_sort), -1, 0 or 1; ordinal when the platform
+// cannot compare.
+int LCIDStringComparison(std::u16string_view a, std::u16string_view b, LCID lcid);
 
 struct T2LongintRec {
   int32_t l1 = 0;

@@ -435,3 +435,17 @@ TEST(PointerUtils, BuffersAndComparisons) {
   EXPECT_EQ(CompareWordAndAffixesPchar(u"w", u"s", u"a", u"w", u"s", u"b"), -1);
   EXPECT_EQ(CompareWordAndAffixesPchar(u"w", u"t", u"a", u"w", u"s", u"b"), 1);
 }
+
+TEST(PointerUtils, LocaleComparisons) {
+  const LCID english = 0x0409;
+  EXPECT_EQ(LCIDStringComparison(u"apple", u"Banana", english), -1);  // ordinal would put B first
+  EXPECT_EQ(Compare2Strings(u"apple", u"Banana"), 1);
+  EXPECT_EQ(LCIDStringComparison(u"", u"a", english), -1);
+  EXPECT_EQ(LCIDStringComparison(u"same", u"same", english), 0);
+  EXPECT_EQ(ComparePcharLCID(nullptr, u"", english), 0);
+  EXPECT_EQ(CompareWordAndAffixesPcharLCID(u"w", u"s", u"apple", u"w", u"s", u"Banana", english), -1);
+  const uint32_t saved = my_default_sort;
+  my_default_sort = 1;  // ignore case
+  EXPECT_EQ(LCIDStringComparison(u"ABC", u"abc", english), 0);
+  my_default_sort = saved;
+}
