@@ -1,0 +1,460 @@
+#include "lexcore/platform/win_codepages.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "lexcore/platform/win_compose.h"
+#include "lexcore/platform/win_lasterror.h"
+#include "lexcore/platform/win_locale.h"
+#include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_strings.h"
+
+namespace lx {
+
+namespace {
+
+struct CodePageName {
+  uint32_t cp;
+  const char* icuName;
+  bool singleByte;  // decoded and encoded through our own 256-entry tables
+};
+
+constexpr CodePageName kCodePageNames[] = {
+    {437, "ibm-437", true},
+    {720, "ibm-720", true},
+    {737, "ibm-737", true},
+    {775, "ibm-775", true},
+    {850, "ibm-850", true},
+    {852, "ibm-852", true},
+    {855, "ibm-855", true},
+    {857, "ibm-857", true},
+    {858, "ibm-858", true},
+    {860, "ibm-860", true},
+    {861, "ibm-861", true},
+    {862, "ibm-862", true},
+    {863, "ibm-863", true},
+    {864, "ibm-864", true},
+    {865, "ibm-865", true},
+    {866, "ibm-866", true},
+    {869, "ibm-869", true},
+    {874, "windows-874-2000", true},
+    {932, "ibm-943_P15A-2003", false},
+    {936, "windows-936-2000", false},
+    {949, "windows-949-2000", false},
+    {950, "windows-950-2000", false},
+    {1200, "UTF-16LE", false},
+    {1201, "UTF-16BE", false},
+    {1250, "ibm-5346_P100-1998", true},
+    {1251, "ibm-5347_P100-1998", true},
+    {1252, "ibm-5348_P100-1997", true},
+    {1253, "ibm-5349_P100-1998", true},
+    {1254, "ibm-5350_P100-1998", true},
+    {1255, "ibm-9447_P100-2002", true},
+    {1256, "ibm-9448_X100-2005", true},
+    {1257, "ibm-9449_P100-2002", true},
+    {1258, "ibm-5354_P100-1998", true},
+    {10000, "macos-0_2-10.2", true},
+    {12000, "UTF-32LE", false},
+    {12001, "UTF-32BE", false},
+    {20127, "US-ASCII", true},
+    {20866, "ibm-878_P100-1996", true},
+    {21866, "ibm-1168_P100-2002", true},
+    {28591, "ISO-8859-1", true},
+    {28592, "ibm-912_P100-1995", true},
+    {28593, "ibm-913_P100-2000", true},
+    {28594, "ibm-914_P100-1995", true},
+    {28595, "ibm-915_P100-1995", true},
+    {28596, "ibm-1089_P100-1995", true},
+    {28597, "ibm-9005_X110-2007", true},
+    {28598, "ibm-5012_P100-1999", true},
+    {28599, "ibm-920_P100-1995", true},
+    {28603, "ibm-921_P100-1995", true},
+    {28605, "ibm-923_P100-1998", true},
+    {50220, "ISO_2022,locale=ja,version=0", false},
+    {51932, "EUC-JP", false},
+    {51949, "EUC-KR", false},
+    {52936, "HZ", false},
+    {54936, "GB18030", false},
+    {65000, "UTF-7", false},
+    {65001, "UTF-8", false},
+};
+
+const CodePageName* FindName(uint32_t cp) {
+  for (const auto& n : kCodePageNames)
+    if (n.cp == cp) return &n;
+  return nullptr;
+}
+
+// A single-byte code page as two tables. Bytes the code page leaves undefined decode to the code point of the
+// same value and encode back to that byte, so any byte sequence survives a round trip.
+struct SingleByteCodec {
+  std::array<char16_t, 256> toUnicode{};
+  std::vector<uint8_t> fromUnicode;  // 65536 entries; 0 means unmapped except for U+0000
+};
+
+bool BuildSingleByteCodec(const char* icuName, SingleByteCodec& codec) {
+  UErrorCode err = U_ZERO_ERROR;
+  UConverter* cnv = ucnv_open(icuName, &err);
+  if (U_FAILURE(err)) return false;
+  ucnv_setToUCallBack(cnv, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &err);
+  for (int b = 0; b < 256; ++b) {
+    char16_t u = static_cast<char16_t>(b);
+    // The DOS tables of ICU rotate 1A/1C/7F; the ASCII half is identity in every code page we read.
+    if (b >= 0x80) {
+      const char byte = static_cast<char>(b);
+      UChar out[4];
+      UErrorCode e = U_ZERO_ERROR;
+      ucnv_reset(cnv);
+      const int32_t n = ucnv_toUChars(cnv, out, 4, &byte, 1, &e);
+      if (U_SUCCESS(e) && n == 1) u = out[0];
+    }
+    codec.toUnicode[b] = u;
+  }
+  ucnv_close(cnv);
+  codec.fromUnicode.assign(65536, 0);
+  // Lower bytes win when two bytes decode to the same character.
+  for (int b = 255; b >= 1; --b) codec.fromUnicode[codec.toUnicode[b]] = static_cast<uint8_t>(b);
+  return true;
+}
+
+struct Codec {
+  uint32_t cp = 0;
+  const char* icuName = nullptr;
+  bool singleByte = false;
+  SingleByteCodec sb;
+};
+
+std::mutex gCodecMutex;
+std::map<uint32_t, std::unique_ptr<Codec>> gCodecs;  // never shrinks: codecs are used without the lock
+
+const Codec* FindCodec(uint32_t cp) {
+  std::lock_guard<std::mutex> lock(gCodecMutex);
+  auto it = gCodecs.find(cp);
+  if (it != gCodecs.end()) return it->second.get();
+  const CodePageName* name = FindName(cp);
+  if (!name) return nullptr;
+  auto codec = std::make_unique<Codec>();
+  codec->cp = cp;
+  codec->icuName = name->icuName;
+  codec->singleByte = name->singleByte;
+  if (codec->singleByte) {
+    if (!BuildSingleByteCodec(name->icuName, codec->sb)) return nullptr;
+  } else {
+    UErrorCode err = U_ZERO_ERROR;
+    UConverter* probe = ucnv_open(name->icuName, &err);
+    if (U_FAILURE(err)) return nullptr;
+    ucnv_close(probe);
+  }
+  const Codec* result = codec.get();
+  gCodecs.emplace(cp, std::move(codec));
+  return result;
+}
+
+[[noreturn]] void RaiseUnsupported(uint32_t cp) {
+  throw EConvertError("Code page " + std::to_string(cp) + " is not supported");
+}
+
+const Codec& CodecOf(uint32_t cp) {
+  const Codec* codec = FindCodec(ResolveCodePage(cp));
+  if (!codec) RaiseUnsupported(ResolveCodePage(cp));
+  return *codec;
+}
+
+// ICU converters keep conversion state, so each thread opens its own, once per code page.
+struct ThreadConverters {
+  std::unordered_map<uint32_t, UConverter*> map;
+  ~ThreadConverters() {
+    for (auto& [cp, cnv] : map) ucnv_close(cnv);
+  }
+  UConverter* Get(const Codec& codec) {
+    auto it = map.find(codec.cp);
+    if (it != map.end()) {
+      ucnv_reset(it->second);
+      return it->second;
+    }
+    UErrorCode err = U_ZERO_ERROR;
+    UConverter* cnv = ucnv_open(codec.icuName, &err);
+    if (U_FAILURE(err)) RaiseUnsupported(codec.cp);
+    map.emplace(codec.cp, cnv);
+    return cnv;
+  }
+};
+
+UConverter* ThreadConverter(const Codec& codec) {
+  thread_local ThreadConverters converters;
+  return converters.Get(codec);
+}
+
+struct ToUContext {
+  bool invalid = false;
+};
+
+void ToUReplace(const void* context, UConverterToUnicodeArgs* args, const char*, int32_t,
+                UConverterCallbackReason reason, UErrorCode* err) {
+  if (reason > UCNV_IRREGULAR) return;
+  static_cast<ToUContext*>(const_cast<void*>(context))->invalid = true;
+  *err = U_ZERO_ERROR;
+  static const UChar replacement = 0xFFFD;
+  ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
+}
+
+struct FromUContext {
+  const char* defaultChar = nullptr;  // null: '?' (or U+FFFD in the Unicode encodings)
+  bool unicodeTarget = false;
+  bool used = false;
+};
+
+void FromUReplace(const void* context, UConverterFromUnicodeArgs* args, const UChar*, int32_t, UChar32,
+                  UConverterCallbackReason reason, UErrorCode* err) {
+  if (reason > UCNV_IRREGULAR) return;
+  auto* ctx = static_cast<FromUContext*>(const_cast<void*>(context));
+  *err = U_ZERO_ERROR;
+  if (ctx->unicodeTarget) {
+    static const UChar replacement = 0xFFFD;
+    const UChar* from = &replacement;
+    ucnv_cbFromUWriteUChars(args, &from, from + 1, 0, err);
+    return;
+  }
+  ctx->used = true;
+  const char byte = ctx->defaultChar ? ctx->defaultChar[0] : '?';
+  ucnv_cbFromUWriteBytes(args, &byte, 1, 0, err);
+}
+
+bool IsUnicodeCodePage(uint32_t cp) {
+  return cp == CP_UTF8 || cp == 65000 || cp == CP_UTF16LE || cp == CP_UTF16BE || cp == 12000 || cp == 12001;
+}
+
+// Decodes through ICU; offsets (when given) receive, per output unit, the index of the byte its character
+// starts at. Returns false when stopOnInvalid is set and the input holds an invalid sequence.
+bool DecodeIcu(const Codec& codec, const char* src, std::size_t n, UnicodeString& out,
+               std::vector<int32_t>* offsets, bool stopOnInvalid) {
+  UConverter* cnv = ThreadConverter(codec);
+  ToUContext ctx;
+  UErrorCode err = U_ZERO_ERROR;
+  if (stopOnInvalid)
+    ucnv_setToUCallBack(cnv, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &err);
+  else
+    ucnv_setToUCallBack(cnv, ToUReplace, &ctx, nullptr, nullptr, &err);
+  out.clear();
+  if (offsets) offsets->clear();
+  std::size_t capacity = n + 16;
+  const char* source = src;
+  const char* sourceLimit = src + n;
+  std::size_t written = 0;
+  for (;;) {
+    out.resize(capacity);
+    if (offsets) offsets->resize(capacity);
+    UChar* target = reinterpret_cast<UChar*>(out.data()) + written;
+    UChar* const targetStart = target;
+    const UChar* targetLimit = reinterpret_cast<UChar*>(out.data()) + capacity;
+    const char* before = source;
+    err = U_ZERO_ERROR;
+    ucnv_toUnicode(cnv, &target, targetLimit, &source, sourceLimit,
+                   offsets ? offsets->data() + written : nullptr, true, &err);
+    const std::size_t produced = static_cast<std::size_t>(target - targetStart);
+    if (offsets) {
+      // ICU counts offsets from the start of this call's input.
+      const auto base = static_cast<int32_t>(before - src);
+      for (std::size_t i = written; i < written + produced; ++i)
+        if ((*offsets)[i] >= 0) (*offsets)[i] += base;
+    }
+    written += produced;
+    if (err == U_BUFFER_OVERFLOW_ERROR) {
+      capacity = capacity * 2;
+      continue;
+    }
+    break;
+  }
+  out.resize(written);
+  if (offsets) {
+    offsets->resize(written);
+    // Units written by the replacement callback may carry -1; keep the offsets rising and inside the input.
+    int32_t last = 0;
+    for (auto& o : *offsets) {
+      o = std::min(std::max(o, last), static_cast<int32_t>(n));
+      last = o;
+    }
+  }
+  return U_SUCCESS(err);
+}
+
+void EncodeIcu(const Codec& codec, const char16_t* src, std::size_t n, std::string& out,
+               const char* defaultChar, bool& usedDefault) {
+  UConverter* cnv = ThreadConverter(codec);
+  FromUContext ctx;
+  ctx.defaultChar = defaultChar;
+  ctx.unicodeTarget = IsUnicodeCodePage(codec.cp);
+  UErrorCode err = U_ZERO_ERROR;
+  ucnv_setFromUCallBack(cnv, FromUReplace, &ctx, nullptr, nullptr, &err);
+  out.clear();
+  std::size_t capacity = n * 2 + 16;
+  const UChar* source = reinterpret_cast<const UChar*>(src);
+  const UChar* sourceLimit = source + n;
+  std::size_t written = 0;
+  for (;;) {
+    out.resize(capacity);
+    char* target = out.data() + written;
+    char* const targetStart = target;
+    err = U_ZERO_ERROR;
+    ucnv_fromUnicode(cnv, &target, out.data() + capacity, &source, sourceLimit, nullptr, true, &err);
+    written += static_cast<std::size_t>(target - targetStart);
+    if (err == U_BUFFER_OVERFLOW_ERROR) {
+      capacity *= 2;
+      continue;
+    }
+    break;
+  }
+  out.resize(written);
+  usedDefault = ctx.used;
+}
+
+void EncodeSingleByte(const SingleByteCodec& sb, const char16_t* src, std::size_t n, std::string& out,
+                      const char* defaultChar, bool& usedDefault) {
+  const char fallback = defaultChar ? defaultChar[0] : '?';
+  out.resize(n);
+  std::size_t j = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const char16_t c = src[i];
+    const uint8_t b = sb.fromUnicode[c];
+    if (b != 0 || c == 0) {
+      out[j++] = static_cast<char>(b);
+      continue;
+    }
+    // A surrogate pair is one character and takes one replacement byte.
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && src[i + 1] >= 0xDC00 && src[i + 1] <= 0xDFFF) ++i;
+    usedDefault = true;
+    out[j++] = fallback;
+  }
+  out.resize(j);
+}
+
+int CopyOut(const char16_t* data, std::size_t n, WideChar* dst, int dstLen) {
+  if (n > static_cast<std::size_t>(INT32_MAX)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  if (dstLen == 0) return static_cast<int>(n);
+  if (static_cast<std::size_t>(dstLen) < n) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return 0;
+  }
+  std::memcpy(dst, data, n * sizeof(WideChar));
+  return static_cast<int>(n);
+}
+
+}  // namespace
+
+uint32_t ResolveCodePage(uint32_t codePage) {
+  if (codePage == CP_ACP) return GetACP();
+  if (codePage == CP_OEMCP) return GetOEMCP();
+  return codePage;
+}
+
+bool IsSupportedCodePage(uint32_t codePage) {
+  return FindCodec(ResolveCodePage(codePage)) != nullptr;
+}
+
+void DecodeCodePage(uint32_t codePage, std::string_view bytes, UnicodeString& out,
+                    std::vector<int32_t>* offsets) {
+  const Codec& codec = CodecOf(codePage);
+  if (codec.singleByte) {
+    out.resize(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+      out[i] = codec.sb.toUnicode[static_cast<uint8_t>(bytes[i])];
+    if (offsets) {
+      offsets->resize(bytes.size());
+      for (std::size_t i = 0; i < bytes.size(); ++i) (*offsets)[i] = static_cast<int32_t>(i);
+    }
+    return;
+  }
+  DecodeIcu(codec, bytes.data(), bytes.size(), out, offsets, false);
+}
+
+bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, const char* defaultChar) {
+  const Codec& codec = CodecOf(codePage);
+  bool used = false;
+  if (codec.singleByte)
+    EncodeSingleByte(codec.sb, s.data(), s.size(), out, defaultChar, used);
+  else
+    EncodeIcu(codec, s.data(), s.size(), out, defaultChar, used);
+  return used;
+}
+
+int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int srcLen, WideChar* dst,
+                        int dstLen) {
+  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  if ((flags & ~(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) != 0) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return 0;
+  }
+  const std::size_t n = srcLen == -1 ? std::strlen(src) + 1 : static_cast<std::size_t>(srcLen);
+  const Codec& codec = CodecOf(codePage);
+  UnicodeString out;
+  if (codec.singleByte) {
+    out.resize(n);
+    for (std::size_t i = 0; i < n; ++i) out[i] = codec.sb.toUnicode[static_cast<uint8_t>(src[i])];
+  } else if (!DecodeIcu(codec, src, n, out, nullptr, (flags & MB_ERR_INVALID_CHARS) != 0)) {
+    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+    return 0;
+  }
+  if (flags & MB_PRECOMPOSED) ComposeCombiningSequences(out);
+  return CopyOut(out.data(), out.size(), dst, dstLen);
+}
+
+int WideCharToMultiByte(uint32_t codePage, uint32_t flags, const WideChar* src, int srcLen, char* dst,
+                        int dstLen, const char* defaultChar, bool* usedDefaultChar) {
+  if (usedDefaultChar) *usedDefaultChar = false;
+  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  if (flags != 0) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return 0;
+  }
+  const std::size_t n =
+      srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1 : static_cast<std::size_t>(srcLen);
+  std::string out;
+  const bool used = EncodeCodePage(codePage, std::u16string_view(src, n), out, defaultChar);
+  if (out.size() > static_cast<std::size_t>(INT32_MAX)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  if (dstLen == 0) {
+    if (usedDefaultChar) *usedDefaultChar = used;
+    return static_cast<int>(out.size());
+  }
+  if (static_cast<std::size_t>(dstLen) < out.size()) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return 0;
+  }
+  std::memcpy(dst, out.data(), out.size());
+  if (usedDefaultChar) *usedDefaultChar = used;
+  return static_cast<int>(out.size());
+}
+
+UnicodeString CodePageToUnicode(uint32_t cp, std::string_view bytes) {
+  UnicodeString out;
+  DecodeCodePage(cp, bytes, out, nullptr);
+  return out;
+}
+
+std::string UnicodeToCodePage(uint32_t cp, std::u16string_view s) {
+  std::string out;
+  EncodeCodePage(cp, s, out, nullptr);
+  return out;
+}
+
+}  // namespace lx

@@ -1,0 +1,209 @@
+#include "lexcore/platform/win_collation.h"
+
+#include <unicode/ucol.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+
+#include "lexcore/platform/win_codepages.h"
+#include "lexcore/platform/win_lasterror.h"
+#include "lexcore/platform/win_locale.h"
+#include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_strings.h"
+
+namespace lx {
+
+uint32_t Global_CompareStringFlags = 0;
+
+namespace {
+
+constexpr uint32_t kKnownFlags = NORM_IGNORECASE | NORM_IGNORENONSPACE | NORM_IGNORESYMBOLS |
+                                 SORT_DIGITSASNUMBERS | LINGUISTIC_IGNORECASE | SORT_STRINGSORT;
+// The flags that change the collator; SORT_STRINGSORT only changes what is compared.
+constexpr uint32_t kCollatorFlags = kKnownFlags & ~SORT_STRINGSORT;
+
+std::string CollationLocale(uint32_t lcid) {
+  lcid = ResolveLCID(lcid);
+  if (lcid == LOCALE_INVARIANT) return "root";
+  char buf[ULOC_FULLNAME_CAPACITY] = {};
+  UErrorCode err = U_ZERO_ERROR;
+  uloc_getLocaleForLCID(lcid, buf, sizeof buf, &err);
+  if (U_FAILURE(err) || !buf[0]) return "root";
+  return buf;
+}
+
+UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
+  UErrorCode err = U_ZERO_ERROR;
+  UCollator* coll = ucol_open(locale.c_str(), &err);
+  if (U_FAILURE(err)) {
+    err = U_ZERO_ERROR;
+    coll = ucol_open("", &err);
+    if (U_FAILURE(err)) return nullptr;
+  }
+  const bool ignoreCase = flags & (NORM_IGNORECASE | LINGUISTIC_IGNORECASE);
+  if (flags & NORM_IGNORENONSPACE) {
+    // Accents go, case stays unless ignored too.
+    ucol_setStrength(coll, UCOL_PRIMARY);
+    if (!ignoreCase) ucol_setAttribute(coll, UCOL_CASE_LEVEL, UCOL_ON, &err);
+  } else {
+    ucol_setStrength(coll, ignoreCase ? UCOL_SECONDARY : UCOL_TERTIARY);
+  }
+  if (flags & NORM_IGNORESYMBOLS) {
+    ucol_setAttribute(coll, UCOL_ALTERNATE_HANDLING, UCOL_SHIFTED, &err);
+    ucol_setMaxVariable(coll, UCOL_REORDER_CODE_SYMBOL, &err);
+  }
+  if (flags & SORT_DIGITSASNUMBERS) ucol_setAttribute(coll, UCOL_NUMERIC_COLLATION, UCOL_ON, &err);
+  return coll;
+}
+
+// Collators are built once per (locale, settings) and each thread works on its own clone.
+std::mutex gCollatorMutex;
+std::map<std::pair<std::string, uint32_t>, UCollator*> gCollators;  // kept for the life of the process
+
+UCollator* SharedCollator(const std::string& locale, uint32_t flags) {
+  std::lock_guard<std::mutex> lock(gCollatorMutex);
+  auto key = std::make_pair(locale, flags);
+  auto it = gCollators.find(key);
+  if (it != gCollators.end()) return it->second;
+  UCollator* coll = OpenCollator(locale, flags);
+  gCollators.emplace(std::move(key), coll);
+  return coll;
+}
+
+struct ThreadCollators {
+  std::map<std::pair<uint32_t, uint32_t>, UCollator*> map;
+  ~ThreadCollators() {
+    for (auto& [key, coll] : map) ucol_close(coll);
+  }
+  UCollator* Get(uint32_t lcid, uint32_t flags) {
+    const auto key = std::make_pair(lcid, flags);
+    auto it = map.find(key);
+    if (it != map.end()) return it->second;
+    UCollator* shared = SharedCollator(CollationLocale(lcid), flags);
+    UCollator* clone = nullptr;
+    if (shared) {
+      UErrorCode err = U_ZERO_ERROR;
+      clone = ucol_clone(shared, &err);
+      if (U_FAILURE(err)) clone = nullptr;
+    }
+    map.emplace(key, clone);
+    return clone;
+  }
+};
+
+UCollator* ThreadCollator(uint32_t lcid, uint32_t flags) {
+  thread_local ThreadCollators collators;
+  return collators.Get(lcid, flags);
+}
+
+bool IsWordSortSpecial(char16_t c) {
+  return c == u'-' || c == u'\'' || c == 0x2010 || c == 0x2011 || c == 0x2019 || c == 0xFF07 || c == 0xFF0D;
+}
+
+// The text without its hyphens and apostrophes, in a buffer reused by the thread.
+std::u16string_view WithoutSpecials(std::u16string_view s, std::u16string& buffer) {
+  if (std::none_of(s.begin(), s.end(), IsWordSortSpecial)) return s;
+  buffer.clear();
+  for (char16_t c : s)
+    if (!IsWordSortSpecial(c)) buffer.push_back(c);
+  return buffer;
+}
+
+// After everything else agrees: the text with fewer hyphens and apostrophes, or with them further right,
+// comes first.
+int CompareSpecials(std::u16string_view a, std::u16string_view b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  for (;;) {
+    while (i < a.size() && !IsWordSortSpecial(a[i])) ++i;
+    while (j < b.size() && !IsWordSortSpecial(b[j])) ++j;
+    const bool endA = i == a.size();
+    const bool endB = j == b.size();
+    if (endA || endB) return endA == endB ? 0 : (endA ? -1 : 1);
+    if (i != j) return i > j ? -1 : 1;
+    if (a[i] != b[j]) return a[i] < b[j] ? -1 : 1;
+    ++i;
+    ++j;
+  }
+}
+
+int ToCstr(int c) {
+  return c < 0 ? CSTR_LESS_THAN : (c > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL);
+}
+
+int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) {
+  UCollator* coll = ThreadCollator(ResolveLCID(lcid), flags & kCollatorFlags);
+  if (!coll) {
+    const int c = a.compare(b);
+    return ToCstr(c);
+  }
+  if (flags & SORT_STRINGSORT) {
+    const UCollationResult r =
+        ucol_strcoll(coll, reinterpret_cast<const UChar*>(a.data()), static_cast<int32_t>(a.size()),
+                     reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()));
+    return ToCstr(static_cast<int>(r));
+  }
+  thread_local std::u16string bufferA;
+  thread_local std::u16string bufferB;
+  const std::u16string_view fa = WithoutSpecials(a, bufferA);
+  const std::u16string_view fb = WithoutSpecials(b, bufferB);
+  const UCollationResult r =
+      ucol_strcoll(coll, reinterpret_cast<const UChar*>(fa.data()), static_cast<int32_t>(fa.size()),
+                   reinterpret_cast<const UChar*>(fb.data()), static_cast<int32_t>(fb.size()));
+  if (r != UCOL_EQUAL) return ToCstr(static_cast<int>(r));
+  return ToCstr(CompareSpecials(a, b));
+}
+
+bool CheckArguments(uint32_t flags, const void* a, int aLen, const void* b, int bLen) {
+  if (!a || !b || aLen < -1 || bLen < -1) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  if ((flags & ~kKnownFlags) != 0) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int CompareStringW(uint32_t lcid, uint32_t flags, const WideChar* a, int aLen, const WideChar* b, int bLen) {
+  if (!CheckArguments(flags, a, aLen, b, bLen)) return 0;
+  const std::u16string_view sa = aLen == -1 ? std::u16string_view(a) : std::u16string_view(a, aLen);
+  const std::u16string_view sb = bLen == -1 ? std::u16string_view(b) : std::u16string_view(b, bLen);
+  if (sa.size() > INT32_MAX || sb.size() > INT32_MAX) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return CompareTexts(lcid, flags, sa, sb);
+}
+
+int CompareStringA(uint32_t lcid, uint32_t flags, const char* a, int aLen, const char* b, int bLen) {
+  if (!CheckArguments(flags, a, aLen, b, bLen)) return 0;
+  const std::string_view sa = aLen == -1 ? std::string_view(a) : std::string_view(a, aLen);
+  const std::string_view sb = bLen == -1 ? std::string_view(b) : std::string_view(b, bLen);
+  uint32_t cp = LocaleAnsiCodePage(lcid);
+  if (cp == 0) cp = GetACP();
+  UnicodeString wa;
+  UnicodeString wb;
+  try {
+    DecodeCodePage(cp, sa, wa, nullptr);
+    DecodeCodePage(cp, sb, wb, nullptr);
+  } catch (const EConvertError&) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  if (wa.size() > INT32_MAX || wb.size() > INT32_MAX) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return CompareTexts(lcid, flags, wa, wb);
+}
+
+}  // namespace lx
