@@ -433,6 +433,9 @@ void TStrings::SaveToFile(const UnicodeString& fileName, TEncoding encoding) con
   try {
     TFileStream stream(temporary, fmCreate);
     SaveToStream(stream, encoding);
+  } catch (const EFCreateError& e) {
+    // Report the file the caller named, not the temporary one.
+    throw EFCreateError(StringReplace(e.Message, temporary, fileName, 0));
   } catch (...) {
     std::remove(FileNameToNative(temporary).c_str());
     throw;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -348,4 +349,10 @@ TEST(StringList, OddUtf16AndExplicitEncodings) {
 
   lxtest::TempDir dir;
   EXPECT_THROW(list.LoadFromFile(dir.File("absent.txt")), EFOpenError);
+  // A save that cannot replace its target leaves nothing behind.
+  std::filesystem::create_directory(dir.path / "taken");
+  EXPECT_THROW(list.SaveToFile(dir.File("taken")), EFCreateError);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1);
+  const std::string message = MessageOf<EFCreateError>([&] { list.SaveToFile(dir.File("no/such/x.txt")); });
+  EXPECT_NE(message.find("no/such/x.txt\""), std::string::npos) << message;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <random>
 #include <string>
 
 #include "lexcore/rtl/lx_yield.h"
@@ -85,6 +87,21 @@ TEST(UTF8Unit, CheckedUTFNeverReadsPastTheView) {
   EXPECT_FALSE(CheckedUTF(std::string_view(whole).substr(0, 5), plain));
   EXPECT_TRUE(CheckedUTF(std::string_view(whole).substr(0, 3), plain));
   EXPECT_TRUE(plain);
+}
+
+TEST(UTF8Unit, RandomBytesStayInsideTheirBuffer) {
+  // Exact-size heap copies, so a sanitizer sees any read past the end.
+  std::mt19937 rng(7);
+  for (int round = 0; round < 2000; ++round) {
+    const std::size_t n = rng() % 12;
+    auto bytes = std::make_unique<char[]>(n ? n : 1);
+    for (std::size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>(0x80 | (rng() & 0x7F));
+    const std::string_view view(bytes.get(), n);
+    bool plain;
+    CheckedUTF(view, plain);
+    const int chars = UTF8LengthInChars(view);
+    EXPECT_LE(chars, static_cast<int>(n));
+  }
 }
 
 TEST(ByteOrderMarks, SignedAndReversed) {
