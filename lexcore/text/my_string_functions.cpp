@@ -1,18 +1,27 @@
 #include "lexcore/text/my_string_functions.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <limits>
+#include <random>
 #include <string_view>
+#include <unicode/uchar.h>
 
+#include "lexcore/containers/Useful_classes.h"
+#include "lexcore/containers/Useful_classes_base.h"
 #include "lexcore/platform/lx_zip.h"
 #include "lexcore/platform/win_codepages.h"
+#include "lexcore/rtl/lx_datetime.h"
+#include "lexcore/rtl/lx_formatsettings.h"
+#include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
+#include "lexcore/text/my_string_functions.h"
 
 namespace lx {
 
@@ -307,6 +316,1259 @@ UnicodeString DOCXFileText(const UnicodeString& fileName) {
     return ParagraphsOf(xml);
   }
   return UnicodeString();
+}
+
+// ---- The shared string routines
+
+
+LX_RESOURCESTRING(_LXYesWord, u"yes")
+LX_RESOURCESTRING(_LXNoWord, u"no")
+
+namespace {
+
+bool IsHigh(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLow(char16_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The character that ends at 0-based index i (a whole pair when i is its second half).
+char32_t CharEndingAt(std::u16string_view s, std::size_t i) {
+  if (IsLow(s[i]) && i > 0 && IsHigh(s[i - 1]))
+    return 0x10000 + ((s[i - 1] - 0xD800) << 10) + (s[i] - 0xDC00);
+  return s[i];
+}
+// The character that starts at 0-based index i.
+char32_t CharStartingAt(std::u16string_view s, std::size_t i) {
+  if (IsHigh(s[i]) && i + 1 < s.size() && IsLow(s[i + 1]))
+    return 0x10000 + ((s[i] - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+  return s[i];
+}
+
+int Len(std::u16string_view s) {
+  return static_cast<int>(std::min<std::size_t>(s.size(), INT32_MAX));
+}
+
+// 1-based position of sub at or after from (0 when absent), comparing through a per-unit mapping of s.
+template <typename Map>
+int MappedPos(std::u16string_view sub, std::u16string_view s, int from, Map map) {
+  if (sub.empty() || from < 1) from = std::max(from, 1);
+  if (sub.empty() || sub.size() > s.size()) return 0;
+  for (std::size_t i = static_cast<std::size_t>(from - 1); i + sub.size() <= s.size(); ++i) {
+    std::size_t k = 0;
+    while (k < sub.size() && map(s[i + k]) == sub[k]) ++k;
+    if (k == sub.size()) return static_cast<int>(i + 1);
+  }
+  return 0;
+}
+
+bool IsLineBreak(char16_t c) {
+  return c == u'\r' || c == u'\n';
+}
+
+UnicodeString Utf16Ascii(const char* s) {
+  UnicodeString r;
+  while (*s) r.push_back(static_cast<char16_t>(static_cast<unsigned char>(*s++)));
+  return r;
+}
+
+template <typename Char>
+const Char* FindZ(const Char* s, const Char* sub) {
+  if (!s || !sub || !*sub) return nullptr;
+  for (; *s; ++s) {
+    const Char* a = s;
+    const Char* b = sub;
+    while (*a && *b && *a == *b) ++a, ++b;
+    if (!*b) return s;
+  }
+  return nullptr;
+}
+
+template <typename Char>
+const Char* NearerZ(const Char* s, const Char* sub1, const Char* sub2) {
+  const Char* a = FindZ(s, sub1);
+  const Char* b = FindZ(s, sub2);
+  if (!a) return b;
+  if (!b) return a;
+  return a < b ? a : b;
+}
+
+bool IsClosingPunctuation(char16_t c) {
+  return std::u16string_view(u".,;:!?)]}\u2026\u00BB\u201D\u2019").find(c) != std::u16string_view::npos;
+}
+
+UnicodeString FixedDecimals(double value, int decimals) {
+  decimals = std::clamp(decimals, 0, 18);
+  char buf[400];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+  UnicodeString r = Utf16Ascii(buf);
+  for (auto& c : r)
+    if (c == u'.') c = FormatSettings.DecimalSeparator;
+  return r;
+}
+
+}  // namespace
+
+// ---- Tab-separated fields
+
+UnicodeString PreTabPart(std::u16string_view line) {
+  const auto p = line.find(u'\t');
+  return p == std::u16string_view::npos ? UnicodeString() : UnicodeString(line.substr(0, p));
+}
+
+UnicodeString PreTabFilenameOf(std::u16string_view line) {
+  return BothSlashesExtractFilename(PreTabPart(line));
+}
+
+UnicodeString PreTabPathAndFilenameOf(std::u16string_view line) {
+  return ReplacedCharWithChar(PreTabPart(line), u'\\', u'/');
+}
+
+UnicodeString AfterTabPart(std::u16string_view line, int n) {
+  if (n < 0) return {};
+  std::size_t start = 0;
+  for (int i = 0; i < n; ++i) {
+    const auto p = line.find(u'\t', start);
+    if (p == std::u16string_view::npos) return {};
+    start = p + 1;
+  }
+  const auto end = line.find(u'\t', start);
+  return UnicodeString(line.substr(start, end == std::u16string_view::npos ? line.npos : end - start));
+}
+
+int32_t AfterTabIntegerOf(std::u16string_view line, int n) {
+  return StrToIntDef(DigitsOnlyOf(AfterTabPart(line, n)), -1);
+}
+
+double AfterTabFloatOf(std::u16string_view line, int n) {
+  double v = 0;
+  return TryStrToFloat(AfterTabPart(line, n), v) ? v : -1.0;
+}
+
+namespace {
+
+// "h:mm[:ss]" with an optional AM/PM marker; false when it does not read.
+bool ReadTimeOfDay(std::u16string_view s, TDateTime& time) {
+  UnicodeString t = Trim(s);
+  int addHours = 0;
+  if (EndsText(FormatSettings.TimePMString, t) && !FormatSettings.TimePMString.empty()) {
+    t = Trim(std::u16string_view(t).substr(0, t.size() - FormatSettings.TimePMString.size()));
+    addHours = 12;
+  } else if (EndsText(FormatSettings.TimeAMString, t) && !FormatSettings.TimeAMString.empty()) {
+    t = Trim(std::u16string_view(t).substr(0, t.size() - FormatSettings.TimeAMString.size()));
+    addHours = -1;  // 12 AM is midnight
+  }
+  int parts[3] = {0, 0, 0};
+  int count = 0;
+  std::size_t i = 0;
+  while (count < 3) {
+    std::size_t e = i;
+    while (e < t.size() && t[e] >= u'0' && t[e] <= u'9') ++e;
+    if (e == i || e - i > 2) return false;
+    parts[count++] = StrToInt(std::u16string_view(t).substr(i, e - i));
+    if (e == t.size()) break;
+    if (t[e] != FormatSettings.TimeSeparator) return false;
+    i = e + 1;
+  }
+  if (count < 2 || i > t.size()) return false;
+  int hour = parts[0];
+  if (addHours != 0) {
+    if (hour < 1 || hour > 12) return false;
+    hour = addHours == 12 ? (hour % 12) + 12 : hour % 12;
+  }
+  if (hour > 23 || parts[1] > 59 || parts[2] > 59) return false;
+  time = EncodeTime(hour, parts[1], parts[2], 0);
+  return true;
+}
+
+int ThreeWay(double a, double b) {
+  return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+// Orders two lines by what key gives for each, honouring the descending switch.
+template <typename Key, typename Compare>
+int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, Key key, Compare compare) {
+  if (global_descending_sort) std::swap(index1, index2);
+  return compare(key(list.GetRef(index1)), key(list.GetRef(index2)));
+}
+
+}  // namespace
+
+namespace {
+bool TryReadDateAndTime(std::u16string_view text, TDateTime& value) {
+  const UnicodeString field = Trim(text);
+  const std::size_t space = field.find(u' ');
+  if (space == UnicodeString::npos) return TryStrToDate(field, value);
+  TDateTime date = 0;
+  TDateTime time = 0;
+  if (!TryStrToDate(std::u16string_view(field).substr(0, space), date) ||
+      !ReadTimeOfDay(std::u16string_view(field).substr(space + 1), time))
+    return false;
+  value = date < 0 ? date - time : date + time;
+  return true;
+}
+}  // namespace
+
+TDateTime AfterTabDateOf(std::u16string_view line, int n) {
+  TDateTime value = 0;
+  return TryReadDateAndTime(AfterTabPart(line, n), value) ? value : Now();
+}
+
+bool global_descending_sort = false;
+
+#define LX_FIELD_SORTS(Kind, key, compare)                                                            \
+  int StringListCompareStrings##Kind##After1Tab(TStringList& list, int32_t index1, int32_t index2) {  \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 1); }, compare);             \
+  }                                                                                                   \
+  int StringListCompareStrings##Kind##After2Tabs(TStringList& list, int32_t index1, int32_t index2) { \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 2); }, compare);             \
+  }                                                                                                   \
+  int StringListCompareStrings##Kind##After3Tabs(TStringList& list, int32_t index1, int32_t index2) { \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 3); }, compare);             \
+  }                                                                                                   \
+  int StringListCompareStrings##Kind##After4Tabs(TStringList& list, int32_t index1, int32_t index2) { \
+    return CompareLinesBy(                                                                            \
+        list, index1, index2, [](const UnicodeString& l) { return key(l, 4); }, compare);             \
+  }
+
+namespace {
+int CompareFieldStrings(const UnicodeString& a, const UnicodeString& b) {
+  return Compare2Strings(a, b);
+}
+int CompareFieldNumbers(double a, double b) {
+  return ThreeWay(a, b);
+}
+double IntegerField(const UnicodeString& line, int n) {
+  return AfterTabIntegerOf(line, n);
+}
+// A field that does not read counts as not a number would: -1, never NaN (which no order can hold).
+double FloatField(const UnicodeString& line, int n) {
+  const double v = AfterTabFloatOf(line, n);
+  return std::isnan(v) ? -1.0 : v;
+}
+// An unreadable date sorts as the newest, once and for all (the current time would move during the sort).
+TDateTime DateField(const UnicodeString& line, int n) {
+  TDateTime value = 0;
+  return TryReadDateAndTime(AfterTabPart(line, n), value) ? value : std::numeric_limits<double>::max();
+}
+}  // namespace
+
+LX_FIELD_SORTS(Str, AfterTabPart, CompareFieldStrings)
+LX_FIELD_SORTS(Date, DateField, CompareDates)
+LX_FIELD_SORTS(Integer, IntegerField, CompareFieldNumbers)
+LX_FIELD_SORTS(Float, FloatField, CompareFieldNumbers)
+#undef LX_FIELD_SORTS
+
+int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2) {
+  return CompareLinesBy(list, index1, index2, PreTabFilenameOf, CompareFieldStrings);
+}
+
+void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare) {
+  global_descending_sort = descending;
+  list.CustomSort(compare);
+}
+
+int32_t IndexOfPreTabFnameOnly(const TStrings& list, std::u16string_view name) {
+  for (int32_t i = 0; i < list.Count(); ++i)
+    if (PreTabFilenameOf(list.Get(i)) == name) return i;
+  return -1;
+}
+
+// ---- Whole words
+
+bool IsWordCharacter(char32_t c) {
+  return u_isalpha(static_cast<UChar32>(c)) || u_isdigit(static_cast<UChar32>(c));
+}
+
+bool IsBoundedOnLeft(std::u16string_view text, int start) {
+  if (start <= 1) return true;
+  if (start - 1 > Len(text)) return false;
+  return !IsWordCharacter(CharEndingAt(text, static_cast<std::size_t>(start - 2)));
+}
+
+bool IsBoundedOnRight(std::u16string_view text, int end) {
+  const int len = Len(text);
+  if (end < 0 || end > len) return false;
+  if (end == len) return true;
+  return !IsWordCharacter(CharStartingAt(text, static_cast<std::size_t>(end)));
+}
+
+bool BoundedAtLeft(std::u16string_view text, int start, int /*end*/) {
+  return start >= 1 && IsBoundedOnLeft(text, start);
+}
+
+bool BoundedAtRight(std::u16string_view text, int /*start*/, int end) {
+  return IsBoundedOnRight(text, end);
+}
+
+bool BoundedWholeWord(std::u16string_view text, int start, int end) {
+  return BoundedAtLeft(text, start, end) && BoundedAtRight(text, start, end);
+}
+
+bool IsWholeWord(std::u16string_view text, int start, int end) {
+  return IsBoundedOnLeft(text, start) && IsBoundedOnRight(text, end);
+}
+
+// ---- Position searches
+
+int PosWordFoundIn(std::u16string_view word, std::u16string_view text, TMySearchFlags flags, int from) {
+  if (word.empty() || text.empty()) return -1;
+  const bool left = flags.Contains(4);
+  const bool right = flags.Contains(5);
+  for (int p = std::max(from, 1); (p = static_cast<int>(PosEx(word, text, p))) > 0; ++p) {
+    const int end = p + Len(word) - 1;
+    if ((!left || IsBoundedOnLeft(text, p)) && (!right || IsBoundedOnRight(text, end))) return p;
+  }
+  return -1;
+}
+
+std::vector<int32_t> CharacterPositionsWordFoundIn(std::u16string_view word, std::u16string_view text,
+                                                   TMySearchFlags flags, int from) {
+  std::vector<int32_t> found;
+  for (int p = from; (p = PosWordFoundIn(word, text, flags, p)) > 0; ++p) found.push_back(p);
+  return found;
+}
+
+int WholeWordPositionOfXinUpcaseText(std::u16string_view x, std::u16string_view upcasedText, int from) {
+  const int p = PosWordFoundIn(InvariantUpperCase(x), upcasedText, TMySearchFlags{4, 5}, from);
+  return p > 0 ? p : 0;
+}
+
+UnicodeString ReplaceWholeWord(std::u16string_view text, std::u16string_view oldWord,
+                               std::u16string_view newWord, bool caseSensitive) {
+  if (oldWord.empty()) return UnicodeString(text);
+  const UnicodeString upperOld = caseSensitive ? UnicodeString() : InvariantUpperCase(oldWord);
+  UnicodeString out;
+  int copied = 1;  // next 1-based position of text not yet copied
+  for (int p = 1;;) {
+    p = caseSensitive ? static_cast<int>(PosEx(oldWord, text, p))
+                      : CaseInsensitiveUpperedPosEx(upperOld, text, p);
+    if (p <= 0) break;
+    const int end = p + Len(oldWord) - 1;
+    if (IsWholeWord(text, p, end)) {
+      out.append(text.substr(copied - 1, p - copied));
+      out.append(newWord);
+      copied = end + 1;
+      p = end + 1;
+    } else {
+      ++p;
+    }
+  }
+  out.append(text.substr(copied - 1));
+  return out;
+}
+
+int CaseInsensitiveUpperedPosEx(std::u16string_view upperedSub, std::u16string_view s, int offset) {
+  return MappedPos(upperedSub, s, offset, [](char16_t c) { return InvariantUpCase(c); });
+}
+
+int CaseInsensitiveUpperedPos(std::u16string_view upperedSub, std::u16string_view s) {
+  return CaseInsensitiveUpperedPosEx(upperedSub, s, 1);
+}
+
+int CaseInsensitivePosEx(std::u16string_view sub, std::u16string_view s, int offset) {
+  return CaseInsensitiveUpperedPosEx(InvariantUpperCase(sub), s, offset);
+}
+
+int CaseInsensitivePos(std::u16string_view sub, std::u16string_view s) {
+  return CaseInsensitivePosEx(sub, s, 1);
+}
+
+int NearerOfTwo(int p1, int p2) {
+  if (p1 <= 0) return std::max(p2, 0);
+  if (p2 <= 0) return p1;
+  return std::min(p1, p2);
+}
+
+int PosExNearer(std::u16string_view sub1, std::u16string_view sub2, std::u16string_view s, int offset) {
+  offset = std::max(offset, 1);
+  const int a = sub1.empty() ? 0 : static_cast<int>(PosEx(sub1, s, offset));
+  const int b = sub2.empty() ? 0 : static_cast<int>(PosEx(sub2, s, offset));
+  return NearerOfTwo(a, b);
+}
+
+const char* StrPosNearerA(const char* s, const char* sub1, const char* sub2) {
+  return NearerZ(s, sub1, sub2);
+}
+
+const WideChar* StrPosNearerW(const WideChar* s, const WideChar* sub1, const WideChar* sub2) {
+  return NearerZ(s, sub1, sub2);
+}
+
+// ---- Trimming and stripping
+
+UnicodeString WideTrimSpaceOnly(std::u16string_view s) {
+  const auto b = s.find_first_not_of(u' ');
+  if (b == std::u16string_view::npos) return {};
+  return UnicodeString(s.substr(b, s.find_last_not_of(u' ') - b + 1));
+}
+
+UnicodeString StrippedDoubleSpaces(std::u16string_view s) {
+  UnicodeString r;
+  r.reserve(s.size());
+  for (char16_t c : s)
+    if (!(c == u' ' && !r.empty() && r.back() == u' ')) r.push_back(c);
+  return r;
+}
+
+UnicodeString StrippedOfChar(std::u16string_view s, WideChar c) {
+  UnicodeString r;
+  for (char16_t x : s)
+    if (x != c) r.push_back(x);
+  return r;
+}
+
+UnicodeString StrippedOfChars(std::u16string_view s, std::u16string_view chars) {
+  UnicodeString r;
+  for (char16_t x : s)
+    if (chars.find(x) == std::u16string_view::npos) r.push_back(x);
+  return r;
+}
+
+UnicodeString StrippedOfCommas(std::u16string_view s) {
+  return StrippedOfChar(s, u',');
+}
+
+UnicodeString StrippedOfSingleAmpersands(std::u16string_view s) {
+  UnicodeString r;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != u'&') {
+      r.push_back(s[i]);
+    } else if (i + 1 < s.size() && s[i + 1] == u'&') {
+      r.push_back(u'&');
+      ++i;
+    }
+  }
+  return r;
+}
+
+UnicodeString StrippedSpacesAtLineStarts(std::u16string_view s) {
+  UnicodeString r;
+  bool atStart = true;
+  for (char16_t c : s) {
+    if (atStart && (c == u' ' || c == u'\t')) continue;
+    atStart = IsLineBreak(c);
+    r.push_back(c);
+  }
+  return r;
+}
+
+UnicodeString StrippedSpacesBeforePunctuation(std::u16string_view s) {
+  UnicodeString r;
+  for (char16_t c : s) {
+    if (IsClosingPunctuation(c))
+      while (!r.empty() && r.back() == u' ') r.pop_back();
+    r.push_back(c);
+  }
+  return r;
+}
+
+UnicodeString StrippedMultipleLineEnds(std::u16string_view s) {
+  UnicodeString r;
+  for (std::size_t i = 0; i < s.size();) {
+    if (IsLineBreak(s[i])) {
+      while (i < s.size() && IsLineBreak(s[i])) ++i;
+      r.append(u"\r\n");
+    } else {
+      r.push_back(s[i++]);
+    }
+  }
+  return r;
+}
+
+UnicodeString StripWhiteSpaceAndCRLFW(std::u16string_view s) {
+  UnicodeString r;
+  for (char16_t c : s) {
+    const bool white = c <= u' ' || c == 0x00A0;
+    if (!white)
+      r.push_back(c);
+    else if (!r.empty() && r.back() != u' ')
+      r.push_back(u' ');
+  }
+  if (!r.empty() && r.back() == u' ') r.pop_back();
+  return r;
+}
+
+UnicodeString RemovedEmptyLinesOf(std::u16string_view s) {
+  UnicodeString r;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    std::size_t e = i;
+    while (e < s.size() && !IsLineBreak(s[e])) ++e;
+    const std::u16string_view line = s.substr(i, e - i);
+    if (!Trim(line).empty()) {
+      if (!r.empty()) r.append(u"\r\n");
+      r.append(line);
+    }
+    if (e < s.size() && s[e] == u'\r' && e + 1 < s.size() && s[e + 1] == u'\n') ++e;
+    i = e + 1;
+  }
+  return r;
+}
+
+UnicodeString RemovedInitialChar(std::u16string_view s, WideChar c) {
+  return !s.empty() && s[0] == c ? UnicodeString(s.substr(1)) : UnicodeString(s);
+}
+
+// ---- Quoting and brackets
+
+UnicodeString BracketedWith(std::u16string_view s, WideChar open, WideChar close) {
+  UnicodeString r(1, open);
+  r.append(s);
+  r.push_back(close);
+  return r;
+}
+
+UnicodeString UNBracketedWith(std::u16string_view s, WideChar open, WideChar close) {
+  if (s.size() >= 2 && s.front() == open && s.back() == close)
+    return UnicodeString(s.substr(1, s.size() - 2));
+  return UnicodeString(s);
+}
+
+UnicodeString DoubleQuotesAdded(std::u16string_view s) {
+  return BracketedWith(s, u'"', u'"');
+}
+
+UnicodeString DoubleQuotesRemoved(std::u16string_view s) {
+  return UNBracketedWith(s, u'"', u'"');
+}
+
+UnicodeString AnyAngleBracketsToHTML(std::u16string_view s) {
+  UnicodeString r;
+  for (char16_t c : s) {
+    if (c == u'<')
+      r.append(u"&lt;");
+    else if (c == u'>')
+      r.append(u"&gt;");
+    else
+      r.push_back(c);
+  }
+  return r;
+}
+
+UnicodeString UnderscoredStr(std::u16string_view s) {
+  return ReplacedCharWithChar(s, u' ', u'_');
+}
+
+// ---- Numbers as text
+
+bool IsANumber(std::u16string_view s) {
+  const UnicodeString t = Trim(s);
+  double v = 0;
+  return !t.empty() && TryStrToFloat(t, v);
+}
+
+UnicodeString DigitsOnlyOf(std::u16string_view s) {
+  UnicodeString r;
+  for (char16_t c : s)
+    if (c >= u'0' && c <= u'9') r.push_back(c);
+  return r;
+}
+
+UnicodeString FormattedWithDecimals(double value, int decimals) {
+  if (!std::isfinite(value)) return Utf16Ascii(std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF"));
+  UnicodeString plain = FixedDecimals(value, decimals);
+  // Group the integer digits in threes.
+  const std::size_t first = plain[0] == u'-' ? 1 : 0;
+  std::size_t intEnd = plain.find(FormatSettings.DecimalSeparator);
+  if (intEnd == UnicodeString::npos) intEnd = plain.size();
+  for (std::ptrdiff_t p = static_cast<std::ptrdiff_t>(intEnd) - 3; p > static_cast<std::ptrdiff_t>(first);
+       p -= 3)
+    plain.insert(static_cast<std::size_t>(p), 1, FormatSettings.ThousandSeparator);
+  return plain;
+}
+
+UnicodeString EasiestNRepresentationOfLargeNumber(int64_t n) {
+  const double a = std::fabs(static_cast<double>(n));
+  static const struct {
+    double size;
+    const char16_t* suffix;
+  } kSteps[] = {{1e12, u"T"}, {1e9, u"B"}, {1e6, u"M"}, {1e3, u"K"}};
+  for (const auto& step : kSteps) {
+    if (a >= step.size) {
+      UnicodeString r = FixedDecimals(static_cast<double>(n) / step.size, 1);
+      if (r.size() > 2 && r[r.size() - 1] == u'0') r.resize(r.size() - 2);
+      return r + step.suffix;
+    }
+  }
+  return IntToStr(n);
+}
+
+UnicodeString PValueStr(double p) {
+  if (p < 0.0001) return u"< " + FixedDecimals(0.0001, 4);
+  return FixedDecimals(p, 4);
+}
+
+UnicodeString OrdinalFormatOf(int64_t n) {
+  const int64_t a = n < 0 ? -n : n;
+  const char16_t* suffix = u"th";
+  if (a % 100 < 11 || a % 100 > 13) {
+    if (a % 10 == 1)
+      suffix = u"st";
+    else if (a % 10 == 2)
+      suffix = u"nd";
+    else if (a % 10 == 3)
+      suffix = u"rd";
+  }
+  return IntToStr(n) + suffix;
+}
+
+UnicodeString ValueToByteStr(int64_t bytes) {
+  if (bytes < 1024 && bytes > -1024) return IntToStr(bytes) + u" bytes";
+  static const char16_t* kUnits[] = {u" KB", u" MB", u" GB", u" TB", u" PB"};
+  double v = static_cast<double>(bytes);
+  int u = -1;
+  while (std::fabs(v) >= 1024 && u < 4) v /= 1024, ++u;
+  UnicodeString r = FixedDecimals(v, 1);
+  if (r.size() > 2 && r.back() == u'0') r.resize(r.size() - 2);
+  return r + kUnits[u];
+}
+
+UnicodeString WithLeftZeros(int64_t n, int width) {
+  UnicodeString digits = UIntToStr(n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n));
+  const int want = std::clamp(width, 0, 64) - (n < 0 ? 1 : 0);
+  if (Len(digits) < want) digits.insert(0, static_cast<std::size_t>(want - Len(digits)), u'0');
+  return n < 0 ? u"-" + digits : digits;
+}
+
+UnicodeString ToHexNumStr(uint64_t n, int digits) {
+  return IntToHex(n, std::clamp(digits, 1, 16));
+}
+
+int64_t FromHexNumStr(std::u16string_view s, int64_t def) {
+  UnicodeString t = Trim(s);
+  std::u16string_view v = t;
+  if (StartsText(u"#x", v))
+    v.remove_prefix(2);
+  else if (StartsText(u"0x", v))
+    v.remove_prefix(2);
+  else if (!v.empty() && (v[0] == u'$' || v[0] == u'x' || v[0] == u'X'))
+    v.remove_prefix(1);
+  else if (!v.empty() && (v.back() == u'h' || v.back() == u'H'))
+    v.remove_suffix(1);
+  if (v.empty() || v.size() > 16) return def;
+  uint64_t r = 0;
+  for (char16_t c : v) {
+    int d;
+    if (c >= u'0' && c <= u'9')
+      d = c - u'0';
+    else if (c >= u'a' && c <= u'f')
+      d = c - u'a' + 10;
+    else if (c >= u'A' && c <= u'F')
+      d = c - u'A' + 10;
+    else
+      return def;
+    r = r * 16 + static_cast<uint64_t>(d);
+  }
+  return static_cast<int64_t>(r);
+}
+
+int64_t FromNumStr(std::u16string_view s, int64_t def) {
+  const UnicodeString t = Trim(s);
+  if (t.empty()) return def;
+  const char16_t f = t[0];
+  const char16_t b = t.back();
+  if (f == u'x' || f == u'X' || f == u'$' || StartsText(u"0x", t) || b == u'h' || b == u'H')
+    return FromHexNumStr(t, def);
+  int64_t v = 0;
+  return TryStrToInt64(t, v) ? v : def;
+}
+
+int32_t IntegerInsideSquareBrackets(std::u16string_view s) {
+  const auto open = s.find(u'[');
+  if (open == std::u16string_view::npos) return -1;
+  const auto close = s.find(u']', open + 1);
+  if (close == std::u16string_view::npos) return -1;
+  return StrToIntDef(Trim(s.substr(open + 1, close - open - 1)), -1);
+}
+
+int PositionOfNumberInString(std::u16string_view s) {
+  for (std::size_t i = 0; i < s.size(); ++i)
+    if (s[i] >= u'0' && s[i] <= u'9') return static_cast<int>(i + 1);
+  return 0;
+}
+
+int64_t ANumberInHumanString(std::u16string_view s) {
+  const int p = PositionOfNumberInString(s);
+  if (p == 0) return -1;
+  std::size_t e = static_cast<std::size_t>(p - 1);
+  while (e < s.size() && s[e] >= u'0' && s[e] <= u'9') ++e;
+  return StrToInt64Def(s.substr(static_cast<std::size_t>(p - 1), e - static_cast<std::size_t>(p - 1)), -1);
+}
+
+UnicodeString HumanAbbreviatedNumberListString(std::vector<int32_t> numbers) {
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  UnicodeString r;
+  for (std::size_t i = 0; i < numbers.size();) {
+    std::size_t j = i;
+    while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+    if (!r.empty()) r.append(u", ");
+    if (j >= i + 2) {
+      r += IntToStr(numbers[i]) + u"-" + IntToStr(numbers[j]);
+      i = j + 1;
+    } else {
+      r += IntToStr(numbers[i]);
+      ++i;
+    }
+  }
+  return r;
+}
+
+std::vector<int32_t> HumanAbbreviatedNumberListStringAsIntegers(std::u16string_view s, int32_t maxCount) {
+  std::vector<int32_t> out;
+  std::size_t i = 0;
+  auto isSep = [](char16_t c) { return c == u',' || c == u';' || c <= u' '; };
+  while (i < s.size() && static_cast<int64_t>(out.size()) < maxCount) {
+    while (i < s.size() && isSep(s[i])) ++i;
+    std::size_t e = i;
+    while (e < s.size() && !isSep(s[e])) ++e;
+    // "a - b" written with spaces round the dash joins into one piece.
+    std::size_t next = e;
+    while (next < s.size() && s[next] == u' ') ++next;
+    if (next < s.size() && s[next] == u'-' && e > i) {
+      ++next;
+      while (next < s.size() && s[next] == u' ') ++next;
+      e = next;
+      while (e < s.size() && !isSep(s[e])) ++e;
+    }
+    const UnicodeString piece = StrippedOfChar(s.substr(i, e - i), u' ');
+    i = e;
+    if (piece.empty()) continue;
+    const auto dash = piece.find(u'-', 1);
+    int32_t lo = 0, hi = 0;
+    if (dash == UnicodeString::npos) {
+      if (!TryStrToInt(piece, lo)) continue;
+      hi = lo;
+    } else if (!TryStrToInt(std::u16string_view(piece).substr(0, dash), lo) ||
+               !TryStrToInt(std::u16string_view(piece).substr(dash + 1), hi)) {
+      continue;
+    }
+    if (lo > hi) std::swap(lo, hi);
+    for (int64_t v = lo; v <= hi && static_cast<int64_t>(out.size()) < maxCount; ++v)
+      out.push_back(static_cast<int32_t>(v));
+  }
+  std::sort(out.begin(), out.end());
+  out.erase(std::unique(out.begin(), out.end()), out.end());
+  return out;
+}
+
+UnicodeString HumanAbbreviatedNumberListStringExpanded(std::u16string_view s) {
+  UnicodeString r;
+  for (int32_t v : HumanAbbreviatedNumberListStringAsIntegers(s)) {
+    if (!r.empty()) r.append(u", ");
+    r += IntToStr(v);
+  }
+  return r;
+}
+
+UnicodeString HumanAbbreviatedNumberListStringToMonths(std::u16string_view s) {
+  std::vector<int32_t> months;
+  for (int32_t v : HumanAbbreviatedNumberListStringAsIntegers(s, 12 * 1000))
+    if (v >= 1 && v <= 12) months.push_back(v);
+  UnicodeString r = HumanAbbreviatedNumberListString(months);
+  // Replace each number by its month name, longest numbers first so "12" is not read as "1", "2".
+  UnicodeString out;
+  for (std::size_t i = 0; i < r.size();) {
+    if (r[i] >= u'0' && r[i] <= u'9') {
+      std::size_t e = i;
+      while (e < r.size() && r[e] >= u'0' && r[e] <= u'9') ++e;
+      out += FormatSettings.ShortMonthNames[static_cast<std::size_t>(StrToInt(r.substr(i, e - i)) - 1)];
+      i = e;
+    } else {
+      out.push_back(r[i++]);
+    }
+  }
+  return out;
+}
+
+std::vector<bool> ConvertStringToRangeOfBoolean(std::u16string_view s, int32_t count) {
+  std::vector<bool> r(static_cast<std::size_t>(std::max(count, 0)), false);
+  for (int32_t v : HumanAbbreviatedNumberListStringAsIntegers(s, std::max(count, 0)))
+    if (v >= 1 && v <= count) r[static_cast<std::size_t>(v - 1)] = true;
+  return r;
+}
+
+// ---- Case
+
+bool IsAllUppercase(std::u16string_view s) {
+  bool letter = false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char32_t c = CharStartingAt(s, i);
+    if (c > 0xFFFF) ++i;
+    if (u_islower(static_cast<UChar32>(c))) return false;
+    if (u_isalpha(static_cast<UChar32>(c))) letter = true;
+  }
+  return letter;
+}
+
+bool NextWordCapitalised(std::u16string_view s, int from) {
+  for (std::size_t i = static_cast<std::size_t>(std::max(from, 1) - 1); i < s.size(); ++i) {
+    const char32_t c = CharStartingAt(s, i);
+    if (u_isalpha(static_cast<UChar32>(c))) return u_isupper(static_cast<UChar32>(c)) || u_istitle(c);
+    if (c > 0xFFFF) ++i;
+  }
+  return false;
+}
+
+bool FirstLetterIsCapitalised(std::u16string_view s) {
+  return NextWordCapitalised(s, 1);
+}
+
+bool FirstCharIsLowerCase(std::u16string_view s) {
+  return !s.empty() && u_islower(static_cast<UChar32>(CharStartingAt(s, 0)));
+}
+
+UnicodeString TitleCasedString(std::u16string_view s) {
+  UnicodeString r(s);
+  bool inWord = false;
+  for (std::size_t i = 0; i < r.size(); ++i) {
+    const char16_t c = r[i];
+    const bool word = IsWordCharacter(CharStartingAt(r, i)) || IsLow(c);
+    if (word && !IsLow(c)) r[i] = inWord ? InvariantLowCase(c) : InvariantUpCase(c);
+    inWord = word;
+  }
+  return r;
+}
+
+// ---- Strings and string lists
+
+std::vector<UnicodeString> StringArrayFromString(std::u16string_view s, WideChar separator) {
+  std::vector<UnicodeString> out;
+  std::size_t i = 0;
+  while (i <= s.size()) {
+    auto e = s.find(separator, i);
+    if (e == std::u16string_view::npos) e = s.size();
+    UnicodeString piece = Trim(s.substr(i, e - i));
+    if (!piece.empty()) out.push_back(std::move(piece));
+    i = e + 1;
+  }
+  return out;
+}
+
+void StringToStringList(std::u16string_view s, TStrings& list, WideChar separator) {
+  list.Clear();
+  for (const UnicodeString& piece : StringArrayFromString(s, separator)) list.Add(piece);
+}
+
+std::unique_ptr<TStringList> StringListFromString(std::u16string_view s, WideChar separator) {
+  auto list = std::make_unique<TStringList>();
+  StringToStringList(s, *list, separator);
+  return list;
+}
+
+void StringToStringListAllowDoubleQuotes(std::u16string_view s, TStrings& list, WideChar separator) {
+  list.Clear();
+  UnicodeString piece;
+  bool quoted = false;
+  auto flush = [&] {
+    UnicodeString t = Trim(piece);
+    if (!t.empty()) list.Add(t);
+    piece.clear();
+  };
+  for (char16_t c : s) {
+    if (c == u'"')
+      quoted = !quoted;
+    else if (c == separator && !quoted)
+      flush();
+    else
+      piece.push_back(c);
+  }
+  flush();
+}
+
+UnicodeString StringListToString(const TStrings& list, std::u16string_view separator) {
+  UnicodeString r;
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    if (i > 0) r.append(separator);
+    r.append(list.Get(i));
+  }
+  return r;
+}
+
+void StringToStringlistWithLineWidth(std::u16string_view s, TStrings& list, int width) {
+  list.Clear();
+  UnicodeString line;
+  for (const UnicodeString& word : StringArrayFromString(StripWhiteSpaceAndCRLFW(s), u' ')) {
+    if (!line.empty() && Len(line) + 1 + Len(word) > width) {
+      list.Add(line);
+      line.clear();
+    }
+    if (!line.empty()) line.push_back(u' ');
+    line.append(word);
+  }
+  if (!line.empty()) list.Add(line);
+}
+
+void TrimAStringlist(TStrings& list) {
+  for (int32_t i = list.Count() - 1; i >= 0; --i) {
+    const UnicodeString t = Trim(list.Get(i));
+    if (t.empty())
+      list.Delete(i);
+    else
+      list.Put(i, t);
+  }
+}
+
+void ReverseAStringList(TStrings& list) {
+  for (int32_t i = 0, j = list.Count() - 1; i < j; ++i, --j) list.Exchange(i, j);
+}
+
+namespace {
+// Indexes 0..count-1, n of them chosen at random, ascending.
+std::vector<int32_t> RandomIndexes(int32_t count, int32_t n, uint32_t seed) {
+  std::vector<int32_t> idx(static_cast<std::size_t>(std::max(count, 0)));
+  for (int32_t i = 0; i < count; ++i) idx[static_cast<std::size_t>(i)] = i;
+  if (n >= count) return idx;
+  std::mt19937 gen(seed ? seed : std::random_device{}());
+  std::shuffle(idx.begin(), idx.end(), gen);
+  idx.resize(static_cast<std::size_t>(std::max(n, 0)));
+  std::sort(idx.begin(), idx.end());
+  return idx;
+}
+}  // namespace
+
+void RandomReduceStringlist(TStrings& list, int32_t n, uint32_t seed) {
+  const std::vector<int32_t> keep = RandomIndexes(list.Count(), n, seed);
+  std::vector<bool> kept(static_cast<std::size_t>(list.Count()), false);
+  for (int32_t k : keep) kept[static_cast<std::size_t>(k)] = true;
+  for (int32_t i = list.Count() - 1; i >= 0; --i)
+    if (!kept[static_cast<std::size_t>(i)]) list.Delete(i);
+}
+
+void CopyRandomSampleFromStringlistAtoB(const TStrings& a, TStrings& b, int32_t n, uint32_t seed) {
+  b.Clear();
+  for (int32_t k : RandomIndexes(a.Count(), n, seed)) b.AddObject(a.Get(k), a.GetObject(k));
+}
+
+int32_t StringListRemoveLinesMeetingCondition(TStrings& list,
+                                              const std::function<bool(const UnicodeString&)>& condition) {
+  int32_t removed = 0;
+  for (int32_t i = list.Count() - 1; i >= 0; --i) {
+    if (condition(list.Get(i))) {
+      list.Delete(i);
+      ++removed;
+    }
+  }
+  return removed;
+}
+
+int32_t StringListRemovingAnyLines(TStrings& list, const TStrings& unwanted) {
+  return StringListRemoveLinesMeetingCondition(
+      list, [&unwanted](const UnicodeString& s) { return unwanted.IndexOf(s) >= 0; });
+}
+
+void ForceItemsToInclude(TStrings& list, const TStrings& items) {
+  for (int32_t i = 0; i < items.Count(); ++i)
+    if (list.IndexOf(items.Get(i)) < 0) list.Add(items.Get(i));
+}
+
+std::unique_ptr<TStringList> TArrayOfIntegersToStringlist(const std::vector<int32_t>& values) {
+  auto list = std::make_unique<TStringList>();
+  for (int32_t v : values) list->Add(IntToStr(v));
+  return list;
+}
+
+std::vector<std::unique_ptr<TStringList>> ArrayOfStringlists(int32_t n) {
+  std::vector<std::unique_ptr<TStringList>> lists;
+  for (int32_t i = 0; i < n; ++i) lists.push_back(std::make_unique<TStringList>());
+  return lists;
+}
+
+UnicodeString NormalisedLineForCustomSort(std::u16string_view line, std::u16string_view order) {
+  const UnicodeString upperOrder = InvariantUpperCase(order);
+  UnicodeString key;
+  key.reserve(line.size() * 2);
+  for (char16_t c : line) {
+    const auto k = upperOrder.find(InvariantUpCase(c));
+    // Two units per character: a class (alphabet first), then the rank or the code.
+    if (k != UnicodeString::npos) {
+      key.push_back(1);
+      key.push_back(static_cast<char16_t>(k));
+    } else {
+      key.push_back(2);
+      key.push_back(c);
+    }
+  }
+  return key;
+}
+
+void CustomSortPreparedStringlist(TStringList& list, std::u16string_view order) {
+  if (list.Sorted()) return;  // a sorted list keeps its own order, as its sorts do
+  std::vector<UnicodeString> keys;
+  for (int32_t i = 0; i < list.Count(); ++i) keys.push_back(NormalisedLineForCustomSort(list.Get(i), order));
+  // Attach each line's key index so the sort moves keys with their lines.
+  std::vector<int32_t> perm(keys.size());
+  for (std::size_t i = 0; i < perm.size(); ++i) perm[i] = static_cast<int32_t>(i);
+  std::stable_sort(perm.begin(), perm.end(), [&keys](int32_t a, int32_t b) {
+    return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+  });
+  std::vector<std::pair<UnicodeString, TObject*>> items;
+  for (int32_t i : perm) items.emplace_back(list.Get(i), list.GetObject(i));
+  const bool owns = list.OwnsObjects;
+  list.OwnsObjects = false;  // the objects move, they are not freed
+  list.BeginUpdate();
+  list.Clear();
+  for (auto& [s, o] : items) list.AddObject(s, o);
+  list.EndUpdate();
+  list.OwnsObjects = owns;
+}
+
+std::unique_ptr<TStringList> CustomLinesSorted(const TStrings& list, std::u16string_view order) {
+  auto sorted = std::make_unique<TStringList>();
+  for (int32_t i = 0; i < list.Count(); ++i) sorted->Add(list.Get(i));
+  CustomSortPreparedStringlist(*sorted, order);
+  return sorted;
+}
+
+namespace {
+single HeldSingle(const TStrings& list, int32_t i) {
+  const auto* h = dynamic_cast<const TSingleHolder*>(list.GetObject(i));
+  return h ? h->fdata : 0.0f;
+}
+}  // namespace
+
+std::unique_ptr<TStringList> FormatStringListWithPOintersAsSingles(const TStrings& list, int decimals) {
+  auto out = std::make_unique<TStringList>();
+  for (int32_t i = 0; i < list.Count(); ++i)
+    out->Add(AddWithTab(list.Get(i), FixedDecimals(HeldSingle(list, i), decimals)));
+  return out;
+}
+
+UnicodeString StringListAsStringWithPointersFormattedAs(const TStrings& list, int decimals,
+                                                        std::u16string_view separator) {
+  UnicodeString r;
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    if (i > 0) r.append(separator);
+    r += list.Get(i) + u" (" + FixedDecimals(HeldSingle(list, i), decimals) + u")";
+  }
+  return r;
+}
+
+UnicodeString FolderNamesAsText(const TStrings& folders) {
+  return StringListToString(folders, u"; ");
+}
+
+UnicodeString CommaSeparatedStrings(const TStrings& list) {
+  return StringListToString(list, u", ");
+}
+
+UnicodeString StrSeparatedWithChar(const TStrings& list, WideChar c) {
+  return StringListToString(list, std::u16string_view(&c, 1));
+}
+
+UnicodeString AddToListWithSeparatorIfNeeded(std::u16string_view s, std::u16string_view item,
+                                             std::u16string_view separator) {
+  UnicodeString r(s);
+  if (!r.empty()) r.append(separator);
+  return r.append(item);
+}
+
+// ---- Replacing characters
+
+UnicodeString Replace1With2In(std::u16string_view s, WideChar c, std::u16string_view two) {
+  UnicodeString r;
+  for (char16_t x : s) {
+    if (x == c)
+      r.append(two);
+    else
+      r.push_back(x);
+  }
+  return r;
+}
+
+UnicodeString ReplacedCharWithChar(std::u16string_view s, WideChar from, WideChar to) {
+  UnicodeString r(s);
+  std::replace(r.begin(), r.end(), from, to);
+  return r;
+}
+
+UnicodeString Replace2With4In(std::u16string_view s, std::u16string_view two, std::u16string_view four) {
+  return StringReplace(s, two, four, rfReplaceAll);
+}
+
+UnicodeString ReplaceAnyOfTheseWithChar(std::u16string_view s, std::u16string_view these, WideChar c) {
+  UnicodeString r(s);
+  for (auto& x : r)
+    if (these.find(x) != std::u16string_view::npos) x = c;
+  return r;
+}
+
+UnicodeString ReplaceEachOfTheseWithEachOfChar(std::u16string_view s, std::u16string_view these,
+                                               std::u16string_view withThese) {
+  UnicodeString r(s);
+  for (auto& x : r) {
+    const auto k = these.find(x);
+    if (k != std::u16string_view::npos && k < withThese.size()) x = withThese[k];
+  }
+  return r;
+}
+
+AnsiString AnsiStringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern) {
+  if (oldPattern.empty()) return AnsiString(s);
+  AnsiString r;
+  std::size_t i = 0;
+  for (std::size_t p; (p = s.find(oldPattern, i)) != std::string_view::npos; i = p + oldPattern.size()) {
+    r.append(s.substr(i, p - i));
+    r.append(newPattern);
+  }
+  r.append(s.substr(i));
+  return r;
+}
+
+// ---- File names and text files
+
+UnicodeString BothSlashesExtractFilename(std::u16string_view path) {
+  const auto p = path.find_last_of(u"/\\");
+  return UnicodeString(p == std::u16string_view::npos ? path : path.substr(p + 1));
+}
+
+namespace {
+// 0-based index of the extension's dot in the file-name part, or npos.
+std::size_t ExtensionDot(std::u16string_view name) {
+  const auto slash = name.find_last_of(u"/\\");
+  const auto dot = name.rfind(u'.');
+  if (dot == std::u16string_view::npos || (slash != std::u16string_view::npos && dot < slash))
+    return name.npos;
+  if (dot == (slash == std::u16string_view::npos ? 0 : slash + 1)) return name.npos;  // ".profile"
+  return dot;
+}
+}  // namespace
+
+UnicodeString EnsureFileHasExtension(std::u16string_view name, std::u16string_view ext) {
+  if (ExtensionDot(name) != std::u16string_view::npos || ext.empty()) return UnicodeString(name);
+  UnicodeString r(name);
+  if (ext[0] != u'.') r.push_back(u'.');
+  return r.append(ext);
+}
+
+UnicodeString FilenameWithInsertion(std::u16string_view name, std::u16string_view insertion) {
+  UnicodeString r(name);
+  const auto dot = ExtensionDot(name);
+  r.insert(dot == std::u16string_view::npos ? r.size() : dot, insertion);
+  return r;
+}
+
+UnicodeString AcceptableFilename(std::u16string_view s) {
+  UnicodeString r(s);
+  for (auto& c : r)
+    if (c < u' ' || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) c = u'_';
+  return r;
+}
+
+void CopyStringsReplacing(const TStrings& src, TStrings& dst, std::u16string_view oldPattern,
+                          std::u16string_view newPattern) {
+  dst.Clear();
+  for (int32_t i = 0; i < src.Count(); ++i)
+    dst.Add(oldPattern.empty() ? src.Get(i)
+                               : StringReplace(src.Get(i), oldPattern, newPattern, rfReplaceAll));
+}
+
+namespace {
+bool AppendBytes(const UnicodeString& fileName, const std::string& bytes, const std::string& ifNew) {
+  try {
+    std::error_code ec;
+    const bool exists = std::filesystem::is_regular_file(UTF16ToUTF8(fileName), ec);
+    TFileStream f(fileName, exists ? fmOpenReadWrite : fmCreate);
+    if (exists)
+      f.Seek(0, soEnd);
+    else if (!ifNew.empty())
+      f.WriteBuffer(ifNew.data(), static_cast<int64_t>(ifNew.size()));
+    f.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+}  // namespace
+
+bool AnsiAppendToTextFile(const UnicodeString& fileName, std::string_view line) {
+  return AppendBytes(fileName, std::string(line) + "\r\n", {});
+}
+
+bool UnicodeAppendToTextFile(const UnicodeString& fileName, std::u16string_view line) {
+  std::string bytes;
+  auto put = [&bytes](char16_t c) {
+    bytes.push_back(static_cast<char>(c & 0xFF));
+    bytes.push_back(static_cast<char>(c >> 8));
+  };
+  for (char16_t c : line) put(c);
+  put(u'\r');
+  put(u'\n');
+  return AppendBytes(fileName, bytes, std::string("\xFF\xFE", 2));
+}
+
+// ---- Miscellaneous
+
+UnicodeString YesorNo(bool b) {
+  return b ? _LXYesWord.Text() : _LXNoWord.Text();
+}
+
+UnicodeString AddWithTab(std::u16string_view s, std::u16string_view item) {
+  UnicodeString r(s);
+  r.push_back(u'\t');
+  return r.append(item);
+}
+
+UnicodeString InterspersedWithSpaces(std::u16string_view s) {
+  UnicodeString r;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (!r.empty() && !IsLow(s[i])) r.push_back(u' ');
+    r.push_back(s[i]);
+  }
+  return r;
+}
+
+UnicodeString BackwardsStr(std::u16string_view s) {
+  UnicodeString r(s.rbegin(), s.rend());
+  for (std::size_t i = 0; i + 1 < r.size(); ++i)
+    if (IsLow(r[i]) && IsHigh(r[i + 1])) std::swap(r[i], r[i + 1]), ++i;
+  return r;
+}
+
+UnicodeString StringInNCharacterChunks(std::u16string_view s, int n, WideChar separator) {
+  if (n <= 0) return UnicodeString(s);
+  UnicodeString r;
+  int inChunk = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (IsLow(s[i]) && i > 0 && IsHigh(s[i - 1])) {
+      r.push_back(s[i]);
+      continue;
+    }
+    if (inChunk == n) {
+      r.push_back(separator);
+      inChunk = 0;
+    }
+    r.push_back(s[i]);
+    ++inChunk;
+  }
+  return r;
+}
+
+UnicodeString StringWithACheckMarkAtEnd(std::u16string_view s) {
+  return UnicodeString(s) + u" \u2713";
+}
+
+UnicodeString FirstXCharactersOfString(std::u16string_view s, int x) {
+  if (x <= 0) return {};
+  std::size_t n = std::min<std::size_t>(s.size(), static_cast<std::size_t>(x));
+  if (n > 0 && n < s.size() && IsHigh(s[n - 1]) && IsLow(s[n])) --n;
+  return UnicodeString(s.substr(0, n));
+}
+
+WideChar WideCharFromCardinal(uint32_t c) {
+  return c <= 0xFFFF ? static_cast<WideChar>(c) : static_cast<WideChar>(0xFFFD);
+}
+
+UnicodeString WideStringFromCardinal(uint32_t c) {
+  if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
+  if (c <= 0xFFFF) return UnicodeString(1, static_cast<char16_t>(c));
+  c -= 0x10000;
+  return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
 }
 
 }  // namespace lx

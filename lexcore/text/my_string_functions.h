@@ -1,11 +1,25 @@
-// String and buffer helpers of the text layer: code-page conversions, short static copies, digit and
-// wildcard character tests, tab expansion, whole-file and document text, and mark-up removal.
+// String routines of the text layer and the small string routines the tools share.
+//
+// Conversions between code pages and UTF-16, short static copies, digit and wildcard character tests, tab
+// expansion, whole-file and document text and mark-up removal; then tab-separated fields and the sorts over them,
+// whole-word tests and position searches, trimming, quoting, numbers as text, case tests, string lists, character
+// replacing, file names and a few odds and ends.
+//
+// Positions are 1-based. Position searches named ...Pos... answer 0 when nothing is found, as the runtime's
+// Pos does; PosWordFoundIn answers -1.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
 
+#include "lexcore/rtl/lx_resources.h"
+#include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
+#include "lexcore/search/search_parsing.h"
 
 namespace lx {
 
@@ -71,5 +85,264 @@ UnicodeString MarkupFreeTextFromAFile(const UnicodeString& fileName, int maxTagL
 // entities are left as they stand. Empty when the file does not exist or has no such entry; archive errors
 // are raised.
 UnicodeString DOCXFileText(const UnicodeString& fileName);
+
+// ---- The shared string routines
+
+
+LX_DECLARE_RESOURCESTRING(_LXYesWord)
+LX_DECLARE_RESOURCESTRING(_LXNoWord)
+
+// ---- Tab-separated fields. Field 0 is the text before the first tab; field n the text after the n-th tab.
+
+UnicodeString PreTabPart(std::u16string_view line);
+// The file name (without folders, either separator) of field 0.
+UnicodeString PreTabFilenameOf(std::u16string_view line);
+// Field 0 as a path, with any '\\' separators turned into '/'.
+UnicodeString PreTabPathAndFilenameOf(std::u16string_view line);
+// Empty when the line has fewer than n tabs (or n < 0).
+UnicodeString AfterTabPart(std::u16string_view line, int n = 1);
+// Field n with every character but 0-9 dropped, as an integer; -1 when that does not read.
+int32_t AfterTabIntegerOf(std::u16string_view line, int n = 1);
+// -1.0 when the field does not read as a number.
+double AfterTabFloatOf(std::u16string_view line, int n);
+
+// Field n as a date and time (the format settings' short date, then optionally h:mm[:ss] with AM or PM);
+// the current date and time when it does not read.
+TDateTime AfterTabDateOf(std::u16string_view line, int n = 1);
+
+// The index of the first line whose field-0 file name is name (case counts, as file identity does); -1.
+int32_t IndexOfPreTabFnameOnly(const TStrings& list, std::u16string_view name);
+
+// ---- Sorting string lists by a field. Each comparison suits TStringList::CustomSort; while
+// global_descending_sort is set it compares the second line with the first.
+
+extern bool global_descending_sort;
+
+int StringListCompareStringsStrAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsStrAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsStrAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsStrAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+// Later dates first, as the date comparison orders them.
+int StringListCompareStringsDateAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsDateAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsDateAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsDateAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsIntegerAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter1Tab(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter2Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter3Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFloatAfter4Tabs(TStringList& list, int32_t index1, int32_t index2);
+int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2);
+// Sets global_descending_sort and sorts list with compare.
+void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare);
+
+// ---- Word characters and whole-word tests (letters and decimal digits make words).
+
+bool IsWordCharacter(char32_t c);
+bool BoundedAtLeft(std::u16string_view text, int start, int end);
+bool BoundedAtRight(std::u16string_view text, int start, int end);
+bool BoundedWholeWord(std::u16string_view text, int start, int end);
+bool IsBoundedOnLeft(std::u16string_view text, int start);
+bool IsBoundedOnRight(std::u16string_view text, int end);
+bool IsWholeWord(std::u16string_view text, int start, int end);
+
+// ---- Position searches.
+
+// The first position at or after from where word occurs (case-sensitive), bounded at the left when flags
+// hold element 4 and at the right when they hold element 5; -1 when either text is empty or none qualifies.
+int PosWordFoundIn(std::u16string_view word, std::u16string_view text, TMySearchFlags flags, int from = 1);
+// Every such position, in order.
+std::vector<int32_t> CharacterPositionsWordFoundIn(std::u16string_view word, std::u16string_view text,
+                                                   TMySearchFlags flags, int from = 1);
+// The first whole-word occurrence of x, upper-cased here, in a text that the caller upper-cased already.
+int WholeWordPositionOfXinUpcaseText(std::u16string_view x, std::u16string_view upcasedText, int from = 1);
+// Every whole-word occurrence of oldWord replaced by newWord.
+UnicodeString ReplaceWholeWord(std::u16string_view text, std::u16string_view oldWord,
+                               std::u16string_view newWord, bool caseSensitive = true);
+// Ignoring case (invariant case mapping, which keeps positions).
+int CaseInsensitivePos(std::u16string_view sub, std::u16string_view s);
+int CaseInsensitivePosEx(std::u16string_view sub, std::u16string_view s, int offset);
+// The same where the caller already upper-cased sub.
+int CaseInsensitiveUpperedPos(std::u16string_view upperedSub, std::u16string_view s);
+int CaseInsensitiveUpperedPosEx(std::u16string_view upperedSub, std::u16string_view s, int offset);
+// The nearer of two positions: the smaller one that is above 0, or 0 when neither is.
+int NearerOfTwo(int p1, int p2);
+// The nearer of the occurrences of sub1 and sub2 at or after offset.
+int PosExNearer(std::u16string_view sub1, std::u16string_view sub2, std::u16string_view s, int offset = 1);
+// Zero-terminated forms: the address of the nearer occurrence, or null.
+const char* StrPosNearerA(const char* s, const char* sub1, const char* sub2);
+const WideChar* StrPosNearerW(const WideChar* s, const WideChar* sub1, const WideChar* sub2);
+
+// ---- Trimming and stripping.
+
+UnicodeString WideTrimSpaceOnly(std::u16string_view s);     // only U+0020 at both ends
+UnicodeString StrippedDoubleSpaces(std::u16string_view s);  // runs of spaces become one
+UnicodeString StrippedOfChar(std::u16string_view s, WideChar c);
+UnicodeString StrippedOfChars(std::u16string_view s, std::u16string_view chars);
+UnicodeString StrippedOfCommas(std::u16string_view s);
+// Menu-style accelerators: a single '&' goes, "&&" stays as one '&'.
+UnicodeString StrippedOfSingleAmpersands(std::u16string_view s);
+UnicodeString StrippedSpacesAtLineStarts(std::u16string_view s);  // spaces and tabs after each line break
+// Spaces before closing punctuation (. , ; : ! ? ) ] } and closing quotes) go.
+UnicodeString StrippedSpacesBeforePunctuation(std::u16string_view s);
+// Every run of CR and LF characters becomes one CRLF.
+UnicodeString StrippedMultipleLineEnds(std::u16string_view s);
+// Line breaks and runs of white space become one space; the ends are trimmed.
+UnicodeString StripWhiteSpaceAndCRLFW(std::u16string_view s);
+// Lines that are empty or white only go; the rest are joined with CRLF.
+UnicodeString RemovedEmptyLinesOf(std::u16string_view s);
+UnicodeString RemovedInitialChar(std::u16string_view s, WideChar c);
+
+// ---- Quoting and brackets.
+
+UnicodeString BracketedWith(std::u16string_view s, WideChar open, WideChar close);
+// Takes off the pair when s starts with open and ends with close; otherwise s unchanged.
+UnicodeString UNBracketedWith(std::u16string_view s, WideChar open, WideChar close);
+UnicodeString DoubleQuotesAdded(std::u16string_view s);
+UnicodeString DoubleQuotesRemoved(std::u16string_view s);
+UnicodeString AnyAngleBracketsToHTML(std::u16string_view s);  // < and > as &lt; and &gt;
+UnicodeString UnderscoredStr(std::u16string_view s);          // spaces as underscores
+
+// ---- Numbers as text.
+
+bool IsANumber(std::u16string_view s);  // reads as a float once trimmed
+UnicodeString DigitsOnlyOf(std::u16string_view s);
+// Fixed decimals with the process decimal separator and thousands separators.
+UnicodeString FormattedWithDecimals(double value, int decimals);
+// 950, 12.3K, 4.5M, 2.1B (one decimal, ".0" dropped).
+UnicodeString EasiestNRepresentationOfLargeNumber(int64_t n);
+// A probability for display: "< 0.0001" below that, else four decimals.
+UnicodeString PValueStr(double p);
+UnicodeString OrdinalFormatOf(int64_t n);     // 1st, 2nd, 3rd, 4th, 11th, 22nd
+UnicodeString ValueToByteStr(int64_t bytes);  // 512 bytes, 1.5 KB, 3 MB, 1.2 GB, 2 TB
+UnicodeString WithLeftZeros(int64_t n, int width);
+UnicodeString ToHexNumStr(uint64_t n, int digits = 0);  // upper-case digits, no prefix
+// Hex with an optional "$", "0x", "x" or "#x" prefix or "h" suffix; def when it does not read.
+int64_t FromHexNumStr(std::u16string_view s, int64_t def = -1);
+// Decimal, or hexadecimal with a leading "X", "$" or "0x" or a trailing "H"; def when it does not read.
+int64_t FromNumStr(std::u16string_view s, int64_t def = -1);
+// The integer between the first '[' and the ']' after it; -1 when there is none.
+int32_t IntegerInsideSquareBrackets(std::u16string_view s);
+// Position of the first decimal digit, 0 when there is none.
+int PositionOfNumberInString(std::u16string_view s);
+// The first run of digits as an integer, -1 when there is none.
+int64_t ANumberInHumanString(std::u16string_view s);
+// Sorted, without duplicates, runs of three or more written as ranges: "1-3, 5, 7, 8".
+UnicodeString HumanAbbreviatedNumberListString(std::vector<int32_t> numbers);
+// The reverse: "1-3, 5" gives 1, 2, 3, 5 (ascending, unique). Commas, semicolons or spaces separate; pieces
+// that do not read are skipped; at most maxCount numbers come back.
+std::vector<int32_t> HumanAbbreviatedNumberListStringAsIntegers(std::u16string_view s,
+                                                                int32_t maxCount = 100000);
+UnicodeString HumanAbbreviatedNumberListStringExpanded(std::u16string_view s);  // "1, 2, 3, 5"
+// Numbers 1..12 as the short month names of the format settings: "Jan-Mar, May".
+UnicodeString HumanAbbreviatedNumberListStringToMonths(std::u16string_view s);
+// count booleans, true at each listed number from 1 to count.
+std::vector<bool> ConvertStringToRangeOfBoolean(std::u16string_view s, int32_t count);
+
+// ---- Case (letters as the Unicode tables class them).
+
+bool IsAllUppercase(std::u16string_view s);  // at least one letter and none in lower case
+bool FirstLetterIsCapitalised(std::u16string_view s);
+bool NextWordCapitalised(std::u16string_view s, int from);  // the first letter at or after from
+bool FirstCharIsLowerCase(std::u16string_view s);
+UnicodeString TitleCasedString(std::u16string_view s);  // each word's first letter up, the rest down
+
+// ---- Strings and string lists. Routines that return a new list hand it to the caller.
+
+// Split at separator; pieces are trimmed and empty ones dropped.
+std::unique_ptr<TStringList> StringListFromString(std::u16string_view s, WideChar separator = u',');
+std::vector<UnicodeString> StringArrayFromString(std::u16string_view s, WideChar separator = u',');
+// Clears list and fills it as StringListFromString does.
+void StringToStringList(std::u16string_view s, TStrings& list, WideChar separator = u',');
+// The same, but a separator between double quotes does not split, and the quotes go.
+void StringToStringListAllowDoubleQuotes(std::u16string_view s, TStrings& list, WideChar separator = u',');
+UnicodeString StringListToString(const TStrings& list, std::u16string_view separator = u", ");
+// Word-wraps s into lines of at most width characters (a longer word gets a line of its own).
+void StringToStringlistWithLineWidth(std::u16string_view s, TStrings& list, int width);
+// Trims every line and drops the empty ones.
+void TrimAStringlist(TStrings& list);
+void ReverseAStringList(TStrings& list);
+// Keeps n lines chosen at random, in their order. seed 0: a fresh random seed.
+void RandomReduceStringlist(TStrings& list, int32_t n, uint32_t seed = 0);
+// Clears b and copies into it n random lines of a (all when n >= a's count), in a's order.
+void CopyRandomSampleFromStringlistAtoB(const TStrings& a, TStrings& b, int32_t n, uint32_t seed = 0);
+// Both return the number of lines removed.
+int32_t StringListRemoveLinesMeetingCondition(TStrings& list,
+                                              const std::function<bool(const UnicodeString&)>& condition);
+// Removes every line that unwanted holds (matched the way unwanted matches its own lines).
+int32_t StringListRemovingAnyLines(TStrings& list, const TStrings& unwanted);
+// Adds each of items that list does not hold yet.
+void ForceItemsToInclude(TStrings& list, const TStrings& items);
+std::unique_ptr<TStringList> TArrayOfIntegersToStringlist(const std::vector<int32_t>& values);
+std::vector<std::unique_ptr<TStringList>> ArrayOfStringlists(int32_t n);
+// Custom alphabetical orders: order lists the alphabet (case ignored). In the sort key its characters come
+// first, in that order; any other character follows them by its code.
+UnicodeString NormalisedLineForCustomSort(std::u16string_view line, std::u16string_view order);
+void CustomSortPreparedStringlist(TStringList& list, std::u16string_view order);
+std::unique_ptr<TStringList> CustomLinesSorted(const TStrings& list, std::u16string_view order);
+// Lists whose strings carry single-precision holders (as the string list with a single does): a new list of
+// "text TAB value" lines, and one text of "text (value)" items joined by separator. A string without a
+// holder shows 0.
+std::unique_ptr<TStringList> FormatStringListWithPOintersAsSingles(const TStrings& list, int decimals);
+UnicodeString StringListAsStringWithPointersFormattedAs(const TStrings& list, int decimals,
+                                                        std::u16string_view separator = u", ");
+UnicodeString FolderNamesAsText(const TStrings& folders);  // "; " between them
+UnicodeString CommaSeparatedStrings(const TStrings& list);
+UnicodeString StrSeparatedWithChar(const TStrings& list, WideChar c);
+// s, then separator and item (only the item when s is empty).
+UnicodeString AddToListWithSeparatorIfNeeded(std::u16string_view s, std::u16string_view item,
+                                             std::u16string_view separator = u", ");
+
+// ---- Replacing characters.
+
+UnicodeString Replace1With2In(std::u16string_view s, WideChar c, std::u16string_view two);
+UnicodeString ReplacedCharWithChar(std::u16string_view s, WideChar from, WideChar to);
+UnicodeString Replace2With4In(std::u16string_view s, std::u16string_view two, std::u16string_view four);
+UnicodeString ReplaceAnyOfTheseWithChar(std::u16string_view s, std::u16string_view these, WideChar c);
+// these[i] becomes withThese[i]; characters of these beyond withThese's length are left.
+UnicodeString ReplaceEachOfTheseWithEachOfChar(std::u16string_view s, std::u16string_view these,
+                                               std::u16string_view withThese);
+AnsiString AnsiStringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern);
+
+// ---- File names and text files.
+
+// ext with or without its dot; added only when the name has no extension.
+UnicodeString EnsureFileHasExtension(std::u16string_view name, std::u16string_view ext);
+// "folder/name.txt" with "_2" gives "folder/name_2.txt".
+UnicodeString FilenameWithInsertion(std::u16string_view name, std::u16string_view insertion);
+// Characters not allowed in file names (controls and \ / : * ? " < > |) become '_'.
+UnicodeString AcceptableFilename(std::u16string_view s);
+UnicodeString BothSlashesExtractFilename(std::u16string_view path);
+// Clears dst and copies src's lines with every oldPattern replaced by newPattern.
+void CopyStringsReplacing(const TStrings& src, TStrings& dst, std::u16string_view oldPattern,
+                          std::u16string_view newPattern);
+
+// A list of file names: matched case-sensitively, as file identity is.
+class TFilenamesStringlist : public TStringList {
+ public:
+  TFilenamesStringlist() { SetCaseSensitive(true); }
+};
+
+// Append line and CRLF; false when the file cannot be written. The Unicode form writes UTF-16 LE and starts a
+// new file with a byte-order mark.
+bool AnsiAppendToTextFile(const UnicodeString& fileName, std::string_view line);
+bool UnicodeAppendToTextFile(const UnicodeString& fileName, std::u16string_view line);
+
+// ---- Miscellaneous.
+
+UnicodeString YesorNo(bool b);
+UnicodeString AddWithTab(std::u16string_view s, std::u16string_view item);  // s, TAB, item
+UnicodeString InterspersedWithSpaces(std::u16string_view s);                // "abc" -> "a b c"
+UnicodeString BackwardsStr(std::u16string_view s);  // reversed by characters (pairs kept)
+UnicodeString StringInNCharacterChunks(std::u16string_view s, int n, WideChar separator = u' ');
+UnicodeString StringWithACheckMarkAtEnd(std::u16string_view s);
+UnicodeString FirstXCharactersOfString(std::u16string_view s, int x);  // never splits a surrogate pair
+// U+FFFD for values that do not fit one unit.
+WideChar WideCharFromCardinal(uint32_t c);
+// One or two units; empty for a value that is no character (0, a surrogate, above U+10FFFF).
+UnicodeString WideStringFromCardinal(uint32_t c);
 
 }  // namespace lx

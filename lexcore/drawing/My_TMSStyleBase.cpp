@@ -1,0 +1,7 @@
+#include "lexcore/drawing/My_TMSStyleBase.h"
+
+namespace lx {
+
+TLXStyleOrdinal Global_CurrentStyle = 0;
+
+}  // namespace lx

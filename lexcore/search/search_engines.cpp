@@ -1,0 +1,362 @@
+#include "lexcore/search/search_engines.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "lexcore/containers/Useful_classes.h"
+#include "lexcore/rtl/lx_ansi.h"
+#include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_log.h"
+#include "lexcore/rtl/lx_strings.h"
+#include "lexcore/search/user_input_wildcard_parsing.h"
+#include "lexcore/text/my_string_functions.h"
+
+namespace lx {
+
+LX_RESOURCESTRING(_LXEtc, u"etc.")
+
+std::function<TSearchAndDoEngine*(LCID lcid, bool wide)> Global_CreateSearchAndDoEngine;
+std::function<void(TSearchAndDoEngine*)> Global_FreeSearchAndDoEngine;
+
+UnicodeString CleanToTagOnOff(std::u16string_view text) {
+  UnicodeString out(text);
+  for (std::size_t open = 0; (open = out.find(u'<', open)) != UnicodeString::npos;) {
+    const std::size_t close = out.find(u'>', open + 1);
+    if (close == UnicodeString::npos) break;
+    out[open] = sw_tag_open_code;
+    out[close] = sw_tag_close_code;
+    open = close + 1;
+  }
+  return out;
+}
+
+// ---- TSWList
+
+int32_t TSWList::Add(std::unique_ptr<TSWHolder> holder) {
+  items_.push_back(std::move(holder));
+  return Count() - 1;
+}
+
+void TSWList::Delete(int32_t i) {
+  if (InRange(i)) items_.erase(items_.begin() + i);
+}
+
+void TSWList::Move(int32_t from, int32_t to) {
+  if (!InRange(from) || !InRange(to) || from == to) return;
+  auto holder = std::move(items_[static_cast<std::size_t>(from)]);
+  items_.erase(items_.begin() + from);
+  items_.insert(items_.begin() + to, std::move(holder));
+}
+
+int32_t TSWList::IndexOfHolder(const TSWHolder* holder) const {
+  for (int32_t i = 0; i < Count(); ++i)
+    if (items_[static_cast<std::size_t>(i)].get() == holder) return i;
+  return -1;
+}
+
+// ---- TBaseSearchItems
+
+TBaseSearchItems::TBaseSearchItems() : fPlainSearchList(std::make_unique<TSimpleSearchlist>()) {}
+
+TBaseSearchItems::TBaseSearchItems(const TTagDelimiters& tagDelimiters, LCID lcid, bool splitAlternatives)
+    : fPlainSearchList(std::make_unique<TSimpleSearchlist>()),
+      fLCID(lcid),
+      fSplitAlternatives(splitAlternatives),
+      fTagDelimiters(tagDelimiters) {}
+
+TBaseSearchItems::~TBaseSearchItems() = default;
+
+std::vector<int32_t> TBaseSearchItems::fAddedSearchWordsIndices(const UnicodeString& typed) {
+  std::vector<int32_t> result;
+  const std::unique_ptr<TStringList> parts = TypeInParts(typed);
+  for (int32_t k = parts->Count() - 1; k >= 0; --k) {
+    const UnicodeString alternative = parts->Get(k);
+    const TSearch_word_format_rec rec = fTakeWordsUnparsed ? UnParsed_SearchWord(alternative)
+                                                           : Parsed_SearchWord(fTagDelimiters, alternative);
+    if (global_keeping_log)
+      AddToLogFile(u"search word \"" + rec.typed_in_text + u"\" parsed as \"" +
+                   LXFormattedWorkStringToReadableString(rec.search_text) + u"\"");
+    if (rec.search_text.empty()) continue;
+    const int32_t existing = TypeInIndexOf(rec.typed_in_text);
+    result.push_back(existing >= 0 ? existing : fItems.Add(std::make_unique<TSWHolder>(rec)));
+  }
+  return result;
+}
+
+template <typename Apply>
+std::vector<int32_t> TBaseSearchItems::AddedAndSet(const UnicodeString& typed, Apply apply) {
+  std::vector<int32_t> indices = fAddedSearchWordsIndices(typed);
+  for (int32_t i : indices)
+    if (TSearch_word_format_rec* r = GetPtr(i)) apply(*r);
+  return indices;
+}
+
+std::vector<int32_t> TBaseSearchItems::AddedSearchWords(const UnicodeString& typed) {
+  return fAddedSearchWordsIndices(typed);
+}
+
+std::vector<int32_t> TBaseSearchItems::AddedSearchWords(const UnicodeString& typed, int16_t languageNumber) {
+  return AddedAndSet(typed, [languageNumber](TSearch_word_format_rec& r) { r.Langnum = languageNumber; });
+}
+
+std::vector<int32_t> TBaseSearchItems::AddedSearchWords(const UnicodeString& typed, bool autoLemma) {
+  return AddedAndSet(typed, [autoLemma](TSearch_word_format_rec& r) { r.auto_lemma_added = autoLemma; });
+}
+
+std::vector<int32_t> TBaseSearchItems::AddedSearchWords(const UnicodeString& typed, int32_t numberToFind) {
+  return AddedAndSet(typed, [numberToFind](TSearch_word_format_rec& r) { r.n_to_find = numberToFind; });
+}
+
+std::vector<int32_t> TBaseSearchItems::InsertSearchWordsAtTop(const UnicodeString& typed, bool autoLemma) {
+  std::vector<int32_t> result = AddedSearchWords(typed, autoLemma);
+  const int32_t n = static_cast<int32_t>(result.size());
+  // Track the words themselves, since every move shifts the items between its two ends, and place them
+  // from the top down so that a later move cannot push an earlier one out of its place.
+  std::vector<const TSWHolder*> holders;
+  for (int32_t i : result) holders.push_back(fItems.Get(i));
+  for (int32_t k = 0; k < n; ++k) {
+    const int32_t now = fItems.IndexOfHolder(holders[static_cast<std::size_t>(k)]);
+    if (now >= n) fItems.Move(now, k);
+  }
+  for (int32_t k = 0; k < n; ++k) result[static_cast<std::size_t>(k)] = fItems.IndexOfHolder(holders[k]);
+  return result;
+}
+
+int32_t TBaseSearchItems::AddOneSW(const TSearch_word_format_rec& rec) {
+  return fItems.Add(std::make_unique<TSWHolder>(rec));
+}
+
+int32_t TBaseSearchItems::EnsureContains(const TSearch_word_format_rec& rec) {
+  const int32_t i = IndexOf(rec);
+  return i >= 0 ? i : AddOneSW(rec);
+}
+
+void TBaseSearchItems::AddSWs(const TBaseSearchItems& other) {
+  if (&other == this) {
+    const int32_t n = Count();
+    for (int32_t i = 0; i < n; ++i) AddOneSW(GetSWR(i));
+    return;
+  }
+  for (int32_t i = 0; i < other.Count(); ++i) AddOneSW(other.GetSWR(i));
+}
+
+int32_t TBaseSearchItems::TypeInIndexOf(std::u16string_view text) const {
+  for (int32_t i = 0; i < Count(); ++i)
+    if (fItems.Get(i)->rec.typed_in_text == text) return i;
+  return -1;
+}
+
+int32_t TBaseSearchItems::IndexOf(const TSearch_word_format_rec& rec) const {
+  const int32_t i = TypeInIndexOf(rec.typed_in_text);
+  return i >= 0 && fItems.Get(i)->rec.Langnum == rec.Langnum ? i : -1;
+}
+
+TSearch_word_format_rec TBaseSearchItems::GetSWR(int32_t i) const {
+  const TSearch_word_format_rec* r = GetPtr(i);
+  return r ? *r : TSearch_word_format_rec{};
+}
+
+void TBaseSearchItems::PutSWR(int32_t i, const TSearch_word_format_rec& rec) {
+  if (TSearch_word_format_rec* r = GetPtr(i)) *r = rec;
+}
+
+TSearch_word_format_rec* TBaseSearchItems::GetPtr(int32_t i) const {
+  TSWHolder* h = fItems.Get(i);
+  return h ? &h->rec : nullptr;
+}
+
+#define LX_ITEM_ACCESSORS(Getter, Setter, Type, field)            \
+  Type TBaseSearchItems::Getter(int32_t i) const {                \
+    const TSearch_word_format_rec* r = GetPtr(i);                 \
+    return r ? r->field : Type{};                                 \
+  }                                                               \
+  void TBaseSearchItems::Setter(int32_t i, Type value) {          \
+    if (TSearch_word_format_rec* r = GetPtr(i)) r->field = value; \
+  }
+
+LX_ITEM_ACCESSORS(GetAFlag, SetAFlag, TMySearchFlags, flags)
+LX_ITEM_ACCESSORS(GetAutoLemmaAdded, SetAutoLemmaAdded, bool, auto_lemma_added)
+LX_ITEM_ACCESSORS(GetHitsFound, SetHitsFound, int32_t, hits_found)
+LX_ITEM_ACCESSORS(GetLanguage, SetLanguage, int16_t, Langnum)
+LX_ITEM_ACCESSORS(GetNToFind, SetNToFind, int32_t, n_to_find)
+LX_ITEM_ACCESSORS(GetSearchFound, SetSearchFound, bool, achou_suficiente)
+#undef LX_ITEM_ACCESSORS
+
+int32_t TBaseSearchItems::GetSpacesInSW(int32_t i) const {
+  const TSearch_word_format_rec* r = GetPtr(i);
+  return r ? r->spaces_in_sw : 0;
+}
+
+const void* TBaseSearchItems::TypedInWord(int32_t i, bool wide) const {
+  static AnsiString shared8Bit;
+  const TSearch_word_format_rec* r = GetPtr(i);
+  if (!r) return nullptr;
+  if (wide) return r->typed_in_text.c_str();
+  shared8Bit = UnicodeToAnsiBytes(r->typed_in_text);
+  return shared8Bit.c_str();
+}
+
+std::unique_ptr<TStringList> TBaseSearchItems::TypedInWordsAsStringlist() const {
+  auto list = std::make_unique<TStringList>();
+  for (int32_t i = 0; i < Count(); ++i) list->Add(fItems.Get(i)->rec.typed_in_text);
+  return list;
+}
+
+UnicodeString TBaseSearchItems::AllTypedSearchWordsAsOne(bool limit) const {
+  constexpr int32_t kShown = 10;
+  const int32_t n = limit ? std::min(Count(), kShown) : Count();
+  UnicodeString r;
+  for (int32_t i = 0; i < n; ++i) {
+    if (i > 0) r.push_back(u'/');
+    r.append(fItems.Get(i)->rec.typed_in_text);
+  }
+  if (limit && Count() > kShown) r += u" " + _LXEtc.Text();
+  return r;
+}
+
+std::unique_ptr<TStringList> TBaseSearchItems::TypeInParts(const UnicodeString& text) const {
+  return SplitSWList(StrippedDoubleSpaces(text), fSplitAlternatives);
+}
+
+int32_t TBaseSearchItems::SearchesPlannedCount() const {
+  return TypeInParts(AllTypedSearchWordsAsOne(false))->Count();
+}
+
+void TBaseSearchItems::IncrementHits(int32_t i) {
+  if (TSearch_word_format_rec* r = GetPtr(i)) ++r->hits_found;
+}
+
+void TBaseSearchItems::ClearHits() {
+  for (int32_t i = 0; i < Count(); ++i) fItems.Get(i)->rec.hits_found = 0;
+}
+
+void TBaseSearchItems::SetHits(const std::vector<int32_t>& hits) {
+  const int32_t n =
+      std::min<int32_t>(Count(), static_cast<int32_t>(std::min<std::size_t>(hits.size(), INT32_MAX)));
+  for (int32_t k = 0; k < n; ++k) fItems.Get(k)->rec.hits_found = hits[static_cast<std::size_t>(k)];
+}
+
+int64_t TBaseSearchItems::TotalHits() const {
+  int64_t total = 0;
+  for (int32_t i = 0; i < Count(); ++i) total += fItems.Get(i)->rec.hits_found;
+  return total;
+}
+
+void TBaseSearchItems::ClearOne(int32_t i) {
+  fItems.Delete(i);
+}
+
+void TBaseSearchItems::Clear() {
+  fPlainSearchList->Clear();
+  fItems.Clear();
+  fLoaded = false;
+}
+
+void TBaseSearchItems::MoveToTop(int32_t i) {
+  if (i > 0 && i < Count()) fItems.Move(i, 0);
+}
+
+TSimpleSearchlist& TBaseSearchItems::ComputePlainSearchWords() {
+  fPlainSearchList->Clear();
+  for (int32_t i = 0; i < Count(); ++i) {
+    TSearchContextRec rec;
+    rec.mainwd.word = fItems.Get(i)->rec.typed_in_text;
+    rec.mainwd.flags = FlagsFromSW(rec.mainwd.word);
+    rec.n_wanted = 1;
+    fPlainSearchList->AddOne(rec);
+  }
+  return *fPlainSearchList;
+}
+
+bool TBaseSearchItems::LoadFromFile(const UnicodeString& fileName, int32_t numberToFind) {
+  Clear();
+  TStringList lines;
+  lines.LoadFromFile(fileName);
+  bool added = false;
+  for (int32_t i = 0; i < lines.Count(); ++i) {
+    const UnicodeString& line = lines.GetRef(i);
+    if (!line.empty() && !AddedSearchWords(line, numberToFind).empty()) added = true;
+  }
+  fLoaded = added;
+  return fLoaded;
+}
+
+void TBaseSearchItems::SaveToFile(const UnicodeString& fileName) const {
+  TStringList lines;
+  lines.LineBreak = u"\r\n";
+  lines.TrailingLineBreak = true;
+  lines.WriteBOM = true;
+  for (int32_t i = 0; i < Count(); ++i) lines.Add(fItems.Get(i)->rec.typed_in_text);
+  lines.SaveToFile(fileName, TEncoding::Unicode);
+}
+
+bool TBaseSearchItems::SaveToStream(TStream& stream) const {
+  try {
+    WriteLE(stream, Count());
+    for (int32_t i = 0; i < Count(); ++i) {
+      const TSearch_word_format_rec& r = fItems.Get(i)->rec;
+      if (!WriteAString(stream,
+                        r.typed_in_text + u"\t" + IntToStr(r.hits_found) + u"\t" + IntToStr(r.Langnum)))
+        return false;
+    }
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+bool TBaseSearchItems::ReadFromStream(TStream& stream) {
+  try {
+    int32_t count = 0;
+    // Every line costs at least its 4-byte length.
+    if (!ReadLE(stream, count) || count < 0 || count > stream.Remaining() / 4) return false;
+    for (int32_t k = 0; k < count; ++k) {
+      const UnicodeString line = ReadAString(stream);
+      const std::size_t tab1 = line.find(u'\t');
+      const UnicodeString typed = line.substr(0, tab1);
+      int32_t hits = -1;
+      int32_t language = -1;
+      if (tab1 != UnicodeString::npos) {
+        const std::u16string_view rest = std::u16string_view(line).substr(tab1 + 1);
+        const std::size_t tab2 = rest.find(u'\t');
+        if (tab2 != std::u16string_view::npos) {
+          hits = StrToIntDef(rest.substr(0, tab2), -1);
+          language = StrToIntDef(rest.substr(tab2 + 1), -1);
+        }
+      }
+      for (int32_t i : fAddedSearchWordsIndices(typed)) {
+        if (hits >= 0) SetHitsFound(i, hits);
+        if (language >= 0 && language <= std::numeric_limits<int16_t>::max())
+          SetLanguage(i, static_cast<int16_t>(language));
+      }
+    }
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+// ---- TSearchWordItems
+
+TSearchWordItems::~TSearchWordItems() {
+  if (fContextEngine && Global_FreeSearchAndDoEngine) Global_FreeSearchAndDoEngine(fContextEngine);
+}
+
+std::vector<int32_t> TSearchWordItems::fAddedSearchWordsIndices(const UnicodeString& typed) {
+  if (TypeInIndexOf(typed) >= 0) return {};
+  std::vector<int32_t> result = TBaseSearchItems::fAddedSearchWordsIndices(typed);
+  if (!result.empty() && GetHasContextWord(0) && !fContextItems && !fContextEngine) {
+    fContextItems = std::make_unique<TContextWordItems>(fTagDelimiters, fLCID, true);
+    if (Global_CreateSearchAndDoEngine) fContextEngine = Global_CreateSearchAndDoEngine(fLCID, false);
+  }
+  return result;
+}
+
+bool TSearchWordItems::GetHasContextWord(int32_t i) {
+  const TSearch_word_format_rec* r = GetPtr(i);
+  if (!r || !r->has_file_based_context_word) return false;
+  fHasContextWord = true;
+  return true;
+}
+
+}  // namespace lx

@@ -1,0 +1,183 @@
+// Collections of parsed search words: the search words of a concordance, its context words, exclusion words
+// and tag contexts, with their hit counts, their text-file form and their stream form.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "lexcore/rtl/lx_resources.h"
+#include "lexcore/rtl/lx_streams.h"
+#include "lexcore/rtl/lx_stringlist.h"
+#include "lexcore/search/search_parsing.h"
+
+namespace lx {
+
+LX_DECLARE_RESOURCESTRING(_LXEtc)
+
+class TSimpleSearchlist;
+class TSearchAndDoEngine;
+
+// Each "<"..">" pair's delimiters as the tag codes; a "<" with no ">" after it stays.
+UnicodeString CleanToTagOnOff(std::u16string_view text);
+
+// Owns one parsed search word.
+class TSWHolder : public TObject {
+ public:
+  TSWHolder() = default;
+  explicit TSWHolder(const TSearch_word_format_rec& r) : rec(r) {}
+  TSearch_word_format_rec rec;
+};
+
+// Owns its holders.
+class TSWList {
+ public:
+  int32_t Count() const { return static_cast<int32_t>(items_.size()); }
+  bool InRange(int32_t i) const { return i >= 0 && i < Count(); }
+  TSWHolder* Get(int32_t i) const { return InRange(i) ? items_[static_cast<std::size_t>(i)].get() : nullptr; }
+  int32_t Add(std::unique_ptr<TSWHolder> holder);
+  void Delete(int32_t i);
+  void Move(int32_t from, int32_t to);
+  int32_t IndexOfHolder(const TSWHolder* holder) const;
+  void Clear() { items_.clear(); }
+
+ private:
+  std::vector<std::unique_ptr<TSWHolder>> items_;
+};
+
+// Owns its plain search list and its items.
+class TBaseSearchItems {
+ public:
+  TBaseSearchItems();
+  TBaseSearchItems(const TTagDelimiters& tagDelimiters, LCID lcid, bool splitAlternatives);
+  virtual ~TBaseSearchItems();
+  TBaseSearchItems(const TBaseSearchItems&) = delete;
+  TBaseSearchItems& operator=(const TBaseSearchItems&) = delete;
+
+  // Parses typed text into items; the indexes of its alternatives, last typed first.
+  virtual std::vector<int32_t> fAddedSearchWordsIndices(const UnicodeString& typed);
+
+  std::vector<int32_t> AddedSearchWords(const UnicodeString& typed);
+  std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, int16_t languageNumber);
+  std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, bool autoLemma);
+  std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, int32_t numberToFind);
+  // Adds like AddedSearchWords and brings the words to the top; the indexes where they now stand.
+  std::vector<int32_t> InsertSearchWordsAtTop(const UnicodeString& typed, bool autoLemma);
+  int32_t AddOneSW(const TSearch_word_format_rec& rec);
+  int32_t EnsureContains(const TSearch_word_format_rec& rec);
+  void AddSWs(const TBaseSearchItems& other);
+
+  int32_t Count() const { return fItems.Count(); }
+  int32_t TypeInIndexOf(std::u16string_view text) const;
+  int32_t IndexOf(const TSearch_word_format_rec& rec) const;
+  TSearch_word_format_rec GetSWR(int32_t i) const;
+  void PutSWR(int32_t i, const TSearch_word_format_rec& rec);
+  TSearch_word_format_rec* GetPtr(int32_t i) const;
+
+  // Out-of-range indexes read as 0/false/empty and are ignored by the setters.
+  TMySearchFlags GetAFlag(int32_t i) const;
+  void SetAFlag(int32_t i, TMySearchFlags flags);
+  bool GetAutoLemmaAdded(int32_t i) const;
+  void SetAutoLemmaAdded(int32_t i, bool value);
+  int32_t GetHitsFound(int32_t i) const;
+  void SetHitsFound(int32_t i, int32_t value);
+  int16_t GetLanguage(int32_t i) const;
+  void SetLanguage(int32_t i, int16_t value);
+  int32_t GetNToFind(int32_t i) const;
+  void SetNToFind(int32_t i, int32_t value);
+  bool GetSearchFound(int32_t i) const;
+  void SetSearchFound(int32_t i, bool value);
+  int32_t GetSpacesInSW(int32_t i) const;
+
+  // Item i's typed text, zero-terminated: the item's own UTF-16 text when wide (valid while the item is
+  // unchanged), else an 8-bit copy in the process code page held in one shared buffer (valid until the next
+  // 8-bit call). Null when i is out of range.
+  const void* TypedInWord(int32_t i, bool wide) const;
+  std::unique_ptr<TStringList> TypedInWordsAsStringlist() const;
+  // Joined with "/"; with limit, at most the first 10, then " etc." when there are more.
+  UnicodeString AllTypedSearchWordsAsOne(bool limit) const;
+  std::unique_ptr<TStringList> TypeInParts(const UnicodeString& text) const;
+  int32_t SearchesPlannedCount() const;
+
+  void IncrementHits(int32_t i);
+  void ClearHits();
+  void SetHits(const std::vector<int32_t>& hits);
+  int64_t TotalHits() const;
+
+  void ClearOne(int32_t i);
+  void Clear();
+  void MoveToTop(int32_t i);
+  TSimpleSearchlist& ComputePlainSearchWords();
+
+  // Every non-empty line of the file added with numberToFind; true when any word was added.
+  bool LoadFromFile(const UnicodeString& fileName, int32_t numberToFind);
+  // UTF-16 LE with a byte-order mark, one typed text and CRLF per item. Raises the file's error.
+  void SaveToFile(const UnicodeString& fileName) const;
+  // False on a stream error, or when a text is too long for the counted-string form.
+  bool SaveToStream(TStream& stream) const;
+  // False on a short or corrupt stream; the words read before the fault stay.
+  bool ReadFromStream(TStream& stream);
+
+  LCID GetLCID() const { return fLCID; }
+  void SetLCID(LCID lcid) { fLCID = lcid; }
+  bool GetSplitAlternatives() const { return fSplitAlternatives; }
+  void SetSplitAlternatives(bool value) { fSplitAlternatives = value; }
+  bool GetTakeWordsUnparsed() const { return fTakeWordsUnparsed; }
+  void SetTakeWordsUnparsed(bool value) { fTakeWordsUnparsed = value; }
+  bool GetLoaded() const { return fLoaded; }
+  const TTagDelimiters& GetTagDelimiters() const { return fTagDelimiters; }
+  int32_t spare_value = -1;
+
+ protected:
+  std::unique_ptr<TSimpleSearchlist> fPlainSearchList;
+  TSWList fItems;
+  LCID fLCID = 0;
+  bool fSplitAlternatives = false;
+  bool fTakeWordsUnparsed = false;
+  bool fLoaded = false;
+  TTagDelimiters fTagDelimiters{};
+
+ private:
+  template <typename Apply>
+  std::vector<int32_t> AddedAndSet(const UnicodeString& typed, Apply apply);
+};
+
+class TContextWordItems : public TBaseSearchItems {
+ public:
+  using TBaseSearchItems::TBaseSearchItems;
+};
+class TExclusionWordItems : public TBaseSearchItems {
+ public:
+  using TBaseSearchItems::TBaseSearchItems;
+};
+class TTagContextWordItems : public TBaseSearchItems {
+ public:
+  using TBaseSearchItems::TBaseSearchItems;
+};
+
+// The engine comes from the search-and-do unit, which installs these when it loads; until then a word list
+// gets its context items but no context engine.
+extern std::function<TSearchAndDoEngine*(LCID lcid, bool wide)> Global_CreateSearchAndDoEngine;
+extern std::function<void(TSearchAndDoEngine*)> Global_FreeSearchAndDoEngine;
+
+// The search words proper. Owns its context items and context engine, both made when the first word with
+// a context requirement arrives.
+class TSearchWordItems : public TBaseSearchItems {
+ public:
+  using TBaseSearchItems::TBaseSearchItems;
+  ~TSearchWordItems() override;
+
+  std::vector<int32_t> fAddedSearchWordsIndices(const UnicodeString& typed) override;
+  bool GetHasContextWord(int32_t i);
+  bool HasContextWord() const { return fHasContextWord; }
+  TContextWordItems* ContextItems() const { return fContextItems.get(); }
+  TSearchAndDoEngine* ContextEngine() const { return fContextEngine; }
+
+ private:
+  std::unique_ptr<TContextWordItems> fContextItems;
+  TSearchAndDoEngine* fContextEngine = nullptr;  // owned; freed through Global_FreeSearchAndDoEngine
+  bool fHasContextWord = false;
+};
+
+}  // namespace lx

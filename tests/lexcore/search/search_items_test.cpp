@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "lexcore/containers/Useful_classes.h"
+#include "lexcore/rtl/lx_streams.h"
+#include "lexcore/rtl/lx_strings.h"
+#include "lexcore/search/search_engines.h"
+#include "lexcore/search/user_input_wildcard_parsing.h"
+#include "test_files.h"
+
+using namespace lx;
+
+namespace {
+
+std::vector<UnicodeString> Typed(const TBaseSearchItems& items) {
+  std::vector<UnicodeString> r;
+  for (int32_t i = 0; i < items.Count(); ++i) r.push_back(items.GetSWR(i).typed_in_text);
+  return r;
+}
+
+std::string Bytes(TMemoryStream& m) {
+  return std::string(reinterpret_cast<const char*>(m.Memory()), static_cast<std::size_t>(m.GetSize()));
+}
+
+void PutBytes(TMemoryStream& m, const std::string& bytes) {
+  m.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  m.SetPosition(0);
+}
+
+}  // namespace
+
+TEST(SearchItems, AddingAlternativesAndDuplicates) {
+  TBaseSearchItems items({}, 0, true);
+  EXPECT_EQ(items.AddedSearchWords(u"cat/dog/cat"), (std::vector<int32_t>{0, 1, 0}));
+  EXPECT_EQ(Typed(items), (std::vector<UnicodeString>{u"cat", u"dog"}));
+  EXPECT_EQ(items.AddedSearchWords(u"*"), std::vector<int32_t>{});
+  EXPECT_EQ(items.AddedSearchWords(u"big   cat", int16_t{7}), std::vector<int32_t>{2});
+  EXPECT_EQ(items.GetSWR(2).typed_in_text, u"big cat");  // runs of spaces reduced
+  EXPECT_EQ(items.GetLanguage(2), 7);
+  EXPECT_EQ(items.AddedSearchWords(u"dog", 25), std::vector<int32_t>{1});
+  EXPECT_EQ(items.GetNToFind(1), 25);
+  items.AddedSearchWords(u"cow", true);
+  EXPECT_TRUE(items.GetAutoLemmaAdded(3));
+
+  TBaseSearchItems whole({}, 0, false);
+  whole.AddedSearchWords(u"cat/dog");
+  ASSERT_EQ(whole.Count(), 1);
+  EXPECT_EQ(whole.GetSWR(0).search_text, u"cat/dog");
+
+  TBaseSearchItems raw;
+  raw.SetTakeWordsUnparsed(true);
+  raw.AddedSearchWords(u"co?r*");
+  EXPECT_EQ(raw.GetSWR(0).search_text, u"co?r");
+}
+
+TEST(SearchItems, LookupsAndAccessorsOutOfRange) {
+  TBaseSearchItems items({}, 0, true);
+  items.AddedSearchWords(u"a/b", int16_t{3});
+  TSearch_word_format_rec probe = items.GetSWR(0);
+  EXPECT_EQ(items.IndexOf(probe), 0);
+  probe.Langnum = 4;
+  EXPECT_EQ(items.IndexOf(probe), -1);
+  EXPECT_EQ(items.EnsureContains(probe), 2);  // same text, other language: a new item
+  EXPECT_EQ(items.TypeInIndexOf(u"B"), -1);
+  EXPECT_EQ(items.GetSWR(99), TSearch_word_format_rec{});
+  EXPECT_EQ(items.GetPtr(-1), nullptr);
+  items.SetHitsFound(99, 5);
+  items.SetNToFind(-1, 5);
+  items.IncrementHits(99);
+  EXPECT_EQ(items.GetHitsFound(99), 0);
+  EXPECT_EQ(items.TypedInWord(9, true), nullptr);
+  EXPECT_EQ(std::u16string(static_cast<const char16_t*>(items.TypedInWord(0, true))), u"b");
+  EXPECT_STREQ(static_cast<const char*>(items.TypedInWord(1, false)), "a");
+
+  items.SetHits({4, 5, 6, 7});
+  EXPECT_EQ(items.TotalHits(), 15);
+  items.IncrementHits(0);
+  EXPECT_EQ(items.GetHitsFound(0), 5);
+  items.ClearHits();
+  EXPECT_EQ(items.TotalHits(), 0);
+}
+
+TEST(SearchItems, MovingAndInsertingAtTheTop) {
+  TBaseSearchItems items({}, 0, true);
+  items.AddedSearchWords(u"x/y/z");  // stored z, y, x
+  EXPECT_EQ(Typed(items), (std::vector<UnicodeString>{u"z", u"y", u"x"}));
+  items.MoveToTop(2);
+  EXPECT_EQ(Typed(items), (std::vector<UnicodeString>{u"x", u"z", u"y"}));
+  // Two new words: both must reach the top, each index naming its own word.
+  const std::vector<int32_t> at = items.InsertSearchWordsAtTop(u"a/b", true);
+  EXPECT_EQ(Typed(items), (std::vector<UnicodeString>{u"b", u"a", u"x", u"z", u"y"}));
+  EXPECT_EQ(at, (std::vector<int32_t>{0, 1}));
+  EXPECT_TRUE(items.GetAutoLemmaAdded(0));
+  items.ClearOne(1);
+  EXPECT_EQ(Typed(items), (std::vector<UnicodeString>{u"b", u"x", u"z", u"y"}));
+}
+
+TEST(SearchItems, TypedTextsTogether) {
+  TBaseSearchItems items({}, 0, true);
+  for (int i = 12; i >= 1; --i) items.AddedSearchWords(u"w" + IntToStr(i));
+  EXPECT_EQ(items.AllTypedSearchWordsAsOne(true), u"w12/w11/w10/w9/w8/w7/w6/w5/w4/w3 etc.");
+  EXPECT_EQ(items.AllTypedSearchWordsAsOne(false).size(), 3u * 3 + 9 * 2 + 11);
+  EXPECT_EQ(items.SearchesPlannedCount(), 12);
+  EXPECT_EQ(items.TypedInWordsAsStringlist()->Count(), 12);
+
+  TSimpleSearchlist& plain = items.ComputePlainSearchWords();
+  EXPECT_EQ(plain.Count(), 12);
+  items.Clear();
+  items.AddedSearchWords(u"*ness/==US==");
+  items.ComputePlainSearchWords();
+  EXPECT_EQ(plain.Count(), 2);
+  EXPECT_EQ(plain.GetASearchRec(0).mainwd.word, u"US");
+  EXPECT_EQ(plain.GetASearchRec(0).mainwd.flags, (TMySearchFlags{2, 4, 5}));
+  EXPECT_EQ(plain.GetASearchRec(1).mainwd.flags, TMySearchFlags{5});
+  EXPECT_EQ(plain.GetASearchRec(1).n_wanted, 1);
+}
+
+TEST(SearchItems, SearchWordsMakeTheirContextItemsOnDemand) {
+  int made = 0;
+  int freed = 0;
+  Global_CreateSearchAndDoEngine = [&made](LCID, bool) {
+    ++made;
+    return reinterpret_cast<TSearchAndDoEngine*>(&made);
+  };
+  Global_FreeSearchAndDoEngine = [&freed](TSearchAndDoEngine*) { ++freed; };
+  {
+    TTagDelimiters tags{};
+    tags[0] = u'<';
+    tags[6] = u'>';
+    TSearchWordItems words(tags, 2057, false);
+    words.AddedSearchWords(u"sun");
+    EXPECT_EQ(words.ContextItems(), nullptr);
+    EXPECT_EQ(words.AddedSearchWords(u"sun"), std::vector<int32_t>{});  // typed already
+    words.AddedSearchWords(u"moon context:=night");
+    EXPECT_EQ(words.ContextItems(), nullptr);  // only item 0's context counts
+    words.MoveToTop(1);
+    words.AddedSearchWords(u"star");
+    ASSERT_NE(words.ContextItems(), nullptr);
+    EXPECT_TRUE(words.ContextItems()->GetSplitAlternatives());
+    EXPECT_EQ(words.ContextItems()->GetLCID(), 2057u);
+    EXPECT_EQ(words.ContextItems()->GetTagDelimiters()[0], u'<');
+    EXPECT_NE(words.ContextEngine(), nullptr);
+    EXPECT_TRUE(words.HasContextWord());
+    EXPECT_FALSE(words.GetHasContextWord(1));
+  }
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(freed, 1);
+  Global_CreateSearchAndDoEngine = nullptr;
+  Global_FreeSearchAndDoEngine = nullptr;
+}
+
+TEST(SearchItems, StreamFormGoldenBytes) {
+  TBaseSearchItems items({}, 0, true);
+  items.AddedSearchWords(u"cat", int16_t{2});
+  items.SetHitsFound(0, 3);
+  items.AddedSearchWords(u"\u00E9t\u00E9");
+  TMemoryStream m;
+  ASSERT_TRUE(items.SaveToStream(m));
+  const std::string golden = std::string("\x02\x00\x00\x00", 4) + std::string("\x07\x00\x00\x00", 4) +
+                             std::string("c\0a\0t\0\t\0003\0\t\0002\0", 14) +
+                             std::string("\x07\x00\x00\x00", 4) +
+                             std::string("\xE9\0t\0\xE9\0\t\0000\0\t\0000\0", 14);
+  EXPECT_EQ(Bytes(m), golden);
+
+  m.SetPosition(0);
+  TBaseSearchItems back({}, 0, true);
+  ASSERT_TRUE(back.ReadFromStream(m));
+  EXPECT_EQ(Typed(back), Typed(items));
+  EXPECT_EQ(back.GetHitsFound(0), 3);
+  EXPECT_EQ(back.GetLanguage(0), 2);
+}
+
+TEST(SearchItems, StreamLinesWithoutTabsAndHostileCounts) {
+  // One line without tabs: the word comes back with the parser's zero counts.
+  TMemoryStream m;
+  PutBytes(m, std::string("\x01\x00\x00\x00\x03\x00\x00\x00"
+                          "d\0o\0g\0",
+                          14));
+  TBaseSearchItems items({}, 0, true);
+  ASSERT_TRUE(items.ReadFromStream(m));
+  EXPECT_EQ(items.GetHitsFound(0), 0);
+  EXPECT_EQ(items.GetLanguage(0), 0);
+
+  const std::string hostile[] = {
+      std::string("\xFF\xFF\xFF\xFF", 4),                  // negative count
+      std::string("\xFF\xFF\xFF\x7F\x00\x00\x00\x00", 8),  // count far beyond the bytes
+      std::string("\x01\x00\x00\x00\xFF\xFF\xFF\x7F", 8),  // huge length
+      std::string("\x01\x00\x00\x00\xF0\xFF\xFF\xFF", 8),  // negative length
+      std::string("\x01\x00\x00\x00\x05\x00\x00\x00"
+                  "a\0",
+                  10),             // line cut short
+      std::string("\x02\x00", 2),  // count cut short
+  };
+  for (const std::string& bytes : hostile) {
+    TMemoryStream h;
+    PutBytes(h, bytes);
+    TBaseSearchItems victim({}, 0, true);
+    EXPECT_FALSE(victim.ReadFromStream(h));
+    EXPECT_EQ(victim.Count(), 0);
+  }
+  // A word longer than the counted-string limit is refused, not cut.
+  TBaseSearchItems longWord({}, 0, false);
+  longWord.AddOneSW(Parsed_SearchWord({}, UnicodeString(6000, u'x')));
+  TMemoryStream out;
+  EXPECT_FALSE(longWord.SaveToStream(out));
+}
+
+TEST(SearchItems, SearchWordFilesRoundTrip) {
+  lxtest::TempDir dir;
+  TBaseSearchItems items({}, 0, true);
+  items.AddedSearchWords(u"caf\u00E9*/==US==/the * of");
+  items.SaveToFile(dir.File("words.txt"));
+  const std::u16string expected = u"\uFEFFthe * of\r\n==US==\r\ncaf\u00E9*\r\n";
+  EXPECT_EQ(dir.Read("words.txt"),
+            std::string(reinterpret_cast<const char*>(expected.data()), expected.size() * 2));
+
+  TBaseSearchItems back({}, 0, true);
+  EXPECT_TRUE(back.LoadFromFile(dir.File("words.txt"), 5));
+  EXPECT_TRUE(back.GetLoaded());
+  EXPECT_EQ(Typed(back), Typed(items));
+  EXPECT_EQ(back.GetNToFind(2), 5);
+
+  // A UTF-8 file with alternatives on a line and empty lines.
+  dir.Write("utf8.txt",
+            "\xEF\xBB\xBF"
+            "a/b\n\n*\r\nc\n");
+  EXPECT_TRUE(back.LoadFromFile(dir.File("utf8.txt"), 0));
+  EXPECT_EQ(Typed(back), (std::vector<UnicodeString>{u"b", u"a", u"c"}));
+  dir.Write("none.txt", "*\r\n\r\n");
+  EXPECT_FALSE(back.LoadFromFile(dir.File("none.txt"), 0));
+  EXPECT_EQ(back.Count(), 0);
+}
+
+TEST(SearchItems, TagDelimitersBecomeCodes) {
+  EXPECT_EQ(CleanToTagOnOff(u"<b>x</b> <i"),
+            u"\x19"
+            u"b\x18x\x19/b\x18 <i");
+  TTagDelimiters tags{};
+  tags[0] = u'<';
+  tags[6] = u'>';
+  TBaseSearchItems items(tags, 0, true);
+  items.AddedSearchWords(u"<head>");
+  EXPECT_TRUE(items.GetSWR(0).contains_a_tag);
+}
