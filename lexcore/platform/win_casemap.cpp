@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "lexcore/platform/win_buffers.h"
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/platform/win_compose.h"
 #include "lexcore/platform/win_lasterror.h"
@@ -61,51 +62,21 @@ bool CaseFlags(uint32_t flags, bool& upper) {
 }  // namespace
 
 int LCMapStringW(uint32_t lcid, uint32_t flags, const WideChar* src, int srcLen, WideChar* dst, int dstLen) {
-  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
   bool upper = false;
-  if (!CaseFlags(flags, upper)) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return 0;
-  }
-  const std::size_t n =
-      srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1 : static_cast<std::size_t>(srcLen);
-  if (n > static_cast<std::size_t>(INT32_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (dstLen == 0) return static_cast<int>(n);
-  if (static_cast<std::size_t>(dstLen) < n) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  if (dst != src) std::memmove(dst, src, n * sizeof(WideChar));
-  MapUnits(dst, n, upper, TurkicCasing(lcid, flags));
-  return static_cast<int>(n);
+  if (!CheckBufferArguments(src, srcLen, dst, dstLen)) return 0;
+  if (!CaseFlags(flags, upper)) return FailWith(ERROR_INVALID_FLAGS);
+  const std::size_t n = SourceUnits(src, srcLen);
+  const int written = DeliverUnits(src, n, dst, dstLen);
+  if (written > 0 && dstLen > 0) MapUnits(dst, n, upper, TurkicCasing(lcid, flags));
+  return written;
 }
 
 int LCMapStringA(uint32_t lcid, uint32_t flags, const char* src, int srcLen, char* dst, int dstLen) {
-  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
   bool upper = false;
-  if (!CaseFlags(flags, upper)) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return 0;
-  }
-  const std::size_t n = srcLen == -1 ? std::strlen(src) + 1 : static_cast<std::size_t>(srcLen);
-  if (n > static_cast<std::size_t>(INT32_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (dstLen == 0) return static_cast<int>(n);
-  if (static_cast<std::size_t>(dstLen) < n) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
+  if (!CheckBufferArguments(src, srcLen, dst, dstLen)) return 0;
+  if (!CaseFlags(flags, upper)) return FailWith(ERROR_INVALID_FLAGS);
+  const std::size_t n = SourceUnits(src, srcLen);
+  if (dstLen == 0) return DeliverUnits(src, n, dst, dstLen);
   uint32_t cp = LocaleAnsiCodePage(lcid);
   if (cp == 0) cp = GetACP();
   const bool turkic = TurkicCasing(lcid, flags);
@@ -139,27 +110,19 @@ int LCMapStringA(uint32_t lcid, uint32_t flags, const char* src, int srcLen, cha
       result.replace(byteStart, encoded.size(), encoded);
     }
   } catch (const EConvertError&) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
+    return FailWith(ERROR_INVALID_PARAMETER);
   }
-  std::memmove(dst, result.data(), n);
-  return static_cast<int>(n);
+  return DeliverUnits(result.data(), n, dst, dstLen);
 }
 
 int FoldStringW(uint32_t mapFlags, const WideChar* src, int srcLen, WideChar* dst, int dstLen) {
-  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst) ||
-      (dstLen > 0 && dst == src)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+  if (!CheckBufferArguments(src, srcLen, dst, dstLen)) return 0;
+  if (dstLen > 0 && dst == src) return FailWith(ERROR_INVALID_PARAMETER);
   const uint32_t known = MAP_FOLDCZONE | MAP_PRECOMPOSED | MAP_COMPOSITE | MAP_FOLDDIGITS;
   if (mapFlags == 0 || (mapFlags & ~known) != 0 ||
-      ((mapFlags & MAP_PRECOMPOSED) && (mapFlags & MAP_COMPOSITE))) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return 0;
-  }
-  const std::size_t n =
-      srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1 : static_cast<std::size_t>(srcLen);
+      ((mapFlags & MAP_PRECOMPOSED) && (mapFlags & MAP_COMPOSITE)))
+    return FailWith(ERROR_INVALID_FLAGS);
+  const std::size_t n = SourceUnits(src, srcLen);
   UnicodeString s(src, n);
   if (mapFlags & MAP_FOLDDIGITS) {
     for (auto& c : s) {
@@ -173,17 +136,7 @@ int FoldStringW(uint32_t mapFlags, const WideChar* src, int srcLen, WideChar* ds
     s = DecomposeCanonical(s);
   else if (mapFlags & MAP_PRECOMPOSED)
     ComposeCombiningSequences(s);
-  if (s.size() > static_cast<std::size_t>(INT32_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (dstLen == 0) return static_cast<int>(s.size());
-  if (static_cast<std::size_t>(dstLen) < s.size()) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  std::copy(s.begin(), s.end(), dst);
-  return static_cast<int>(s.size());
+  return DeliverUnits(s.data(), s.size(), dst, dstLen);
 }
 
 }  // namespace lx

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <vector>
 
+#include "lexcore/platform/win_buffers.h"
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
@@ -73,6 +74,13 @@ void ClassifyUnits(const WideChar* src, std::size_t n, uint16_t* out) {
   }
 }
 
+// Answers false with the last error set unless the arguments are usable.
+bool CheckTypeArguments(uint32_t infoType, const void* src, int count, const uint16_t* charType) {
+  if (!src || !charType || count < -1 || count == 0) return FailWith(ERROR_INVALID_PARAMETER) != 0;
+  if (infoType != CT_CTYPE1) return FailWith(ERROR_INVALID_FLAGS) != 0;
+  return true;
+}
+
 }  // namespace
 
 uint16_t CharType1(char32_t c) {
@@ -82,14 +90,7 @@ uint16_t CharType1(char32_t c) {
 }
 
 bool GetStringTypeExW(uint32_t, uint32_t infoType, const WideChar* src, int count, uint16_t* charType) {
-  if (!src || !charType || count < -1 || count == 0) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return false;
-  }
-  if (infoType != CT_CTYPE1) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return false;
-  }
+  if (!CheckTypeArguments(infoType, src, count, charType)) return false;
   const std::size_t n =
       count == -1 ? std::char_traits<char16_t>::length(src) : static_cast<std::size_t>(count);
   ClassifyUnits(src, n, charType);
@@ -97,14 +98,7 @@ bool GetStringTypeExW(uint32_t, uint32_t infoType, const WideChar* src, int coun
 }
 
 bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int count, uint16_t* charType) {
-  if (!src || !charType || count < -1 || count == 0) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return false;
-  }
-  if (infoType != CT_CTYPE1) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return false;
-  }
+  if (!CheckTypeArguments(infoType, src, count, charType)) return false;
   const std::size_t n = count == -1 ? std::char_traits<char>::length(src) : static_cast<std::size_t>(count);
   uint32_t cp = LocaleAnsiCodePage(lcid);
   if (cp == 0) cp = GetACP();

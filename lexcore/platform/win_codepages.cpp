@@ -12,9 +12,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "lexcore/platform/win_buffers.h"
 #include "lexcore/platform/win_compose.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
+#include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -314,6 +316,8 @@ void EncodeIcu(const Codec& codec, const char16_t* src, std::size_t n, std::stri
     break;
   }
   out.resize(written);
+  // ICU's HZ encoder opens with a shift to ASCII, the state every reader starts in anyway.
+  if (codec.cp == 52936 && out.compare(0, 2, "~}") == 0) out.erase(0, 2);
   usedDefault = ctx.used;
 }
 
@@ -335,20 +339,6 @@ void EncodeSingleByte(const SingleByteCodec& sb, const char16_t* src, std::size_
     out[j++] = fallback;
   }
   out.resize(j);
-}
-
-int CopyOut(const char16_t* data, std::size_t n, WideChar* dst, int dstLen) {
-  if (n > static_cast<std::size_t>(INT32_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (dstLen == 0) return static_cast<int>(n);
-  if (static_cast<std::size_t>(dstLen) < n) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  std::memcpy(dst, data, n * sizeof(WideChar));
-  return static_cast<int>(n);
 }
 
 }  // namespace
@@ -391,58 +381,32 @@ bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, 
 
 int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int srcLen, WideChar* dst,
                         int dstLen) {
-  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if ((flags & ~(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) != 0) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return 0;
-  }
-  const std::size_t n = srcLen == -1 ? std::strlen(src) + 1 : static_cast<std::size_t>(srcLen);
+  if (!CheckBufferArguments(src, srcLen, dst, dstLen)) return 0;
+  if ((flags & ~(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) != 0) return FailWith(ERROR_INVALID_FLAGS);
+  const std::size_t n = SourceUnits(src, srcLen);
   const Codec& codec = CodecOf(codePage);
   UnicodeString out;
   if (codec.singleByte) {
     out.resize(n);
     for (std::size_t i = 0; i < n; ++i) out[i] = codec.sb.toUnicode[static_cast<uint8_t>(src[i])];
   } else if (!DecodeIcu(codec, src, n, out, nullptr, (flags & MB_ERR_INVALID_CHARS) != 0)) {
-    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-    return 0;
+    return FailWith(ERROR_NO_UNICODE_TRANSLATION);
   }
   if (flags & MB_PRECOMPOSED) ComposeCombiningSequences(out);
-  return CopyOut(out.data(), out.size(), dst, dstLen);
+  return DeliverUnits(out.data(), out.size(), dst, dstLen);
 }
 
 int WideCharToMultiByte(uint32_t codePage, uint32_t flags, const WideChar* src, int srcLen, char* dst,
                         int dstLen, const char* defaultChar, bool* usedDefaultChar) {
   if (usedDefaultChar) *usedDefaultChar = false;
-  if (!src || srcLen == 0 || srcLen < -1 || dstLen < 0 || (dstLen > 0 && !dst)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (flags != 0) {
-    SetLastError(ERROR_INVALID_FLAGS);
-    return 0;
-  }
-  const std::size_t n =
-      srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1 : static_cast<std::size_t>(srcLen);
+  if (!CheckBufferArguments(src, srcLen, dst, dstLen)) return 0;
+  if ((flags & ~WC_NO_BEST_FIT_CHARS) != 0) return FailWith(ERROR_INVALID_FLAGS);
   std::string out;
-  const bool used = EncodeCodePage(codePage, std::u16string_view(src, n), out, defaultChar);
-  if (out.size() > static_cast<std::size_t>(INT32_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (dstLen == 0) {
-    if (usedDefaultChar) *usedDefaultChar = used;
-    return static_cast<int>(out.size());
-  }
-  if (static_cast<std::size_t>(dstLen) < out.size()) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  std::memcpy(dst, out.data(), out.size());
-  if (usedDefaultChar) *usedDefaultChar = used;
-  return static_cast<int>(out.size());
+  const bool used =
+      EncodeCodePage(codePage, std::u16string_view(src, SourceUnits(src, srcLen)), out, defaultChar);
+  const int written = DeliverUnits(out.data(), out.size(), dst, dstLen);
+  if (written > 0 && usedDefaultChar) *usedDefaultChar = used;
+  return written;
 }
 
 UnicodeString CodePageToUnicode(uint32_t cp, std::string_view bytes) {
@@ -455,6 +419,11 @@ std::string UnicodeToCodePage(uint32_t cp, std::u16string_view s) {
   std::string out;
   EncodeCodePage(cp, s, out, nullptr);
   return out;
+}
+
+void InstallCodePageAnsiHooks() {
+  Global_AnsiDecodeProc = [](std::string_view bytes) { return CodePageToUnicode(GetACP(), bytes); };
+  Global_AnsiEncodeProc = [](std::u16string_view text) { return UnicodeToCodePage(GetACP(), text); };
 }
 
 }  // namespace lx

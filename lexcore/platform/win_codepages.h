@@ -18,6 +18,7 @@ constexpr uint32_t CP_UTF8 = 65001;
 
 constexpr uint32_t MB_PRECOMPOSED = 0x01;
 constexpr uint32_t MB_ERR_INVALID_CHARS = 0x08;
+constexpr uint32_t WC_NO_BEST_FIT_CHARS = 0x400;  // accepted; no best-fit mapping is ever made
 
 // Resolves CP_ACP and CP_OEMCP to the process settings.
 uint32_t ResolveCodePage(uint32_t codePage);
@@ -45,5 +46,9 @@ bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, 
 // Whole-string forms of the two conversions (no flags).
 UnicodeString CodePageToUnicode(uint32_t cp, std::string_view bytes);
 std::string UnicodeToCodePage(uint32_t cp, std::u16string_view s);
+
+// Routes the runtime's process-code-page text conversions (the ANSI hooks) through these converters with
+// GetACP(), so SetACP changes them. Done when the library loads.
+void InstallCodePageAnsiHooks();
 
 }  // namespace lx

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <tuple>
@@ -62,16 +63,20 @@ UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
 }
 
 // Collators are built once per (locale, settings) and each thread works on its own clone.
+struct CollatorCloser {
+  void operator()(UCollator* c) const { ucol_close(c); }
+};
+
 std::mutex gCollatorMutex;
-std::map<std::pair<std::string, uint32_t>, UCollator*> gCollators;  // kept for the life of the process
+std::map<std::pair<std::string, uint32_t>, std::unique_ptr<UCollator, CollatorCloser>> gCollators;
 
 UCollator* SharedCollator(const std::string& locale, uint32_t flags) {
   std::lock_guard<std::mutex> lock(gCollatorMutex);
   auto key = std::make_pair(locale, flags);
   auto it = gCollators.find(key);
-  if (it != gCollators.end()) return it->second;
+  if (it != gCollators.end()) return it->second.get();
   UCollator* coll = OpenCollator(locale, flags);
-  gCollators.emplace(std::move(key), coll);
+  gCollators.emplace(std::move(key), std::unique_ptr<UCollator, CollatorCloser>(coll));
   return coll;
 }
 

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "lexcore/platform/win_buffers.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -124,22 +125,10 @@ uint32_t LcidOfIcuName(const std::string& name) {
   return lcid;
 }
 
-// "tr_TR.UTF-8@euro" -> "tr_TR"; "C" and "POSIX" give nothing.
-std::string LocaleFromEnvironmentValue(const char* value) {
-  if (!value || !*value) return {};
-  const std::string s(value, std::strcspn(value, ".@"));
-  if (s == "C" || s == "POSIX") return {};
-  return s;
-}
-
 uint32_t DefaultLcidFromEnvironment() {
   for (const char* var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
     const char* v = std::getenv(var);
-    if (!v || !*v) continue;
-    const std::string name = LocaleFromEnvironmentValue(v);
-    if (name.empty()) return 0x0409;
-    const uint32_t lcid = LcidOfIcuName(name);
-    return lcid != 0 ? lcid : 0x0409;
+    if (v && *v) return LCIDFromPosixLocale(v);
   }
   return 0x0409;
 }
@@ -257,6 +246,14 @@ uint32_t GetUserDefaultLCID() {
   return lcid;
 }
 
+uint32_t LCIDFromPosixLocale(const char* value) {
+  if (!value) return 0x0409;
+  const std::string name(value, std::strcspn(value, ".@"));
+  if (name.empty() || name == "C" || name == "POSIX") return 0x0409;
+  const uint32_t lcid = LcidOfIcuName(name);
+  return lcid != 0 ? lcid : 0x0409;
+}
+
 uint32_t ResolveLCID(uint32_t lcid) {
   if (lcid == 0 || lcid == LOCALE_USER_DEFAULT || lcid == LOCALE_SYSTEM_DEFAULT) return GetUserDefaultLCID();
   return lcid;
@@ -315,24 +312,21 @@ uint32_t LocaleOemCodePage(uint32_t lcid) {
 }
 
 int GetLocaleInfoW(uint32_t lcid, uint32_t lctype, WideChar* data, int cchData) {
-  if (cchData < 0 || (cchData > 0 && !data)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+  if (cchData < 0 || (cchData > 0 && !data)) return FailWith(ERROR_INVALID_PARAMETER);
+  const bool asNumber = lctype & LOCALE_RETURN_NUMBER;
+  lctype &= ~(LOCALE_RETURN_NUMBER | LOCALE_NOUSEROVERRIDE);
   UnicodeString value;
-  if (!IsValidLCID(ResolveLCID(lcid)) || !LocaleValue(lcid, lctype, value)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
+  if (!IsValidLCID(ResolveLCID(lcid)) || !LocaleValue(lcid, lctype, value))
+    return FailWith(ERROR_INVALID_PARAMETER);
+  if (asNumber) {
+    if (lctype != LOCALE_IDEFAULTANSICODEPAGE && lctype != LOCALE_IDEFAULTCODEPAGE)
+      return FailWith(ERROR_INVALID_FLAGS);
+    const auto number = static_cast<uint32_t>(StrToInt64Def(value, 0));
+    const WideChar units[2] = {static_cast<WideChar>(number & 0xFFFF), static_cast<WideChar>(number >> 16)};
+    return DeliverUnits(units, 2, data, cchData);
   }
-  const int needed = static_cast<int>(value.size()) + 1;
-  if (cchData == 0) return needed;
-  if (cchData < needed) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  std::copy(value.begin(), value.end(), data);
-  data[value.size()] = 0;
-  return needed;
+  value.push_back(0);
+  return DeliverUnits(value.data(), value.size(), data, cchData);
 }
 
 UnicodeString GetLocaleString(uint32_t lcid, uint32_t lctype) {

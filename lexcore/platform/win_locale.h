@@ -65,6 +65,10 @@ constexpr uint32_t LOCALE_SNAME = 0x005C;
 constexpr uint32_t LOCALE_SENGLANGUAGE = 0x1001;
 constexpr uint32_t LOCALE_SENGCOUNTRY = 0x1002;
 constexpr uint32_t LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
+// Modifiers of a locale information type: the value as a 32-bit number in two characters of the buffer (for
+// numeric types), and no user overrides (there are none here).
+constexpr uint32_t LOCALE_RETURN_NUMBER = 0x20000000;
+constexpr uint32_t LOCALE_NOUSEROVERRIDE = 0x80000000;
 
 constexpr uint32_t PRIMARYLANGID(uint32_t lcid) {
   return lcid & 0x3FFu;
@@ -79,6 +83,9 @@ constexpr uint32_t MAKELANGID(uint32_t primary, uint32_t sub) {
 // The user's locale, taken from LC_ALL, LC_CTYPE or LANG ("tr_TR.UTF-8" -> 0x041F); 0x0409 when none is set
 // or the name is not known.
 uint32_t GetUserDefaultLCID();
+// The LCID of a POSIX locale value such as "tr_TR.UTF-8" or "de_DE@euro"; 0x0409 for "C", "POSIX", empty or
+// unknown names.
+uint32_t LCIDFromPosixLocale(const char* value);
 // Resolves LOCALE_USER_DEFAULT, LOCALE_SYSTEM_DEFAULT and 0 to the user's locale; other values unchanged.
 uint32_t ResolveLCID(uint32_t lcid);
 

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "lexcore/platform/win_chartypes.h"
+#include "lexcore/platform/win_codepages.h"
+#include "lexcore/platform/win_collation.h"
+#include "lexcore/platform/win_lasterror.h"
+
+namespace {
+
+using namespace lx;
+
+int Cmp(uint32_t lcid, uint32_t flags, const UnicodeString& a, const UnicodeString& b) {
+  return CompareStringW(lcid, flags, a.data(), static_cast<int>(a.size()), b.data(),
+                        static_cast<int>(b.size()));
+}
+
+TEST(Collation, LinguisticOrderDiffersFromCodeUnits) {
+  EXPECT_EQ(Global_CompareStringFlags, 0u);
+  // Ordinal order would put every capital, then every accented letter, last.
+  std::vector<UnicodeString> words = {u"zebra", u"\u00E9t\u00E9", u"Apple", u"apple",
+                                      u"ete",   u"Zebra",         u"eta"};
+  std::sort(words.begin(), words.end(), [](const UnicodeString& a, const UnicodeString& b) {
+    return Cmp(0x0409, 0, a, b) == CSTR_LESS_THAN;
+  });
+  const std::vector<UnicodeString> expected = {u"apple",         u"Apple", u"eta",  u"ete",
+                                               u"\u00E9t\u00E9", u"zebra", u"Zebra"};
+  EXPECT_TRUE(words == expected);
+  // Locale rules: Swedish puts a-ring after z; German does not.
+  EXPECT_EQ(Cmp(0x041D, 0, u"\u00E5", u"z"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0407, 0, u"\u00E5", u"z"), CSTR_LESS_THAN);
+}
+
+TEST(Collation, HyphensAndApostrophesWeighLast) {
+  EXPECT_EQ(Cmp(0x0409, 0, u"coop", u"co-op"), CSTR_LESS_THAN);
+  EXPECT_EQ(Cmp(0x0409, 0, u"co-op", u"coop"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0409, 0, u"co-op", u"cop"), CSTR_LESS_THAN);   // the letters decide first
+  EXPECT_EQ(Cmp(0x0409, 0, u"co-op", u"Coop"), CSTR_LESS_THAN);  // and then case
+  EXPECT_EQ(Cmp(0x0409, 0, u"cant", u"can't"), CSTR_LESS_THAN);
+  EXPECT_EQ(Cmp(0x0409, 0, u"co-op", u"co-op"), CSTR_EQUAL);
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE, u"CO-OP", u"coop"), CSTR_GREATER_THAN);
+  // Other punctuation is not ignored, and SORT_STRINGSORT weighs the hyphen like it.
+  EXPECT_EQ(Cmp(0x0409, 0, u"co.op", u"coop"), CSTR_LESS_THAN);
+  EXPECT_EQ(Cmp(0x0409, SORT_STRINGSORT, u"co-op", u"coal"), CSTR_LESS_THAN);
+}
+
+TEST(Collation, IgnoreCaseKeepsAccents) {
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE, u"\u00C9T\u00C9", u"\u00E9t\u00E9"), CSTR_EQUAL);
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE, u"ABC", u"abc"), CSTR_EQUAL);
+  EXPECT_EQ(Cmp(0x0409, 0, u"ABC", u"abc"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE, u"r\u00E9sum\u00E9", u"RESUME"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE | NORM_IGNORENONSPACE, u"r\u00E9sum\u00E9", u"RESUME"), CSTR_EQUAL);
+  EXPECT_EQ(Cmp(0x0409, SORT_DIGITSASNUMBERS, u"file10", u"file9"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0409, 0, u"file10", u"file9"), CSTR_LESS_THAN);
+  // Composed and decomposed forms are the same text.
+  EXPECT_EQ(Cmp(0x0409, 0, u"\u00E9", u"e\u0301"), CSTR_EQUAL);
+}
+
+TEST(Collation, EightBitFormsAndArguments) {
+  EXPECT_EQ(CompareStringA(0x0409, 0, "\xE9t\xE9", -1, "ete", -1), CSTR_GREATER_THAN);
+  EXPECT_EQ(CompareStringA(0x0409, NORM_IGNORECASE, "\xC9T\xC9", 3, "\xE9t\xE9", 3), CSTR_EQUAL);
+  EXPECT_EQ(CompareStringA(0x0419, NORM_IGNORECASE, "\xC0", 1, "\xE0", 1), CSTR_EQUAL);  // 1251 A / a
+  EXPECT_EQ(CompareStringW(0x0409, 0, u"abc", 2, u"ab", -1), CSTR_EQUAL);
+  EXPECT_EQ(CompareStringW(0x0409, 0, u"", 0, u"a", 1), CSTR_LESS_THAN);
+  SetLastError(0);
+  EXPECT_EQ(CompareStringW(0x0409, 0, nullptr, 0, u"a", 1), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(CompareStringW(0x0409, 0x40000000, u"a", 1, u"a", 1), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Collation, ServicesAreSafeAcrossThreads) {
+  // First use from several threads at once: caches, converters and the class table are built under load.
+  std::vector<std::thread> threads;
+  std::atomic<int> failures{0};
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&failures, t] {
+      for (int i = 0; i < 200; ++i) {
+        const uint32_t lcid = (t % 2) ? 0x041F : 0x0407;
+        if (lx::CompareStringW(lcid, (i % 2) ? lx::NORM_IGNORECASE : 0, u"co-op", -1, u"coop", -1) !=
+            lx::CSTR_GREATER_THAN)
+          ++failures;
+        if (lx::CodePageToUnicode(932, "\x93\xFA\x96\x7B") != u"\u65E5\u672C") ++failures;
+        uint16_t type = 0;
+        lx::GetStringTypeExW(lcid, lx::CT_CTYPE1, u"A", 1, &type);
+        if (!(type & lx::C1_UPPER)) ++failures;
+      }
+    });
+  }
+  for (auto& th : threads) th.join();
+  EXPECT_EQ(failures.load(), 0);
+}
+
+}  // namespace
