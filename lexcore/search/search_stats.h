@@ -5,18 +5,13 @@
 #include <cstdint>
 #include <functional>
 
+#include "lexcore/text/bare_assemb3.h"
+
 namespace lx {
 
-// Class-word flags a search reads (character classes plus the system's own hidden and marker bits).
+// Class-word flags a search reads beyond the shared ones of the class array.
 constexpr uint16_t kClassDigit = 0x0004;
 constexpr uint16_t kClassAlpha = 0x0100;
-constexpr uint16_t kClassDefinedOnly = 0x0200;
-constexpr uint16_t kClassWordChar = 0x0104;   // letter or digit
-constexpr uint16_t kClassWhite = 0x0068;      // space, control or blank
-constexpr uint16_t kClassSeparator = 0x0078;  // white or punctuation
-constexpr uint16_t kClassHidden = 0x0800;
-constexpr uint16_t kClassMarker = 0x8000;
-constexpr uint16_t kClassHiddenOrMarker = 0x8800;
 constexpr uint16_t kSegmentCodeMask = 0x07FF;
 
 // Segment codes (low bits of a class word that has the marker bit).

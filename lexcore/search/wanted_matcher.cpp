@@ -5,20 +5,20 @@ namespace lx {
 namespace {
 
 inline bool IsHidden(uint16_t k) {
-  return (k & kClassHiddenOrMarker) == kClassHidden;
+  return (k & CharClassHiddenOrMarker) == CharClassHidden;
 }
 // A marker is a segment boundary, so it separates words like white space does.
 inline bool IsWhite(uint16_t k) {
-  return (k & kClassMarker) || (k & kClassWhite);
+  return (k & CharClassSegmentMarker) || (k & CharClassWhite);
 }
 inline bool IsSeparator(uint16_t k) {
-  return (k & kClassMarker) || (k & kClassSeparator);
+  return (k & CharClassSegmentMarker) || (k & CharClassSeparator);
 }
 inline bool IsWordChar(uint16_t k) {
-  return !(k & kClassHiddenOrMarker) && (k & kClassWordChar);
+  return !(k & CharClassHiddenOrMarker) && (k & CharClassWordChar);
 }
 inline bool IsDigitChar(uint16_t k) {
-  return !(k & kClassHiddenOrMarker) && (k & kClassDigit) && k != 0x880F;
+  return !(k & CharClassHiddenOrMarker) && (k & kClassDigit) && k != 0x880F;
 }
 
 template <typename Ch>
@@ -35,7 +35,7 @@ class Matcher {
         cs_(p.caseSensitive || !p.upper || !p.title),
         leftBoundary_(p.leftBoundary),
         rightBoundary_(p.rightBoundary),
-        spaceRun_(p.punctuationAsSpace ? kClassSeparator : kClassWhite),
+        spaceRun_(p.punctuationAsSpace ? CharClassSeparator : CharClassWhite),
         memo_(memo) {
     first_ = 0;
     while (first_ < n_ && (P_[first_] == kCodeTagOn || P_[first_] == kCodeTagOff)) ++first_;
@@ -70,14 +70,14 @@ class Matcher {
       const uint16_t* cls = C_;
       for (int64_t i = from; i < end_; ++i) {
         const uint16_t k = cls[i];
-        if (k & kClassMarker) [[unlikely]] {
+        if (k & CharClassSegmentMarker) [[unlikely]] {
           settle(words);
           ApplySegmentCode(k & kSegmentCodeMask, number, position, heading, tags);
         }
         // A word begins at a visible character that is not white after white space, a marker or the start;
         // hidden characters leave the state as it was.
-        const uint32_t hidden = (k & kClassHiddenOrMarker) == kClassHidden;
-        const uint32_t white = (k & (kClassMarker | kClassWhite)) != 0;
+        const uint32_t hidden = (k & CharClassHiddenOrMarker) == CharClassHidden;
+        const uint32_t white = (k & (CharClassSegmentMarker | CharClassWhite)) != 0;
         words += static_cast<int32_t>(boundary & ~white & ~hidden & 1u);
         boundary = hidden ? boundary : white;
         if (firstIsLiteral_) {
@@ -88,7 +88,7 @@ class Matcher {
         if (hidden && !startsInTag_) continue;
         if (leftBoundary_ && i > 0) {
           const uint16_t before = C_[i - 1];
-          if (!(before & kClassHiddenOrMarker) && (before & kClassWordChar)) continue;
+          if (!(before & CharClassHiddenOrMarker) && (before & CharClassWordChar)) continue;
         }
         const int64_t matched = Match(i);
         if (matched < 0) continue;
@@ -96,7 +96,7 @@ class Matcher {
         if (rightBoundary_) {
           if (matched < end_) {
             const uint16_t after = C_[matched];
-            if (!(after & kClassMarker) && (after & kClassWordChar)) continue;
+            if (!(after & CharClassSegmentMarker) && (after & CharClassWordChar)) continue;
           }
         } else {
           hitEnd = RestOfWord(matched);
@@ -120,7 +120,7 @@ class Matcher {
 
  private:
   static bool IsSpecial(Ch c) { return c == u' ' || (c >= kCodeTagOff && c <= kCodeAnyLetter); }
-  uint16_t Cls(int64_t i) const { return i < end_ ? C_[i] : kClassWhite; }
+  uint16_t Cls(int64_t i) const { return i < end_ ? C_[i] : CharClassWhite; }
   bool Eq(Ch c, int32_t j) const { return c == P_[j] || (!cs_ && (c == PU_[j] || c == PT_[j])); }
   bool IsBacktrackingStar(int32_t j) const {
     return P_[j] == kCodeStar && !(j + 1 < n_ && P_[j + 1] == u' ');
@@ -144,7 +144,7 @@ class Matcher {
     int64_t u = t;
     while (u < end_) {
       const uint16_t k = C_[u];
-      if (!(IsWordChar(k) || k == kClassDefinedOnly)) break;
+      if (!(IsWordChar(k) || k == CharClassDefinedOnly)) break;
       ++u;
     }
     TWantedMatchMemo::Entry& s = memo_.SetTail();
@@ -205,8 +205,8 @@ class Matcher {
           if (!IsSeparator(k)) return -1;
           // A phrase matches across a run of spaces and line ends; the run's last character stands for the
           // space.
-          while (t + 1 < end_ && ((C_[t] & kClassMarker) || (C_[t] & spaceRun_)) &&
-                 ((C_[t + 1] & kClassMarker) || (C_[t + 1] & spaceRun_)))
+          while (t + 1 < end_ && ((C_[t] & CharClassSegmentMarker) || (C_[t] & spaceRun_)) &&
+                 ((C_[t + 1] & CharClassSegmentMarker) || (C_[t + 1] & spaceRun_)))
             ++t;
           ++t;
           break;
@@ -216,7 +216,7 @@ class Matcher {
           break;
         case kCodeAnyLetter:
           if (beforeSpace && IsSeparator(k)) break;
-          if ((k & kClassMarker) || !(k & kClassAlpha)) return -1;
+          if ((k & CharClassSegmentMarker) || !(k & kClassAlpha)) return -1;
           ++t;
           break;
         case kCodeNumber:

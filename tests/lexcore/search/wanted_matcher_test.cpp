@@ -32,7 +32,7 @@ std::vector<uint16_t> ClassesOf(const std::u16string& text) {
     else
       k = 0x0210;
     if (c == u'<') inTag = true;
-    if (inTag) k |= kClassHidden;
+    if (inTag) k |= CharClassHidden;
     if (c == u'>') inTag = false;
     cls[i] = k;
   }
@@ -317,8 +317,8 @@ TEST(WantedMatcher, SegmentsAreCountedFromMarkers) {
   // "aa bb. cc dd. ee" with a sentence end by rule on each point.
   std::u16string text = u"aa bb. cc dd. ee";
   auto cls = ClassesOf(text);
-  cls[5] = kClassMarker | seg_sentence_end_by_rule;
-  cls[12] = kClassMarker | seg_sentence_end_by_rule;
+  cls[5] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+  cls[12] = CharClassSegmentMarker | seg_sentence_end_by_rule;
   std::vector<std::pair<int32_t, int32_t>> ended;
   HandleSentenceEndProc = [&](int32_t n, int32_t w) { ended.emplace_back(n, w); };
   const Forms f(u"ee");
@@ -347,8 +347,8 @@ TEST(WantedMatcher, SegmentsAreCountedFromMarkers) {
   // Headings: positions count only inside one, and a heading end reports its words.
   std::u16string h2 = u"T1 x y. body";
   auto hc = ClassesOf(h2);
-  hc[2] = kClassMarker | seg_heading_start;
-  hc[6] = kClassMarker | seg_heading_end;
+  hc[2] = CharClassSegmentMarker | seg_heading_start;
+  hc[6] = CharClassSegmentMarker | seg_heading_end;
   const Forms g(u"body");
   TWantedBuffer hb{h2.data(), static_cast<int64_t>(h2.size()), hc.data(), true};
   TWantedPattern hp{g.lower.data(), g.upper.data(), g.title.data(), 4, false, true, true, false};
