@@ -53,201 +53,73 @@ TColor FromTable(const TColor (&table)[kStyleSlots], TLXStyleOrdinal style) {
 
 }  // namespace
 
-TColor GetABaseTMSBackgroundColour(TLXStyleOrdinal style) {
-  return FromTable(kBackgroundColour, style);
-}
+#define LX_STYLE_COLOUR(name, table)   \
+  TColor name(TLXStyleOrdinal style) { \
+    return FromTable(table, style);    \
+  }
+#define LX_FIXED_COLOUR(name, value) \
+  TColor name(TLXStyleOrdinal) {     \
+    return value;                    \
+  }
+#define LX_SAME_COLOUR(name, as)       \
+  TColor name(TLXStyleOrdinal style) { \
+    return as(style);                  \
+  }
 
-TColor GetABaseTMSHighlightBackgroundColour(TLXStyleOrdinal style) {
-  return FromTable(kHighlightBackgroundColour, style);
-}
+LX_STYLE_COLOUR(GetABaseTMSBackgroundColour, kBackgroundColour)
+LX_STYLE_COLOUR(GetABaseTMSHighlightBackgroundColour, kHighlightBackgroundColour)
+LX_STYLE_COLOUR(GetABaseTMSHighlightedTextColour, kHighlightedTextColour)
+LX_STYLE_COLOUR(GetABaseTMSGradientBackgroundLightColour, kGradientBackgroundLightColour)
+LX_STYLE_COLOUR(GetABaseTMSGradientBackgroundDarkColour, kGradientBackgroundDarkColour)
+LX_STYLE_COLOUR(GetABaseTMSButtonColour, kButtonColour)
+LX_STYLE_COLOUR(GetABaseTMSScrollLightBackgroundColour, kScrollLightBackgroundColour)
+LX_STYLE_COLOUR(GetABaseTMSScrollDarkBackgroundColour, kScrollDarkBackgroundColour)
+LX_STYLE_COLOUR(GetABaseTMSScrollTextColour, kScrollTextColour)
+LX_STYLE_COLOUR(GetABaseTMSUnusedBackgroundColour, kUnusedBackgroundColour)
+LX_STYLE_COLOUR(GetABaseTMSContrastBackgroundColour, kContrastBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour, kTextColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_TAGS, 0x808080)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_TAGS, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_SEARCHWORD, 0xFF0000)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_SEARCHWORD, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_MAINSORT, 0x000080)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_MAINSORT, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_SECONDSORT, 0x006400)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_SECONDSORT, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_THIRDSORT, 0xD30094)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_THIRDSORT, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_CONTEXTWORD, 0x8B3D48)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_CONTEXTWORD, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_DELETED, 0x696969)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_DELETED, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_MOSTFREQUENT, 0x0000FF)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_MOSTFREQUENT, GetABaseTMSBackgroundColour)
+LX_SAME_COLOUR(GetABaseTMSTextColour_VIEWTEXT, GetABaseTMSTextColour)
+LX_SAME_COLOUR(GetABaseTMSBackgroundColour_VIEWTEXT, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSTextColour_VIEWTEXT_KWS, 0x000080)
+LX_FIXED_COLOUR(GetABaseTMSBackgroundColour_VIEWTEXT_KWS, 0xCDFAFF)
+LX_FIXED_COLOUR(GetABaseTMSColour_PLOTLINE, 0xA9A9A9)
+LX_FIXED_COLOUR(GetABaseTMSColour_RULER, 0xC0C0C0)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_HITS_LINE, 0x008000)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_HITS_BLOB, 0x000000)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_QUANTITY_LINE, 0x0000FF)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_QUANTITY_BLOB, 0x000000)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_QUANTITY_FILL, 0x808080)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_YEAR_DIVIDER, 0x000080)
+LX_FIXED_COLOUR(GetABaseTMSColour_TIMELINE_HORIZ_DIVIDER, 0xC0C0C0)
+LX_FIXED_COLOUR(GetABaseTMSColour_SORT_TRIANGLE, 0x0000FF)
+LX_FIXED_COLOUR(GetABaseTMSColour_WONT_FIT, 0x800080)
+LX_SAME_COLOUR(GetABaseTMSColour_CLOUD_WORD, GetABaseTMSTextColour)
+LX_SAME_COLOUR(GetABaseTMSColour_CLOUD_WORD_BACKGROUND, GetABaseTMSBackgroundColour)
+LX_SAME_COLOUR(GetABaseTMSColour_CLOUD_SHAPE, GetABaseTMSTextColour_MOSTFREQUENT)
+LX_SAME_COLOUR(GetABaseTMSColour_CLOUD_BACKGROUND, GetABaseTMSBackgroundColour)
+LX_FIXED_COLOUR(GetABaseTMSUNwantedTextColour, 0x00D7FF)
+LX_FIXED_COLOUR(GetABaseTMSUNWantedBackgroundColour, 0x006400)
 
-TColor GetABaseTMSHighlightedTextColour(TLXStyleOrdinal style) {
-  return FromTable(kHighlightedTextColour, style);
-}
+#undef LX_STYLE_COLOUR
+#undef LX_FIXED_COLOUR
+#undef LX_SAME_COLOUR
 
-TColor GetABaseTMSGradientBackgroundLightColour(TLXStyleOrdinal style) {
-  return FromTable(kGradientBackgroundLightColour, style);
-}
-
-TColor GetABaseTMSGradientBackgroundDarkColour(TLXStyleOrdinal style) {
-  return FromTable(kGradientBackgroundDarkColour, style);
-}
-
-TColor GetABaseTMSButtonColour(TLXStyleOrdinal style) {
-  return FromTable(kButtonColour, style);
-}
-
-TColor GetABaseTMSScrollLightBackgroundColour(TLXStyleOrdinal style) {
-  return FromTable(kScrollLightBackgroundColour, style);
-}
-
-TColor GetABaseTMSScrollDarkBackgroundColour(TLXStyleOrdinal style) {
-  return FromTable(kScrollDarkBackgroundColour, style);
-}
-
-TColor GetABaseTMSScrollTextColour(TLXStyleOrdinal style) {
-  return FromTable(kScrollTextColour, style);
-}
-
-TColor GetABaseTMSUnusedBackgroundColour(TLXStyleOrdinal style) {
-  return FromTable(kUnusedBackgroundColour, style);
-}
-
-TColor GetABaseTMSContrastBackgroundColour(TLXStyleOrdinal style) {
-  return FromTable(kContrastBackgroundColour, style);
-}
-
-TColor GetABaseTMSTextColour(TLXStyleOrdinal) {
-  return kTextColour;
-}
-
-TColor GetABaseTMSTextColour_TAGS(TLXStyleOrdinal) {
-  return 0x808080;
-}
-
-TColor GetABaseTMSBackgroundColour_TAGS(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_SEARCHWORD(TLXStyleOrdinal) {
-  return 0xFF0000;
-}
-
-TColor GetABaseTMSBackgroundColour_SEARCHWORD(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_MAINSORT(TLXStyleOrdinal) {
-  return 0x000080;
-}
-
-TColor GetABaseTMSBackgroundColour_MAINSORT(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_SECONDSORT(TLXStyleOrdinal) {
-  return 0x006400;
-}
-
-TColor GetABaseTMSBackgroundColour_SECONDSORT(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_THIRDSORT(TLXStyleOrdinal) {
-  return 0xD30094;
-}
-
-TColor GetABaseTMSBackgroundColour_THIRDSORT(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_CONTEXTWORD(TLXStyleOrdinal) {
-  return 0x8B3D48;
-}
-
-TColor GetABaseTMSBackgroundColour_CONTEXTWORD(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_DELETED(TLXStyleOrdinal) {
-  return 0x696969;
-}
-
-TColor GetABaseTMSBackgroundColour_DELETED(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_MOSTFREQUENT(TLXStyleOrdinal) {
-  return 0x0000FF;
-}
-
-TColor GetABaseTMSBackgroundColour_MOSTFREQUENT(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_VIEWTEXT(TLXStyleOrdinal style) {
-  return GetABaseTMSTextColour(style);
-}
-
-TColor GetABaseTMSBackgroundColour_VIEWTEXT(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSTextColour_VIEWTEXT_KWS(TLXStyleOrdinal) {
-  return 0x000080;
-}
-
-TColor GetABaseTMSBackgroundColour_VIEWTEXT_KWS(TLXStyleOrdinal) {
-  return 0xCDFAFF;
-}
-
-TColor GetABaseTMSColour_PLOTLINE(TLXStyleOrdinal) {
-  return 0xA9A9A9;
-}
-
-TColor GetABaseTMSColour_RULER(TLXStyleOrdinal) {
-  return 0xC0C0C0;
-}
-
-TColor GetABaseTMSColour_TIMELINE_HITS_LINE(TLXStyleOrdinal) {
-  return 0x008000;
-}
-
-TColor GetABaseTMSColour_TIMELINE_HITS_BLOB(TLXStyleOrdinal) {
-  return 0x000000;
-}
-
-TColor GetABaseTMSColour_TIMELINE_QUANTITY_LINE(TLXStyleOrdinal) {
-  return 0x0000FF;
-}
-
-TColor GetABaseTMSColour_TIMELINE_QUANTITY_BLOB(TLXStyleOrdinal) {
-  return 0x000000;
-}
-
-TColor GetABaseTMSColour_TIMELINE_QUANTITY_FILL(TLXStyleOrdinal) {
-  return 0x808080;
-}
-
-TColor GetABaseTMSColour_TIMELINE_YEAR_DIVIDER(TLXStyleOrdinal) {
-  return 0x000080;
-}
-
-TColor GetABaseTMSColour_TIMELINE_HORIZ_DIVIDER(TLXStyleOrdinal) {
-  return 0xC0C0C0;
-}
-
-TColor GetABaseTMSColour_SORT_TRIANGLE(TLXStyleOrdinal) {
-  return 0x0000FF;
-}
-
-TColor GetABaseTMSColour_WONT_FIT(TLXStyleOrdinal) {
-  return 0x800080;
-}
-
-TColor GetABaseTMSColour_CLOUD_WORD(TLXStyleOrdinal style) {
-  return GetABaseTMSTextColour(style);
-}
-
-TColor GetABaseTMSColour_CLOUD_WORD_BACKGROUND(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSColour_CLOUD_SHAPE(TLXStyleOrdinal style) {
-  return GetABaseTMSTextColour_MOSTFREQUENT(style);
-}
-
-TColor GetABaseTMSColour_CLOUD_BACKGROUND(TLXStyleOrdinal style) {
-  return GetABaseTMSBackgroundColour(style);
-}
-
-TColor GetABaseTMSUNwantedTextColour(TLXStyleOrdinal) {
-  return 0x00D7FF;
-}
-
-TColor GetABaseTMSUNWantedBackgroundColour(TLXStyleOrdinal) {
-  return 0x006400;
-}
 namespace {
 
 TMyCanvasColourRecAndTypeface Exchanged(const TMyCanvasColourRec& standard) {
@@ -280,7 +152,7 @@ TMyCanvasColourRecAndTypeface SearchStandardColoursAndTypefaceViewText(TLXStyleO
   return Exchanged(StyleStandardColoursViewtext(style));
 }
 
-// Plain typefaces: the raw value 8 once stored here would read as strike-out.
+// Plain typefaces in both states: a bit pattern of 8 would mean strike-out, which no standard text wants.
 TMyCanvasColourRecAndTypeface StyleStandardColoursAndTypeface(TLXStyleOrdinal style) {
   return {StyleStandardColours(style), {}, {}};
 }

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "lexcore/containers/Useful_classes.h"
-#include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_log.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -192,7 +191,8 @@ const void* TBaseSearchItems::TypedInWord(int32_t i, bool wide) const {
   const TSearch_word_format_rec* r = GetPtr(i);
   if (!r) return nullptr;
   if (wide) return r->typed_in_text.c_str();
-  shared8Bit = UnicodeToAnsiBytes(r->typed_in_text);
+  shared8Bit = fLCID != 0 ? ConvertedFromString(fLCID, r->typed_in_text.c_str())
+                          : ConvertedFromString(r->typed_in_text.c_str());
   return shared8Bit.c_str();
 }
 

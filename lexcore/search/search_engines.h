@@ -91,8 +91,8 @@ class TBaseSearchItems {
   int32_t GetSpacesInSW(int32_t i) const;
 
   // Item i's typed text, zero-terminated: the item's own UTF-16 text when wide (valid while the item is
-  // unchanged), else an 8-bit copy in the process code page held in one shared buffer (valid until the next
-  // 8-bit call). Null when i is out of range.
+  // unchanged), else an 8-bit copy in the code page of the items' language (the process code page for
+  // LCID 0) held in one shared buffer (valid until the next 8-bit call). Null when i is out of range.
   const void* TypedInWord(int32_t i, bool wide) const;
   std::unique_ptr<TStringList> TypedInWordsAsStringlist() const;
   // Joined with "/"; with limit, at most the first 10, then " etc." when there are more.

@@ -1,5 +1,7 @@
 #include "lexcore/text/my_string_functions.h"
 
+#include <unicode/uchar.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -8,7 +10,6 @@
 #include <limits>
 #include <random>
 #include <string_view>
-#include <unicode/uchar.h>
 
 #include "lexcore/containers/Useful_classes.h"
 #include "lexcore/containers/Useful_classes_base.h"
@@ -16,12 +17,12 @@
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/rtl/lx_formatsettings.h"
+#include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
-#include "lexcore/text/my_string_functions.h"
 
 namespace lx {
 
@@ -317,9 +318,6 @@ UnicodeString DOCXFileText(const UnicodeString& fileName) {
   }
   return UnicodeString();
 }
-
-// ---- The shared string routines
-
 
 LX_RESOURCESTRING(_LXYesWord, u"yes")
 LX_RESOURCESTRING(_LXNoWord, u"no")
@@ -1423,8 +1421,7 @@ AnsiString AnsiStringReplace(std::string_view s, std::string_view oldPattern, st
 // ---- File names and text files
 
 UnicodeString BothSlashesExtractFilename(std::u16string_view path) {
-  const auto p = path.find_last_of(u"/\\");
-  return UnicodeString(p == std::u16string_view::npos ? path : path.substr(p + 1));
+  return ExtractFileName(path);  // splits at both separators
 }
 
 namespace {
@@ -1471,8 +1468,7 @@ void CopyStringsReplacing(const TStrings& src, TStrings& dst, std::u16string_vie
 namespace {
 bool AppendBytes(const UnicodeString& fileName, const std::string& bytes, const std::string& ifNew) {
   try {
-    std::error_code ec;
-    const bool exists = std::filesystem::is_regular_file(UTF16ToUTF8(fileName), ec);
+    const bool exists = FileExists(fileName);
     TFileStream f(fileName, exists ? fmOpenReadWrite : fmCreate);
     if (exists)
       f.Seek(0, soEnd);

@@ -1,9 +1,7 @@
-// String routines of the text layer and the small string routines the tools share.
-//
-// Conversions between code pages and UTF-16, short static copies, digit and wildcard character tests, tab
-// expansion, whole-file and document text and mark-up removal; then tab-separated fields and the sorts over them,
-// whole-word tests and position searches, trimming, quoting, numbers as text, case tests, string lists, character
-// replacing, file names and a few odds and ends.
+// The string routines the tools share. The text layer: code-page conversions, short static copies, digit and
+// wildcard character tests, tab expansion, whole-file and document text, and mark-up removal. The small
+// routines: tab-separated fields and the sorts over them, whole-word tests and position searches, trimming,
+// quoting, numbers as text, case tests, string lists, character replacing, file names and odds and ends.
 //
 // Positions are 1-based. Position searches named ...Pos... answer 0 when nothing is found, as the runtime's
 // Pos does; PosWordFoundIn answers -1.
@@ -85,9 +83,6 @@ UnicodeString MarkupFreeTextFromAFile(const UnicodeString& fileName, int maxTagL
 // entities are left as they stand. Empty when the file does not exist or has no such entry; archive errors
 // are raised.
 UnicodeString DOCXFileText(const UnicodeString& fileName);
-
-// ---- The shared string routines
-
 
 LX_DECLARE_RESOURCESTRING(_LXYesWord)
 LX_DECLARE_RESOURCESTRING(_LXNoWord)

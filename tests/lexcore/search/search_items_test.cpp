@@ -243,3 +243,12 @@ TEST(SearchItems, TagDelimitersBecomeCodes) {
   items.AddedSearchWords(u"<head>");
   EXPECT_TRUE(items.GetSWR(0).contains_a_tag);
 }
+
+TEST(SearchItems, EightBitCopiesAndFileErrors) {
+  TBaseSearchItems items({}, 0x0419, false);  // Russian: code page 1251
+  items.AddedSearchWords(u"\u0434\u0430");
+  EXPECT_STREQ(static_cast<const char*>(items.TypedInWord(0, false)), "\xE4\xE0");
+  lxtest::TempDir dir;
+  EXPECT_THROW(items.LoadFromFile(dir.File("missing.txt"), 0), Exception);
+  EXPECT_THROW(items.SaveToFile(dir.File("no/such/folder/w.txt")), Exception);
+}
