@@ -1,5 +1,6 @@
-// A concordance job as a tool runs it: read each file, decode it to UTF-16, build its character-class array, and
-// find every hit of each search word. Prints the time of each phase, the hit counts and characters per second.
+// A concordance job as a tool runs it: read each file, decode it to UTF-16, build its character-class array,
+// and find every hit of each search word. Prints the time of each phase, the hit counts and characters per
+// second.
 //
 //   concordance_job FILE...
 #include <chrono>
@@ -19,16 +20,20 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+double Seconds(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double>(b - a).count();
+}
 
 struct Text {
   std::u16string chars;
   std::vector<uint16_t> classes;
 };
 
-// A byte-order mark decides UTF-16 or UTF-8; otherwise valid UTF-8 is UTF-8, and anything else is code page 1252.
+// A byte-order mark decides UTF-16 or UTF-8; otherwise valid UTF-8 is UTF-8, and anything else is code page
+// 1252.
 std::u16string Decode(const std::string& bytes) {
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+      static_cast<unsigned char>(bytes[1]) == 0xFE)
     return std::u16string(reinterpret_cast<const char16_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
   std::string_view body(bytes);
   if (IsUTF8SignatureA(bytes.c_str())) body.remove_prefix(3);
@@ -47,7 +52,9 @@ struct Pattern {
   bool left, right;
 };
 
-Pattern Make(const char* label, std::u16string lower, bool left, bool right) { return {label, lower, left, right}; }
+Pattern Make(const char* label, std::u16string lower, bool left, bool right) {
+  return {label, lower, left, right};
+}
 
 }  // namespace
 
@@ -79,19 +86,19 @@ int main(int argc, char** argv) {
   const auto t3 = Clock::now();
   const double readS = Seconds(t0, t1), decodeS = Seconds(t1, t2), classS = Seconds(t2, t3);
   std::printf("files %zu, %.1f MB, %zu characters\n", texts.size(), totalBytes / 1e6, totalChars);
-  std::printf("read      %8.3f s\ndecode    %8.3f s  %7.1f Mchar/s\nclasses   %8.3f s  %7.1f Mchar/s\n", readS, decodeS,
-              totalChars / decodeS / 1e6, classS, totalChars / classS / 1e6);
+  std::printf("read      %8.3f s\ndecode    %8.3f s  %7.1f Mchar/s\nclasses   %8.3f s  %7.1f Mchar/s\n",
+              readS, decodeS, totalChars / decodeS / 1e6, classS, totalChars / classS / 1e6);
 
-  const std::vector<Pattern> patterns = {
-      Make("the", u"the", true, true), Make("inexplicable", u"inexplicable", true, true),
-      Make("the*", u"the", true, false), Make("*ing", u"ing", false, true),
-      Make("big * of", u"big \x1A of", true, true)};
+  const std::vector<Pattern> patterns = {Make("the", u"the", true, true),
+                                         Make("inexplicable", u"inexplicable", true, true),
+                                         Make("the*", u"the", true, false), Make("*ing", u"ing", false, true),
+                                         Make("big * of", u"big \x1A of", true, true)};
   for (const auto& p : patterns) {
     std::u16string upper = p.lower, title = p.lower;
     for (auto& c : upper) c = InvariantUpCase(c);
     if (!title.empty()) title[0] = upper[0];
-    TWantedPattern wp{p.lower.data(), upper.data(), title.data(), static_cast<int32_t>(p.lower.size()), false,
-                      p.left, p.right, false};
+    TWantedPattern wp{p.lower.data(), upper.data(), title.data(), static_cast<int32_t>(p.lower.size()),
+                      false,          p.left,       p.right,      false};
     long hits = 0;
     const auto s0 = Clock::now();
     for (const auto& t : texts) {
