@@ -1,5 +1,11 @@
 #include "lexcore/search/wanted_matcher.h"
 
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace lx {
 
 namespace {
@@ -41,6 +47,8 @@ class Matcher {
     while (first_ < n_ && (P_[first_] == kCodeTagOn || P_[first_] == kCodeTagOff)) ++first_;
     startsInTag_ = n_ > 0 && P_[0] == kCodeTagOn;
     firstIsLiteral_ = first_ < n_ && !IsSpecial(P_[first_]);
+    // The block filter also looks at the second character when it is a plain one.
+    secondIsLiteral_ = firstIsLiteral_ && first_ + 1 < n_ && !IsSpecial(P_[first_ + 1]);
   }
 
   TWantedHit Scan(int64_t from, TSearchStatsRec& stats, bool& inHeading, const TSegmentTagsFound& tags) {
@@ -67,9 +75,35 @@ class Matcher {
       const Ch f0 = firstIsLiteral_ ? P_[first_] : Ch(0);
       const Ch f1 = firstIsLiteral_ && !cs_ ? PU_[first_] : f0;
       const Ch f2 = firstIsLiteral_ && !cs_ ? PT_[first_] : f0;
-      const uint16_t* cls = C_;
-      for (int64_t i = from; i < end_; ++i) {
-        const uint16_t k = cls[i];
+      int64_t i = from;
+      int64_t slowUntil = from;  // characters before this go one at a time
+      while (i < end_) {
+        // Most of a text is plain: a block without mark-up or markers is counted in one go, and only the
+        // places where the pattern's first characters stand are tried.
+        if (firstIsLiteral_ && i >= slowUntil && i + kBlock < end_) {
+          uint32_t candidates = 0, white = 0;
+          if (PlainBlock(i, f0, f1, f2, candidates, white)) {
+            // Word starts are the characters that are not white after white: bit j of starts stands for i +
+            // j.
+            const uint32_t starts = ~white & ((white << 1) | boundary);
+            uint32_t counted = 0;  // bits below this are counted
+            while (candidates) {
+              const int j = std::countr_zero(candidates);
+              candidates &= candidates - 1;
+              const uint32_t upTo = j == 31 ? ~0u : (2u << j) - 1;  // bits 0..j
+              words += std::popcount(starts & upTo & ~counted);
+              counted = upTo;
+              if (TryCandidate(i + j, hit)) break;
+            }
+            if (hit.start >= 0) break;
+            words += std::popcount(starts & ~counted);
+            boundary = white >> 31;
+            i += kBlock;
+            continue;
+          }
+          slowUntil = i + kBlock;
+        }
+        const uint16_t k = C_[i];
         if (k & CharClassSegmentMarker) [[unlikely]] {
           settle(words);
           ApplySegmentCode(k & kSegmentCodeMask, number, position, heading, tags);
@@ -80,31 +114,14 @@ class Matcher {
         const uint32_t white = (k & (CharClassSegmentMarker | CharClassWhite)) != 0;
         words += static_cast<int32_t>(boundary & ~white & ~hidden & 1u);
         boundary = hidden ? boundary : white;
+        const int64_t here = i++;
         if (firstIsLiteral_) {
-          const Ch ch = T_[i];
+          const Ch ch = T_[here];
           if (ch != f0 && ch != f1 && ch != f2) [[likely]]
             continue;
         }
         if (hidden && !startsInTag_) continue;
-        if (leftBoundary_ && i > 0) {
-          const uint16_t before = C_[i - 1];
-          if (!(before & CharClassHiddenOrMarker) && (before & CharClassWordChar)) continue;
-        }
-        const int64_t matched = Match(i);
-        if (matched < 0) continue;
-        int64_t hitEnd = matched;
-        if (rightBoundary_) {
-          if (matched < end_) {
-            const uint16_t after = C_[matched];
-            if (!(after & CharClassSegmentMarker) && (after & CharClassWordChar)) continue;
-          }
-        } else {
-          hitEnd = RestOfWord(matched);
-        }
-        hit.start = i;
-        hit.patternLength = static_cast<int32_t>(matched - i);
-        hit.hitLength = static_cast<int32_t>(hitEnd - i);
-        break;
+        if (TryCandidate(here, hit)) break;
       }
     }
     settle(words);
@@ -119,9 +136,120 @@ class Matcher {
   }
 
  private:
-  static bool IsSpecial(Ch c) { return c == u' ' || (c >= kCodeTagOff && c <= kCodeAnyLetter); }
-  uint16_t Cls(int64_t i) const { return i < end_ ? C_[i] : CharClassWhite; }
-  bool Eq(Ch c, int32_t j) const { return c == P_[j] || (!cs_ && (c == PU_[j] || c == PT_[j])); }
+  static constexpr int64_t kBlock = 32;
+
+  // A block of kBlock characters without hidden characters or markers (the character after it included, since
+  // a hidden run there could part the pattern's first two characters). candidates gets bit j for each place i
+  // + j where the pattern's first character (and its second, when that is a plain character too) stands,
+  // white gets bit j for each white character.
+  bool PlainBlock(int64_t i, Ch f0, Ch f1, Ch f2, uint32_t& candidates, uint32_t& white) const {
+#if defined(__SSE2__)
+    if constexpr (sizeof(Ch) == 2) return PlainBlockSse2(i, f0, f1, f2, candidates, white);
+#endif
+    const uint16_t* k = C_ + i;
+    const Ch* t = T_ + i;
+    uint32_t flags = k[kBlock], bits = 0, w = 0;
+    const bool pairs = secondIsLiteral_;
+    const Ch s0 = pairs ? P_[first_ + 1] : Ch(0);
+    const Ch s1 = pairs && !cs_ ? PU_[first_ + 1] : s0, s2 = pairs && !cs_ ? PT_[first_ + 1] : s0;
+    for (int j = 0; j < kBlock; ++j) {
+      flags |= k[j];
+      uint32_t a = static_cast<uint32_t>(t[j] == f0) | static_cast<uint32_t>(t[j] == f1) |
+                   static_cast<uint32_t>(t[j] == f2);
+      if (pairs)
+        a &= static_cast<uint32_t>(t[j + 1] == s0) | static_cast<uint32_t>(t[j + 1] == s1) |
+             static_cast<uint32_t>(t[j + 1] == s2);
+      bits |= a << j;
+      w |= static_cast<uint32_t>((k[j] & CharClassWhite) != 0) << j;
+    }
+    candidates = bits;
+    white = w;
+    return !(flags & CharClassHiddenOrMarker);
+  }
+
+#if defined(__SSE2__)
+  // The same, eight characters at a time.
+  bool PlainBlockSse2(int64_t i, Ch f0, Ch f1, Ch f2, uint32_t& candidates, uint32_t& white) const {
+    const auto* k = reinterpret_cast<const __m128i*>(C_ + i);
+    const auto* t = reinterpret_cast<const __m128i*>(T_ + i);
+    const __m128i vf0 = _mm_set1_epi16(static_cast<short>(f0)), vf1 = _mm_set1_epi16(static_cast<short>(f1)),
+                  vf2 = _mm_set1_epi16(static_cast<short>(f2));
+    const __m128i hiddenOrMarker = _mm_set1_epi16(static_cast<short>(CharClassHiddenOrMarker));
+    const __m128i whiteBits = _mm_set1_epi16(CharClassWhite);
+    const __m128i zero = _mm_setzero_si128();
+    __m128i flags = _mm_setzero_si128();
+    uint32_t bits = 0, w = 0;
+    const bool pairs = secondIsLiteral_;
+    const __m128i vs0 = _mm_set1_epi16(static_cast<short>(pairs ? P_[first_ + 1] : 0));
+    const __m128i vs1 =
+        _mm_set1_epi16(static_cast<short>(pairs && !cs_ ? PU_[first_ + 1] : (pairs ? P_[first_ + 1] : 0)));
+    const __m128i vs2 =
+        _mm_set1_epi16(static_cast<short>(pairs && !cs_ ? PT_[first_ + 1] : (pairs ? P_[first_ + 1] : 0)));
+    for (int q = 0; q < kBlock / 8; ++q) {
+      const __m128i kc = _mm_loadu_si128(k + q);
+      const __m128i tc = _mm_loadu_si128(t + q);
+      flags = _mm_or_si128(flags, _mm_and_si128(kc, hiddenOrMarker));
+      __m128i a = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(tc, vf0), _mm_cmpeq_epi16(tc, vf1)),
+                               _mm_cmpeq_epi16(tc, vf2));
+      if (pairs) {
+        const __m128i tn = _mm_loadu_si128(reinterpret_cast<const __m128i*>(T_ + i + 1 + 8 * q));
+        a = _mm_and_si128(a, _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(tn, vs0), _mm_cmpeq_epi16(tn, vs1)),
+                                          _mm_cmpeq_epi16(tn, vs2)));
+      }
+      const __m128i notWhite = _mm_cmpeq_epi16(_mm_and_si128(kc, whiteBits), zero);
+      // One bit per character from the byte mask of the 16-bit lanes.
+      bits |= CompressLanes(_mm_movemask_epi8(a)) << (8 * q);
+      w |= (~CompressLanes(_mm_movemask_epi8(notWhite)) & 0xFFu) << (8 * q);
+    }
+    candidates = bits;
+    white = w;
+    const bool plain = _mm_movemask_epi8(_mm_cmpeq_epi16(flags, zero)) == 0xFFFF;
+    return plain && !(C_[i + kBlock] & CharClassHiddenOrMarker);
+  }
+
+  // One bit per 16-bit lane from a byte mask (each lane sets two equal bits): bits 0, 2 ... 14 to bits 0
+  // ... 7.
+  static uint32_t CompressLanes(int mask) {
+    uint32_t m = static_cast<uint32_t>(mask) & 0x5555u;
+    m = (m | (m >> 1)) & 0x3333u;
+    m = (m | (m >> 2)) & 0x0F0Fu;
+    m = (m | (m >> 4)) & 0x00FFu;
+    return m;
+  }
+#endif
+
+  // The boundaries and the match at candidate c; fills hit when it holds.
+  bool TryCandidate(int64_t c, TWantedHit& hit) {
+    if (leftBoundary_ && c > 0) {
+      const uint16_t before = C_[c - 1];
+      if (!(before & CharClassHiddenOrMarker) && (before & CharClassWordChar)) return false;
+    }
+    const int64_t matched = Match(c);
+    if (matched < 0) return false;
+    int64_t hitEnd = matched;
+    if (rightBoundary_) {
+      if (matched < end_) {
+        const uint16_t after = C_[matched];
+        if (!(after & CharClassSegmentMarker) && (after & CharClassWordChar)) return false;
+      }
+    } else {
+      hitEnd = RestOfWord(matched);
+    }
+    hit.start = c;
+    hit.patternLength = static_cast<int32_t>(matched - c);
+    hit.hitLength = static_cast<int32_t>(hitEnd - c);
+    return true;
+  }
+
+  static bool IsSpecial(Ch c) {
+    return c == u' ' || (c >= kCodeTagOff && c <= kCodeAnyLetter);
+  }
+  uint16_t Cls(int64_t i) const {
+    return i < end_ ? C_[i] : CharClassWhite;
+  }
+  bool Eq(Ch c, int32_t j) const {
+    return c == P_[j] || (!cs_ && (c == PU_[j] || c == PT_[j]));
+  }
   bool IsBacktrackingStar(int32_t j) const {
     return P_[j] == kCodeStar && !(j + 1 < n_ && P_[j + 1] == u' ');
   }
@@ -322,6 +450,7 @@ class Matcher {
   int32_t first_ = 0;
   bool startsInTag_ = false;
   bool firstIsLiteral_ = false;
+  bool secondIsLiteral_ = false;
 };
 
 }  // namespace
