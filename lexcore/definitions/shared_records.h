@@ -444,11 +444,8 @@ struct TText_stats_rec {
   float std_dev = 0;
 };
 
-struct TSearchStatsRec {
-  std::array<int32_t, 5> number{};
-  std::array<int32_t, 5> position{};
-  std::array<int32_t, 5> out_of{};
-};
+// Where a search starts in its buffer, in bytes, when positive (set by the tools; the search engine reads it).
+extern int32_t Global_LowestJumpTo;
 
 // ---- Relationship thresholds ----
 

@@ -385,6 +385,35 @@ int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int 
   if ((flags & ~(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) != 0) return FailWith(ERROR_INVALID_FLAGS);
   const std::size_t n = SourceUnits(src, srcLen);
   const Codec& codec = CodecOf(codePage);
+  // Corpus texts are mostly ASCII: with room enough, decode straight into the caller's buffer, and hand only
+  // what follows the last plain character before the first other byte to the general path.
+  if (dst && dstLen > 0 && static_cast<std::size_t>(dstLen) >= n && !(flags & MB_ERR_INVALID_CHARS) &&
+      (codec.singleByte || ResolveCodePage(codePage) == CP_UTF8)) {
+    if (codec.singleByte && !(flags & MB_PRECOMPOSED)) {
+      for (std::size_t i = 0; i < n; ++i) dst[i] = codec.sb.toUnicode[static_cast<uint8_t>(src[i])];
+      return static_cast<int>(n);
+    }
+    std::size_t plain = 0;
+    while (plain < n && static_cast<uint8_t>(src[plain]) < 0x80) {
+      dst[plain] = static_cast<WideChar>(src[plain]);
+      ++plain;
+    }
+    if (plain == n) return static_cast<int>(n);
+    // A combining mark may attach to the plain character before it, so that one goes with the rest.
+    if (plain > 0) --plain;
+    UnicodeString rest;
+    if (codec.singleByte) {
+      rest.resize(n - plain);
+      for (std::size_t i = plain; i < n; ++i)
+        rest[i - plain] = codec.sb.toUnicode[static_cast<uint8_t>(src[i])];
+    } else {
+      DecodeIcu(codec, src + plain, n - plain, rest, nullptr, false);
+    }
+    if (flags & MB_PRECOMPOSED) ComposeCombiningSequences(rest);
+    if (rest.size() > static_cast<std::size_t>(dstLen) - plain) return FailWith(ERROR_INSUFFICIENT_BUFFER);
+    std::copy(rest.begin(), rest.end(), dst + plain);
+    return static_cast<int>(plain + rest.size());
+  }
   UnicodeString out;
   if (codec.singleByte) {
     out.resize(n);

@@ -4,10 +4,16 @@
 #include <limits>
 
 #include "lexcore/containers/Useful_classes.h"
+#include "lexcore/definitions/shared_records.h"
+#include "lexcore/platform/win_platform.h"
 #include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_log.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "lexcore/rtl/lx_yield.h"
 #include "lexcore/search/user_input_wildcard_parsing.h"
+#include "lexcore/text/WinGenOk.h"
+#include "lexcore/text/bare_assemb3.h"
 #include "lexcore/text/my_string_functions.h"
 
 namespace lx {
@@ -358,5 +364,289 @@ bool TSearchWordItems::GetHasContextWord(int32_t i) {
   fHasContextWord = true;
   return true;
 }
+
+// ---- The search-and-do engine
+
+namespace {
+
+constexpr uint16_t kSpareSlotClass = 0x0248;  // a defined space: no phantom word, and a right boundary holds
+
+int64_t BufferLengthOf(const void* buffer, bool isUnicode) {
+  if (!buffer) return 0;
+  return isUnicode ? static_cast<int64_t>(StrLen(static_cast<const WideChar*>(buffer)))
+                   : static_cast<int64_t>(StrLen(static_cast<const char*>(buffer)));
+}
+
+// One code unit per byte, as the engine keeps converted copies of a word.
+UnicodeString BytesAsUnits(const std::string& bytes) {
+  UnicodeString r(bytes.size(), u'\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) r[i] = static_cast<unsigned char>(bytes[i]);
+  return r;
+}
+std::string UnitsAsBytes(const UnicodeString& units) {
+  std::string r(units.size(), '\0');
+  for (std::size_t i = 0; i < units.size(); ++i) r[i] = static_cast<char>(units[i] & 0xFF);
+  return r;
+}
+
+}  // namespace
+
+TSearchAndDoEngine::TSearchAndDoEngine(bool isUnicode, bool constructorSwitch, LCID lcid,
+                                       uint16_t* classArray)
+    : ClassArray(classArray),
+      ClassArraySupplied(classArray != nullptr),
+      ConstructorSwitch(constructorSwitch),
+      Unicode(isUnicode),
+      Lcid(lcid),
+      CodePage(CodePageFromLocale(lcid)) {
+  memo_.Reset();
+}
+
+void TSearchAndDoEngine::SetLCID(LCID lcid) {
+  if (lcid == Lcid) return;
+  Lcid = lcid;
+  CodePage = CodePageFromLocale(lcid);
+}
+
+void TSearchAndDoEngine::ReleaseOwnClassArray() {
+  if (ClassArraySupplied) return;
+  ownClassArray_.clear();
+  ownClassArray_.shrink_to_fit();
+  ClassArray = nullptr;
+  ClassArrayLastSlot = nullptr;
+}
+
+void TSearchAndDoEngine::FillOwnClassArray() {
+  ownClassArray_.assign(static_cast<std::size_t>(BufferLength) + 2, kSpareSlotClass);
+  if (BufferLength > 0)
+    GetStringTypeExNT2000(Unicode, Lcid, CT_CTYPE1, ownClassArray_.data(), BufferLength, Buffer);
+  ownClassArray_[BufferLength] = ownClassArray_[BufferLength + 1] = kSpareSlotClass;
+  ClassArray = ownClassArray_.data();
+  ClassArrayLastSlot = ClassArray + BufferLength + 1;
+}
+
+void TSearchAndDoEngine::SetABuffer(const void* buffer) {
+  Buffer = buffer;
+  ReleaseOwnClassArray();
+  memo_.Reset();
+  const int64_t length = BufferLengthOf(buffer, Unicode);
+  if (length > INT32_MAX - 2) throw EListError(u"Buffer too long to search (" + IntToStr(length) + u")");
+  BufferLength = static_cast<int32_t>(length);
+  if (buffer && !ClassArraySupplied) FillOwnClassArray();
+}
+
+void TSearchAndDoEngine::PrepareFirst(const void* buffer, int32_t totalLength, int32_t bufferOffset,
+                                      TOnSearchFound onFound, TOnSearchFinished onFinished) {
+  OnFound = std::move(onFound);
+  OnFinished = std::move(onFinished);
+  BufferOffset = bufferOffset;
+  SetABuffer(buffer);
+  TotalTextLength = totalLength;
+  Ready = static_cast<bool>(OnFound);
+}
+
+void TSearchAndDoEngine::PrepareForConcordancing(const UnicodeString& textName, const void* buffer,
+                                                 uint16_t* classArray, uint16_t* classArrayLastSlot,
+                                                 int32_t totalLength, int32_t bufferLength,
+                                                 int32_t bufferOffset, bool punctuationAsSpace,
+                                                 TOnSearchFound onFound, TOnSearchFinished onFinished) {
+  ReleaseOwnClassArray();
+  TextName = textName;
+  Buffer = buffer;
+  ClassArray = classArray;
+  ClassArrayLastSlot = classArrayLastSlot;
+  TotalTextLength = totalLength;
+  BufferLength = bufferLength < 0 ? 0 : bufferLength;
+  BufferOffset = bufferOffset;
+  PunctuationAsSpace = punctuationAsSpace;
+  OnFound = std::move(onFound);
+  OnFinished = std::move(onFinished);
+  Concordancing = true;
+  ClassArraySupplied = true;
+  memo_.Reset();
+  Ready = static_cast<bool>(OnFound);
+}
+
+void TSearchAndDoEngine::HandleAllowables(const UnicodeString& middleChars, bool mayEndWord,
+                                          bool mayStartWord) {
+  if (!Buffer || !ClassArray || middleChars.empty()) return;
+  HandleMiddleChars(Buffer, ClassArray, middleChars.data(), static_cast<int>(middleChars.size()),
+                    BufferLength, Unicode, mayEndWord, mayStartWord);
+  memo_.Reset();
+}
+
+bool TSearchAndDoEngine::SearchAndDo(TSearch_word_format_rec& rec, int32_t tagValue) {
+  TagValue = tagValue;
+  return SearchAndDo(rec);
+}
+
+bool TSearchAndDoEngine::SearchAndDo(TSearch_word_format_rec& rec) {
+  if (!Ready || !Buffer || !ClassArray || rec.search_text.empty()) {
+    if (global_keeping_log)
+      AddToLogFile(u"search not run for \"" + rec.typed_in_text + u"\" in " + TextName +
+                   u": no buffer, no callback or an empty search word");
+    return false;
+  }
+  try {
+    return RunSearch(rec);
+  } catch (const std::exception&) {
+    throw Exception(u"problem searching " + TextName + u" for \"" + rec.typed_in_text + u"\"");
+  }
+}
+
+bool TSearchAndDoEngine::RunSearch(TSearch_word_format_rec& rec) {
+  Cancelled = false;
+  FoundEnoughFlag = false;
+  const int32_t maximum = rec.n_to_find > 0 ? rec.n_to_find : INT32_MAX;
+  const bool caseSensitive = rec.flags.Contains(2);
+  // The pattern's three forms, in the buffer's character width and all of one length, so the matcher never
+  // reads past one of them.
+  std::string narrow[3];
+  const UnicodeString* wide[3] = {&rec.copies[2], &rec.copies[1], &rec.copies[3]};  // lower, upper, title
+  if (!Unicode) {
+    if (!rec.copies_converted) {
+      for (auto& copy : rec.copies) copy = BytesAsUnits(UnicodeToCodePage(CodePage, copy));
+      rec.copies_converted = true;
+    }
+  }
+  if (caseSensitive) wide[0] = wide[1] = wide[2] = &rec.copies[0];
+  const std::size_t length = wide[0]->size();
+  for (int i = 1; i < 3; ++i)
+    if (wide[i]->size() != length) wide[i] = wide[0];  // a form of another length cannot be compared in step
+  if (!Unicode)
+    for (int i = 0; i < 3; ++i) narrow[i] = UnitsAsBytes(*wide[i]);
+  if (length == 0 || length > INT32_MAX) return true;
+  TWantedPattern pattern;
+  pattern.lower = Unicode ? static_cast<const void*>(wide[0]->data()) : narrow[0].data();
+  pattern.upper = Unicode ? static_cast<const void*>(wide[1]->data()) : narrow[1].data();
+  pattern.title = Unicode ? static_cast<const void*>(wide[2]->data()) : narrow[2].data();
+  pattern.length = static_cast<int32_t>(length);
+  pattern.caseSensitive = caseSensitive;
+  pattern.leftBoundary = rec.flags.Contains(4);
+  pattern.rightBoundary = rec.flags.Contains(5);
+  pattern.punctuationAsSpace = PunctuationAsSpace;
+
+  const int charSize = Unicode ? 2 : 1;
+  TWantedBuffer buffer{Buffer, BufferLength, ClassArray, Unicode};
+  if (ClassArrayLastSlot && ClassArrayLastSlot - ClassArray - 1 < buffer.length)
+    buffer.length = std::max<int64_t>(0, ClassArrayLastSlot - ClassArray - 1);
+  // The jump is in bytes; it never lands past the buffer or inside a character.
+  const int64_t jump =
+      Global_LowestJumpTo > 0 ? std::min<int64_t>(Global_LowestJumpTo / charSize, buffer.length) : 0;
+  const TSegmentTagsFound tags = TSegmentTagsFound::From(TagsFound);
+  memo_.Reset();
+  int64_t position = jump;
+  RestartRequested = false;
+  int32_t found = 0;
+  while (true) {
+    MyYieldProcess();
+    if (position >= buffer.length) break;
+    const TWantedHit hit = FindWanted(buffer, position, pattern, TextStats, Global_in_heading, tags, memo_);
+    if (hit.start < 0) break;
+    TSearchFound_Rec r;
+    r.buffer_start = r.buffer_start_again = Buffer;
+    r.hit_address = static_cast<const char*>(Buffer) + hit.start * charSize;
+    const double place = static_cast<double>(hit.start) * charSize + BufferOffset;
+    r.place_per_cent = TotalTextLength > 0 ? static_cast<float>(place * 100.0 / TotalTextLength) : 0.0f;
+    r.hit_offset = r.hit_offset_again = static_cast<int32_t>(hit.start);
+    r.buffer_offset = BufferOffset;
+    r.pattern_length = hit.patternLength;
+    r.hit_length = hit.hitLength;
+    r.tag_value = TagValue;
+    r.stats = TextStats;
+    if (!Global_in_heading) r.stats.number[3] = r.stats.position[3] = -1;
+    ++Hits;
+    ++found;
+    if (global_keeping_log && !Additional)
+      AddToLogFile(rec.typed_in_text + u" at " + IntToStr(r.hit_offset) + u" (chunk offset " +
+                   IntToStr(BufferOffset) + u", " + FloatToStrF(r.place_per_cent, ffFixed, 7, 2) + u"%)");
+    if (OnFound && !OnFound(*this, r)) --found;
+    if (RestartRequested) {
+      RestartRequested = false;
+      position = jump;
+    } else {
+      position = hit.start + 1;
+    }
+    if (found >= maximum || FoundEnoughFlag || Cancelled) break;
+  }
+  if (OnFinished) OnFinished(*this, TextStats);
+  return true;
+}
+
+TAdditionalSearchAndDoEngine::TAdditionalSearchAndDoEngine(bool isUnicode, bool constructorSwitch, LCID lcid,
+                                                           uint16_t* classArray)
+    : TSearchAndDoEngine(isUnicode, constructorSwitch, lcid, classArray) {
+  Additional = true;
+}
+
+void TWLSearchAndDo::SetSearchWord(const UnicodeString& text, TMySearchFlags flags) {
+  LowerForm = InvariantLowerCase(text);
+  UpperForm = InvariantUpperCase(text);
+  TitleForm = UpperForm.empty() ? UnicodeString() : UpperForm.substr(0, 1) + LowerForm.substr(1);
+  WordFlags = flags;
+}
+
+bool TWLSearchAndDo::QuickSearchFoundIgnoringTags() {
+  if (!Buffer || LowerForm.empty()) return false;
+  std::size_t needed = UpperForm.size();
+  if (!UpperForm.empty() && UpperForm.back() == kCodeStar) --needed;
+  if (static_cast<std::size_t>(BufferLength) < needed) return false;
+  std::string narrow[3];
+  const UnicodeString* forms[3] = {&LowerForm, &UpperForm, &TitleForm};
+  if (!Unicode)
+    for (int i = 0; i < 3; ++i) narrow[i] = UnicodeToCodePage(CodePage, *forms[i]);
+  const bool sameLengths =
+      Unicode ? (UpperForm.size() == LowerForm.size() && TitleForm.size() == LowerForm.size())
+              : (narrow[1].size() == narrow[0].size() && narrow[2].size() == narrow[0].size());
+  quickClassArray_.assign(static_cast<std::size_t>(BufferLength) + 2, kSpareSlotClass);
+  GetStringTypeExNT2000(Unicode, Lcid, CT_CTYPE1, quickClassArray_.data(), BufferLength, Buffer);
+  quickClassArray_[BufferLength] = quickClassArray_[BufferLength + 1] = kSpareSlotClass;
+  TWantedPattern pattern;
+  pattern.lower = Unicode ? static_cast<const void*>(LowerForm.data()) : narrow[0].data();
+  pattern.upper =
+      sameLengths ? (Unicode ? static_cast<const void*>(UpperForm.data()) : narrow[1].data()) : nullptr;
+  pattern.title =
+      sameLengths ? (Unicode ? static_cast<const void*>(TitleForm.data()) : narrow[2].data()) : nullptr;
+  pattern.length = static_cast<int32_t>(Unicode ? LowerForm.size() : narrow[0].size());
+  pattern.caseSensitive = WordFlags.Contains(2);
+  pattern.leftBoundary = WordFlags.Contains(4);
+  pattern.rightBoundary = WordFlags.Contains(5);
+  TWantedBuffer buffer{Buffer, BufferLength, quickClassArray_.data(), Unicode};
+  TSearchStatsRec stats{};
+  bool inHeading = false;
+  TWantedMatchMemo memo;
+  memo.Reset();
+  const bool found = FindWanted(buffer, 0, pattern, stats, inHeading, {}, memo).start >= 0;
+  quickClassArray_.clear();
+  quickClassArray_.shrink_to_fit();
+  return found;
+}
+
+int TSearchFoundList::CompareOffsets(TUsefulBaseListObject* item, TUsefulBaseListObject* pivot) {
+  const int64_t a = static_cast<TSearchFoundHolder*>(item)->rec.ByteOffset();
+  const int64_t b = static_cast<TSearchFoundHolder*>(pivot)->rec.ByteOffset();
+  return a == b ? 0 : (a > b ? -1 : 1);
+}
+
+int TSearchFoundList::ComparedValues(int32_t i, int32_t j) {
+  return CompareOffsets(Items(i), Items(j));
+}
+
+void TSearchFoundList::SortOnOffsets() {
+  Sort(&TSearchFoundList::CompareOffsets);
+}
+
+namespace {
+// The engine that search-word items make for their context words, installed when this unit loads.
+struct InstallEngineFactory {
+  InstallEngineFactory() {
+    if (!Global_CreateSearchAndDoEngine)
+      Global_CreateSearchAndDoEngine = [](LCID lcid, bool wide) -> TSearchAndDoEngine* {
+        return new TAdditionalSearchAndDoEngine(wide, false, lcid);
+      };
+    if (!Global_FreeSearchAndDoEngine) Global_FreeSearchAndDoEngine = [](TSearchAndDoEngine* e) { delete e; };
+  }
+} installEngineFactory;
+}  // namespace
 
 }  // namespace lx

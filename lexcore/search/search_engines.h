@@ -1,5 +1,6 @@
-// Collections of parsed search words: the search words of a concordance, its context words, exclusion words
-// and tag contexts, with their hit counts, their text-file form and their stream form.
+// The search-and-do engine and the collections of parsed search words it is given. Collections: the search
+// words of a concordance, its context words, exclusion words and tag contexts, with their hit counts, their
+// text-file form and their stream form.
 #pragma once
 
 #include <cstdint>
@@ -7,10 +8,13 @@
 #include <memory>
 #include <vector>
 
+#include "lexcore/containers/Useful_classes_base.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/search/search_parsing.h"
+#include "lexcore/search/search_stats.h"
+#include "lexcore/search/wanted_matcher.h"
 
 namespace lx {
 
@@ -178,6 +182,147 @@ class TSearchWordItems : public TBaseSearchItems {
   std::unique_ptr<TContextWordItems> fContextItems;
   TSearchAndDoEngine* fContextEngine = nullptr;  // owned; freed through Global_FreeSearchAndDoEngine
   bool fHasContextWord = false;
+};
+
+// ---- The search-and-do engine: finds every hit of one parsed search word in a buffer and hands each to a
+// callback.
+
+// One hit. Address fields are pointer-sized; everything else keeps its 32-bit form.
+struct TSearchFound_Rec {
+  const void* buffer_start = nullptr;        // 0
+  const void* buffer_start_again = nullptr;  // 1
+  const void* hit_address = nullptr;         // 2: the hit's first character
+  float place_per_cent = 0;                  // 3: (hit byte offset + buffer offset) * 100 / total length
+  int32_t hit_offset = 0;                    // 4: characters from the buffer start
+  int32_t buffer_offset = 0;                 // 5: where the buffer starts in the whole text
+  int32_t pattern_length = 0;                // 6: characters the pattern matched
+  int32_t hit_length = 0;                 // 7: with the rest of the word when no right boundary is required
+  int32_t tag_value = 0;                  // 8: the caller's value given to SearchAndDo
+  int32_t hit_offset_again = 0;           // 9
+  int32_t reserved[5] = {0, 0, 0, 0, 0};  // 10..14
+  TSearchStatsRec stats{};                // 15..29; outside a heading its number and position are -1
+
+  // Byte offset of the hit from the buffer start (the sort key of hit lists).
+  int64_t ByteOffset() const {
+    return static_cast<const char*>(hit_address) - static_cast<const char*>(buffer_start);
+  }
+};
+
+class TSearchAndDoEngine;
+using TOnSearchFound = std::function<bool(TSearchAndDoEngine& engine, const TSearchFound_Rec& hit)>;
+using TOnSearchFinished = std::function<void(TSearchAndDoEngine& engine, const TSearchStatsRec& stats)>;
+
+// The class array is the engine's own (filled per buffer) unless the caller supplies one, which the engine
+// never resizes or frees.
+class TSearchAndDoEngine : public TObject {
+ public:
+  TSearchAndDoEngine(bool isUnicode, bool constructorSwitch, LCID lcid, uint16_t* classArray = nullptr);
+  ~TSearchAndDoEngine() override = default;
+  TSearchAndDoEngine(const TSearchAndDoEngine&) = delete;
+  TSearchAndDoEngine& operator=(const TSearchAndDoEngine&) = delete;
+
+  void SetLCID(LCID lcid);
+  // Sets the zero-terminated buffer; an own class array of its length + 2 slots is filled for the LCID.
+  void SetABuffer(const void* buffer);
+  void PrepareFirst(const void* buffer, int32_t totalLength, int32_t bufferOffset, TOnSearchFound onFound,
+                    TOnSearchFinished onFinished);
+  // For a buffer whose class array the caller prepared (hidden characters, segment markers).
+  void PrepareForConcordancing(const UnicodeString& textName, const void* buffer, uint16_t* classArray,
+                               uint16_t* classArrayLastSlot, int32_t totalLength, int32_t bufferLength,
+                               int32_t bufferOffset, bool punctuationAsSpace, TOnSearchFound onFound,
+                               TOnSearchFinished onFinished);
+  void SetArrayOfTagsFound(const TTagsFoundArray& counts) { TagsFound = counts; }
+  // Lets the word-internal characters stand inside words in the current buffer.
+  void HandleAllowables(const UnicodeString& middleChars, bool mayEndWord, bool mayStartWord);
+  void ClearChunkTextStats() { TextStats = {}; }
+  void ClearCancel() { Cancelled = false; }
+  void Cancel() { Cancelled = true; }
+  void FoundEnough() { FoundEnoughFlag = true; }
+  void RequestRestart() { RestartRequested = true; }
+
+  // Finds every hit of the word (up to its n_to_find) and calls OnFound for each. True when the search ran;
+  // false when the engine is not ready, has no buffer or the word is empty. An error inside the search is
+  // raised again as "problem searching <text> for "<word>"".
+  bool SearchAndDo(TSearch_word_format_rec& rec);
+  bool SearchAndDo(TSearch_word_format_rec& rec, int32_t tagValue);
+
+  TOnSearchFinished OnFinished;
+  TOnSearchFound OnFound;
+  uint16_t* ClassArray = nullptr;
+  uint16_t* ClassArrayLastSlot = nullptr;
+  const void* Buffer = nullptr;
+  int32_t Hits = 0;
+  int32_t TotalTextLength = 0;
+  int32_t BufferLength = 0;
+  bool FoundEnoughFlag = false;
+  bool PunctuationAsSpace = false;
+  bool Concordancing = false;
+  bool Cancelled = false;
+  bool ClassArraySupplied = false;
+  bool Ready = false;
+  bool RestartRequested = false;
+  bool ConstructorSwitch = false;
+  bool Unicode = true;
+  LCID Lcid = 0;
+  UnicodeString TextName;
+  TSearchStatsRec TextStats{};
+  uint32_t CodePage = 0;
+  int32_t TagValue = 0;
+  bool Additional = false;
+  TTagsFoundArray TagsFound{};
+  int32_t BufferOffset = 0;
+
+ private:
+  void ReleaseOwnClassArray();
+  void FillOwnClassArray();
+  bool RunSearch(TSearch_word_format_rec& rec);
+
+  std::vector<uint16_t> ownClassArray_;
+  TWantedMatchMemo memo_;
+};
+
+// An engine for context words: marks itself additional (no per-hit log lines) and carries the gap the tools
+// need.
+class TAdditionalSearchAndDoEngine : public TSearchAndDoEngine {
+ public:
+  TAdditionalSearchAndDoEngine(bool isUnicode, bool constructorSwitch, LCID lcid,
+                               uint16_t* classArray = nullptr);
+  void SetContext_exact_gap_required(int32_t gap) { Context_exact_gap_required = gap; }
+  int32_t Context_exact_gap_required = 0;
+};
+
+// A quick yes/no test of one word against a whole buffer, ignoring mark-up.
+class TWLSearchAndDo : public TSearchAndDoEngine {
+ public:
+  using TSearchAndDoEngine::TSearchAndDoEngine;
+  void SetSearchWord(const UnicodeString& text, TMySearchFlags flags);
+  bool QuickSearchFoundIgnoringTags();
+
+  UnicodeString LowerForm, TitleForm, UpperForm;
+  TMySearchFlags WordFlags;
+
+ private:
+  std::vector<uint16_t> quickClassArray_;
+};
+
+// Holds a copy of one hit.
+class TSearchFoundHolder : public TUsefulBaseListObject {
+ public:
+  TSearchFoundHolder() = default;
+  explicit TSearchFoundHolder(const TSearchFound_Rec& r) : rec(r) {}
+  TSearchFound_Rec rec;
+};
+
+// Owns its hit holders. Sorted on the hits' byte offsets from their buffer start, greatest first.
+class TSearchFoundList : public TUsefulBaseListSorts {
+ public:
+  TSearchFoundList() : TUsefulBaseListSorts(ItemClassOf<TSearchFoundHolder>()) {}
+  int32_t AddOne(const TSearchFound_Rec& rec) { return Add(new TSearchFoundHolder(rec)); }
+  const TSearchFound_Rec& GetOne(int32_t i) const { return static_cast<TSearchFoundHolder*>(Items(i))->rec; }
+  int ComparedValues(int32_t i, int32_t j) override;
+  void SortOnOffsets();
+  // 0 for equal offsets, -1 when the item's offset is greater than the pivot's, 1 when smaller.
+  static int CompareOffsets(TUsefulBaseListObject* item, TUsefulBaseListObject* pivot);
 };
 
 }  // namespace lx
