@@ -503,6 +503,10 @@ UnicodeString DefaultExtFromToolType(tool_type tool) {
   return tool < kToolCount ? UnicodeString(kToolExts[tool]) : UnicodeString(u".dat");
 }
 
+UnicodeString ToolNameFromToolType(tool_type tool) {
+  return tool < kToolCount ? UnicodeString(kToolNames[tool]) : UnicodeString();
+}
+
 UnicodeString DefaultExtFromSaveASFormat(TSave_as_format format, TLexmillList kind) {
   switch (format) {
     case as_xml:

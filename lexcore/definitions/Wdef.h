@@ -224,6 +224,8 @@ UnicodeString DefaultExtFromListType(TLexmillList kind);
 UnicodeString DotlessDefaultExtFromListType(TLexmillList kind);
 UnicodeString WithoutDotDefaultExt(const UnicodeString& ext);
 UnicodeString DefaultExtFromToolType(tool_type tool);
+// The tool's name as its program and its saved data are known by; empty for a slot with no tool.
+UnicodeString ToolNameFromToolType(tool_type tool);
 UnicodeString DefaultExtFromSaveASFormat(TSave_as_format format, TLexmillList kind);
 
 TLexmillList ListTypeFromFileExt(const UnicodeString& ext);

@@ -1,5 +1,7 @@
 #include "lexcore/text/GeneralRuntimeFilters.h"
 
+#include "lexcore/definitions/Wdef.h"
+
 namespace lx {
 
 const TFileTypesRec TXT_FileTypes{u"Plain text files", u"*.txt"};
@@ -12,6 +14,25 @@ const TFileTypesRec WebText_Filetypes{u"Internet text files", u"*.htm;*.html;*.x
 const std::vector<TFileTypesRec>& GeneralFileTypes() {
   static const std::vector<TFileTypesRec> table{TXT_FileTypes, All_FileTypes, Batch_Filetypes,
                                                 RTF_Filetypes, XML_Filetypes, WebText_Filetypes};
+  return table;
+}
+
+TFileTypesRec ToolFileTypes(uint8_t tool) {
+  const auto t = static_cast<tool_type>(tool);
+  const UnicodeString name = ToolNameFromToolType(t);
+  if (name.empty()) return {};
+  return {name + u" data", u"*" + DefaultExtFromToolType(t)};
+}
+
+const std::vector<TFileTypesRec>& AllToolFileTypes() {
+  static const std::vector<TFileTypesRec> table = [] {
+    std::vector<TFileTypesRec> r;
+    for (int tool = 0; tool < kToolCount; ++tool) {
+      TFileTypesRec rec = ToolFileTypes(static_cast<uint8_t>(tool));
+      if (!rec.Description.empty()) r.push_back(std::move(rec));
+    }
+    return r;
+  }();
   return table;
 }
 

@@ -22,4 +22,11 @@ extern const TFileTypesRec WebText_Filetypes;
 // The kinds above, in that order.
 const std::vector<TFileTypesRec>& GeneralFileTypes();
 
+// The data a tool saves: "<tool name> data" with the tool's default extension (for example "Concordancer
+// data",
+// "*.cnc"); empty for a slot with no tool.
+TFileTypesRec ToolFileTypes(uint8_t tool);
+// One record for each tool that has a name, in tool order.
+const std::vector<TFileTypesRec>& AllToolFileTypes();
+
 }  // namespace lx

@@ -114,6 +114,17 @@ TEST(FileKinds, FixedRecords) {
   EXPECT_EQ(WhereInAMask(u"page.HTML", masks), 1);
 }
 
+TEST(FileKinds, EachToolsSavedData) {
+  EXPECT_EQ(ToolFileTypes(1).Description, u"Concordancer data");
+  EXPECT_EQ(ToolFileTypes(1).Masks, u"*.cnc");
+  EXPECT_EQ(ToolFileTypes(4).Masks, u"*.base_pairs");
+  // The slot without a tool, the no-tool value and anything past the table give no record.
+  EXPECT_TRUE(ToolFileTypes(6).Description.empty());
+  EXPECT_TRUE(ToolFileTypes(17).Description.empty());
+  EXPECT_TRUE(ToolFileTypes(200).Masks.empty());
+  EXPECT_EQ(AllToolFileTypes().size(), 16u);
+}
+
 TEST(StringHelpers, TabsScansAndFixedForms) {
   EXPECT_EQ(ExpandTabbedWideString(u"a\tb", 4), u"a    b");
   EXPECT_EQ(ExpandTabbedWideString(u"\t\t", 1), u"  ");
