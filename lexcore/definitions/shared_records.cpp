@@ -10,7 +10,6 @@ namespace lx {
 
 int32_t Global_LowestJumpTo = 0;
 
-
 LX_RESOURCESTRING(_LXNotApplicable, u"n/a")
 LX_RESOURCESTRING(_LXCaseSensitive, u"case sensitive")
 LX_RESOURCESTRING(_LXNotPattern, u"NOT (%s)")

@@ -444,7 +444,8 @@ struct TText_stats_rec {
   float std_dev = 0;
 };
 
-// Where a search starts in its buffer, in bytes, when positive (set by the tools; the search engine reads it).
+// Where a search starts in its buffer, in bytes, when positive (set by the tools; the search engine reads
+// it).
 extern int32_t Global_LowestJumpTo;
 
 // ---- Relationship thresholds ----
