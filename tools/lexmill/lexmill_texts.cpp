@@ -1,0 +1,220 @@
+#include "tools/lexmill/lexmill_texts.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "lexcore/platform/win_masks.h"
+#include "lexcore/platform/win_platform.h"
+#include "lexcore/rtl/lx_strings.h"
+#include "lexcore/search/search_stats.h"
+#include "lexcore/text/UTF8_unit.h"
+#include "lexcore/text/WinGenOk.h"
+#include "lexcore/text/bare_assemb3.h"
+#include "lexcore/text/my_Unicodenew.h"
+
+namespace lx {
+
+namespace fs = std::filesystem;
+
+void TLexmillProblems::Report(const std::string& message) {
+  ++count;
+  std::fprintf(stderr, "lexmill: %s\n", message.c_str());
+}
+
+std::string ToUTF8(const UnicodeString& s) {
+  return UTF16ToUTF8(s);
+}
+
+std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, const UnicodeString& mask,
+                                      TLexmillProblems& problems) {
+  std::vector<std::string> files;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (ec || !fs::exists(st)) {
+      problems.Report("no such file or folder: " + path);
+      continue;
+    }
+    if (!fs::is_directory(st)) {
+      files.push_back(path);
+      continue;
+    }
+    std::vector<std::string> found;
+    fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+      std::error_code fileEc;
+      if (!it->is_regular_file(fileEc)) continue;
+      const UnicodeString name = UTF8ToUTF16(it->path().filename().string());
+      if (PathMatchSpecW(name.c_str(), mask.c_str())) found.push_back(it->path().string());
+    }
+    if (ec) problems.Report("cannot read the folder " + path + ": " + ec.message());
+    if (found.empty())
+      std::fprintf(stderr, "lexmill: no files matching %s in %s\n", ToUTF8(mask).c_str(), path.c_str());
+    std::sort(found.begin(), found.end());
+    files.insert(files.end(), found.begin(), found.end());
+  }
+  return files;
+}
+
+std::size_t DecodeText(const std::string& bytes, uint32_t codepage, std::u16string& out) {
+  const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t size = bytes.size();
+  // Every encoding here gives at most one UTF-16 unit per byte.
+  if (out.size() < size + 1) out.resize(size + 1);
+  if (size >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) {
+    const bool little = b[0] == 0xFF;
+    const std::size_t n = (size - 2) / 2;  // an odd last byte is dropped
+    for (std::size_t i = 0; i < n; ++i) {
+      const unsigned char lo = b[2 + 2 * i + (little ? 0 : 1)], hi = b[2 + 2 * i + (little ? 1 : 0)];
+      out[i] = static_cast<char16_t>(lo | (hi << 8));
+    }
+    return n;
+  }
+  std::string_view body(bytes);
+  if (size >= 3 && IsUTF8Signature(b[0], b[1], b[2])) body.remove_prefix(3);
+  if (body.empty()) return 0;
+  bool plain = true;
+  const uint32_t cp = CheckedUTF(body, plain) ? CP_UTF8 : codepage;
+  const int n = MultiByteToWideChar(cp, 0, body.data(), static_cast<int>(body.size()), out.data(),
+                                    static_cast<int>(out.size()));
+  return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+TLexmillTextReader::TLexmillTextReader(const TLexmillOptions& o)
+    : options(o), codepage(CodePageFromLocale(o.lcid)) {}
+
+bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
+  length = 0;
+  bytes.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    problems.Report("cannot read " + path + ": " + std::strerror(errno));
+    return false;
+  }
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  // Read to the end rather than trusting the size: a file may grow or shrink while it is read.
+  std::size_t done = 0;
+  bytes.resize(ok ? static_cast<std::size_t>(st.st_size) + 1 : 0);
+  while (ok) {
+    if (done == bytes.size()) bytes.resize(bytes.size() * 2 + 4096);
+    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  const int err = errno;
+  ::close(fd);
+  if (!ok) {
+    problems.Report("cannot read " + path + ": " + std::strerror(err ? err : EISDIR));
+    bytes.clear();
+    return false;
+  }
+  bytes.resize(done);
+  length = DecodeText(bytes, codepage, chars);
+  if (length > static_cast<std::size_t>(INT32_MAX / 2)) {
+    problems.Report("text too long: " + path);
+    length = 0;
+    return false;
+  }
+  chars[length] = 0;
+  return true;
+}
+
+namespace {
+
+bool IsSpaceChar(WideChar c) {
+  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0x00A0 || c == 0x2028 || c == 0x2029 ||
+         c == 0x3000 || c == u'\f' || c == u'\v';
+}
+
+// Sentence ends: ".", "!" or "?" followed by white space. Paragraph ends: the line end that begins a blank
+// line (only spaces or tabs up to the next line end).
+void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const WideChar c = text[i];
+    if ((c == u'.' || c == u'!' || c == u'?') && i + 1 < n && IsSpaceChar(text[i + 1])) {
+      if ((classes[i] & CharClassSegmentMarker) == 0)
+        classes[i] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+    } else if (c == u'\n') {
+      std::size_t j = i + 1;
+      while (j < n && (text[j] == u' ' || text[j] == u'\t' || text[j] == u'\r')) ++j;
+      if (j < n && text[j] == u'\n') {
+        classes[i] = CharClassSegmentMarker | seg_paragraph_end_by_rule;
+        // The rest of the blank lines belong to this one end.
+        while (j < n && IsSpaceChar(text[j])) ++j;
+        i = j - 1;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void TLexmillTextReader::Classify(bool markers) {
+  if (classes.size() < length + 2) classes.resize(length + 2);
+  const int n = static_cast<int>(length);
+  if (n > 0) {
+    GetStringTypeExNT2000(true, options.lcid, CT_CTYPE1, classes.data(), n, chars.data());
+    // Most texts have no zero-width (non-)joiner: one branch-free pass spares two passes over the classes.
+    bool joiners = false;
+    for (int i = 0; i < n; ++i) joiners |= (chars[i] & 0xFFFE) == 0x200C;
+    if (joiners) {
+      SetZeroWidthJoinersToDefined(chars.data(), classes.data(), n);
+      SetZeroWidthNonJoinersToDefinedAlpha(chars.data(), classes.data(), n);
+    }
+    if (!options.middle.empty())
+      HandleMiddleChars(chars.data(), classes.data(), options.middle.data(),
+                        static_cast<int>(options.middle.size()), n, true, false, false);
+    HandleMiddleCharsInNumbers(true, false, chars.data(), classes.data(), n);
+    if (markers) PlaceSegmentMarkers(chars.data(), classes.data(), length);
+  }
+  classes[length] = classes[length + 1] = 0x0248;  // the spare slots read as a space
+}
+
+TLexmillProgress::TLexmillProgress(uint64_t totalBytes)
+    : shown(::isatty(2) && totalBytes > 20'000'000), total(totalBytes) {}
+
+TLexmillProgress::~TLexmillProgress() {
+  if (shown && lastPercent >= 0) std::fprintf(stderr, "\r%60s\r", "");
+}
+
+void TLexmillProgress::Advance(uint64_t bytes) {
+  if (!shown || total == 0) return;
+  done += bytes;
+  const int percent = static_cast<int>(std::min<uint64_t>(100, done * 100 / total));
+  if (percent == lastPercent) return;
+  lastPercent = percent;
+  char bar[41];
+  const int filled = percent * 40 / 100;
+  for (int i = 0; i < 40; ++i) bar[i] = i < filled ? '#' : '.';
+  bar[40] = 0;
+  std::fprintf(stderr, "\r[%s] %3d%%", bar, percent);
+  std::fflush(stderr);
+}
+
+std::string ToOneLineUTF8(const WideChar* p, std::size_t n) {
+  UnicodeString s(p, n);
+  for (auto& c : s)
+    if (c < u' ' || c == 0x2028 || c == 0x2029) c = u' ';
+  return UTF16ToUTF8(s);
+}
+
+std::size_t DisplayWidth(const std::string& utf8) {
+  std::size_t w = 0;
+  for (unsigned char c : utf8)
+    if ((c & 0xC0) != 0x80) ++w;
+  return w;
+}
+
+}  // namespace lx
