@@ -18,6 +18,10 @@ namespace lx {
 
 namespace {
 
+struct TTableRow {
+  std::string left, hit, right, where;
+};
+
 struct THit {
   int32_t offset, length, word, sentence, paragraph;
 };
@@ -68,6 +72,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   std::vector<THit> hits;
   int64_t shown = 0;
   std::string out;
+  std::vector<TTableRow> table;
   {
     TLexmillProgress progress(totalBytes);
     for (const auto& f : files) {
@@ -110,25 +115,33 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         const std::string hit = ToOneLineUTF8(text + h.offset, static_cast<std::size_t>(end - h.offset));
         const std::string right = ToOneLineUTF8(text + end, static_cast<std::size_t>(rightEnd - end));
         // Sentences and paragraphs are counted from 1 for people; the engine counts ends passed from 0.
-        const std::string numbers = std::to_string(h.word) + (options.tsv ? '\t' : ' ') +
-                                    std::to_string(h.sentence + 1) + (options.tsv ? '\t' : ' ') +
-                                    std::to_string(h.paragraph + 1);
+        const std::string word = std::to_string(h.word), sentence = std::to_string(h.sentence + 1),
+                          paragraph = std::to_string(h.paragraph + 1);
         if (options.tsv) {
-          out = left + '\t' + hit + '\t' + right + '\t' + file + '\t' + numbers + '\n';
+          out = left + '\t' + hit + '\t' + right + '\t' + file + '\t' + word + '\t' + sentence + '\t' +
+                paragraph + '\n';
+          std::fwrite(out.data(), 1, out.size(), stdout);
         } else {
-          const std::size_t lw = DisplayWidth(left), rw = DisplayWidth(right);
-          const std::size_t want = static_cast<std::size_t>(options.context);
-          out = std::string(want > lw ? want - lw : 0, ' ') + left + "[" + hit + "]" + right +
-                std::string(want > rw ? want - rw : 0, ' ') + "  " + file + "  w" + std::to_string(h.word) +
-                " s" + std::to_string(h.sentence + 1) + " p" + std::to_string(h.paragraph + 1) + '\n';
+          table.push_back(
+              TTableRow{left, hit, right, file + "  w" + word + " s" + sentence + " p" + paragraph});
         }
-        std::fwrite(out.data(), 1, out.size(), stdout);
       }
     }
   }
-  if (!options.tsv)
+  // A table is read on a terminal, so its rows wait for the widest hit to line up the columns.
+  if (!options.tsv) {
+    std::size_t hitWidth = 0;
+    for (const TTableRow& r : table) hitWidth = std::max(hitWidth, DisplayWidth(r.hit));
+    const std::size_t want = static_cast<std::size_t>(options.context);
+    for (const TTableRow& r : table) {
+      const std::size_t lw = DisplayWidth(r.left), rw = DisplayWidth(r.right) + DisplayWidth(r.hit);
+      out = std::string(want > lw ? want - lw : 0, ' ') + r.left + "[" + r.hit + "]" + r.right +
+            std::string(want + hitWidth > rw ? want + hitWidth - rw : 0, ' ') + "  " + r.where + '\n';
+      std::fwrite(out.data(), 1, out.size(), stdout);
+    }
     std::printf("%" PRId64 " hit%s in %zu text%s\n", shown, shown == 1 ? "" : "s", files.size(),
                 files.size() == 1 ? "" : "s");
+  }
   std::fflush(stdout);
   if (problems.count) {
     std::fprintf(stderr, "lexmill: %d problem%s; the other texts were processed\n", problems.count,
