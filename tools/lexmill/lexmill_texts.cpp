@@ -93,16 +93,22 @@ TLexmillTextReader::TLexmillTextReader(const TLexmillOptions& o)
 bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
   length = 0;
   bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so a named pipe or device given as a path is refused instead of waiting for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     problems.Report("cannot read " + path + ": " + std::strerror(errno));
     return false;
   }
   struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    problems.Report("cannot read " + path + ": not a regular file");
+    return false;
+  }
+  bool ok = true;
   // Read to the end rather than trusting the size: a file may grow or shrink while it is read.
   std::size_t done = 0;
-  bytes.resize(ok ? static_cast<std::size_t>(st.st_size) + 1 : 0);
+  bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
   while (ok) {
     if (done == bytes.size()) bytes.resize(bytes.size() * 2 + 4096);
     const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
@@ -116,7 +122,7 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
   const int err = errno;
   ::close(fd);
   if (!ok) {
-    problems.Report("cannot read " + path + ": " + std::strerror(err ? err : EISDIR));
+    problems.Report("cannot read " + path + ": " + std::strerror(err));
     bytes.clear();
     return false;
   }
