@@ -114,9 +114,9 @@ TEST(LexmillWordlist, MiddleCharactersAndNumbers) {
   TRun r = Lexmill({"wordlist", "--sort", "alpha", t.Native("a.txt")}, t);
   EXPECT_EQ(
       r.out,
-      "#word\tfrequency\tper cent\ttexts\n1,000\t1\t7.69\t1\n2\t1\t7.69\t1\n3.14\t1\t7.69\t1\n"
-      "a\t1\t7.69\t1\nb\t1\t7.69\t1\ndogs\t1\t7.69\t1\ndon't\t1\t7.69\t1\ndon\xE2\x80\x99t\t1\t7.69\t1\n"
-      "tis\t1\t7.69\t1\nwell-known\t1\t7.69\t1\nx\t2\t15.38\t1\n# tokens 13, types 11, texts 1\n");
+      "#word\tfrequency\tper cent\ttexts\n1,000\t1\t8.33\t1\n2\t1\t8.33\t1\n3.14\t1\t8.33\t1\n"
+      "a\t1\t8.33\t1\nb\t1\t8.33\t1\ndogs\t1\t8.33\t1\ndon't\t1\t8.33\t1\ndon\xE2\x80\x99t\t1\t8.33\t1\n"
+      "tis\t1\t8.33\t1\nwell-known\t1\t8.33\t1\nx\t2\t16.67\t1\n# tokens 12, types 11, texts 1\n");
   // Without word-internal characters the apostrophes and hyphens separate.
   r = Lexmill({"wordlist", "--middle", "", "--top", "1", t.Native("a.txt")}, t);
   EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ndon\t2\t13.33\t1\n# tokens 15, types 12, texts 1\n");
