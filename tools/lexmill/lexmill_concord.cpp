@@ -110,20 +110,32 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         const int32_t leftStart = std::max(0, h.offset - options.context);
         const int32_t end = std::min(n, h.offset + h.length);
         const int32_t rightEnd = static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
-        const std::string left =
-            ToOneLineUTF8(text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
-        const std::string hit = ToOneLineUTF8(text + h.offset, static_cast<std::size_t>(end - h.offset));
-        const std::string right = ToOneLineUTF8(text + end, static_cast<std::size_t>(rightEnd - end));
-        // Sentences and paragraphs are counted from 1 for people; the engine counts ends passed from 0.
         const std::string word = std::to_string(h.word), sentence = std::to_string(h.sentence + 1),
                           paragraph = std::to_string(h.paragraph + 1);
         if (options.tsv) {
-          out = left + '\t' + hit + '\t' + right + '\t' + file + '\t' + word + '\t' + sentence + '\t' +
-                paragraph + '\n';
+          // One reused line buffer: a frequent word gives hundreds of thousands of lines.
+          out.clear();
+          AppendOneLineUTF8(out, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
+          out += '\t';
+          AppendOneLineUTF8(out, text + h.offset, static_cast<std::size_t>(end - h.offset));
+          out += '\t';
+          AppendOneLineUTF8(out, text + end, static_cast<std::size_t>(rightEnd - end));
+          out += '\t';
+          out += file;
+          out += '\t';
+          out += word;
+          out += '\t';
+          out += sentence;
+          out += '\t';
+          out += paragraph;
+          out += '\n';
           std::fwrite(out.data(), 1, out.size(), stdout);
         } else {
           table.push_back(
-              TTableRow{left, hit, right, file + "  w" + word + " s" + sentence + " p" + paragraph});
+              TTableRow{ToOneLineUTF8(text + leftStart, static_cast<std::size_t>(h.offset - leftStart)),
+                        ToOneLineUTF8(text + h.offset, static_cast<std::size_t>(end - h.offset)),
+                        ToOneLineUTF8(text + end, static_cast<std::size_t>(rightEnd - end)),
+                        file + "  w" + word + " s" + sentence + " p" + paragraph});
         }
       }
     }

@@ -149,6 +149,7 @@ bool IsSpaceChar(WideChar c) {
 void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) {
     const WideChar c = text[i];
+    if (c > u'?') continue;  // letters, the bulk of a text, end nothing
     if ((c == u'.' || c == u'!' || c == u'?') && i + 1 < n && IsSpaceChar(text[i + 1])) {
       if ((classes[i] & CharClassSegmentMarker) == 0)
         classes[i] = CharClassSegmentMarker | seg_sentence_end_by_rule;
@@ -173,8 +174,9 @@ void TLexmillTextReader::Classify(bool markers) {
   if (n > 0) {
     GetStringTypeExNT2000(true, options.lcid, CT_CTYPE1, classes.data(), n, chars.data());
     // Most texts have no zero-width (non-)joiner: one branch-free pass spares two passes over the classes.
-    bool joiners = false;
-    for (int i = 0; i < n; ++i) joiners |= (chars[i] & 0xFFFE) == 0x200C;
+    unsigned joiners = 0;
+    const WideChar* c = chars.data();
+    for (int i = 0; i < n; ++i) joiners |= static_cast<uint16_t>(c[i] - 0x200C) < 2u;
     if (joiners) {
       SetZeroWidthJoinersToDefined(chars.data(), classes.data(), n);
       SetZeroWidthNonJoinersToDefinedAlpha(chars.data(), classes.data(), n);
@@ -209,11 +211,40 @@ void TLexmillProgress::Advance(uint64_t bytes) {
   std::fflush(stderr);
 }
 
+void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    uint32_t c = p[i];
+    if (c < 0x80) {
+      out += c < 0x20 ? ' ' : static_cast<char>(c);
+      continue;
+    }
+    if (c == 0x2028 || c == 0x2029) {
+      out += ' ';
+      continue;
+    }
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (p[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c < 0xE000) {
+      c = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
+    }
+    if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
 std::string ToOneLineUTF8(const WideChar* p, std::size_t n) {
-  UnicodeString s(p, n);
-  for (auto& c : s)
-    if (c < u' ' || c == 0x2028 || c == 0x2029) c = u' ';
-  return UTF16ToUTF8(s);
+  std::string s;
+  AppendOneLineUTF8(s, p, n);
+  return s;
 }
 
 std::size_t DisplayWidth(const std::string& utf8) {

@@ -79,6 +79,7 @@ class TLexmillProgress {
 std::string ToUTF8(const UnicodeString& s);
 // Control characters and line ends as spaces, so a context stays on one line and one TSV field.
 std::string ToOneLineUTF8(const WideChar* p, std::size_t n);
+void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n);
 // Columns on a terminal: the number of code points a UTF-8 text shows as.
 std::size_t DisplayWidth(const std::string& utf8);
 
