@@ -60,11 +60,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   }
   TLexmillProblems problems;
   const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
-  uint64_t totalBytes = 0;
-  for (const auto& f : files) {
-    struct stat st {};
-    if (::stat(f.c_str(), &st) == 0) totalBytes += static_cast<uint64_t>(st.st_size);
-  }
+  const uint64_t totalBytes = TotalSize(files);
 
   if (options.tsv) std::fputs("#left\thit\tright\tfile\tword\tsentence\tparagraph\n", stdout);
   TLexmillTextReader reader(options);
@@ -155,16 +151,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                 files.size() == 1 ? "" : "s");
   }
   std::fflush(stdout);
-  if (problems.count) {
-    std::fprintf(stderr, "lexmill: %d problem%s; the other texts were processed\n", problems.count,
-                 problems.count == 1 ? "" : "s");
-    return kExitProblems;
-  }
-  if (files.empty()) {
-    std::fprintf(stderr, "lexmill: no texts to read\n");
-    return kExitProblems;
-  }
-  return kExitOk;
+  return ExitCode(problems, files);
 }
 
 }  // namespace lx

@@ -18,6 +18,7 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "lexcore/text/my_Unicodenew.h"
+#include "tools/lexmill/lexmill_commands.h"
 
 namespace lx {
 
@@ -63,6 +64,28 @@ std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, con
   return files;
 }
 
+uint64_t TotalSize(const std::vector<std::string>& files) {
+  uint64_t total = 0;
+  for (const auto& f : files) {
+    struct stat st {};
+    if (::stat(f.c_str(), &st) == 0) total += static_cast<uint64_t>(st.st_size);
+  }
+  return total;
+}
+
+int ExitCode(const TLexmillProblems& problems, const std::vector<std::string>& files) {
+  if (problems.count) {
+    std::fprintf(stderr, "lexmill: %d problem%s; the other texts were processed\n", problems.count,
+                 problems.count == 1 ? "" : "s");
+    return kExitProblems;
+  }
+  if (files.empty()) {
+    std::fprintf(stderr, "lexmill: no texts to read\n");
+    return kExitProblems;
+  }
+  return kExitOk;
+}
+
 std::size_t DecodeText(const std::string& bytes, uint32_t codepage, std::u16string& out) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t size = bytes.size();
@@ -105,6 +128,13 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
     problems.Report("cannot read " + path + ": not a regular file");
     return false;
   }
+  // The engine counts in 32 bits and the class array takes two bytes a character: a text is refused before
+  // its buffers are allocated when it could not be searched anyway.
+  if (st.st_size > INT32_MAX / 2) {
+    ::close(fd);
+    problems.Report("cannot read " + path + ": a text of more than 1 GB");
+    return false;
+  }
   bool ok = true;
   // Read to the end rather than trusting the size: a file may grow or shrink while it is read.
   std::size_t done = 0;
@@ -127,12 +157,12 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
     return false;
   }
   bytes.resize(done);
-  length = DecodeText(bytes, codepage, chars);
-  if (length > static_cast<std::size_t>(INT32_MAX / 2)) {
-    problems.Report("text too long: " + path);
-    length = 0;
+  if (done > static_cast<std::size_t>(INT32_MAX / 2)) {
+    problems.Report("cannot read " + path + ": a text of more than 1 GB");
+    bytes.clear();
     return false;
   }
+  length = DecodeText(bytes, codepage, chars);
   chars[length] = 0;
   return true;
 }

@@ -35,6 +35,11 @@ struct TLexmillProblems {
 std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, const UnicodeString& mask,
                                       TLexmillProblems& problems);
 
+// The bytes of the files together, for the progress bar.
+uint64_t TotalSize(const std::vector<std::string>& files);
+// Says on standard error what went wrong, if anything, and gives the exit code of a run over the files.
+int ExitCode(const TLexmillProblems& problems, const std::vector<std::string>& files);
+
 // One text at a time through buffers reused from text to text.
 class TLexmillTextReader {
  public:

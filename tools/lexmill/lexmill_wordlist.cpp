@@ -164,11 +164,7 @@ std::string PerCent(int64_t freq, int64_t tokens) {
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
   const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
-  uint64_t totalBytes = 0;
-  for (const auto& f : files) {
-    struct stat st {};
-    if (::stat(f.c_str(), &st) == 0) totalBytes += static_cast<uint64_t>(st.st_size);
-  }
+  const uint64_t totalBytes = TotalSize(files);
   TWordCounter counter(options.lcid, options.keepCase);
   TLexmillTextReader reader(options);
   int32_t texts = 0;
@@ -232,16 +228,7 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
     std::printf("%s\n", summary.c_str());
   }
   std::fflush(stdout);
-  if (problems.count) {
-    std::fprintf(stderr, "lexmill: %d problem%s; the other texts were processed\n", problems.count,
-                 problems.count == 1 ? "" : "s");
-    return kExitProblems;
-  }
-  if (files.empty()) {
-    std::fprintf(stderr, "lexmill: no texts to read\n");
-    return kExitProblems;
-  }
-  return kExitOk;
+  return ExitCode(problems, files);
 }
 
 }  // namespace lx
