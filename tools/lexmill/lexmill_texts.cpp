@@ -86,7 +86,7 @@ int ExitCode(const TLexmillProblems& problems, const std::vector<std::string>& f
   return kExitOk;
 }
 
-std::size_t DecodeText(const std::string& bytes, uint32_t codepage, std::u16string& out) {
+std::size_t DecodeText(std::string_view bytes, uint32_t codepage, std::u16string& out) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t size = bytes.size();
   // Every encoding here gives at most one UTF-16 unit per byte.
@@ -100,7 +100,7 @@ std::size_t DecodeText(const std::string& bytes, uint32_t codepage, std::u16stri
     }
     return n;
   }
-  std::string_view body(bytes);
+  std::string_view body = bytes;
   if (size >= 3 && IsUTF8Signature(b[0], b[1], b[2])) body.remove_prefix(3);
   if (body.empty()) return 0;
   bool plain = true;
@@ -115,7 +115,7 @@ TLexmillTextReader::TLexmillTextReader(const TLexmillOptions& o)
 
 bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
   length = 0;
-  bytes.clear();
+  byteCount = 0;
   // Non-blocking, so a named pipe or device given as a path is refused instead of waiting for a writer.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
@@ -138,7 +138,9 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
   bool ok = true;
   // Read to the end rather than trusting the size: a file may grow or shrink while it is read.
   std::size_t done = 0;
-  bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+  // The buffer only grows, so it is not cleared again for every text.
+  if (bytes.size() < static_cast<std::size_t>(st.st_size) + 1)
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
   while (ok) {
     if (done == bytes.size()) bytes.resize(bytes.size() * 2 + 4096);
     const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
@@ -153,16 +155,14 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
   ::close(fd);
   if (!ok) {
     problems.Report("cannot read " + path + ": " + std::strerror(err));
-    bytes.clear();
     return false;
   }
-  bytes.resize(done);
+  byteCount = done;
   if (done > static_cast<std::size_t>(INT32_MAX / 2)) {
     problems.Report("cannot read " + path + ": a text of more than 1 GB");
-    bytes.clear();
     return false;
   }
-  length = DecodeText(bytes, codepage, chars);
+  length = DecodeText(std::string_view(bytes.data(), done), codepage, chars);
   chars[length] = 0;
   return true;
 }

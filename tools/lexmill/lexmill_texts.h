@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lexcore/rtl/lx_types.h"
@@ -53,12 +54,13 @@ class TLexmillTextReader {
   const WideChar* Chars() const { return chars.data(); }
   uint16_t* Classes() { return classes.data(); }
   std::size_t Length() const { return length; }
-  std::size_t BytesRead() const { return bytes.size(); }
+  std::size_t BytesRead() const { return byteCount; }
 
  private:
   const TLexmillOptions& options;
   uint32_t codepage;
-  std::string bytes;
+  std::string bytes;  // the file's bytes are its first byteCount
+  std::size_t byteCount = 0;
   std::u16string chars;
   std::vector<uint16_t> classes;
   std::size_t length = 0;
@@ -66,7 +68,7 @@ class TLexmillTextReader {
 
 // Decodes a file's bytes: a byte-order mark decides UTF-16 LE/BE or UTF-8; otherwise valid UTF-8 is UTF-8;
 // otherwise the code page. out is grown as needed and never shrunk; returns the characters written.
-std::size_t DecodeText(const std::string& bytes, uint32_t codepage, std::u16string& out);
+std::size_t DecodeText(std::string_view bytes, uint32_t codepage, std::u16string& out);
 
 // A progress bar on standard error, shown only when it is a terminal and the job is long.
 class TLexmillProgress {
