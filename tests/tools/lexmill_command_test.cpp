@@ -189,6 +189,17 @@ TEST(LexmillConcord, HitsCarryWordSentenceAndParagraphNumbers) {
                        "\tCat\t\t" + file + "\t8\t3\t2\n");
 }
 
+// Blank lines of CRLF and spaces end one paragraph however many there are; a single line end ends nothing.
+TEST(LexmillConcord, ParagraphAndSentenceEndsAcrossLineEnds) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "A cat.\r\n \r\n\r\nThe cat!  cat?\ncat e.g. cat\n");
+  const std::string file = t.Native("a.txt");
+  const TRun r = Lexmill({"concord", "--context", "0", "cat", file}, t);
+  EXPECT_EQ(r.out, "#left\thit\tright\tfile\tword\tsentence\tparagraph\n\tcat\t\t" + file + "\t2\t1\t1\n" +
+                       "\tcat\t\t" + file + "\t4\t2\t2\n" + "\tcat\t\t" + file + "\t5\t3\t2\n" + "\tcat\t\t" +
+                       file + "\t6\t4\t2\n" + "\tcat\t\t" + file + "\t8\t5\t2\n");
+}
+
 // An independent count of one real text: ASCII letters and digits, with ' and - joining two letters or
 // digits and . or , joining two digits.
 std::map<std::string, long> CountWordsByHand(const std::string& text, long& tokens) {
