@@ -1,0 +1,257 @@
+// The lexmill command run as a user runs it, on folders made here; expected outputs are worked out by hand.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "tests/test_files.h"
+
+namespace {
+
+struct TRun {
+  int rc = -1;
+  std::string out, err;
+};
+
+std::string Quoted(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// Runs lexmill with the arguments; standard output is a file, so the command writes TSV unless told.
+TRun Lexmill(const std::vector<std::string>& args, const lxtest::TempDir& dir) {
+  std::string cmd = Quoted(LEXMILL_PROGRAM);
+  for (const auto& a : args) cmd += " " + Quoted(a);
+  cmd += " >" + Quoted(dir.Native("stdout")) + " 2>" + Quoted(dir.Native("stderr")) + " </dev/null";
+  TRun r;
+  const int status = std::system(cmd.c_str());
+  r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.out = dir.Read("stdout");
+  r.err = dir.Read("stderr");
+  return r;
+}
+
+std::string Utf16(bool little, const std::u16string& s) {
+  std::string b = little ? "\xFF\xFE" : "\xFE\xFF";
+  for (char16_t c : s) {
+    const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+    b += little ? std::string{lo, hi} : std::string{hi, lo};
+  }
+  return b;
+}
+
+// A folder of texts in every encoding the command reads, with an empty file, one of punctuation only, a file
+// the mask leaves out and a sub-folder.
+struct MixedFolder {
+  lxtest::TempDir tmp;
+  std::string root;
+  MixedFolder() : root(tmp.Native("texts")) {
+    std::filesystem::create_directories(root + "/sub");
+    Put("utf8.txt", "Na\xC3\xAFve caf\xC3\xA9. The cat's hat\xE2\x80\x94the CAT!\n");
+    Put("bom8.txt",
+        "\xEF\xBB\xBF"
+        "caf\xC3\xA9 caf\xC3\xA9\n");
+    Put("cp1252.txt", "Caf\xE9 na\xEFve \x93quoted\x94\n");
+    Put("utf16le.txt", Utf16(true, u"The end.\n"));
+    Put("utf16be.txt", Utf16(false, u"Caf\u00E9\n"));
+    Put("empty.txt", "");
+    Put("punct.txt", "... -- !!! ' \xE2\x80\x94\n");
+    Put("notes.md", "ignored words\n");
+    Put("sub/deep.txt", "cat\n");
+  }
+  void Put(const std::string& name, const std::string& bytes) const {
+    std::ofstream(root + "/" + name, std::ios::binary) << bytes;
+  }
+};
+
+TEST(LexmillWordlist, MixedEncodingsEmptyAndPunctuationOnlyFiles) {
+  MixedFolder f;
+  const TRun r = Lexmill({"wordlist", f.root}, f.tmp);
+  EXPECT_EQ(r.rc, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\n"
+            "caf\xC3\xA9\t5\t31.25\t4\n"
+            "the\t3\t18.75\t2\n"
+            "cat\t2\t12.50\t2\n"
+            "na\xC3\xAFve\t2\t12.50\t2\n"
+            "cat's\t1\t6.25\t1\n"
+            "end\t1\t6.25\t1\n"
+            "hat\t1\t6.25\t1\n"
+            "quoted\t1\t6.25\t1\n"
+            "# tokens 16, types 8, texts 8\n");
+}
+
+TEST(LexmillWordlist, TopMinFreqAlphabeticalAndCase) {
+  MixedFolder f;
+  TRun r = Lexmill({"wordlist", "--top", "2", f.root}, f.tmp);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t5\t31.25\t4\nthe\t3\t18.75\t2\n"
+            "# tokens 16, types 8, texts 8\n");
+  r = Lexmill({"wordlist", "--min-freq=2", "--sort", "alpha", f.root}, f.tmp);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t5\t31.25\t4\ncat\t2\t12.50\t2\n"
+            "na\xC3\xAFve\t2\t12.50\t2\nthe\t3\t18.75\t2\n# tokens 16, types 8, texts 8\n");
+  // Kept case splits the forms; the mask picks the Markdown file instead.
+  r = Lexmill({"wordlist", "--case", "--min-freq", "2", f.root + "/utf8.txt", f.root + "/bom8.txt"}, f.tmp);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t3\t33.33\t2\n# tokens 9, types 7, texts 2\n");
+  r = Lexmill({"wordlist", "--mask", "*.md", f.root}, f.tmp);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\nignored\t1\t50.00\t1\nwords\t1\t50.00\t1\n"
+            "# tokens 2, types 2, texts 1\n");
+}
+
+TEST(LexmillWordlist, MiddleCharactersAndNumbers) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "don't don\xE2\x80\x99t 'tis dogs' well-known -x- a--b 3.14 1,000 2.x\n");
+  TRun r = Lexmill({"wordlist", "--sort", "alpha", t.Native("a.txt")}, t);
+  EXPECT_EQ(
+      r.out,
+      "#word\tfrequency\tper cent\ttexts\n1,000\t1\t8.33\t1\n2\t1\t8.33\t1\n3.14\t1\t8.33\t1\n"
+      "a\t1\t8.33\t1\nb\t1\t8.33\t1\ndogs\t1\t8.33\t1\ndon't\t1\t8.33\t1\ndon\xE2\x80\x99t\t1\t8.33\t1\n"
+      "tis\t1\t8.33\t1\nwell-known\t1\t8.33\t1\nx\t2\t16.67\t1\n# tokens 12, types 11, texts 1\n");
+  // Without word-internal characters the apostrophes and hyphens separate.
+  r = Lexmill({"wordlist", "--middle", "", "--top", "1", t.Native("a.txt")}, t);
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ndon\t2\t13.33\t1\n# tokens 15, types 12, texts 1\n");
+}
+
+TEST(LexmillErrors, MissingAndUnreadablePathsAreReportedAfterTheRest) {
+  lxtest::TempDir t;
+  t.Write("good.txt", "one two two\n");
+  ASSERT_EQ(::mkfifo(t.Native("pipe.txt").c_str(), 0600), 0);
+  const TRun r =
+      Lexmill({"wordlist", t.Native("good.txt"), t.Native("missing.txt"), t.Native("pipe.txt")}, t);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\ntwo\t2\t66.67\t1\none\t1\t33.33\t1\n"
+            "# tokens 3, types 2, texts 1\n");
+  EXPECT_NE(r.err.find("no such file or folder: " + t.Native("missing.txt")), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("cannot read " + t.Native("pipe.txt")), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("2 problems"), std::string::npos) << r.err;
+}
+
+TEST(LexmillErrors, FolderWithoutMatchingFiles) {
+  lxtest::TempDir t;
+  std::filesystem::create_directories(t.Native("d"));
+  t.Write("d/readme.md", "words\n");
+  const TRun r = Lexmill({"wordlist", t.Native("d")}, t);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\n# tokens 0, types 0, texts 0\n");
+  EXPECT_NE(r.err.find("no files matching *.txt in " + t.Native("d")), std::string::npos) << r.err;
+}
+
+TEST(LexmillErrors, BadOptionsAndMalformedSearchWordsWriteNoResults) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "a cat\n");
+  const std::vector<std::vector<std::string>> bad = {{"wordlist", "--colour", t.Native("a.txt")},
+                                                     {"wordlist", "--top", "x", t.Native("a.txt")},
+                                                     {"wordlist", "--lcid", "zz", t.Native("a.txt")},
+                                                     {"wordlist", "--format", "csv", t.Native("a.txt")},
+                                                     {"wordlist"},
+                                                     {"frequencies", t.Native("a.txt")},
+                                                     {"concord", "cat"},
+                                                     {"wordlist", "--top"}};
+  for (const auto& args : bad) {
+    const TRun r = Lexmill(args, t);
+    EXPECT_EQ(r.rc, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("lexmill: "), std::string::npos);
+  }
+  for (const std::string word : {"ca==t", "cat//dog", "/cat", "  "}) {
+    const TRun r = Lexmill({"concord", word, t.Native("a.txt")}, t);
+    EXPECT_EQ(r.rc, 2) << word;
+    EXPECT_EQ(r.out, "") << word;
+    EXPECT_NE(r.err.find("malformed search word"), std::string::npos) << word << ": " << r.err;
+  }
+}
+
+TEST(LexmillConcord, HitsCarryWordSentenceAndParagraphNumbers) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "One cat sat. Two cats ran!\n\nThe Cat slept? Yes.\n");
+  const std::string header = "#left\thit\tright\tfile\tword\tsentence\tparagraph\n";
+  const std::string file = t.Native("a.txt");
+  TRun r = Lexmill({"concord", "--context", "5", "cat/cats", file}, t);
+  EXPECT_EQ(r.rc, 0) << r.err;
+  EXPECT_EQ(r.out, header + "One \tcat\t sat.\t" + file + "\t2\t1\t1\n" +  //
+                       " Two \tcats\t ran!\t" + file + "\t5\t2\t1\n" +     //
+                       " The \tCat\t slep\t" + file + "\t8\t3\t2\n");
+  r = Lexmill({"concord", "--context", "3", "--max", "1", "==Cat==", file}, t);
+  EXPECT_EQ(r.out, header + "he \tCat\t sl\t" + file + "\t8\t3\t2\n");
+  r = Lexmill({"concord", "--context", "0", "c*", file}, t);
+  EXPECT_EQ(r.out, header + "\tcat\t\t" + file + "\t2\t1\t1\n" + "\tcats\t\t" + file + "\t5\t2\t1\n" +
+                       "\tCat\t\t" + file + "\t8\t3\t2\n");
+}
+
+// Blank lines of CRLF and spaces end one paragraph however many there are; a single line end ends nothing.
+TEST(LexmillConcord, ParagraphAndSentenceEndsAcrossLineEnds) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "A cat.\r\n \r\n\r\nThe cat!  cat?\ncat e.g. cat\n");
+  const std::string file = t.Native("a.txt");
+  const TRun r = Lexmill({"concord", "--context", "0", "cat", file}, t);
+  EXPECT_EQ(r.out, "#left\thit\tright\tfile\tword\tsentence\tparagraph\n\tcat\t\t" + file + "\t2\t1\t1\n" +
+                       "\tcat\t\t" + file + "\t4\t2\t2\n" + "\tcat\t\t" + file + "\t5\t3\t2\n" + "\tcat\t\t" +
+                       file + "\t6\t4\t2\n" + "\tcat\t\t" + file + "\t8\t5\t2\n");
+}
+
+// An independent count of one real text: ASCII letters and digits, with ' and - joining two letters or
+// digits and . or , joining two digits.
+std::map<std::string, long> CountWordsByHand(const std::string& text, long& tokens) {
+  std::map<std::string, long> counts;
+  auto isWord = [](unsigned char c) { return std::isalnum(c) != 0; };
+  std::string word;
+  tokens = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const unsigned char c = i < text.size() ? text[i] : ' ';
+    const bool joins = i > 0 && i + 1 < text.size() &&
+                       (((c == '\'' || c == '-') && isWord(text[i - 1]) && isWord(text[i + 1])) ||
+                        ((c == '.' || c == ',') && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+                         std::isdigit(static_cast<unsigned char>(text[i + 1]))));
+    if (isWord(c) || joins) {
+      word += static_cast<char>(std::tolower(c));
+    } else if (!word.empty()) {
+      ++counts[word];
+      ++tokens;
+      word.clear();
+    }
+  }
+  return counts;
+}
+
+TEST(LexmillWordlist, CountsOfARealTextMatchAnIndependentCount) {
+  const std::string path = std::string(LEXMILL_SAMPLES_DIR) + "/austen-pride-and-prejudice.txt";
+  std::ifstream in(path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(text.size(), 600000u);
+  long tokens = 0;
+  const std::map<std::string, long> expected = CountWordsByHand(text, tokens);
+
+  lxtest::TempDir t;
+  const TRun r = Lexmill({"wordlist", path}, t);
+  ASSERT_EQ(r.rc, 0) << r.err;
+  std::map<std::string, long> got;
+  std::istringstream lines(r.out);
+  std::string line, summary;
+  while (std::getline(lines, line)) {
+    if (line.rfind("# ", 0) == 0) summary = line;
+    if (line.empty() || line[0] == '#') continue;
+    const auto tab = line.find('\t');
+    got[line.substr(0, tab)] = std::stol(line.substr(tab + 1));
+  }
+  EXPECT_EQ(summary, "# tokens " + std::to_string(tokens) + ", types " + std::to_string(expected.size()) +
+                         ", texts 1");
+  for (const char* w :
+       {"the", "elizabeth", "darcy", "bennet", "pride", "prejudice", "don't", "to-morrow", "i"}) {
+    ASSERT_TRUE(expected.count(w)) << w;
+    EXPECT_EQ(got[w], expected.at(w)) << w;
+  }
+  EXPECT_EQ(got, expected);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+// The sub-commands of lexmill. Each returns the process exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/lexmill/lexmill_texts.h"
+
+namespace lx {
+
+int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths);
+int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
+               const std::vector<std::string>& paths);
+
+// Exit codes: results written; a path or a text could not be read (the rest was processed); bad usage.
+constexpr int kExitOk = 0;
+constexpr int kExitProblems = 1;
+constexpr int kExitUsage = 2;
+
+}  // namespace lx

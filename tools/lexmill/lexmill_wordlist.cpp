@@ -1,0 +1,234 @@
+// The word list: each text is classified once and its class array walked for runs of letters and digits,
+// which are counted in a hash table keyed by the form found in the text. Each distinct form is lower-cased
+// once, when first met, and points to its canonical entry, so a token already seen costs one lookup and no
+// allocation. Only at the end are the canonical words put into the spine's list for sorting.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+
+#include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/text/WinGenOk.h"
+#include "lexcore/text/bare_assemb3.h"
+#include "lexlists/engine/base_holder.h"
+#include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_lists.h"
+
+namespace lx {
+
+namespace {
+
+// 8 bytes at a time: words are short and a token's hash is on the hot path.
+inline uint64_t HashWord(const char16_t* p, std::size_t n) {
+  const auto* b = reinterpret_cast<const unsigned char*>(p);
+  std::size_t bytes = n * 2;
+  uint64_t h = 0x9E3779B97F4A7C15ull ^ (bytes * 0xff51afd7ed558ccdull);
+  uint64_t v;
+  for (; bytes >= 8; bytes -= 8, b += 8) {
+    std::memcpy(&v, b, 8);
+    h = (h ^ v) * 0xbf58476d1ce4e5b9ull;
+    h ^= h >> 31;
+  }
+  v = 0;
+  std::memcpy(&v, b, bytes);
+  h = (h ^ v) * 0x94d049bb133111ebull;
+  return h ^ (h >> 32);
+}
+
+struct TWordHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view s) const noexcept { return HashWord(s.data(), s.size()); }
+};
+
+// The forms met in the texts, each pointing to its canonical word: open addressing over one array of
+// slots that hold all a lookup needs but the characters, which are kept end to end in one arena.
+class TWordFormTable {
+ public:
+  TWordFormTable() : slots(1024), mask(1023) {}
+
+  static constexpr uint32_t kEmpty = UINT32_MAX;
+
+  // The canonical index of a form, or kEmpty with slot set to where the form would go.
+  uint32_t Find(const char16_t* p, std::size_t n, uint64_t h, std::size_t& slot) const {
+    const uint32_t tag = static_cast<uint32_t>(h >> 32);
+    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+      const TSlot& s = slots[i];
+      if (s.canonical == kEmpty) {
+        slot = i;
+        return kEmpty;
+      }
+      if (s.tag == tag && s.length == n && Same(arena.data() + s.offset, p, n)) return s.canonical;
+    }
+  }
+  void Add(const char16_t* p, std::size_t n, uint64_t h, std::size_t slot, uint32_t canonical) {
+    // The arena is addressed by 32 bits: forms beyond 4 G characters in all would need a vocabulary of
+    // hundreds of millions of words, which no memory here holds either.
+    LX_ASSERT(arena.size() + n < UINT32_MAX, u"word form table full");
+    slots[slot] = TSlot{static_cast<uint32_t>(h >> 32), canonical, static_cast<uint32_t>(arena.size()),
+                        static_cast<uint32_t>(n)};
+    arena.insert(arena.end(), p, p + n);
+    if (++count * 4 > slots.size() * 3) Grow();  // three quarters full: a smaller table stays in cache
+  }
+
+ private:
+  struct TSlot {
+    uint32_t tag = 0, canonical = kEmpty, offset = 0, length = 0;
+  };
+  static bool Same(const char16_t* a, const char16_t* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (a[i] != b[i]) return false;
+    return true;
+  }
+  void Grow() {
+    std::vector<TSlot> old(slots.size() * 2);
+    old.swap(slots);
+    mask = slots.size() - 1;
+    for (const TSlot& s : old) {
+      if (s.canonical == kEmpty) continue;
+      std::size_t i = HashWord(arena.data() + s.offset, s.length) & mask;
+      while (slots[i].canonical != kEmpty) i = (i + 1) & mask;
+      slots[i] = s;
+    }
+  }
+
+  std::vector<TSlot> slots;
+  std::size_t mask;
+  std::size_t count = 0;
+  std::vector<char16_t> arena;
+};
+
+struct TCanonicalWord {
+  UnicodeString word;
+  int64_t freq = 0;
+  int32_t texts = 0;
+  int32_t lastText = -1;
+};
+
+class TWordCounter {
+ public:
+  TWordCounter(LCID lcid, bool keepCase) : lcid(lcid), keepCase(keepCase) {}
+
+  void CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
+    std::size_t i = 0;
+    // classes[n] is white, so the inner walk stops there without a bound check.
+    while (i < n) {
+      while (i < n && (classes[i] & CharClassWordChar) == 0) ++i;
+      if (i >= n) break;
+      const std::size_t start = i;
+      while (classes[i] & CharClassWordChar) ++i;
+      TCanonicalWord& w = Canonical(text + start, i - start);
+      ++w.freq;
+      if (w.lastText != textNo) {
+        w.lastText = textNo;
+        ++w.texts;
+      }
+      ++tokens;
+    }
+  }
+
+  int64_t tokens = 0;
+  std::vector<TCanonicalWord> words;
+
+ private:
+  TCanonicalWord& Canonical(const char16_t* p, std::size_t n) {
+    const uint64_t h = HashWord(p, n);
+    std::size_t slot = 0;
+    const uint32_t known = forms.Find(p, n, h, slot);
+    if (known != TWordFormTable::kEmpty) return words[known];
+    UnicodeString key(p, n);
+    if (!keepCase) key = Lowercase(lcid, key);
+    auto [canon, added] = canonical.try_emplace(key, static_cast<uint32_t>(words.size()));
+    if (added) words.push_back(TCanonicalWord{std::move(key)});
+    forms.Add(p, n, h, slot, canon->second);
+    return words[canon->second];
+  }
+
+  LCID lcid;
+  bool keepCase;
+  TWordFormTable forms;
+  std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> canonical;
+};
+
+std::string PerCent(int64_t freq, int64_t tokens) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", tokens ? 100.0 * static_cast<double>(freq) / tokens : 0.0);
+  return buf;
+}
+
+}  // namespace
+
+int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
+  TLexmillProblems problems;
+  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const uint64_t totalBytes = TotalSize(files);
+  TWordCounter counter(options.lcid, options.keepCase);
+  TLexmillTextReader reader(options);
+  int32_t texts = 0;
+  {
+    TLexmillProgress progress(totalBytes);
+    for (const auto& f : files) {
+      if (reader.Read(f, problems)) {
+        reader.Classify(false);
+        counter.CountText(reader.Chars(), reader.Classes(), reader.Length(), texts);
+        ++texts;
+      }
+      progress.Advance(reader.BytesRead());
+    }
+  }
+
+  // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store.
+  TLXBaseHolder holder(options.lcid, true);
+  auto list = Create<TLexmillWordList>(&holder);
+  for (const TCanonicalWord& w : counter.words)
+    if (w.freq >= options.minFreq)
+      list->AddWord(w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
+  list->SortEntries(options.sortAlpha);
+
+  const int32_t shownCount =
+      options.top >= 0 ? static_cast<int32_t>(std::min<int64_t>(options.top, list->Count())) : list->Count();
+  std::vector<std::string> rows[4];
+  for (int32_t i = 0; i < shownCount; ++i) {
+    TLexmillWordEntry* e = list->Word(i);
+    rows[0].push_back(ToUTF8(e->MainWordOnly()));
+    rows[1].push_back(std::to_string(e->data.f));
+    rows[2].push_back(PerCent(e->data.f, counter.tokens));
+    rows[3].push_back(std::to_string(e->data.n_files));
+  }
+  std::string summary = "tokens " + std::to_string(counter.tokens) + ", types " +
+                        std::to_string(counter.words.size()) + ", texts " + std::to_string(texts);
+  if (options.tsv) {
+    std::string out = "#word\tfrequency\tper cent\ttexts\n";
+    for (int32_t i = 0; i < shownCount; ++i)
+      out += rows[0][i] + '\t' + rows[1][i] + '\t' + rows[2][i] + '\t' + rows[3][i] + '\n';
+    out += "# " + summary + '\n';
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  } else {
+    const char* heads[4] = {"word", "frequency", "per cent", "texts"};
+    std::size_t width[4];
+    for (int c = 0; c < 4; ++c) {
+      width[c] = std::strlen(heads[c]);
+      for (const auto& s : rows[c]) width[c] = std::max(width[c], DisplayWidth(s));
+    }
+    auto line = [&](const std::string* cells) {
+      std::string out = cells[0] + std::string(width[0] - DisplayWidth(cells[0]), ' ');
+      for (int c = 1; c < 4; ++c) out += "  " + std::string(width[c] - cells[c].size(), ' ') + cells[c];
+      out += '\n';
+      std::fputs(out.c_str(), stdout);
+    };
+    const std::string head[4] = {heads[0], heads[1], heads[2], heads[3]};
+    line(head);
+    for (int32_t i = 0; i < shownCount; ++i) {
+      const std::string cells[4] = {rows[0][i], rows[1][i], rows[2][i], rows[3][i]};
+      line(cells);
+    }
+    std::printf("%s\n", summary.c_str());
+  }
+  std::fflush(stdout);
+  return ExitCode(problems, files);
+}
+
+}  // namespace lx
