@@ -85,7 +85,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                             r.stats.number[1], r.stats.number[2]});
         return true;
       };
+      // No alternative needs to find more in this text than --max still allows.
+      const int64_t wanted = options.max >= 0 ? options.max - shown : 0;
       for (TSearch_word_format_rec& rec : words) {
+        rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
         engine.ClearChunkTextStats();
         engine.PrepareForConcordancing(name, reader.Chars(), reader.Classes(), reader.Classes() + n + 1,
                                        n * 2, n, 0, false, onFound, nullptr);
