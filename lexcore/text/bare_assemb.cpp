@@ -1,5 +1,10 @@
 #include "lexcore/text/bare_assemb.h"
 
+#include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <cstring>
 #include <type_traits>
 
@@ -131,10 +136,24 @@ int FastStrIPosW(const WideChar* text, const WideChar* subUpper, const WideChar*
   return IPosIn(text, subUpper, subLower, len);
 }
 int FastStrScan(const char* buf, char c, int len) {
-  return ScanIn(buf, c, len);
+  if (!buf || len < 1) return -1;
+  const void* hit = std::memchr(buf, static_cast<unsigned char>(c), static_cast<std::size_t>(len));
+  return hit ? static_cast<int>(static_cast<const char*>(hit) - buf) : -1;
 }
 int FastStrScanW(const WideChar* buf, WideChar c, int len) {
-  return ScanIn(buf, c, len);
+  if (!buf) return -1;
+  int i = 0;
+#if defined(__SSE2__)
+  // Eight units at a time; the tail goes one by one.
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+  for (; i + 8 <= len; i += 8) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + i));
+    const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(units, wanted));
+    if (mask) return i + std::countr_zero(static_cast<unsigned>(mask)) / 2;
+  }
+#endif
+  const int rest = ScanIn(buf + i, c, len - i);
+  return rest < 0 ? -1 : i + rest;
 }
 
 int SearchAndReplaceFastW(WideChar* buf, const WideChar* oldText, const WideChar* newText, int len,

@@ -1,6 +1,7 @@
 #include "lexcore/text/bare_assemb3.h"
 
 #include "lexcore/platform/win_chartypes.h"
+#include "lexcore/text/bare_assemb.h"
 
 namespace lx {
 
@@ -71,8 +72,14 @@ void HandleMiddleChars(const void* buffer, uint16_t* classArray, const WideChar*
     const WideChar mc = middleChars[m];
     if (!isWide && mc > 0xFF) continue;
     for (int i = 0; i < length; ++i) {
+      // Jump to the next occurrence: most texts hold few of these characters.
+      const int next =
+          isWide ? FastStrScanW(static_cast<const WideChar*>(buffer) + i, mc, length - i)
+                 : FastStrScan(static_cast<const char*>(buffer) + i, static_cast<char>(mc), length - i);
+      if (next < 0) break;
+      i += next;
       // Markers are left alone too: overwriting one would lose its segment code.
-      if (CharAt(buffer, isWide, i) != mc || (classArray[i] & CharClassHiddenOrMarker)) continue;
+      if (classArray[i] & CharClassHiddenOrMarker) continue;
       uint16_t candidate = CharClassAsLetter;
       bool ok = true;
       for (int side = 0; side < 2 && ok; ++side) {

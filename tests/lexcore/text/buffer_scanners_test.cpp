@@ -34,6 +34,17 @@ TEST(BufferScanners, Searching) {
   EXPECT_EQ(FastStrIPos("xDoG", "DOG", "dog", 4), 1);
   EXPECT_EQ(FastStrScan("abc", 'c', 3), 2);
   EXPECT_EQ(FastStrScanW(u"abc", u'c', 2), -1);
+  // Every place in and around the eight-unit blocks, and a match just past the length that must not count.
+  for (int len = 0; len <= 20; ++len) {
+    for (int at = 0; at < 21; ++at) {
+      std::u16string s(21, u'x');
+      s[at] = u'\x2019';
+      EXPECT_EQ(FastStrScanW(s.c_str(), u'\x2019', len), at < len ? at : -1) << len << " " << at;
+      std::string b(21, 'x');
+      b[at] = '\x92';
+      EXPECT_EQ(FastStrScan(b.c_str(), '\x92', len), at < len ? at : -1);
+    }
+  }
 }
 
 TEST(BufferScanners, ReplacingInPlace) {
