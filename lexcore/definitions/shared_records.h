@@ -17,7 +17,6 @@ namespace lx {
 
 class TExtraFontList;
 
-using TColor = int32_t;  // 0x00BBGGRR
 constexpr TColor kNoColour = 0x1FFFFFFF;
 
 // ---- Small enumerations ----

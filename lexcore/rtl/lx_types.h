@@ -14,6 +14,7 @@ using TDateTime = double;  // days since 1899-12-30, time as the fraction
 using extended = long double;
 using single = float;
 using LCID = uint32_t;
+using TColor = int32_t;  // 0x00BBGGRR
 
 using PWideChar = WideChar*;
 using PAnsiChar = char*;
