@@ -23,6 +23,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
+#include "lexcore/ui/lx_fontmetrics.h"
 
 namespace lx {
 
@@ -1565,6 +1566,27 @@ UnicodeString WideStringFromCardinal(uint32_t c) {
   if (c <= 0xFFFF) return UnicodeString(1, static_cast<char16_t>(c));
   c -= 0x10000;
   return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+}
+
+TSize TextSizeOfString(std::u16string_view s, const TFont& font) {
+  const TFontMeasure measure(font);
+  TSize size;
+  int32_t lines = 0;
+  std::size_t start = 0;
+  while (start < s.size() || lines == 0) {
+    std::size_t end = s.find_first_of(u"\r\n", start);
+    if (end == std::u16string_view::npos) end = s.size();
+    size.cx = std::max(size.cx, measure.LineWidth(s.substr(start, end - start)));
+    ++lines;
+    if (end < s.size() && s[end] == u'\r' && end + 1 < s.size() && s[end + 1] == u'\n') ++end;
+    start = end + 1;
+  }
+  size.cy = static_cast<int32_t>(std::min<int64_t>(int64_t{lines} * measure.Metrics().tmHeight, INT32_MAX));
+  return size;
+}
+
+int32_t TextWidthOfString(std::u16string_view s, const TFont& font) {
+  return TextSizeOfString(s, font).cx;
 }
 
 }  // namespace lx

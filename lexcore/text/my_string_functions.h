@@ -18,6 +18,7 @@
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
 #include "lexcore/search/search_parsing.h"
+#include "lexcore/ui/lx_graphics.h"
 
 namespace lx {
 
@@ -339,5 +340,9 @@ UnicodeString FirstXCharactersOfString(std::u16string_view s, int x);  // never 
 WideChar WideCharFromCardinal(uint32_t c);
 // One or two units; empty for a value that is no character (0, a surrogate, above U+10FFFF).
 UnicodeString WideStringFromCardinal(uint32_t c);
+// The room text takes when drawn in a font: lines end at CR, LF or CRLF (a final line end adds no line);
+// the width is that of the widest line, the height one line height per line (one line for empty text).
+TSize TextSizeOfString(std::u16string_view s, const TFont& font);
+int32_t TextWidthOfString(std::u16string_view s, const TFont& font);
 
 }  // namespace lx
