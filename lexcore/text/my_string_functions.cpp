@@ -662,6 +662,9 @@ UnicodeString ReplaceWholeWord(std::u16string_view text, std::u16string_view old
 }
 
 int CaseInsensitiveUpperedPosEx(std::u16string_view upperedSub, std::u16string_view s, int offset) {
+  // Letters beyond the BMP change case as a pair of units; text holding any takes the whole-string mapping.
+  if (std::any_of(s.begin(), s.end(), [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }))
+    return static_cast<int>(PosEx(upperedSub, InvariantUpperCase(s), std::max(offset, 1)));
   return MappedPos(upperedSub, s, offset, [](char16_t c) { return InvariantUpCase(c); });
 }
 
@@ -886,24 +889,26 @@ UnicodeString EasiestNRepresentationOfLargeNumber(int64_t n) {
   static const struct {
     double size;
     const char16_t* suffix;
-  } kSteps[] = {{1e12, u"T"}, {1e9, u"B"}, {1e6, u"M"}, {1e3, u"K"}};
-  for (const auto& step : kSteps) {
-    if (a >= step.size) {
-      UnicodeString r = FixedDecimals(static_cast<double>(n) / step.size, 1);
-      if (r.size() > 2 && r[r.size() - 1] == u'0') r.resize(r.size() - 2);
-      return r + step.suffix;
-    }
-  }
-  return IntToStr(n);
+  } kSteps[] = {{1e3, u"K"}, {1e6, u"M"}, {1e9, u"B"}, {1e12, u"T"}};
+  int step = -1;
+  while (step < 3 && a >= kSteps[step + 1].size) ++step;
+  if (step < 0) return IntToStr(n);
+  UnicodeString r = FixedDecimals(static_cast<double>(n) / kSteps[step].size, 1);
+  // A number that rounds up to a thousand of its unit is shown in the next one: 999950 is "1M".
+  const std::size_t digits = r.find(FormatSettings.DecimalSeparator) - (r[0] == u'-' ? 1 : 0);
+  if (digits > 3 && step < 3) r = FixedDecimals(static_cast<double>(n) / kSteps[++step].size, 1);
+  if (r.size() > 2 && r[r.size() - 1] == u'0') r.resize(r.size() - 2);
+  return r + kSteps[step].suffix;
 }
 
 UnicodeString PValueStr(double p) {
+  if (std::isnan(p)) return FormattedWithDecimals(p, 4);
   if (p < 0.0001) return u"< " + FixedDecimals(0.0001, 4);
   return FixedDecimals(p, 4);
 }
 
 UnicodeString OrdinalFormatOf(int64_t n) {
-  const int64_t a = n < 0 ? -n : n;
+  const uint64_t a = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
   const char16_t* suffix = u"th";
   if (a % 100 < 11 || a % 100 > 13) {
     if (a % 10 == 1)
@@ -921,7 +926,9 @@ UnicodeString ValueToByteStr(int64_t bytes) {
   static const char16_t* kUnits[] = {u" KB", u" MB", u" GB", u" TB", u" PB"};
   double v = static_cast<double>(bytes);
   int u = -1;
-  while (std::fabs(v) >= 1024 && u < 4) v /= 1024, ++u;
+  // Move up a unit also when the value would round up to 1024 of this one.
+  while (u < 4 && (std::fabs(v) >= 1024 || (u >= 0 && std::round(std::fabs(v) * 10) >= 10240)))
+    v /= 1024, ++u;
   UnicodeString r = FixedDecimals(v, 1);
   if (r.size() > 2 && r.back() == u'0') r.resize(r.size() - 2);
   return r + kUnits[u];
@@ -971,8 +978,9 @@ int64_t FromNumStr(std::u16string_view s, int64_t def) {
   if (t.empty()) return def;
   const char16_t f = t[0];
   const char16_t b = t.back();
-  if (f == u'x' || f == u'X' || f == u'$' || StartsText(u"0x", t) || b == u'h' || b == u'H')
-    return FromHexNumStr(t, def);
+  // A trailing "H" marks hexadecimal only after a leading digit ("0FFh"), so words such as "each" stay words.
+  const bool trailingH = (b == u'h' || b == u'H') && f >= u'0' && f <= u'9';
+  if (f == u'x' || f == u'X' || f == u'$' || StartsText(u"0x", t) || trailingH) return FromHexNumStr(t, def);
   int64_t v = 0;
   return TryStrToInt64(t, v) ? v : def;
 }
@@ -1018,11 +1026,17 @@ UnicodeString HumanAbbreviatedNumberListString(std::vector<int32_t> numbers) {
   return r;
 }
 
-std::vector<int32_t> HumanAbbreviatedNumberListStringAsIntegers(std::u16string_view s, int32_t maxCount) {
-  std::vector<int32_t> out;
+namespace {
+
+using NumberRange = std::pair<int32_t, int32_t>;
+
+// The ranges a human number list names ("1-3, 5"), each cut to lowest..highest, merged and in order: numbers
+// outside the bounds and repeated numbers never crowd out the ones wanted.
+std::vector<NumberRange> HumanListRanges(std::u16string_view s, int32_t lowest, int32_t highest) {
+  std::vector<NumberRange> ranges;
   std::size_t i = 0;
   auto isSep = [](char16_t c) { return c == u',' || c == u';' || c <= u' '; };
-  while (i < s.size() && static_cast<int64_t>(out.size()) < maxCount) {
+  while (i < s.size()) {
     while (i < s.size() && isSep(s[i])) ++i;
     std::size_t e = i;
     while (e < s.size() && !isSep(s[e])) ++e;
@@ -1048,11 +1062,28 @@ std::vector<int32_t> HumanAbbreviatedNumberListStringAsIntegers(std::u16string_v
       continue;
     }
     if (lo > hi) std::swap(lo, hi);
-    for (int64_t v = lo; v <= hi && static_cast<int64_t>(out.size()) < maxCount; ++v)
-      out.push_back(static_cast<int32_t>(v));
+    lo = std::max(lo, lowest);
+    hi = std::min(hi, highest);
+    if (lo <= hi) ranges.emplace_back(lo, hi);
   }
-  std::sort(out.begin(), out.end());
-  out.erase(std::unique(out.begin(), out.end()), out.end());
+  std::sort(ranges.begin(), ranges.end());
+  std::vector<NumberRange> merged;
+  for (const NumberRange& r : ranges) {
+    if (!merged.empty() && static_cast<int64_t>(r.first) <= static_cast<int64_t>(merged.back().second) + 1)
+      merged.back().second = std::max(merged.back().second, r.second);
+    else
+      merged.push_back(r);
+  }
+  return merged;
+}
+
+}  // namespace
+
+std::vector<int32_t> HumanAbbreviatedNumberListStringAsIntegers(std::u16string_view s, int32_t maxCount) {
+  std::vector<int32_t> out;
+  for (const NumberRange& r : HumanListRanges(s, INT32_MIN, INT32_MAX))
+    for (int64_t v = r.first; v <= r.second && static_cast<int64_t>(out.size()) < maxCount; ++v)
+      out.push_back(static_cast<int32_t>(v));
   return out;
 }
 
@@ -1067,8 +1098,8 @@ UnicodeString HumanAbbreviatedNumberListStringExpanded(std::u16string_view s) {
 
 UnicodeString HumanAbbreviatedNumberListStringToMonths(std::u16string_view s) {
   std::vector<int32_t> months;
-  for (int32_t v : HumanAbbreviatedNumberListStringAsIntegers(s, 12 * 1000))
-    if (v >= 1 && v <= 12) months.push_back(v);
+  for (const NumberRange& r : HumanListRanges(s, 1, 12))
+    for (int32_t v = r.first; v <= r.second; ++v) months.push_back(v);
   UnicodeString r = HumanAbbreviatedNumberListString(months);
   // Replace each number by its month name, longest numbers first so "12" is not read as "1", "2".
   UnicodeString out;
@@ -1087,8 +1118,9 @@ UnicodeString HumanAbbreviatedNumberListStringToMonths(std::u16string_view s) {
 
 std::vector<bool> ConvertStringToRangeOfBoolean(std::u16string_view s, int32_t count) {
   std::vector<bool> r(static_cast<std::size_t>(std::max(count, 0)), false);
-  for (int32_t v : HumanAbbreviatedNumberListStringAsIntegers(s, std::max(count, 0)))
-    if (v >= 1 && v <= count) r[static_cast<std::size_t>(v - 1)] = true;
+  for (const NumberRange& range : HumanListRanges(s, 1, std::max(count, 1)))
+    for (int32_t v = range.first; v <= range.second && v <= count; ++v)
+      r[static_cast<std::size_t>(v - 1)] = true;
   return r;
 }
 
@@ -1240,8 +1272,11 @@ void RandomReduceStringlist(TStrings& list, int32_t n, uint32_t seed) {
 }
 
 void CopyRandomSampleFromStringlistAtoB(const TStrings& a, TStrings& b, int32_t n, uint32_t seed) {
+  // Taken before b is cleared, so that a list may be sampled into itself.
+  std::vector<std::pair<UnicodeString, TObject*>> sample;
+  for (int32_t k : RandomIndexes(a.Count(), n, seed)) sample.emplace_back(a.Get(k), a.GetObject(k));
   b.Clear();
-  for (int32_t k : RandomIndexes(a.Count(), n, seed)) b.AddObject(a.Get(k), a.GetObject(k));
+  for (auto& [text, object] : sample) b.AddObject(text, object);
 }
 
 int32_t StringListRemoveLinesMeetingCondition(TStrings& list,
@@ -1460,10 +1495,14 @@ UnicodeString AcceptableFilename(std::u16string_view s) {
 
 void CopyStringsReplacing(const TStrings& src, TStrings& dst, std::u16string_view oldPattern,
                           std::u16string_view newPattern) {
-  dst.Clear();
+  // Built before dst is cleared, so that a list may be rewritten in place.
+  std::vector<UnicodeString> lines;
+  lines.reserve(static_cast<std::size_t>(src.Count()));
   for (int32_t i = 0; i < src.Count(); ++i)
-    dst.Add(oldPattern.empty() ? src.Get(i)
-                               : StringReplace(src.Get(i), oldPattern, newPattern, rfReplaceAll));
+    lines.push_back(oldPattern.empty() ? src.Get(i)
+                                       : StringReplace(src.Get(i), oldPattern, newPattern, rfReplaceAll));
+  dst.Clear();
+  for (const UnicodeString& line : lines) dst.Add(line);
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "lexcore/containers/Useful_classes.h"
 #include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/text/my_string_functions.h"
@@ -67,6 +70,11 @@ TEST(WholeWords, PositionSearches) {
   EXPECT_EQ(CaseInsensitivePos(u"\u00E9T\u00C9", u"l'\u00C9t\u00E9"), 3);
   EXPECT_EQ(CaseInsensitivePosEx(u"a", u"AbA", 2), 3);
   EXPECT_EQ(CaseInsensitiveUpperedPos(u"BC", u"abc"), 2);
+  // Letters beyond the BMP (Deseret) change case as pairs of units.
+  EXPECT_EQ(CaseInsensitivePos(u"\U00010428", u"\U00010428"), 1);
+  EXPECT_EQ(CaseInsensitivePos(u"\U00010428", u"x\U00010400"), 2);
+  EXPECT_EQ(CaseInsensitivePosEx(u"b", u"b\U00010428b", 2), 4);
+  EXPECT_EQ(ReplaceWholeWord(u"\U00010428 x", u"\U00010400", u"Y", false), u"Y x");
   EXPECT_EQ(PosExNearer(u"x", u"b", u"abcx"), 2);
   EXPECT_EQ(PosExNearer(u"q", u"z", u"abcx"), 0);
   EXPECT_EQ(NearerOfTwo(0, 4), 4);
@@ -99,13 +107,23 @@ TEST(StringFunctions, NumbersAsText) {
   EXPECT_EQ(EasiestNRepresentationOfLargeNumber(950), u"950");
   EXPECT_EQ(EasiestNRepresentationOfLargeNumber(12345), u"12.3K");
   EXPECT_EQ(EasiestNRepresentationOfLargeNumber(2000000), u"2M");
+  // Rounding never shows a thousand of one unit.
+  EXPECT_EQ(EasiestNRepresentationOfLargeNumber(999), u"999");
+  EXPECT_EQ(EasiestNRepresentationOfLargeNumber(999950), u"1M");
+  EXPECT_EQ(EasiestNRepresentationOfLargeNumber(-999999), u"-1M");
+  EXPECT_EQ(EasiestNRepresentationOfLargeNumber(999949), u"999.9K");
   EXPECT_EQ(PValueStr(0.00001), u"< 0.0001");
+  EXPECT_EQ(PValueStr(std::nan("")), u"NAN");
+  EXPECT_EQ(OrdinalFormatOf(INT64_MIN), u"-9223372036854775808th");
   EXPECT_EQ(OrdinalFormatOf(1), u"1st");
   EXPECT_EQ(OrdinalFormatOf(12), u"12th");
   EXPECT_EQ(OrdinalFormatOf(112), u"112th");
   EXPECT_EQ(OrdinalFormatOf(23), u"23rd");
   EXPECT_EQ(ValueToByteStr(512), u"512 bytes");
   EXPECT_EQ(ValueToByteStr(1536), u"1.5 KB");
+  EXPECT_EQ(ValueToByteStr(1023), u"1023 bytes");
+  EXPECT_EQ(ValueToByteStr(1048575), u"1 MB");
+  EXPECT_EQ(ValueToByteStr(1048576 - 52429), u"972.8 KB");
   EXPECT_EQ(WithLeftZeros(-7, 4), u"-007");
   EXPECT_EQ(FromHexNumStr(u"#x41"), 0x41);
   EXPECT_EQ(FromHexNumStr(u"zz"), -1);
@@ -113,6 +131,8 @@ TEST(StringFunctions, NumbersAsText) {
   EXPECT_EQ(FromNumStr(u"x41"), 0x41);
   EXPECT_EQ(FromNumStr(u"41h"), 0x41);
   EXPECT_EQ(FromNumStr(u"4x1"), -1);
+  EXPECT_EQ(FromNumStr(u"0FFh"), 255);
+  EXPECT_EQ(FromNumStr(u"each"), -1);  // a word, not hexadecimal
   EXPECT_EQ(IntegerInsideSquareBrackets(u"file [12].txt"), 12);
   EXPECT_EQ(IntegerInsideSquareBrackets(u"file [12"), -1);
   EXPECT_EQ(ANumberInHumanString(u"about 250 texts"), 250);
@@ -127,6 +147,15 @@ TEST(StringFunctions, NumberRanges) {
   // A hostile range stops at the limit instead of filling memory.
   EXPECT_EQ(HumanAbbreviatedNumberListStringAsIntegers(u"1-2000000000", 10).size(), 10u);
   EXPECT_EQ(ConvertStringToRangeOfBoolean(u"2-3, 9", 4), (std::vector<bool>{false, true, true, false}));
+  // Numbers out of range or repeated never crowd out the ones wanted.
+  EXPECT_EQ(ConvertStringToRangeOfBoolean(u"5, 1", 1), (std::vector<bool>{true}));
+  EXPECT_EQ(ConvertStringToRangeOfBoolean(u"3,4,1", 2), (std::vector<bool>{true, false}));
+  EXPECT_EQ(ConvertStringToRangeOfBoolean(u"10-2000000000, 1", 3), (std::vector<bool>{true, false, false}));
+  EXPECT_TRUE(ConvertStringToRangeOfBoolean(u"1", 0).empty());
+  EXPECT_EQ(HumanAbbreviatedNumberListStringToMonths(u"-20000-0, 3"), u"Mar");
+  EXPECT_EQ(HumanAbbreviatedNumberListStringAsIntegers(u"1,1,1,2", 2), (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(HumanAbbreviatedNumberListStringAsIntegers(u"-2147483648--2147483647, 2147483647"),
+            (std::vector<int32_t>{INT32_MIN, INT32_MIN + 1, INT32_MAX}));
 }
 
 TEST(StringFunctions, CaseAndCharacters) {
@@ -196,6 +225,11 @@ TEST(StringLists, ReshapingLists) {
   CopyRandomSampleFromStringlistAtoB(many, sample, 10, 7);
   ASSERT_EQ(sample.Count(), 10);
   for (int i = 1; i < sample.Count(); ++i) EXPECT_LT(sample[i - 1], sample[i]);  // original order kept
+  CopyRandomSampleFromStringlistAtoB(sample, sample, 4, 7);                      // a list sampled into itself
+  EXPECT_EQ(sample.Count(), 4);
+  CopyStringsReplacing(sample, sample, u"0", u"o");
+  EXPECT_EQ(sample.Count(), 4);
+  EXPECT_EQ(sample[0].find(u'0'), UnicodeString::npos);
   RandomReduceStringlist(many, 5, 7);
   EXPECT_EQ(many.Count(), 5);
   RandomReduceStringlist(many, 99);
