@@ -8,8 +8,8 @@
 
 namespace lx {
 
-// Background, text, highlight text and highlight background of the hits of search word n (any n, negative
-// too).
+// Text, highlighted text, background and highlighted background of the hits of search word n (any n,
+// negative too), in the order of TMyCanvasColourTypes.
 TMyCanvasColourRec SearchFoundColoursFromNumber(int32_t n);
 // The same colours, drawn in bold.
 TMyCanvasColourRecAndTypeface SearchFoundColoursAndFontStyleFromNumber(int32_t n);

@@ -297,14 +297,18 @@ void TBaseSearchItems::SaveToFile(const UnicodeString& fileName) const {
 }
 
 bool TBaseSearchItems::SaveToStream(TStream& stream) const {
+  // Every line is checked before anything is written, so a refused save leaves no half-written list.
+  std::vector<UnicodeString> lines;
+  lines.reserve(static_cast<std::size_t>(Count()));
+  for (int32_t i = 0; i < Count(); ++i) {
+    const TSearch_word_format_rec& r = fItems.Get(i)->rec;
+    lines.push_back(r.typed_in_text + u"\t" + IntToStr(r.hits_found) + u"\t" + IntToStr(r.Langnum));
+    if (lines.back().size() > static_cast<std::size_t>(std::max(global_string_safety_limit, 0))) return false;
+  }
   try {
     WriteLE(stream, Count());
-    for (int32_t i = 0; i < Count(); ++i) {
-      const TSearch_word_format_rec& r = fItems.Get(i)->rec;
-      if (!WriteAString(stream,
-                        r.typed_in_text + u"\t" + IntToStr(r.hits_found) + u"\t" + IntToStr(r.Langnum)))
-        return false;
-    }
+    for (const UnicodeString& line : lines)
+      if (!WriteAString(stream, line)) return false;
     return true;
   } catch (const Exception&) {
     return false;
@@ -318,17 +322,19 @@ bool TBaseSearchItems::ReadFromStream(TStream& stream) {
     if (!ReadLE(stream, count) || count < 0 || count > stream.Remaining() / 4) return false;
     for (int32_t k = 0; k < count; ++k) {
       const UnicodeString line = ReadAString(stream);
-      const std::size_t tab1 = line.find(u'\t');
-      const UnicodeString typed = line.substr(0, tab1);
+      // The two numbers are the last two fields, so a typed text that holds a TAB comes back whole.
+      const std::size_t langTab = line.rfind(u'\t');
+      const std::size_t hitsTab = langTab == 0 || langTab == UnicodeString::npos
+                                      ? UnicodeString::npos
+                                      : line.rfind(u'\t', langTab - 1);
+      UnicodeString typed = line.substr(0, line.find(u'\t'));
       int32_t hits = -1;
       int32_t language = -1;
-      if (tab1 != UnicodeString::npos) {
-        const std::u16string_view rest = std::u16string_view(line).substr(tab1 + 1);
-        const std::size_t tab2 = rest.find(u'\t');
-        if (tab2 != std::u16string_view::npos) {
-          hits = StrToIntDef(rest.substr(0, tab2), -1);
-          language = StrToIntDef(rest.substr(tab2 + 1), -1);
-        }
+      if (hitsTab != UnicodeString::npos) {
+        typed = line.substr(0, hitsTab);
+        const std::u16string_view view(line);
+        hits = StrToIntDef(view.substr(hitsTab + 1, langTab - hitsTab - 1), -1);
+        language = StrToIntDef(view.substr(langTab + 1), -1);
       }
       for (int32_t i : fAddedSearchWordsIndices(typed)) {
         if (hits >= 0) SetHitsFound(i, hits);
@@ -345,7 +351,11 @@ bool TBaseSearchItems::ReadFromStream(TStream& stream) {
 // ---- TSearchWordItems
 
 TSearchWordItems::~TSearchWordItems() {
-  if (fContextEngine && Global_FreeSearchAndDoEngine) Global_FreeSearchAndDoEngine(fContextEngine);
+  if (!fContextEngine) return;
+  if (fFreeContextEngine)
+    fFreeContextEngine(fContextEngine);
+  else
+    delete fContextEngine;  // made by a creation hook that came without its freeing partner
 }
 
 std::vector<int32_t> TSearchWordItems::fAddedSearchWordsIndices(const UnicodeString& typed) {
@@ -353,7 +363,10 @@ std::vector<int32_t> TSearchWordItems::fAddedSearchWordsIndices(const UnicodeStr
   std::vector<int32_t> result = TBaseSearchItems::fAddedSearchWordsIndices(typed);
   if (!result.empty() && GetHasContextWord(0) && !fContextItems && !fContextEngine) {
     fContextItems = std::make_unique<TContextWordItems>(fTagDelimiters, fLCID, true);
-    if (Global_CreateSearchAndDoEngine) fContextEngine = Global_CreateSearchAndDoEngine(fLCID, false);
+    if (Global_CreateSearchAndDoEngine) {
+      fContextEngine = Global_CreateSearchAndDoEngine(fLCID, false);
+      fFreeContextEngine = Global_FreeSearchAndDoEngine;
+    }
   }
   return result;
 }

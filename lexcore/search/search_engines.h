@@ -51,7 +51,7 @@ class TSWList {
 };
 
 // Owns its plain search list and its items.
-class TBaseSearchItems {
+class TBaseSearchItems : public TObject {
  public:
   TBaseSearchItems();
   TBaseSearchItems(const TTagDelimiters& tagDelimiters, LCID lcid, bool splitAlternatives);
@@ -66,6 +66,9 @@ class TBaseSearchItems {
   std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, int16_t languageNumber);
   std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, bool autoLemma);
   std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, int32_t numberToFind);
+  // Any other integer type would silently promote to the number-to-find form: say which one is meant.
+  template <typename T>
+  std::vector<int32_t> AddedSearchWords(const UnicodeString& typed, T value) = delete;
   // Adds like AddedSearchWords and brings the words to the top; the indexes where they now stand.
   std::vector<int32_t> InsertSearchWordsAtTop(const UnicodeString& typed, bool autoLemma);
   int32_t AddOneSW(const TSearch_word_format_rec& rec);
@@ -180,7 +183,8 @@ class TSearchWordItems : public TBaseSearchItems {
 
  private:
   std::unique_ptr<TContextWordItems> fContextItems;
-  TSearchAndDoEngine* fContextEngine = nullptr;  // owned; freed through Global_FreeSearchAndDoEngine
+  TSearchAndDoEngine* fContextEngine = nullptr;  // owned; freed by the routine that was current at creation
+  std::function<void(TSearchAndDoEngine*)> fFreeContextEngine;
   bool fHasContextWord = false;
 };
 

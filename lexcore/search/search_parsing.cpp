@@ -9,16 +9,6 @@ namespace lx {
 
 namespace {
 
-struct TTagWildcard {
-  char16_t symbol;
-  WideChar code;
-};
-constexpr TTagWildcard tag_wildcards_converters[] = {{u'~', sw_tag_tilde_code},
-                                                     {u'^', sw_any_letter_code},
-                                                     {u'*', sw_any_run_code},
-                                                     {u'?', sw_any_char_code},
-                                                     {u'#', sw_number_code}};
-
 UnicodeString TrimSpaces(std::u16string_view s) {
   const auto b = s.find_first_not_of(u' ');
   if (b == std::u16string_view::npos) return {};

@@ -9,6 +9,7 @@
 
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_types.h"
+#include "lexcore/search/user_input_wildcard_parsing.h"
 
 namespace lx {
 
@@ -22,6 +23,17 @@ class TStringList;
 
 // Six opening mark-up characters, then the six closing partners in the same order; 0 for a pair not in use.
 using TTagDelimiters = std::array<WideChar, 12>;
+
+// Inside a tag search, each of these wildcards becomes its internal code (the first occurrence only).
+struct TTagWildcard {
+  WideChar symbol;
+  WideChar code;
+};
+inline constexpr std::array<TTagWildcard, 5> tag_wildcards_converters = {{{u'~', sw_tag_tilde_code},
+                                                                          {u'^', sw_any_letter_code},
+                                                                          {u'*', sw_any_run_code},
+                                                                          {u'?', sw_any_char_code},
+                                                                          {u'#', sw_number_code}}};
 
 // What " context:=" introduces in a typed search word.
 inline constexpr std::u16string_view sw_context_marker = u" context:=";

@@ -30,6 +30,14 @@ void PutBytes(TMemoryStream& m, const std::string& bytes) {
 
 }  // namespace
 
+// A 16-bit language number must not slip into the number-to-find form by promotion.
+template <typename T>
+concept AddsWithSetting = requires(TBaseSearchItems& items, T value) {
+  items.AddedSearchWords(u"", value);
+};
+static_assert(AddsWithSetting<int16_t> && AddsWithSetting<int32_t> && AddsWithSetting<bool>);
+static_assert(!AddsWithSetting<uint16_t> && !AddsWithSetting<int64_t>);
+
 TEST(SearchItems, AddingAlternativesAndDuplicates) {
   TBaseSearchItems items({}, 0, true);
   EXPECT_EQ(items.AddedSearchWords(u"cat/dog/cat"), (std::vector<int32_t>{0, 1, 0}));
@@ -143,6 +151,8 @@ TEST(SearchItems, SearchWordsMakeTheirContextItemsOnDemand) {
     EXPECT_NE(words.ContextEngine(), nullptr);
     EXPECT_TRUE(words.HasContextWord());
     EXPECT_FALSE(words.GetHasContextWord(1));
+    // The engine goes back to the routine that was current when it was made, even once the hook is cleared.
+    Global_FreeSearchAndDoEngine = nullptr;
   }
   EXPECT_EQ(made, 1);
   EXPECT_EQ(freed, 1);
@@ -199,11 +209,42 @@ TEST(SearchItems, StreamLinesWithoutTabsAndHostileCounts) {
     EXPECT_FALSE(victim.ReadFromStream(h));
     EXPECT_EQ(victim.Count(), 0);
   }
-  // A word longer than the counted-string limit is refused, not cut.
+  // A word longer than the counted-string limit is refused, not cut, and nothing is written: a stream
+  // holding the count and only some lines would not read back.
   TBaseSearchItems longWord({}, 0, false);
+  longWord.AddedSearchWords(u"ok");
   longWord.AddOneSW(Parsed_SearchWord({}, UnicodeString(6000, u'x')));
   TMemoryStream out;
   EXPECT_FALSE(longWord.SaveToStream(out));
+  EXPECT_EQ(out.GetSize(), 0);
+}
+
+TEST(SearchItems, StreamKeepsTabsInsideTypedWords) {
+  TBaseSearchItems items({}, 0, false);
+  items.AddOneSW(UnParsed_SearchWord(u"a\tb"));
+  items.SetHitsFound(0, 7);
+  items.SetLanguage(0, 3);
+  TMemoryStream m;
+  ASSERT_TRUE(items.SaveToStream(m));
+  m.SetPosition(0);
+  TBaseSearchItems back({}, 0, false);
+  back.SetTakeWordsUnparsed(true);
+  ASSERT_TRUE(back.ReadFromStream(m));
+  ASSERT_EQ(back.Count(), 1);
+  EXPECT_EQ(back.GetSWR(0).typed_in_text, u"a\tb");
+  EXPECT_EQ(back.GetHitsFound(0), 7);
+  EXPECT_EQ(back.GetLanguage(0), 3);
+
+  // A line with a single TAB keeps the text before it and the parser's zero counts.
+  TMemoryStream one;
+  PutBytes(one, std::string("\x01\x00\x00\x00\x03\x00\x00\x00"
+                            "d\0\t\0"
+                            "9\0",
+                            14));
+  TBaseSearchItems single({}, 0, true);
+  ASSERT_TRUE(single.ReadFromStream(one));
+  EXPECT_EQ(single.GetSWR(0).typed_in_text, u"d");
+  EXPECT_EQ(single.GetHitsFound(0), 0);
 }
 
 TEST(SearchItems, SearchWordFilesRoundTrip) {
