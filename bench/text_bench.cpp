@@ -1,5 +1,5 @@
-// Throughput of the class-array fill and the UTF-8 check, each against a plain per-character ICU loop doing
-// the same job, with the ratios printed after the run.
+// Throughput of the class-array fill, the UTF-8 check and text measuring, each against a plain per-character
+// ICU loop doing the same job, with the ratios printed after the run.
 #include <benchmark/benchmark.h>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
@@ -14,6 +14,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/text/UTF8_unit.h"
 #include "lexcore/text/WinGenOk.h"
+#include "lexcore/ui/lx_fontmetrics.h"
 
 namespace {
 
@@ -108,10 +109,35 @@ void BM_CheckedUTFIcuU8Next(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 
+void BM_TextWidth(benchmark::State& state) {
+  const std::u16string& text = EnglishWide();
+  const lx::TFontMeasure measure{lx::TFont{}};
+  for (auto _ : state) benchmark::DoNotOptimize(measure.LineWidth(text));
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
+// The width classes asked of ICU one character at a time, as a measurer without its table would.
+void BM_TextWidthIcuPerChar(benchmark::State& state) {
+  const std::u16string& text = EnglishWide();
+  for (auto _ : state) {
+    int64_t width = 0;
+    for (char16_t u : text) {
+      const int8_t category = u_charType(u);
+      if (category == U_CONTROL_CHAR || category == U_NON_SPACING_MARK || category == U_FORMAT_CHAR) continue;
+      const int32_t eaw = u_getIntPropertyValue(u, UCHAR_EAST_ASIAN_WIDTH);
+      width += (eaw == U_EA_WIDE || eaw == U_EA_FULLWIDTH) ? 13 : 7;
+    }
+    benchmark::DoNotOptimize(width);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
 BENCHMARK(BM_ClassArrayFill);
 BENCHMARK(BM_ClassArrayIcuPerChar);
 BENCHMARK(BM_CheckedUTF);
 BENCHMARK(BM_CheckedUTFIcuU8Next);
+BENCHMARK(BM_TextWidth);
+BENCHMARK(BM_TextWidthIcuPerChar);
 
 // Keeps each benchmark's characters per second for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -144,6 +170,7 @@ int main(int argc, char** argv) {
   };
   ratio("BM_ClassArrayFill", "BM_ClassArrayIcuPerChar");
   ratio("BM_CheckedUTF", "BM_CheckedUTFIcuU8Next");
+  ratio("BM_TextWidth", "BM_TextWidthIcuPerChar");
   benchmark::Shutdown();
   return 0;
 }
