@@ -83,7 +83,7 @@ std::vector<int32_t> TBaseSearchItems::fAddedSearchWordsIndices(const UnicodeStr
                    LXFormattedWorkStringToReadableString(rec.search_text) + u"\"");
     if (rec.search_text.empty()) continue;
     const int32_t existing = TypeInIndexOf(rec.typed_in_text);
-    result.push_back(existing >= 0 ? existing : fItems.Add(std::make_unique<TSWHolder>(rec)));
+    result.push_back(existing >= 0 ? existing : AddHolder(rec));
   }
   return result;
 }
@@ -92,7 +92,7 @@ template <typename Apply>
 std::vector<int32_t> TBaseSearchItems::AddedAndSet(const UnicodeString& typed, Apply apply) {
   std::vector<int32_t> indices = fAddedSearchWordsIndices(typed);
   for (int32_t i : indices)
-    if (TSearch_word_format_rec* r = GetPtr(i)) apply(*r);
+    if (TSearch_word_format_rec* r = ItemRec(i)) apply(*r);
   return indices;
 }
 
@@ -123,12 +123,24 @@ std::vector<int32_t> TBaseSearchItems::InsertSearchWordsAtTop(const UnicodeStrin
     const int32_t now = fItems.IndexOfHolder(holders[static_cast<std::size_t>(k)]);
     if (now >= n) fItems.Move(now, k);
   }
+  TypedTextsMayHaveChanged();
   for (int32_t k = 0; k < n; ++k) result[static_cast<std::size_t>(k)] = fItems.IndexOfHolder(holders[k]);
   return result;
 }
 
 int32_t TBaseSearchItems::AddOneSW(const TSearch_word_format_rec& rec) {
-  return fItems.Add(std::make_unique<TSWHolder>(rec));
+  return AddHolder(rec);
+}
+
+int32_t TBaseSearchItems::AddHolder(const TSearch_word_format_rec& rec) {
+  const int32_t i = fItems.Add(std::make_unique<TSWHolder>(rec));
+  if (fTypedIndexValid && fTypedIndexCount == i) {
+    fTypedIndex.emplace(rec.typed_in_text, i);  // an earlier item with the same text stays first
+    fTypedIndexCount = i + 1;
+  } else {
+    TypedTextsMayHaveChanged();
+  }
+  return i;
 }
 
 int32_t TBaseSearchItems::EnsureContains(const TSearch_word_format_rec& rec) {
@@ -146,9 +158,15 @@ void TBaseSearchItems::AddSWs(const TBaseSearchItems& other) {
 }
 
 int32_t TBaseSearchItems::TypeInIndexOf(std::u16string_view text) const {
-  for (int32_t i = 0; i < Count(); ++i)
-    if (fItems.Get(i)->rec.typed_in_text == text) return i;
-  return -1;
+  if (!fTypedIndexValid || fTypedIndexCount != Count()) {
+    fTypedIndex.clear();
+    fTypedIndex.reserve(static_cast<std::size_t>(Count()));
+    for (int32_t i = 0; i < Count(); ++i) fTypedIndex.emplace(fItems.Get(i)->rec.typed_in_text, i);
+    fTypedIndexCount = Count();
+    fTypedIndexValid = true;
+  }
+  const auto it = fTypedIndex.find(UnicodeString(text));
+  return it == fTypedIndex.end() ? -1 : it->second;
 }
 
 int32_t TBaseSearchItems::IndexOf(const TSearch_word_format_rec& rec) const {
@@ -157,7 +175,7 @@ int32_t TBaseSearchItems::IndexOf(const TSearch_word_format_rec& rec) const {
 }
 
 TSearch_word_format_rec TBaseSearchItems::GetSWR(int32_t i) const {
-  const TSearch_word_format_rec* r = GetPtr(i);
+  const TSearch_word_format_rec* r = ItemRec(i);
   return r ? *r : TSearch_word_format_rec{};
 }
 
@@ -166,17 +184,22 @@ void TBaseSearchItems::PutSWR(int32_t i, const TSearch_word_format_rec& rec) {
 }
 
 TSearch_word_format_rec* TBaseSearchItems::GetPtr(int32_t i) const {
+  TypedTextsMayHaveChanged();
+  return ItemRec(i);
+}
+
+TSearch_word_format_rec* TBaseSearchItems::ItemRec(int32_t i) const {
   TSWHolder* h = fItems.Get(i);
   return h ? &h->rec : nullptr;
 }
 
-#define LX_ITEM_ACCESSORS(Getter, Setter, Type, field)            \
-  Type TBaseSearchItems::Getter(int32_t i) const {                \
-    const TSearch_word_format_rec* r = GetPtr(i);                 \
-    return r ? r->field : Type{};                                 \
-  }                                                               \
-  void TBaseSearchItems::Setter(int32_t i, Type value) {          \
-    if (TSearch_word_format_rec* r = GetPtr(i)) r->field = value; \
+#define LX_ITEM_ACCESSORS(Getter, Setter, Type, field)             \
+  Type TBaseSearchItems::Getter(int32_t i) const {                 \
+    const TSearch_word_format_rec* r = ItemRec(i);                 \
+    return r ? r->field : Type{};                                  \
+  }                                                                \
+  void TBaseSearchItems::Setter(int32_t i, Type value) {           \
+    if (TSearch_word_format_rec* r = ItemRec(i)) r->field = value; \
   }
 
 LX_ITEM_ACCESSORS(GetAFlag, SetAFlag, TMySearchFlags, flags)
@@ -188,13 +211,13 @@ LX_ITEM_ACCESSORS(GetSearchFound, SetSearchFound, bool, achou_suficiente)
 #undef LX_ITEM_ACCESSORS
 
 int32_t TBaseSearchItems::GetSpacesInSW(int32_t i) const {
-  const TSearch_word_format_rec* r = GetPtr(i);
+  const TSearch_word_format_rec* r = ItemRec(i);
   return r ? r->spaces_in_sw : 0;
 }
 
 const void* TBaseSearchItems::TypedInWord(int32_t i, bool wide) const {
   static AnsiString shared8Bit;
-  const TSearch_word_format_rec* r = GetPtr(i);
+  const TSearch_word_format_rec* r = ItemRec(i);
   if (!r) return nullptr;
   if (wide) return r->typed_in_text.c_str();
   shared8Bit = fLCID != 0 ? ConvertedFromString(fLCID, r->typed_in_text.c_str())
@@ -229,7 +252,7 @@ int32_t TBaseSearchItems::SearchesPlannedCount() const {
 }
 
 void TBaseSearchItems::IncrementHits(int32_t i) {
-  if (TSearch_word_format_rec* r = GetPtr(i)) ++r->hits_found;
+  if (TSearch_word_format_rec* r = ItemRec(i)) ++r->hits_found;
 }
 
 void TBaseSearchItems::ClearHits() {
@@ -250,16 +273,19 @@ int64_t TBaseSearchItems::TotalHits() const {
 
 void TBaseSearchItems::ClearOne(int32_t i) {
   fItems.Delete(i);
+  TypedTextsMayHaveChanged();
 }
 
 void TBaseSearchItems::Clear() {
   fPlainSearchList->Clear();
   fItems.Clear();
+  TypedTextsMayHaveChanged();
   fLoaded = false;
 }
 
 void TBaseSearchItems::MoveToTop(int32_t i) {
   if (i > 0 && i < Count()) fItems.Move(i, 0);
+  TypedTextsMayHaveChanged();
 }
 
 TSimpleSearchlist& TBaseSearchItems::ComputePlainSearchWords() {
@@ -372,7 +398,7 @@ std::vector<int32_t> TSearchWordItems::fAddedSearchWordsIndices(const UnicodeStr
 }
 
 bool TSearchWordItems::GetHasContextWord(int32_t i) {
-  const TSearch_word_format_rec* r = GetPtr(i);
+  const TSearch_word_format_rec* r = ItemRec(i);
   if (!r || !r->has_file_based_context_word) return false;
   fHasContextWord = true;
   return true;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "lexcore/containers/Useful_classes_base.h"
@@ -80,6 +81,7 @@ class TBaseSearchItems : public TObject {
   int32_t IndexOf(const TSearch_word_format_rec& rec) const;
   TSearch_word_format_rec GetSWR(int32_t i) const;
   void PutSWR(int32_t i, const TSearch_word_format_rec& rec);
+  // The caller may change any field through the pointer, the typed text included.
   TSearch_word_format_rec* GetPtr(int32_t i) const;
 
   // Out-of-range indexes read as 0/false/empty and are ignored by the setters.
@@ -138,7 +140,9 @@ class TBaseSearchItems : public TObject {
 
  protected:
   std::unique_ptr<TSimpleSearchlist> fPlainSearchList;
-  TSWList fItems;
+  TSWList fItems;  // change it through the operations above, which keep the typed-text index true
+  // Item i for reading, or for changes that leave its typed text alone.
+  TSearch_word_format_rec* ItemRec(int32_t i) const;
   LCID fLCID = 0;
   bool fSplitAlternatives = false;
   bool fTakeWordsUnparsed = false;
@@ -148,6 +152,14 @@ class TBaseSearchItems : public TObject {
  private:
   template <typename Apply>
   std::vector<int32_t> AddedAndSet(const UnicodeString& typed, Apply apply);
+  int32_t AddHolder(const TSearch_word_format_rec& rec);
+  void TypedTextsMayHaveChanged() const { fTypedIndexValid = false; }
+
+  // Typed text -> first item holding it, so that adding many words stays linear; rebuilt on demand after
+  // anything that may have changed texts or order.
+  mutable std::unordered_map<UnicodeString, int32_t> fTypedIndex;
+  mutable int32_t fTypedIndexCount = 0;
+  mutable bool fTypedIndexValid = false;
 };
 
 class TContextWordItems : public TBaseSearchItems {

@@ -89,6 +89,32 @@ TEST(SearchItems, LookupsAndAccessorsOutOfRange) {
   EXPECT_EQ(items.TotalHits(), 0);
 }
 
+TEST(SearchItems, TypedTextLookupFollowsEveryChange) {
+  TBaseSearchItems items({}, 0, true);
+  items.AddedSearchWords(u"a/b/c");  // added last typed first: c, b, a
+  ASSERT_EQ(items.AllTypedSearchWordsAsOne(false), u"c/b/a");
+  EXPECT_EQ(items.TypeInIndexOf(u"b"), 1);
+  items.GetPtr(1)->typed_in_text = u"z";  // changed behind the list's back
+  EXPECT_EQ(items.TypeInIndexOf(u"b"), -1);
+  EXPECT_EQ(items.TypeInIndexOf(u"z"), 1);
+  TSearch_word_format_rec rec = items.GetSWR(2);
+  rec.typed_in_text = u"c";
+  items.PutSWR(2, rec);
+  EXPECT_EQ(items.TypeInIndexOf(u"c"), 0);  // the first of two
+  EXPECT_EQ(items.TypeInIndexOf(u"a"), -1);
+  items.AddOneSW(rec);
+  EXPECT_EQ(items.TypeInIndexOf(u"c"), 0);
+  items.ClearOne(0);
+  EXPECT_EQ(items.TypeInIndexOf(u"c"), 1);
+  EXPECT_EQ(items.TypeInIndexOf(u"z"), 0);
+  items.MoveToTop(2);
+  EXPECT_EQ(items.TypeInIndexOf(u"c"), 0);
+  EXPECT_EQ(items.AddedSearchWords(u"z"), std::vector<int32_t>{1});
+  items.Clear();
+  EXPECT_EQ(items.TypeInIndexOf(u"c"), -1);
+  EXPECT_EQ(items.AddedSearchWords(u"c"), std::vector<int32_t>{0});
+}
+
 TEST(SearchItems, MovingAndInsertingAtTheTop) {
   TBaseSearchItems items({}, 0, true);
   items.AddedSearchWords(u"x/y/z");  // stored z, y, x
