@@ -460,6 +460,7 @@ bool ReadTimeOfDay(std::u16string_view s, TDateTime& time) {
   }
   int parts[3] = {0, 0, 0};
   int count = 0;
+  int milliseconds = 0;
   std::size_t i = 0;
   while (count < 3) {
     std::size_t e = i;
@@ -467,6 +468,16 @@ bool ReadTimeOfDay(std::u16string_view s, TDateTime& time) {
     if (e == i || e - i > 2) return false;
     parts[count++] = StrToInt(std::u16string_view(t).substr(i, e - i));
     if (e == t.size()) break;
+    if (count == 3 && (t[e] == u'.' || t[e] == FormatSettings.DecimalSeparator)) {
+      // Seconds may carry up to three decimals: "10:30:15.250".
+      const std::u16string_view fraction = std::u16string_view(t).substr(e + 1);
+      if (fraction.empty() || fraction.size() > 3 ||
+          !std::all_of(fraction.begin(), fraction.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; }))
+        return false;
+      milliseconds = StrToInt(fraction);
+      for (std::size_t k = fraction.size(); k < 3; ++k) milliseconds *= 10;
+      break;
+    }
     if (t[e] != FormatSettings.TimeSeparator) return false;
     i = e + 1;
   }
@@ -477,7 +488,7 @@ bool ReadTimeOfDay(std::u16string_view s, TDateTime& time) {
     hour = addHours == 12 ? (hour % 12) + 12 : hour % 12;
   }
   if (hour > 23 || parts[1] > 59 || parts[2] > 59) return false;
-  time = EncodeTime(hour, parts[1], parts[2], 0);
+  time = EncodeTime(hour, parts[1], parts[2], milliseconds);
   return true;
 }
 
@@ -497,15 +508,26 @@ int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, Key key, C
 namespace {
 bool TryReadDateAndTime(std::u16string_view text, TDateTime& value) {
   const UnicodeString field = Trim(text);
-  const std::size_t space = field.find(u' ');
-  if (space == UnicodeString::npos) return TryStrToDate(field, value);
+  const std::u16string_view view(field);
   TDateTime date = 0;
   TDateTime time = 0;
-  if (!TryStrToDate(std::u16string_view(field).substr(0, space), date) ||
-      !ReadTimeOfDay(std::u16string_view(field).substr(space + 1), time))
-    return false;
-  value = date < 0 ? date - time : date + time;
-  return true;
+  if (TryStrToDate(view, date)) {
+    value = date;
+    return true;
+  }
+  if (ReadTimeOfDay(view, time)) {  // a time alone is that time on day 0
+    value = time;
+    return true;
+  }
+  // Date, space, time: try each space, since the date itself may hold one.
+  for (std::size_t space = field.find(u' '); space != UnicodeString::npos;
+       space = field.find(u' ', space + 1)) {
+    if (TryStrToDate(view.substr(0, space), date) && ReadTimeOfDay(view.substr(space + 1), time)) {
+      value = date < 0 ? date - time : date + time;
+      return true;
+    }
+  }
+  return false;
 }
 }  // namespace
 

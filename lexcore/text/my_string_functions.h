@@ -102,8 +102,8 @@ int32_t AfterTabIntegerOf(std::u16string_view line, int n = 1);
 // -1.0 when the field does not read as a number.
 double AfterTabFloatOf(std::u16string_view line, int n);
 
-// Field n as a date and time (the format settings' short date, then optionally h:mm[:ss] with AM or PM);
-// the current date and time when it does not read.
+// Field n as a date and time: the format settings' short date, a time h:mm[:ss[.zzz]] with AM or PM, or the
+// date, a space and the time; the current date and time when it does not read.
 TDateTime AfterTabDateOf(std::u16string_view line, int n = 1);
 
 // The index of the first line whose field-0 file name is name (case counts, as file identity does); -1.

@@ -317,6 +317,17 @@ TEST(FieldSorts, DatesInFields) {
   EXPECT_GE(fallback, before);
   EXPECT_LE(fallback, Now());
   EXPECT_GE(AfterTabDateOf(u"x\t1/2/2001 25:00"), before);  // a bad time is no date either
+  // A time alone, and seconds with decimals.
+  EXPECT_NEAR(AfterTabDateOf(u"x\t10:30"), 10.5 / 24, 1e-9);
+  EXPECT_NEAR(AfterTabDateOf(u"x\t1/2/2001 10:30:15.25"), 36893.0 + (37815.25 / 86400), 1e-9);
+  EXPECT_GE(AfterTabDateOf(u"x\t1/2/2001 10:30:15.2500"), before);
+  EXPECT_GE(AfterTabDateOf(u"x\t1/2/2001 10:30.5"), before);  // decimals only on seconds
+  // A short date format with a space in it still takes a time after it.
+  TFormatSettings saved = FormatSettings;
+  FormatSettings.ShortDateFormat = u"d. M. yyyy";
+  FormatSettings.DateSeparator = u'.';
+  EXPECT_NEAR(AfterTabDateOf(u"x\t2. 1. 2001 6:00"), 36893.25, 1e-9);
+  FormatSettings = saved;
 }
 
 TEST(StringLists, ValuesHeldAsSingles) {
