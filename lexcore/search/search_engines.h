@@ -156,7 +156,8 @@ class TBaseSearchItems : public TObject {
   void TypedTextsMayHaveChanged() const { fTypedIndexValid = false; }
 
   // Typed text -> first item holding it, so that adding many words stays linear; rebuilt on demand after
-  // anything that may have changed texts or order.
+  // anything that may have changed texts or order. Lookups may rebuild it, so threads that share a list
+  // need a lock even to read it.
   mutable std::unordered_map<UnicodeString, int32_t> fTypedIndex;
   mutable int32_t fTypedIndexCount = 0;
   mutable bool fTypedIndexValid = false;
