@@ -3,6 +3,7 @@
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <memory>
@@ -89,11 +90,9 @@ int32_t CeilThousandths(int32_t em, int32_t units) {
 
 // One code point from text at i (a lone surrogate reads as U+FFFD); i moves past it.
 char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
-  const char16_t u = text[i++];
-  if (u < 0xD800 || u > 0xDFFF) return u;
-  if (u <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
-    return 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i++] - 0xDC00);
-  return 0xFFFD;
+  UChar32 c;
+  U16_NEXT(text.data(), i, text.size(), c);
+  return U_IS_SURROGATE(c) ? 0xFFFD : static_cast<char32_t>(c);
 }
 
 }  // namespace
