@@ -65,8 +65,7 @@ int CompareJulianDates(double a, double b) {
 }
 
 int Compare2Strings(std::u16string_view a, std::u16string_view b) {
-  const int c = a.compare(b);
-  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+  return CompareStr(a, b);
 }
 
 int Compare2StringsCaseInsensitively(std::u16string_view a, std::u16string_view b) {
