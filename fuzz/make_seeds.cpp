@@ -21,6 +21,7 @@
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_engines.h"
+#include "lexlists/engine/stored_list_info.h"
 
 using namespace lx;
 namespace fs = std::filesystem;
@@ -222,6 +223,23 @@ void TextSeeds() {
   put("ansi", 0, TEncoding::ANSI);
 }
 
+void SettingsAndListInfoSeeds() {
+  Put("settings_text", "search-text",
+      Prefixed({2}, UTF16Bytes(u"ab") + UTF16Bytes(u"o*k <Enter>a?b<Tab>\"#\"")));
+  Put("settings_text", "tag-pairs", Prefixed({0}, UTF16Bytes(u"<*>, [*],,*;")));
+  Put("settings_text", "path", Prefixed({2}, UTF16Bytes(u":") + UTF16Bytes(u"  C:data\\x  ")));
+  TStoredListInfoHolder info;
+  info.fdata.stored_version_number = 7;
+  info.fdata.entries = 12;
+  info.fdata.has_overspill_data = 1;
+  info.fdata.info_derives_from_filename = u"texts/source.txt";
+  info.fdata.stoplist_filename = u"stop.lst";
+  info.SetIsLemmatised(true);
+  Put("list_info", "with-overspill", StreamBytes([&](TStream& s) { info.SaveToStream(s); }));
+  info.fdata.has_overspill_data = 0;
+  Put("list_info", "plain", StreamBytes([&](TStream& s) { info.SaveToStream(s); }));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -238,6 +256,7 @@ int main(int argc, char** argv) {
     RecordSeeds();
     SearchSeeds();
     TextSeeds();
+    SettingsAndListInfoSeeds();
   } catch (const std::exception& e) {
     std::cerr << "fuzz_make_seeds: " << e.what() << "\n";
     return 1;

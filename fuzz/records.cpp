@@ -1,15 +1,20 @@
 // Stored records of the definitions: the list-file signature block and the file recognisers, language
-// details, section starts, extra fonts and streamable string lists. The first byte picks the reader.
+// details, section starts, extra fonts, streamable string lists and the fixed record images. The first byte
+// picks the reader.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "fuzz_support.h"
 #include "lexcore/definitions/Wdef.h"
 #include "lexcore/definitions/extra_font_list.h"
 #include "lexcore/definitions/lang_details.h"
+#include "lexcore/definitions/search_requirements.h"
 #include "lexcore/definitions/section_starts.h"
+#include "lexcore/definitions/shared_records.h"
 #include "lexcore/definitions/streamable_stringlist.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -91,9 +96,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         break;
       }
-      default: {
-        TUsefulBaseList list;
-        list.ReadFromStream(stream);
+      default: {  // the fixed-size record images, from whatever bytes there are
+        ExtraFontRecFromImage(reinterpret_cast<const uint8_t*>(body.data()), body.size());
+        TSearchRequirementImage requirement{};
+        std::memcpy(requirement.data(), body.data(), std::min(body.size(), requirement.size()));
+        TSearchRequirementRec req;
+        SearchRequirementFromImage(requirement, req);
+        TGridHead32FixedImage head{};
+        std::memcpy(head.data(), body.data(), std::min(body.size(), head.size()));
+        TGrid_head32 grid;
+        GridHeadFixedFromImage(head, grid);
         break;
       }
     }
