@@ -229,7 +229,10 @@ void TCardinalList::SortAscendingDefault() {
 int32_t TCardinalAndFreqList::AddOneOrIncFreq(uint32_t card, int32_t freq) {
   const int32_t at = IndexOf(card);
   if (at >= 0) {
-    Held(at)->fdata.freq += freq;
+    // Totals from damaged or hostile lists can overflow; a frequency stops at the int32 bounds, never wraps.
+    int32_t& total = Held(at)->fdata.freq;
+    const int64_t sum = int64_t(total) + freq;
+    total = static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
     return at;
   }
   SetSorted(false);

@@ -25,7 +25,7 @@ constexpr auto kExtraFontLayout = [](auto& io, auto& r) {
   io.Pad(2);
   io.Field(r.spareInts);
 };
-static_assert(ByteImageSize<TExtraFontRec>(kExtraFontLayout) == TExtraFontRec::kStoredSize);
+static_assert(ByteImageSizeIs<TExtraFontRec>(kExtraFontLayout, TExtraFontRec::kStoredSize));
 
 }  // namespace
 

@@ -121,6 +121,15 @@ TEST(TypedLists, FindsSortsAndCurrentItems) {
   cf.SortOnFrequencies();
   EXPECT_EQ(cf.GetACardAndFreq(0).card, 3u);
   EXPECT_EQ(cf.Find(7), 1);  // falls back to a linear search once not sorted on cards
+  // Totals from hostile lists stop at the int32 bounds instead of wrapping.
+  cf.AddOneOrIncFreq(9, INT32_MAX);
+  cf.AddOneOrIncFreq(9, INT32_MAX);
+  EXPECT_EQ(cf.GetACardAndFreq(cf.IndexOf(9)).freq, INT32_MAX);
+  cf.AddOneOrIncFreq(9, -5);
+  EXPECT_EQ(cf.GetACardAndFreq(cf.IndexOf(9)).freq, INT32_MAX - 5);
+  cf.AddOneOrIncFreq(11, INT32_MIN);
+  cf.AddOneOrIncFreq(11, -1);
+  EXPECT_EQ(cf.GetACardAndFreq(cf.IndexOf(11)).freq, INT32_MIN);
 
   TLXInt64List big;
   for (int64_t v : {int64_t{1} << 40, int64_t{-3}, int64_t{12}}) big.AddOne(v);
