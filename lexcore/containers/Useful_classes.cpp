@@ -488,37 +488,37 @@ int32_t TStringColumnAndColourList::IndexOfTrueColumn(int32_t column) const {
 // -----------------------------------------------------------
 
 TMySearchFlags FlagsFromSW(UnicodeString& s) {
-  TMySearchFlags flags{4, 5};
+  TMySearchFlags flags{sw_flag_left_boundary, sw_flag_right_boundary};
   if (s.empty()) return flags;
   if (s.front() == u'*') {
     s.erase(0, 1);
-    flags.Exclude(4);
+    flags.Exclude(sw_flag_left_boundary);
   } else if (s.size() >= 4 && s.starts_with(u"==") && s.ends_with(u"==")) {
     s = s.substr(2, s.size() - 4);
-    flags.Include(2);
+    flags.Include(sw_flag_case_sensitive);
   } else if (s.front() == u'~') {
     s.erase(0, 1);
-    flags.Include(3);
+    flags.Include(sw_flag_tilde);
   }
   if (!s.empty() && s.back() == u'*') {
     s.pop_back();
-    flags.Exclude(5);
+    flags.Exclude(sw_flag_right_boundary);
   }
   return flags;
 }
 
 UnicodeString SWFromWordAndFlags(const UnicodeString& word, TMySearchFlags flags) {
   UnicodeString r = word;
-  if (!flags.Contains(4)) r.insert(0, 1, u'*');
-  if (!flags.Contains(5)) r += u'*';
-  if (flags.Contains(2)) r = u"==" + r + u"==";
+  if (!flags.Contains(sw_flag_left_boundary)) r.insert(0, 1, u'*');
+  if (!flags.Contains(sw_flag_right_boundary)) r += u'*';
+  if (flags.Contains(sw_flag_case_sensitive)) r = u"==" + r + u"==";
   return r;
 }
 
 void SetWordAndSearchFlags(TWordAndSearchFlags& rec, const UnicodeString& typed) {
   rec.word = typed;
   rec.flags = FlagsFromSW(rec.word);
-  if (!rec.flags.Contains(2)) rec.word = InvariantUpperCase(rec.word);
+  if (!rec.flags.Contains(sw_flag_case_sensitive)) rec.word = InvariantUpperCase(rec.word);
 }
 
 TSimpleSearchlist::TSimpleSearchlist(const TSimpleSearchSettings& settings) : Settings(settings) {}

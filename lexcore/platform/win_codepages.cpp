@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <array>
@@ -334,7 +335,7 @@ void EncodeSingleByte(const SingleByteCodec& sb, const char16_t* src, std::size_
       continue;
     }
     // A surrogate pair is one character and takes one replacement byte.
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && src[i + 1] >= 0xDC00 && src[i + 1] <= 0xDFFF) ++i;
+    if (U16_IS_LEAD(c) && i + 1 < n && U16_IS_TRAIL(src[i + 1])) ++i;
     usedDefault = true;
     out[j++] = fallback;
   }

@@ -13,5 +13,9 @@ namespace lx {
 using TMySearchFlag = uint8_t;
 using TMySearchFlags = Set<TMySearchFlag, 1>;
 static_assert(sizeof(TMySearchFlags) == 1);
+inline constexpr TMySearchFlag sw_flag_case_sensitive = 2;
+inline constexpr TMySearchFlag sw_flag_tilde = 3;
+inline constexpr TMySearchFlag sw_flag_left_boundary = 4;
+inline constexpr TMySearchFlag sw_flag_right_boundary = 5;
 
 }  // namespace lx

@@ -153,7 +153,9 @@ bool IsBoundedOnLeft(std::u16string_view text, int start);
 bool IsBoundedOnRight(std::u16string_view text, int end);
 bool IsWholeWord(std::u16string_view text, int start, int end);
 
-// ---- Position searches.
+// ---- Position searches. Each search below reads the text once: O(length of the text + length of the word),
+// whatever the two hold (no rescanning after a near miss), and ReplaceWholeWord costs the same plus its
+// output.
 
 // The first position at or after from where word occurs (case-sensitive), bounded at the left when flags
 // hold element 4 and at the right when they hold element 5; -1 when either text is empty or none qualifies.
