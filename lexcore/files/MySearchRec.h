@@ -1,4 +1,4 @@
-// Folder perusal: the record of one found file.
+// The record of one file found by a folder walk (PeruseDir), kept apart so the holder lists can use it.
 #pragma once
 
 #include <cstdint>
