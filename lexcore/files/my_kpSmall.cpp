@@ -25,7 +25,7 @@ bool WAitTillDone(const std::function<bool()>& condition, int seconds) {
   return timedOut;
 }
 
-bool WAitTillDone(const bool& flag, int seconds) {
+bool WAitTillDone(const volatile bool& flag, int seconds) {
   return WAitTillDone([&flag] { return flag; }, seconds);
 }
 

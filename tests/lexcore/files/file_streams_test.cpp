@@ -9,6 +9,7 @@
 #include "lexcore/files/my_FileStreamU.h"
 #include "lexcore/files/my_StreamMemLists.h"
 #include "lexcore/files/zip_utils.h"
+#include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "test_files.h"
 

@@ -8,6 +8,7 @@
 #include "lexcore/files/logging_utilities.h"
 #include "lexcore/files/my_kpSmall.h"
 #include "lexcore/rtl/lx_messages.h"
+#include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "test_files.h"
 
@@ -124,13 +125,13 @@ TEST(FileUtilities, LogPrefixesSectionsAndClearing) {
   StartNewLogSection();
   AddToLogFile(u"hello");
   EXPECT_EQ(LogPrefixOfTool(16), u"(LX7): ");
-  EXPECT_EQ(LogPrefixOfTool(6), u"(??)");
+  EXPECT_EQ(LogPrefixOfTool(6), u"(?\?)");
   const std::string bytes = t.Read("log.txt");
   std::u16string text((bytes.size()) / 2, u'\0');
   for (std::size_t i = 0; i < text.size(); ++i)
     text[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) |
                                     static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
-  EXPECT_EQ(text.substr(0, 17), u"\xFEFF(K): **********");
+  EXPECT_EQ(text.substr(0, 18), u"\xFEFF(K): **********\r\n");
   EXPECT_NE(text.find(u"(K): LOG STARTED at "), std::u16string::npos);
   EXPECT_NE(text.find(u"(K): hello\r\n"), std::u16string::npos);
   ClearLogFile();
