@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "lexcore/containers/Useful_classes_base.h"
-#include "lexcore/files/PeruseDir.h"
+#include "lexcore/files/MySearchRec.h"
 #include "lexcore/rtl/lx_list.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/search/search_types.h"
