@@ -7,6 +7,7 @@
 #include "lexcore/containers/Useful_classes_base.h"
 #include "lexcore/definitions/old_record_conversion.h"
 #include "lexcore/rtl/lx_ansi.h"
+#include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -506,6 +507,19 @@ bool TGridHeaderList::ReadCustomised(TLexmillList kind) {
     flist_type = kind;
   }
   return ok;
+}
+
+bool TGridHeaderList::SaveAsCustomised(TLexmillList kind) {
+  const UnicodeString fileName = CustomisedHeadingsFileName(kind);
+  if (fileName.empty()) return false;
+  TMemoryStream image;
+  if (!SaveToStream(image)) return false;
+  try {
+    SaveFileDurably(fileName, image.Memory(), static_cast<std::size_t>(image.GetSize()));
+  } catch (const Exception&) {
+    return false;
+  }
+  return true;
 }
 
 bool TGridHeaderList::SaveToStream(TStream& stream) {
