@@ -6,6 +6,7 @@
 
 #include "lexcore/platform/win_collation.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 
 namespace lx {
@@ -49,7 +50,10 @@ bool ParseConcordSortKeys(const std::string& text, std::vector<TConcordSortKey>&
 std::vector<UnicodeString> WordsAroundHit(const WideChar* text, const uint16_t* classes, int32_t n,
                                           int32_t hitStart, int32_t hitEnd,
                                           const std::vector<TConcordSortKey>& keys) {
-  auto isWord = [&](int32_t i) { return (classes[i] & CharClassWordChar) != 0; };
+  // A segment marker's low bits hold its code, not a class.
+  auto isWord = [&](int32_t i) {
+    return (classes[i] & CharClassSegmentMarker) == 0 && (classes[i] & CharClassWordChar) != 0;
+  };
   UnicodeString left[6], right[6];
   int needLeft = 0, needRight = 0;
   for (const auto& k : keys)
@@ -93,22 +97,23 @@ class TRanks {
   explicit TRanks(LCID lcid) : lcid(lcid) {}
   void Add(const UnicodeString& s) { index.try_emplace(s, 0); }
   void Rank() {
-    std::vector<const UnicodeString*> order;
+    // Case is ignored by comparing lower-cased forms, made once for each distinct text.
+    std::vector<std::pair<UnicodeString, const UnicodeString*>> order;
     order.reserve(index.size());
-    for (const auto& [s, r] : index) order.push_back(&s);
-    auto cmp = [&](const UnicodeString* a, const UnicodeString* b) {
-      return CompareStringW(lcid, NORM_IGNORECASE, a->data(), static_cast<int>(a->size()), b->data(),
-                            static_cast<int>(b->size()));
+    for (const auto& [s, r] : index) order.emplace_back(Lowercase(lcid, s), &s);
+    auto cmp = [&](const UnicodeString& a, const UnicodeString& b) {
+      return CompareStringW(lcid, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                            static_cast<int>(b.size()));
     };
     // Ties broken by code units, so the order of the distinct texts never depends on the hash table's.
-    std::sort(order.begin(), order.end(), [&](const UnicodeString* a, const UnicodeString* b) {
-      const int c = cmp(a, b);
-      return c != CSTR_EQUAL ? c == CSTR_LESS_THAN : *a < *b;
+    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+      const int c = cmp(a.first, b.first);
+      return c != CSTR_EQUAL ? c == CSTR_LESS_THAN : *a.second < *b.second;
     });
     int32_t rank = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
-      if (i > 0 && cmp(order[i - 1], order[i]) != CSTR_EQUAL) ++rank;
-      index[*order[i]] = rank;
+      if (i > 0 && cmp(order[i - 1].first, order[i].first) != CSTR_EQUAL) ++rank;
+      index[*order[i].second] = rank;
     }
   }
   int32_t Of(const UnicodeString& s) const { return index.at(s); }

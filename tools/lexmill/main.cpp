@@ -41,8 +41,12 @@ const char kHelp[] =
     "spaces, punctuation, symbols - separates words. Unless --case is given, words are lower-cased with the\n"
     "locale's mapping (Turkish dotted and dotless i included).\n"
     "\n"
-    "Encodings, per file: a byte-order mark decides UTF-16 LE, UTF-16 BE or UTF-8; otherwise a file that is\n"
-    "valid UTF-8 is read as UTF-8; otherwise in the code page of the locale (windows-1252 for 0x0409).\n"
+    "Encodings, per file: a byte-order mark (UTF-8, UTF-16 LE/BE, UTF-32 LE/BE); otherwise UTF-16 or UTF-32\n"
+    "when the zero bytes of the first 64 KB say so; otherwise UTF-8 when the whole file is valid UTF-8;\n"
+    "otherwise the code page of the locale (windows-1252 for 0x0409). A text read in a code page that is\n"
+    "more than 1% C1 controls or private-use characters gets a warning; a file with NUL bytes that is not\n"
+    "UTF-16 or UTF-32 is binary and skipped. Words are compared in NFC unless --no-normalize.\n"
+    "PATH - reads standard input. A file named twice or reached twice through links is read once.\n"
     "Sentences end at '.', '!' or '?' followed by white space; paragraphs end at blank lines. Word numbers\n"
     "count white-space separated tokens from 1; sentence and paragraph numbers count from 1 in each text.\n"
     "\n"
@@ -57,7 +61,14 @@ const char kHelp[] =
     "  --summary         end tsv, csv or json output with the summary (a last # line, or a summary\n"
     "                    object) instead of writing it to standard error\n"
     "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
+    "                    shift_jis, utf-16le...): every text is read in it\n"
+    "  --no-normalize    compare words as they are written, not in NFC\n"
+    "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
+    "                    are the same for every N\n"
     "  --sort S          wordlist: freq (default) or alpha\n"
+    "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
+    "                    each with - after it for descending (R1,L1-); default text order\n"
     "  --min-freq N      wordlist: only words occurring at least N times\n"
     "  --top N           wordlist: only the first N words\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
@@ -66,8 +77,9 @@ const char kHelp[] =
     "  --version         the version of lexmill\n"
     "  -h, --help        this text\n"
     "\n"
-    "Exit status: 0 done; 1 a path or a text could not be read (the others were processed) or there were no\n"
-    "texts; 2 a bad option or a malformed search word. Only results go to standard output.\n";
+    "Exit status: 0 done; 1 a path or a text could not be read (the others were processed), there were no\n"
+    "texts or the output could not be written; 2 a bad option or a malformed search word. Only results go\n"
+    "to standard output; the summary goes to standard error unless --summary.\n";
 
 // Output that is not results (help, version, locales) is checked the same way.
 int Finish(int code) {
