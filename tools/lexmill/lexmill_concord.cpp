@@ -55,10 +55,15 @@ std::string ConcordSortFault(const std::string& keys) {
 
 namespace {
 
+// Left context, hit and right context end to end in one string: a frequent word gives a million lines.
 struct TConcordLine {
-  std::string left, hit, right;
-  int32_t word, sentence, paragraph;
+  std::string text;
+  uint32_t hitAt = 0, rightAt = 0;
+  int32_t word = 0, sentence = 0, paragraph = 0;
   TConcordSortLine sort;
+  std::string_view Left() const { return std::string_view(text).substr(0, hitAt); }
+  std::string_view Hit() const { return std::string_view(text).substr(hitAt, rightAt - hitAt); }
+  std::string_view Right() const { return std::string_view(text).substr(rightAt); }
 };
 
 struct TTextHits {
@@ -102,9 +107,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
     const std::string word = std::to_string(l.word), sentence = std::to_string(l.sentence),
                       paragraph = std::to_string(l.paragraph);
     if (table)
-      out.Row({l.left, "[" + l.hit + "]", l.right, file + "  w" + word + " s" + sentence + " p" + paragraph});
+      out.Row({l.Left(), "[" + std::string(l.Hit()) + "]", l.Right(),
+               file + "  w" + word + " s" + sentence + " p" + paragraph});
     else
-      out.Row({l.left, l.hit, l.right, file, word, sentence, paragraph});
+      out.Row({l.Left(), l.Hit(), l.Right(), file, word, sentence, paragraph});
   };
 
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
@@ -157,13 +163,15 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
           const int32_t leftStart = std::max(0, h.offset - options.context);
           const int32_t end = std::min(n, h.offset + h.length);
           const int32_t rightEnd = static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
-          TConcordLine line{ToOneLineUTF8(text + leftStart, static_cast<std::size_t>(h.offset - leftStart)),
-                            ToOneLineUTF8(text + h.offset, static_cast<std::size_t>(end - h.offset)),
-                            ToOneLineUTF8(text + end, static_cast<std::size_t>(rightEnd - end)),
-                            h.word,
-                            h.sentence + 1,
-                            h.paragraph + 1,
-                            {}};
+          TConcordLine line;
+          AppendOneLineUTF8(line.text, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
+          line.hitAt = static_cast<uint32_t>(line.text.size());
+          AppendOneLineUTF8(line.text, text + h.offset, static_cast<std::size_t>(end - h.offset));
+          line.rightAt = static_cast<uint32_t>(line.text.size());
+          AppendOneLineUTF8(line.text, text + end, static_cast<std::size_t>(rightEnd - end));
+          line.word = h.word;
+          line.sentence = h.sentence + 1;
+          line.paragraph = h.paragraph + 1;
           if (!sortKeys.empty()) {
             line.sort.words = WordsAroundHit(text, reader.Classes(), n, h.offset, end, sortKeys);
             line.sort.text = static_cast<uint32_t>(fileNo);

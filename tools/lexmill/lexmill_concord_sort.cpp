@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 #include "lexcore/platform/win_collation.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -47,14 +46,14 @@ bool ParseConcordSortKeys(const std::string& text, std::vector<TConcordSortKey>&
   return true;
 }
 
-std::vector<UnicodeString> WordsAroundHit(const WideChar* text, const uint16_t* classes, int32_t n,
-                                          int32_t hitStart, int32_t hitEnd,
-                                          const std::vector<TConcordSortKey>& keys) {
+UnicodeString WordsAroundHit(const WideChar* text, const uint16_t* classes, int32_t n, int32_t hitStart,
+                             int32_t hitEnd, const std::vector<TConcordSortKey>& keys) {
   // A segment marker's low bits hold its code, not a class.
   auto isWord = [&](int32_t i) {
     return (classes[i] & CharClassSegmentMarker) == 0 && (classes[i] & CharClassWordChar) != 0;
   };
-  UnicodeString left[6], right[6];
+  // Where each word left and right of the hit starts and ends; empty past the text's edge.
+  int32_t leftAt[6][2] = {}, rightAt[6][2] = {};
   int needLeft = 0, needRight = 0;
   for (const auto& k : keys)
     if (k.kind == TConcordSortKey::word) {
@@ -66,62 +65,81 @@ std::vector<UnicodeString> WordsAroundHit(const WideChar* text, const uint16_t* 
     while (i > 0 && !isWord(i - 1)) --i;
     const int32_t end = i;
     while (i > 0 && isWord(i - 1)) --i;
-    if (i == end) break;
-    left[w].assign(text + i, text + end);
+    leftAt[w][0] = i;
+    leftAt[w][1] = end;
   }
   i = hitEnd;
   for (int w = 1; w <= needRight; ++w) {
     while (i < n && !isWord(i)) ++i;
     const int32_t start = i;
     while (i < n && isWord(i)) ++i;
-    if (i == start) break;
-    right[w].assign(text + start, text + i);
+    rightAt[w][0] = start;
+    rightAt[w][1] = i;
   }
-  std::vector<UnicodeString> words;
+  UnicodeString words;
+  bool first = true;
   for (const auto& k : keys) {
     if (k.kind != TConcordSortKey::word) continue;
-    if (k.slot == 0)
-      words.emplace_back(text + hitStart, text + hitEnd);
+    if (!first) words += u'\0';
+    first = false;
+    const int32_t* at = k.slot == 0 ? nullptr : k.slot < 0 ? leftAt[-k.slot] : rightAt[k.slot];
+    if (!at)
+      words.append(text + hitStart, text + hitEnd);
     else
-      words.push_back(k.slot < 0 ? left[-k.slot] : right[k.slot]);
+      words.append(text + at[0], text + at[1]);
   }
   return words;
 }
 
 namespace {
 
-// Ranks of distinct texts in the locale's order: texts the collation holds equal share a rank, so lines
-// compare by integers and each distinct text is collated only while the distinct ones are sorted.
-class TRanks {
- public:
-  explicit TRanks(LCID lcid) : lcid(lcid) {}
-  void Add(const UnicodeString& s) { index.try_emplace(s, 0); }
-  void Rank() {
-    // Case is ignored by comparing lower-cased forms, made once for each distinct text.
-    std::vector<std::pair<UnicodeString, const UnicodeString*>> order;
-    order.reserve(index.size());
-    for (const auto& [s, r] : index) order.emplace_back(Lowercase(lcid, s), &s);
-    auto cmp = [&](const UnicodeString& a, const UnicodeString& b) {
-      return CompareStringW(lcid, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                            static_cast<int>(b.size()));
-    };
-    // Ties broken by code units, so the order of the distinct texts never depends on the hash table's.
-    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
-      const int c = cmp(a.first, b.first);
-      return c != CSTR_EQUAL ? c == CSTR_LESS_THAN : *a.second < *b.second;
-    });
-    int32_t rank = 0;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-      if (i > 0 && cmp(order[i - 1].first, order[i].first) != CSTR_EQUAL) ++rank;
-      index[*order[i].second] = rank;
+// Ranks of texts in the locale's order: texts the collation holds equal share a rank, so lines compare by
+// integers and only the distinct texts are collated. The distinct texts are found through one flat hash
+// table, each text looked up once.
+std::vector<int32_t> CollationRanks(LCID lcid, const std::vector<std::u16string_view>& texts) {
+  std::size_t capacity = 16;
+  while (capacity < texts.size() * 2) capacity *= 2;
+  constexpr uint32_t kFree = UINT32_MAX;
+  std::vector<uint32_t> table(capacity, kFree);  // distinct number, or kFree
+  std::vector<std::u16string_view> distinct;
+  std::vector<uint32_t> idOf(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::u16string_view t = texts[i];
+    uint64_t h = 0xcbf29ce484222325ull;
+    for (char16_t c : t) h = (h ^ c) * 0x100000001b3ull;
+    std::size_t slot = (h ^ (h >> 29)) & (capacity - 1);
+    while (table[slot] != kFree && distinct[table[slot]] != t) slot = (slot + 1) & (capacity - 1);
+    if (table[slot] == kFree) {
+      table[slot] = static_cast<uint32_t>(distinct.size());
+      distinct.push_back(t);
     }
+    idOf[i] = table[slot];
   }
-  int32_t Of(const UnicodeString& s) const { return index.at(s); }
-
- private:
-  LCID lcid;
-  std::unordered_map<UnicodeString, int32_t> index;
-};
+  // Case is ignored by comparing lower-cased forms, made once for each distinct text.
+  std::vector<UnicodeString> lower;
+  lower.reserve(distinct.size());
+  for (const auto& d : distinct) lower.push_back(Lowercase(lcid, UnicodeString(d)));
+  auto cmp = [&](uint32_t a, uint32_t b) {
+    return CompareStringW(lcid, NORM_IGNORECASE, lower[a].data(), static_cast<int>(lower[a].size()),
+                          lower[b].data(), static_cast<int>(lower[b].size()));
+  };
+  std::vector<uint32_t> order(distinct.size());
+  std::iota(order.begin(), order.end(), 0u);
+  // Ties broken by code units, so the order never depends on the hash table's.
+  std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+    const int c = cmp(a, b);
+    return c != CSTR_EQUAL ? c == CSTR_LESS_THAN : distinct[a] < distinct[b];
+  });
+  std::vector<int32_t> rankOf(distinct.size());
+  int32_t rank = 0;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i > 0 && cmp(order[i - 1], order[i]) != CSTR_EQUAL) ++rank;
+    rankOf[order[i]] = rank;
+  }
+  std::vector<int32_t> ranks(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) ranks[i] = rankOf[idOf[i]];
+  return ranks;
+}
 
 }  // namespace
 
@@ -129,6 +147,18 @@ std::vector<uint32_t> SortConcordLines(LCID lcid, const std::vector<TConcordSort
                                        const std::vector<TConcordSortLine>& lines,
                                        const std::vector<std::string>& fileNames) {
   const std::size_t nKeys = keys.size();
+  std::size_t nWordKeys = 0;
+  for (const auto& k : keys) nWordKeys += k.kind == TConcordSortKey::word;
+  // Each line's words, cut out of its joined form once.
+  std::vector<std::u16string_view> words(lines.size() * nWordKeys);
+  for (std::size_t i = 0; i < lines.size() && nWordKeys; ++i) {
+    std::u16string_view rest = lines[i].words;
+    for (std::size_t w = 0; w < nWordKeys; ++w) {
+      const std::size_t cut = std::min(rest.find(u'\0'), rest.size());
+      words[i * nWordKeys + w] = rest.substr(0, cut);
+      rest.remove_prefix(std::min(rest.size(), cut + 1));
+    }
+  }
   // Every key of every line as one integer: a word's or file's rank, or the position.
   std::vector<int64_t> values(lines.size() * nKeys);
   std::size_t wordKey = 0;
@@ -137,19 +167,18 @@ std::vector<uint32_t> SortConcordLines(LCID lcid, const std::vector<TConcordSort
     if (key.kind == TConcordSortKey::position) {
       for (std::size_t i = 0; i < lines.size(); ++i) values[i * nKeys + k] = lines[i].position;
     } else if (key.kind == TConcordSortKey::file) {
-      TRanks ranks(lcid);
       std::vector<UnicodeString> names;
       for (const std::string& f : fileNames) names.push_back(UTF8ToUTF16(f));
-      for (const auto& s : names) ranks.Add(s);
-      ranks.Rank();
-      for (std::size_t i = 0; i < lines.size(); ++i) values[i * nKeys + k] = ranks.Of(names[lines[i].text]);
+      const std::vector<int32_t> ranks =
+          CollationRanks(lcid, std::vector<std::u16string_view>(names.begin(), names.end()));
+      for (std::size_t i = 0; i < lines.size(); ++i) values[i * nKeys + k] = ranks[lines[i].text];
     } else {
-      TRanks ranks(lcid);
-      for (const auto& l : lines) ranks.Add(l.words[wordKey]);
-      ranks.Rank();
+      std::vector<std::u16string_view> column(lines.size());
+      for (std::size_t i = 0; i < lines.size(); ++i) column[i] = words[i * nWordKeys + wordKey];
+      const std::vector<int32_t> ranks = CollationRanks(lcid, column);
       // An empty slot (the text's edge) sorts before every word.
       for (std::size_t i = 0; i < lines.size(); ++i)
-        values[i * nKeys + k] = lines[i].words[wordKey].empty() ? -1 : ranks.Of(lines[i].words[wordKey]);
+        values[i * nKeys + k] = column[i].empty() ? -1 : ranks[i];
       ++wordKey;
     }
   }

@@ -19,18 +19,18 @@ struct TConcordSortKey {
 // Parses a comma-separated list such as "R1,L1-,file"; false with fault set for anything else.
 bool ParseConcordSortKeys(const std::string& text, std::vector<TConcordSortKey>& keys, std::string& fault);
 
-// One concordance line as the sort sees it: the words the word keys name, in the order of the keys.
+// One concordance line as the sort sees it: the words the word keys name, in the order of the keys, joined
+// by U+0000 (one allocation a line, not one a word).
 struct TConcordSortLine {
-  std::vector<UnicodeString> words;
+  UnicodeString words;
   uint32_t text = 0;     // the text's place in the list of texts
   int32_t position = 0;  // the hit's word number in its text
 };
 
-// The words of the word keys around a hit at [hitStart, hitEnd): words are runs of word characters of the
-// class array; a slot beyond the text's edge is empty.
-std::vector<UnicodeString> WordsAroundHit(const WideChar* text, const uint16_t* classes, int32_t n,
-                                          int32_t hitStart, int32_t hitEnd,
-                                          const std::vector<TConcordSortKey>& keys);
+// The words of the word keys around a hit, joined as above at [hitStart, hitEnd): words are runs of word
+// characters of the class array; a slot beyond the text's edge is empty.
+UnicodeString WordsAroundHit(const WideChar* text, const uint16_t* classes, int32_t n, int32_t hitStart,
+                             int32_t hitEnd, const std::vector<TConcordSortKey>& keys);
 
 // The order of the lines: by the keys in turn, words and file names compared by the locale's collation with
 // case ignored, ties kept in text order.
