@@ -60,6 +60,13 @@ TEST(LexmillEncodings, EncodedTextsGiveTheWordListOfTheirUtf8Twin) {
   std::string be = ReadFile(Data("candide-utf-16le.txt"));
   for (std::size_t i = 0; i + 1 < be.size(); i += 2) std::swap(be[i], be[i + 1]);
   t.Write("candide-utf-16be.txt", be);
+  // Japanese in UTF-16 LE without a mark: its only zero bytes are the high halves of spaces and line ends.
+  std::string japanese;
+  for (char16_t c : lx::UTF8ToUTF16(ReadFile(Data("rashomon-utf-8.txt")))) {
+    japanese += static_cast<char>(c & 0xFF);
+    japanese += static_cast<char>(c >> 8);
+  }
+  t.Write("rashomon-utf-16le.txt", japanese);
   struct TCase {
     std::string file, twin;
     std::vector<std::string> options;
@@ -68,6 +75,7 @@ TEST(LexmillEncodings, EncodedTextsGiveTheWordListOfTheirUtf8Twin) {
       {Data("candide-utf-16le.txt"), Data("candide-utf-8.txt"), {}},
       {t.Native("candide-utf-16be.txt"), Data("candide-utf-8.txt"), {}},
       {Data("candide-utf-32be.txt"), Data("candide-utf-8.txt"), {}},
+      {t.Native("rashomon-utf-16le.txt"), Data("rashomon-utf-8.txt"), {}},
       // Its first lines are ASCII, so only reading all of it tells it is not UTF-8.
       {Data("candide-windows-1252.txt"), Data("candide-utf-8.txt"), {}},
       {Data("sunzi-bingfa-simplified-gbk.txt"),

@@ -86,6 +86,27 @@ std::size_t DecodeUTF32(std::string_view bytes, bool little, char16_t* out) {
   return k;
 }
 
+// Whether the first 64 KB read as UTF-16 are text: hardly any control characters but tab and line ends,
+// no lone surrogates, no non-characters.
+bool LooksLikeUTF16(std::string_view bytes, bool little) {
+  const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = std::min(bytes.size(), kSniffBytes) / 2;
+  std::size_t odd = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned c = little ? (b[2 * i] | b[2 * i + 1] << 8) : (b[2 * i] << 8 | b[2 * i + 1]);
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < n) {
+      const unsigned d = little ? (b[2 * i + 2] | b[2 * i + 3] << 8) : (b[2 * i + 2] << 8 | b[2 * i + 3]);
+      if (d >= 0xDC00 && d < 0xE000) {
+        ++i;
+        continue;
+      }
+    }
+    odd += (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || (c >= 0xD800 && c < 0xE000) ||
+           c == 0xFFFE || c == 0xFFFF;
+  }
+  return n > 0 && odd * 200 <= n;
+}
+
 const char* EncodingName(TTextEncoding e) {
   switch (e) {
     case TTextEncoding::utf8:
@@ -126,10 +147,12 @@ TDetectedEncoding DetectEncoding(std::string_view bytes) {
       return {TTextEncoding::utf32be, 0};
     if (z.Odd() > kMostlyZero && z.Even() < kRarelyZero) return {TTextEncoding::utf16le, 0};
     if (z.Even() > kMostlyZero && z.Odd() < kRarelyZero) return {TTextEncoding::utf16be, 0};
-    // Chinese or Japanese in UTF-16 has few zero bytes, but those it has (spaces, line ends, digits) all
-    // fall on one side; a binary file has them on both.
-    if (z.Odd() > 0.02 && z.Even() < 0.002) return {TTextEncoding::utf16le, 0};
-    if (z.Even() > 0.02 && z.Odd() < 0.002) return {TTextEncoding::utf16be, 0};
+    // Chinese or Japanese in UTF-16 has few zero bytes: the high halves of spaces, line ends and digits, and
+    // the low halves of a few ideographs. They lean heavily to one side, and the units read as text.
+    if (z.Odd() > 0.02 && z.Odd() > 3 * z.Even() && LooksLikeUTF16(bytes, true))
+      return {TTextEncoding::utf16le, 0};
+    if (z.Even() > 0.02 && z.Even() > 3 * z.Odd() && LooksLikeUTF16(bytes, false))
+      return {TTextEncoding::utf16be, 0};
     return {TTextEncoding::binary, 0};
   }
   if (ValidUTF8Prefix(bytes) == n) return {TTextEncoding::utf8, 0};
