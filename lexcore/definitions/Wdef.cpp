@@ -274,6 +274,9 @@ UnicodeString TListTypeNames::operator[](TLexmillList kind) const {
 }
 const TListTypeNames list_type_as_string{};
 
+UnicodeString Global_user_ReadWrite_folder;
+int32_t Global_detailed_consistency_files = 0;
+
 const std::array<std::string_view, kListKindCount> list_signature32 = {
     "Word List32",
     "Key Word List32",
