@@ -456,4 +456,14 @@ void InstallCodePageAnsiHooks() {
   Global_AnsiEncodeProc = [](std::u16string_view text) { return UnicodeToCodePage(GetACP(), text); };
 }
 
+namespace {
+
+// The runtime's ANSI conversions follow the process code page from the moment the library loads.
+struct TAnsiHooksInstaller {
+  TAnsiHooksInstaller() { InstallCodePageAnsiHooks(); }
+};
+const TAnsiHooksInstaller gAnsiHooksInstaller;
+
+}  // namespace
+
 }  // namespace lx

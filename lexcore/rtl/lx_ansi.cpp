@@ -6,8 +6,8 @@
 
 namespace lx {
 
-TAnsiDecodeProc Global_AnsiDecodeProc;
-TAnsiEncodeProc Global_AnsiEncodeProc;
+constinit TAnsiDecodeProc Global_AnsiDecodeProc = nullptr;
+constinit TAnsiEncodeProc Global_AnsiEncodeProc = nullptr;
 
 namespace {
 

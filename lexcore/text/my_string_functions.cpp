@@ -534,10 +534,11 @@ int ThreeWay(double a, double b) {
   return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-// Orders two lines by what key gives for each, honouring the descending switch.
+// Orders two lines by what key gives for each; descending takes the second line first.
 template <typename Key, typename Compare>
-int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, Key key, Compare compare) {
-  if (global_descending_sort) std::swap(index1, index2);
+int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, bool descending, Key key,
+                   Compare compare) {
+  if (descending) std::swap(index1, index2);
   return compare(key(list.GetRef(index1)), key(list.GetRef(index2)));
 }
 
@@ -576,22 +577,18 @@ TDateTime AfterTabDateOf(std::u16string_view line, int n) {
 
 bool global_descending_sort = false;
 
-#define LX_FIELD_SORTS(Kind, key, compare)                                                            \
+#define LX_FIELD_SORTS(Kind, kind)                                                                    \
   int StringListCompareStrings##Kind##After1Tab(TStringList& list, int32_t index1, int32_t index2) {  \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 1); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 1, global_descending_sort);                \
   }                                                                                                   \
   int StringListCompareStrings##Kind##After2Tabs(TStringList& list, int32_t index1, int32_t index2) { \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 2); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 2, global_descending_sort);                \
   }                                                                                                   \
   int StringListCompareStrings##Kind##After3Tabs(TStringList& list, int32_t index1, int32_t index2) { \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 3); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 3, global_descending_sort);                \
   }                                                                                                   \
   int StringListCompareStrings##Kind##After4Tabs(TStringList& list, int32_t index1, int32_t index2) { \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 4); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 4, global_descending_sort);                \
   }
 
 namespace {
@@ -616,14 +613,44 @@ TDateTime DateField(const UnicodeString& line, int n) {
 }
 }  // namespace
 
-LX_FIELD_SORTS(Str, AfterTabPart, CompareFieldStrings)
-LX_FIELD_SORTS(Date, DateField, CompareDates)
-LX_FIELD_SORTS(Integer, IntegerField, CompareFieldNumbers)
-LX_FIELD_SORTS(Float, FloatField, CompareFieldNumbers)
+int CompareLinesOnField(TStringList& list, int32_t index1, int32_t index2, TFieldSortKind kind, int n,
+                        bool descending) {
+  const auto field = [n](const UnicodeString& l) { return AfterTabPart(l, n); };
+  switch (kind) {
+    case fsk_text:
+      return CompareLinesBy(list, index1, index2, descending, field, CompareFieldStrings);
+    case fsk_date:
+      return CompareLinesBy(
+          list, index1, index2, descending, [n](const UnicodeString& l) { return DateField(l, n); },
+          CompareDates);
+    case fsk_integer:
+      return CompareLinesBy(
+          list, index1, index2, descending, [n](const UnicodeString& l) { return IntegerField(l, n); },
+          CompareFieldNumbers);
+    case fsk_float:
+      return CompareLinesBy(
+          list, index1, index2, descending, [n](const UnicodeString& l) { return FloatField(l, n); },
+          CompareFieldNumbers);
+    case fsk_file_name:
+      return CompareLinesBy(list, index1, index2, descending, PreTabFilenameOf, CompareFieldStrings);
+  }
+  return 0;
+}
+
+void SortStringListOnField(TStringList& list, TFieldSortKind kind, int n, bool descending) {
+  list.CustomSort([kind, n, descending](TStringList& l, int32_t a, int32_t b) {
+    return CompareLinesOnField(l, a, b, kind, n, descending);
+  });
+}
+
+LX_FIELD_SORTS(Str, fsk_text)
+LX_FIELD_SORTS(Date, fsk_date)
+LX_FIELD_SORTS(Integer, fsk_integer)
+LX_FIELD_SORTS(Float, fsk_float)
 #undef LX_FIELD_SORTS
 
 int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2) {
-  return CompareLinesBy(list, index1, index2, PreTabFilenameOf, CompareFieldStrings);
+  return CompareLinesOnField(list, index1, index2, fsk_file_name, 0, global_descending_sort);
 }
 
 void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare) {

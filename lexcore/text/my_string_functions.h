@@ -17,7 +17,7 @@
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
-#include "lexcore/search/search_parsing.h"
+#include "lexcore/search/search_types.h"
 #include "lexcore/ui/lx_graphics.h"
 
 namespace lx {
@@ -134,6 +134,14 @@ int StringListCompareStringsFloatAfter4Tabs(TStringList& list, int32_t index1, i
 int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2);
 // Sets global_descending_sort and sorts list with compare.
 void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare);
+
+// The same comparisons with the direction as a parameter: they leave global_descending_sort alone, so sorts
+// on several threads at once do not disturb each other. n is the field (ignored for file names, which are
+// field 0).
+enum TFieldSortKind : uint8_t { fsk_text, fsk_date, fsk_integer, fsk_float, fsk_file_name };
+int CompareLinesOnField(TStringList& list, int32_t index1, int32_t index2, TFieldSortKind kind, int n,
+                        bool descending);
+void SortStringListOnField(TStringList& list, TFieldSortKind kind, int n, bool descending);
 
 // ---- Word characters and whole-word tests (letters and decimal digits make words).
 

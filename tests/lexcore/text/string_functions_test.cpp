@@ -308,6 +308,23 @@ TEST(FieldSorts, EachKindWithTheDescendingSwitch) {
   EXPECT_EQ(AfterTabPart(files[0]) + AfterTabPart(files[1]) + AfterTabPart(files[2]), u"213");
 }
 
+TEST(FieldSorts, TheDirectionAsAParameterLeavesTheSwitchAlone) {
+  TStringList list;
+  list.Add(u"a\t10");
+  list.Add(u"b\t9");
+  list.Add(u"c\t100");
+  global_descending_sort = true;
+  SortStringListOnField(list, fsk_integer, 1, false);
+  EXPECT_EQ(Order(list), u"bac");
+  EXPECT_TRUE(global_descending_sort);
+  global_descending_sort = false;
+  SortStringListOnField(list, fsk_text, 1, true);  // "9" > "100" > "10" as text
+  EXPECT_EQ(Order(list), u"bca");
+  EXPECT_FALSE(global_descending_sort);
+  EXPECT_EQ(CompareLinesOnField(list, 0, 1, fsk_integer, 1, false),
+            -CompareLinesOnField(list, 0, 1, fsk_integer, 1, true));
+}
+
 TEST(FieldSorts, DatesInFields) {
   const TDateTime d = AfterTabDateOf(u"x\t12/31/2000 11:30 PM");
   EXPECT_NEAR(d, 36891.0 + 23.5 / 24, 1e-9);  // 2000-12-31 is day 36891
