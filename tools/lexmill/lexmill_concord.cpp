@@ -13,6 +13,7 @@
 #include "lexcore/search/search_engines.h"
 #include "lexcore/search/search_parsing.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
 
@@ -59,7 +60,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
     return kExitUsage;
   }
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const uint64_t totalBytes = TotalSize(files);
 
   if (options.tsv) std::fputs("#left\thit\tright\tfile\tword\tsentence\tparagraph\n", stdout);

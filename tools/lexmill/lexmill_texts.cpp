@@ -23,6 +23,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexcore/text/my_Unicodenew.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
 
@@ -118,6 +119,7 @@ TLexmillTextReader::TLexmillTextReader(const TLexmillOptions& o)
     : options(o), codepage(CodePageFromLocale(o.lcid)) {}
 
 bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
+  if (IsArchiveMemberOrDocument(path)) return ReadFromSource(path, problems);
   length = 0;
   byteCount = 0;
   // Non-blocking, so a named pipe or device given as a path is refused instead of waiting for a writer.

@@ -17,6 +17,7 @@ struct TLexmillOptions {
   bool keepCase = false;
   bool tsv = false;  // chosen by isatty(stdout) unless --format says
   UnicodeString mask = u"*.txt";
+  bool readZips = true;  // --no-zip: archives are plain files
   bool sortAlpha = false;
   int64_t minFreq = 1;
   int64_t top = -1;  // -1: all
@@ -57,6 +58,9 @@ class TLexmillTextReader {
   std::size_t BytesRead() const { return byteCount; }
 
  private:
+  // A zip member or a .docx document (lexmill_sources.cpp).
+  bool ReadFromSource(const std::string& path, TLexmillProblems& problems);
+
   const TLexmillOptions& options;
   uint32_t codepage;
   std::string bytes;  // the file's bytes are its first byteCount

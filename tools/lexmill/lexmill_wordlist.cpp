@@ -16,6 +16,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
 
 namespace lx {
@@ -163,7 +164,7 @@ std::string PerCent(int64_t freq, int64_t tokens) {
 
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const uint64_t totalBytes = TotalSize(files);
   TWordCounter counter(options.lcid, options.keepCase);
   TLexmillTextReader reader(options);

@@ -26,7 +26,8 @@ const char kHelp[] =
     "           characters, ==word== for a case-sensitive word, spaces for a phrase (big dog), / between\n"
     "           alternatives (go/goes/went). Without ==, case is ignored.\n"
     "\n"
-    "PATH is a file (always read) or a folder (read recursively for files matching --mask).\n"
+    "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
+    "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
     "\n"
     "What a word is: a maximal run of letters and digits (character class 0x0104 of the locale) after these\n"
     "rules: a --middle character counts as a letter when it stands between two letters or digits, never at "
@@ -48,7 +49,9 @@ const char kHelp[] =
     "  --case            keep case in the word list\n"
     "  --format F        table or tsv (default: table on a terminal, tsv otherwise); tsv starts with a\n"
     "                    header line beginning with #\n"
-    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm); also picks\n"
+    "                    the members of zip archives (a.zip/sub/b.txt); .docx files are read as text\n"
+    "  --no-zip          read zip archives as plain files, not as folders of texts\n"
     "  --sort S          wordlist: freq (default) or alpha\n"
     "  --min-freq N      wordlist: only words occurring at least N times\n"
     "  --top N           wordlist: only the first N words\n"
@@ -101,6 +104,10 @@ int main(int argc, char** argv) {
     if (a == "-h" || a == "--help") {
       std::fputs(kHelp, stdout);
       return kExitOk;
+    }
+    if (a == "--no-zip") {
+      options.readZips = false;
+      continue;
     }
     if (a == "--case") {
       options.keepCase = true;
