@@ -10,6 +10,7 @@
 
 #include "lexcore/files/zip_utils.h"
 #include "lexcore/platform/lx_zip.h"
+#include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_log.h"
 #include "lexcore/rtl/lx_paths.h"
@@ -388,7 +389,7 @@ bool TFolderful::SaveToFile(const UnicodeString& name) {
   try {
     TMemoryStream m;
     if (!SaveToStream(m)) return false;
-    m.SaveToFile(name);
+    SaveFileDurably(name, m.Memory(), static_cast<std::size_t>(m.GetSize()));
     return true;
   } catch (const Exception&) {
     return false;
