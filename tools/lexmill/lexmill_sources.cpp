@@ -1,11 +1,14 @@
 #include "tools/lexmill/lexmill_sources.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <set>
+#include <utility>
 
 #include "lexcore/files/PeruseDir.h"
 #include "lexcore/files/my_FileStreamU.h"
@@ -15,6 +18,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/text/WideMasks.h"
 #include "lexcore/text/my_string_functions.h"
+#include "tools/lexmill/lexmill_encoding.h"
 
 namespace lx {
 
@@ -81,31 +85,41 @@ void WalkFolder(const std::string& root, const UnicodeString& mask, bool readZip
 std::vector<std::string> CollectSources(const std::vector<std::string>& paths, const UnicodeString& mask,
                                         bool readZips, TLexmillProblems& problems) {
   std::vector<std::string> files;
+  std::set<std::pair<dev_t, ino_t>> seen;
+  // A file reached a second time (named twice, or through a link) is not counted again.
+  auto take = [&](const std::string& f) {
+    struct stat st {};
+    if (::stat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !seen.insert({st.st_dev, st.st_ino}).second)
+      return;
+    files.push_back(f);
+  };
   for (const std::string& path : paths) {
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st)) {
-      if (IsMember(path)) {
-        files.push_back(path);  // one member named on the command line
-        continue;
-      }
-      problems.Report("no such file or folder: " + path);
+    struct stat st {};
+    const bool exists = path != "-" && ::stat(path.c_str(), &st) == 0;
+    if (!exists && readZips && IsMember(path)) {
+      files.push_back(path);  // one member named on the command line
+      continue;
+    }
+    if (!exists ||
+        !(S_ISDIR(st.st_mode) || (readZips && S_ISREG(st.st_mode) && IsAZipFile(UTF8ToUTF16(path))))) {
+      // Standard input, plain files and missing paths as the plain reader takes them.
+      for (const std::string& f : CollectTexts({path}, mask, problems)) take(f);
       continue;
     }
     std::vector<std::string> found;
-    if (!fs::is_directory(st)) {
-      if (readZips && IsAZipFile(UTF8ToUTF16(path)) && TZipReader::IsZipArchive(UTF8ToUTF16(path)))
-        AddMembers(UTF8ToUTF16(path), mask, found, problems);
-      else
-        files.push_back(path);
-      if (found.empty()) continue;
-    } else {
+    const int before = problems.count;
+    if (S_ISDIR(st.st_mode)) {
       WalkFolder(path, mask, readZips, found, problems);
+    } else if (TZipReader::IsZipArchive(UTF8ToUTF16(path))) {
+      AddMembers(UTF8ToUTF16(path), mask, found, problems);
+    } else {
+      take(path);  // named like an archive but not one: read as it is
+      continue;
     }
-    if (found.empty())
+    if (found.empty() && problems.count == before)
       std::fprintf(stderr, "lexmill: no files matching %s in %s\n", ToUTF8(mask).c_str(), path.c_str());
     std::sort(found.begin(), found.end());
-    files.insert(files.end(), found.begin(), found.end());
+    for (const auto& f : found) take(f);
   }
   return files;
 }
@@ -114,50 +128,61 @@ bool IsArchiveMemberOrDocument(const std::string& path) {
   return IsDocx(path) || IsMember(path);
 }
 
-bool TLexmillTextReader::ReadFromSource(const std::string& path, TLexmillProblems& problems) {
-  length = 0;
-  byteCount = 0;
-  const UnicodeString name = UTF8ToUTF16(path);
+bool IsDocumentPath(const std::string& path) {
+  return IsDocx(path);
+}
+
+bool TLexmillTextReader::ReadMemberBytes(const std::string& path, TLexmillProblems& problems) {
   try {
-    const bool member = IsMember(path);
-    AnsiString data;
-    if (member) data = ContentsOfFileWithinZipFile(name);
-    byteCount = member ? data.size() : static_cast<std::size_t>(std::max<int64_t>(FileSize(name), 0));
-    UnicodeString text;
-    if (IsDocx(path)) {
-      if (!member) {
-        text = DOCXFileText(name);
-      } else {
-        // The document reader wants a file: a private temporary one, named by us, never by the archive.
-        const char* base = std::getenv("TMPDIR");
-        std::string temp = std::string(base && *base ? base : "/tmp") + "/lexmill-docx-XXXXXX";
-        const int fd = ::mkstemp(temp.data());
-        if (fd < 0) throw EFCreateError(u"cannot create a temporary file");
-        const bool written = ::write(fd, data.data(), data.size()) == static_cast<ssize_t>(data.size());
-        ::close(fd);
-        try {
-          if (!written) throw EWriteError(u"cannot write a temporary file");
-          text = DOCXFileText(UTF8ToUTF16(temp));
-        } catch (...) {
-          ::unlink(temp.c_str());
-          throw;
-        }
-        ::unlink(temp.c_str());
-      }
-      if (chars.size() < text.size() + 1) chars.resize(text.size() + 1);
-      std::copy(text.begin(), text.end(), chars.begin());
-      length = text.size();
+    const AnsiString data = ContentsOfFileWithinZipFile(UTF8ToUTF16(path));
+    if (data.size() > static_cast<std::size_t>(INT32_MAX / 2)) {
+      problems.Report("cannot read " + path + ": a text of more than 1 GB");
+      return false;
+    }
+    if (bytes.size() < data.size() + 1) bytes.resize(data.size() + 1);
+    std::copy(data.begin(), data.end(), bytes.begin());
+    byteCount = data.size();
+    return true;
+  } catch (const Exception& e) {
+    problems.Report("cannot read " + path + ": " + UTF16ToUTF8(e.Message));
+    return false;
+  }
+}
+
+bool TLexmillTextReader::ReadDocument(const std::string& path, TLexmillProblems& problems) {
+  const UnicodeString name = UTF8ToUTF16(path);
+  UnicodeString text;
+  try {
+    if (!IsMember(path)) {
+      byteCount = static_cast<std::size_t>(std::max<int64_t>(FileSize(name), 0));
+      text = DOCXFileText(name);
     } else {
-      if (data.size() > static_cast<std::size_t>(INT32_MAX / 2)) {
-        problems.Report("cannot read " + path + ": a text of more than 1 GB");
-        return false;
+      const AnsiString data = ContentsOfFileWithinZipFile(name);
+      byteCount = data.size();
+      // The document reader wants a file: a private temporary one, named by us, never by the archive.
+      const char* base = std::getenv("TMPDIR");
+      std::string temp = std::string(base && *base ? base : "/tmp") + "/lexmill-docx-XXXXXX";
+      const int fd = ::mkstemp(temp.data());
+      if (fd < 0) throw EFCreateError(u"cannot create a temporary file");
+      const bool written = ::write(fd, data.data(), data.size()) == static_cast<ssize_t>(data.size());
+      ::close(fd);
+      try {
+        if (!written) throw EWriteError(u"cannot write a temporary file");
+        text = DOCXFileText(UTF8ToUTF16(temp));
+      } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
       }
-      length = DecodeText(data, codepage, chars);
+      ::unlink(temp.c_str());
     }
   } catch (const Exception& e) {
     problems.Report("cannot read " + path + ": " + UTF16ToUTF8(e.Message));
     return false;
   }
+  if (chars.size() < text.size() + 1) chars.resize(text.size() + 1);
+  std::copy(text.begin(), text.end(), chars.begin());
+  length = text.size();
+  if (options.normalize) NormalizeNFC(chars, length);
   if (chars.size() < length + 1) chars.resize(length + 1);
   chars[length] = 0;
   return true;

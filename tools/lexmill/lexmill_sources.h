@@ -11,13 +11,15 @@
 
 namespace lx {
 
-// The texts of the given paths, in name order within each path. With readZips, archives in folders and
-// archives named on the command line give their members that match the mask; otherwise an archive is a
-// file like any other (in a folder, read only when it matches the mask).
+// The texts of the given paths, in name order within each folder or archive; folders are walked with
+// TPeruseDir, other paths taken as CollectTexts takes them. With readZips, archives in folders or named on
+// the command line give their members that match the mask; otherwise an archive is a file like any other.
 std::vector<std::string> CollectSources(const std::vector<std::string>& paths, const UnicodeString& mask,
                                         bool readZips, TLexmillProblems& problems);
 
 // A path that names a zip member or a .docx document rather than a plain text file.
 bool IsArchiveMemberOrDocument(const std::string& path);
+// A .docx document (on its own or in an archive), read as its text rather than as bytes.
+bool IsDocumentPath(const std::string& path);
 
 }  // namespace lx
