@@ -27,6 +27,7 @@ struct TLexmillOptions {
   TLexmillFormat format = TLexmillFormat::tsv;  // table when standard output is a terminal, unless --format
   bool summaryInOutput = false;                 // --summary
   UnicodeString mask = u"*.txt";
+  bool readZips = true;  // --no-zip: archives are plain files
   bool sortAlpha = false;
   int64_t minFreq = 1;
   int64_t top = -1;  // -1: all
@@ -80,6 +81,9 @@ class TLexmillTextReader {
 
  private:
   bool ReadBytes(int fd, const std::string& path, TLexmillProblems& problems);
+  // A zip member's bytes, and a .docx document's text (lexmill_sources.cpp).
+  bool ReadMemberBytes(const std::string& path, TLexmillProblems& problems);
+  bool ReadDocument(const std::string& path, TLexmillProblems& problems);
 
   const TLexmillOptions& options;
   TLexmillDecoder decoder;

@@ -16,6 +16,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
 
 namespace lx {
@@ -210,7 +211,7 @@ std::string PerCent(int64_t freq, int64_t tokens) {
 
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
   TWordMerger counter(workers);

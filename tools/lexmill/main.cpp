@@ -30,7 +30,8 @@ const char kHelp[] =
     "           characters, ==word== for a case-sensitive word, spaces for a phrase (big dog), / between\n"
     "           alternatives (go/goes/went). Without ==, case is ignored.\n"
     "\n"
-    "PATH is a file (always read) or a folder (read recursively for files matching --mask).\n"
+    "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
+    "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
     "\n"
     "What a word is: a maximal run of letters and digits (character class 0x0104 of the locale) after these\n"
     "rules: a --middle character counts as a letter when it stands between two letters or digits, never at "
@@ -60,7 +61,9 @@ const char kHelp[] =
     "                    object a line keyed by the column names\n"
     "  --summary         end tsv, csv or json output with the summary (a last # line, or a summary\n"
     "                    object) instead of writing it to standard error\n"
-    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm); also picks\n"
+    "                    the members of zip archives (a.zip/sub/b.txt); .docx files are read as text\n"
+    "  --no-zip          read zip archives as plain files, not as folders of texts\n"
     "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
     "                    shift_jis, utf-16le...): every text is read in it\n"
     "  --no-normalize    compare words as they are written, not in NFC\n"
@@ -153,6 +156,10 @@ int main(int argc, char** argv) {
       continue;
     }
     if (a == "-h" || a == "--help") return PrintOut(kHelp);
+    if (a == "--no-zip") {
+      options.readZips = false;
+      continue;
+    }
     if (a == "--case") {
       options.keepCase = true;
       continue;
