@@ -456,7 +456,7 @@ constexpr auto kSignatureLayout = [](auto& io, auto& h) {
   io.Field(h.type_of_data.length);
   io.Field(h.type_of_data.chars);
 };
-static_assert(ByteImageSize<TCheckSignature>(kSignatureLayout) == TCheckSignature::kStoredSize);
+static_assert(ByteImageSizeIs<TCheckSignature>(kSignatureLayout, TCheckSignature::kStoredSize));
 
 }  // namespace
 
