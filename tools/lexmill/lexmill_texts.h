@@ -18,6 +18,7 @@ struct TLexmillOptions {
   bool tsv = false;  // chosen by isatty(stdout) unless --format says
   UnicodeString mask = u"*.txt";
   bool sortAlpha = false;
+  std::string sort = "freq";  // wordlist keys, checked by ParseWordlistSort
   int64_t minFreq = 1;
   int64_t top = -1;  // -1: all
   int context = 40;

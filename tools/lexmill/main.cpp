@@ -9,6 +9,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sort.h"
 
 using namespace lx;
 
@@ -49,7 +50,9 @@ const char kHelp[] =
     "  --format F        table or tsv (default: table on a terminal, tsv otherwise); tsv starts with a\n"
     "                    header line beginning with #\n"
     "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
-    "  --sort S          wordlist: freq (default) or alpha\n"
+    "  --sort KEYS       wordlist: up to three of freq, alpha, reverse (by word endings) and length,\n"
+    "                    comma-separated (default freq: most frequent first); a leading '-' turns a key's\n"
+    "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
     "  --min-freq N      wordlist: only words occurring at least N times\n"
     "  --top N           wordlist: only the first N words\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
@@ -137,7 +140,10 @@ int main(int argc, char** argv) {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
     } else if (name == "--sort") {
-      if (value != "freq" && value != "alpha") return Usage("--sort is freq or alpha, not '" + value + "'");
+      std::vector<TLexmillSortKey> keys;
+      std::string error;
+      if (!ParseWordlistSort(value, keys, error)) return Usage(error);
+      options.sort = value;
       options.sortAlpha = value == "alpha";
     } else if (name == "--min-freq" || name == "--top" || name == "--max") {
       if (!ParseCount(value.c_str(), INT64_MAX, n))
