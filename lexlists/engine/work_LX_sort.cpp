@@ -137,17 +137,8 @@ void TLXBaseDataClass::SortOnCategory(bool /*flag*/, int32_t column) {
   DoASort(c, 0, fCount - 1);
 }
 
-// The sort column is the heading's to show; only the main one is marked, in its direction.
 void TLXBaseDataClass::fRecordSortInHeadings(int32_t column, bool ascending) {
-  if (!fGridHeadings) return;
-  for (int32_t i = 0; i < fGridHeadings->Count(); ++i) {
-    TGrid_head32 head = fGridHeadings->GetDatum(i);
-    const TtriBool state = i != column ? quem_sabe : ascending ? verdadeiro : falso;
-    if (head.SortStateAscending == state && (i != column || head.user_has_sorted_this_run)) continue;
-    head.SortStateAscending = state;
-    if (i == column) head.user_has_sorted_this_run = 1;
-    fGridHeadings->SetDatum(i, head);
-  }
+  if (fGridHeadings) fGridHeadings->SetMainSortColumn(column, ascending);
 }
 
 int32_t TLXBaseDataClass::TopIdenticallySorted(TSortLevel level) {

@@ -159,6 +159,23 @@ TEST_F(SortFixture, RangesThatSortNothing) {
   EXPECT_EQ(list->GetListBusy(), make_wordlist);
 }
 
+TEST_F(SortFixture, TheHeadingsShowTheMainSortColumn) {
+  TGridHeaderList h(lt_word_list);
+  for (int i = 0; i < 4; ++i) h.AddOne(TGrid_head32{});
+  list->SetGridHeadings(h);
+  Fill({{u"b", 1, 1}, {u"a", 2, 1}});
+  list->Set1Sort(main_sort, TWordList::kSortFreq);
+  list->SetSortAscending(main_sort, false);
+  list->DoASort(2, 0, 1);
+  EXPECT_EQ(list->true_current_sort_column, 2);
+  EXPECT_EQ(list->GetColumnSortStateAscending(2), falso);
+  EXPECT_EQ(list->GetColumnSortStateAscending(1), quem_sabe);
+  EXPECT_EQ(list->GetColumnSortStateAscending(9), quem_sabe);
+  list->SetListBusy(do_editing);
+  EXPECT_EQ(list->GetColumnSortStateAscending(2), quem_sabe);
+  list->SetListBusy(no_action);
+}
+
 TEST_F(SortFixture, MissingOrSameColumnLevelsStopTheSort) {
   Fill({{u"b", 1, 2}, {u"a", 1, 1}, {u"c", 1, 3}});
   list->SetSortSettingsToDefault(true);  // no comparisons at all
