@@ -123,7 +123,12 @@ class TWordList : public TLXBaseDataClass {
     TLXBaseListSortCompare& compare = LXSortSettings.mainsorts[level];
     switch (LXSortSettings.sort_ints[level]) {
       case kSortWord:
-        compare = [this](TLXBaseListObject* e) { return CompareWords(e); };
+        // Words the locale finds equal (canonically equivalent forms) go by code units, so the order
+        // does not depend on where the quicksort's pivots fell.
+        compare = [this](TLXBaseListObject* e) {
+          const int32_t c = CompareWords(e);
+          return c != 0 ? c : Patroa->Funcs().PlainCompare(e->MainWordAsPointer(), base_compare_pointer);
+        };
         if (level == main_sort) SetSortAlphabetical(main_sort, true);
         break;
       case kSortFreq:
