@@ -127,12 +127,19 @@ TEST(LexmillEncodings, BinaryFilesAreSkippedAsProblems) {
       "ELF\x02\x01\x01";
   for (int i = 0; i < 300; ++i) binary += static_cast<char>(i * 7 % 256);
   t.Write("program.txt", binary);
+  // A table of 32-bit offsets has the zero bytes of UTF-32 LE text, but not its characters.
+  std::string table;
+  for (uint32_t i = 0; i < 2000; ++i)
+    for (int k = 0; k < 4; ++k) table += static_cast<char>(((70000 + 13 * i) >> (8 * k)) & 0xFF);
+  t.Write("messages.txt", table + "some text after the table\n");
   t.Write("good.txt", "good words\n");
-  const TRun r = Mill({"wordlist", t.Native("program.txt"), t.Native("good.txt")}, t);
+  const TRun r =
+      Mill({"wordlist", t.Native("program.txt"), t.Native("messages.txt"), t.Native("good.txt")}, t);
   EXPECT_EQ(r.rc, 1);
   EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ngood\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
   EXPECT_TRUE(Has(r.err, t.Native("program.txt") + ": a binary file")) << r.err;
-  EXPECT_TRUE(Has(r.err, "1 problem;")) << r.err;
+  EXPECT_TRUE(Has(r.err, t.Native("messages.txt") + ": a binary file")) << r.err;
+  EXPECT_TRUE(Has(r.err, "2 problems;")) << r.err;
 }
 
 TEST(LexmillInput, StandardInputSameFileTwiceAndNormalization) {

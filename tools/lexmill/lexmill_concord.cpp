@@ -4,15 +4,14 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cinttypes>
 #include <cstdio>
 #include <memory>
 #include <unordered_set>
 
+#include "lexcore/platform/win_chartypes.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_engines.h"
-#include "lexcore/platform/win_chartypes.h"
 #include "lexcore/search/search_parsing.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
@@ -161,6 +160,25 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   }
   TLexmillProblems problems;
   const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  // Case is folded as the word list folds it: the text and the words go through the same lower-casing for
+  // the language, so a form the word list counts under a word is found by that word.
+  TPlainWords plain;
+  std::vector<TSearch_word_format_rec> searched;
+  bool anyFolded = false;
+  for (TSearch_word_format_rec& rec : words) {
+    const bool exact = CaseSensitive(rec);
+    if (!exact) {
+      const UnicodeString f = Lowercase(options.lcid, rec.search_text);
+      for (UnicodeString& copy : rec.copies) copy = f;
+      anyFolded = true;
+    }
+    if (!IsPlainWord(rec, options.lcid))
+      searched.push_back(rec);
+    else if (exact)
+      plain.exact.insert(rec.search_text);
+    else
+      plain.folded.insert(rec.copies[2]);
+  }
 
   const bool table = options.format == TLexmillFormat::table;
   // A table reads as one line of text a hit: the hit in brackets between its contexts, then where it is.
@@ -189,25 +207,9 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   std::vector<std::unique_ptr<TSearchAndDoEngine>> engines;
   for (std::size_t w = 0; w < workers; ++w)
     engines.push_back(std::make_unique<TSearchAndDoEngine>(true, false, options.lcid));
-  // Case is folded as the word list folds it: the text and the words go through the same lower-casing for
-  // the language, so a form the word list counts under a word is found by that word.
-  TPlainWords plain;
-  std::vector<TSearch_word_format_rec> searched;
-  bool anyFolded = false;
-  for (TSearch_word_format_rec& rec : words) {
-    if (!CaseSensitive(rec)) {
-      const UnicodeString f = Lowercase(options.lcid, rec.search_text);
-      rec.copies = {f, f, f, f};
-      anyFolded = true;
-    }
-    if (IsPlainWord(rec, options.lcid))
-      (CaseSensitive(rec) ? plain.exact : plain.folded)
-          .insert(CaseSensitive(rec) ? rec.search_text : rec.copies[2]);
-    else
-      searched.push_back(rec);
-  }
-  std::vector<std::vector<TSearch_word_format_rec>> wordsOf(workers, words);
-  std::vector<std::vector<TSearch_word_format_rec>> searchedOf(workers, searched);
+  // Each thread searches with its own engine and its own copies of the parsed words, which the search
+  // changes as it goes.
+  std::vector<std::vector<TSearch_word_format_rec>> wordsOf(workers, words), searchedOf(workers, searched);
 
   int64_t shown = 0;
   int32_t textsRead = 0, textsWithHits = 0;
@@ -224,6 +226,12 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         std::vector<THit> hits;
         const UnicodeString name = UTF8ToUTF16(files[fileNo]);
         const int32_t n = static_cast<int32_t>(reader.Length());
+        UnicodeString folded;
+        if (anyFolded) folded = Lowercase(options.lcid, UnicodeString(reader.Chars(), reader.Length()));
+        const uint16_t* classes = reader.Classes();
+        const bool anyHidden = std::any_of(classes, classes + n, [](uint16_t k) {
+          return (k & CharClassHiddenOrMarker) == CharClassHidden;
+        });
         auto onFound = [&hits](TSearchAndDoEngine&, const TSearchFound_Rec& r) {
           hits.push_back(THit{r.hit_offset, std::max(r.hit_length, r.pattern_length), r.stats.number[0],
                               r.stats.number[1], r.stats.number[2]});
@@ -231,16 +239,9 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         };
         // No text needs to give more lines than --max allows in all.
         const int64_t wanted = options.max >= 0 ? options.max : 0;
-        TSearchAndDoEngine& engine = *engines[worker];
-        const UnicodeString folded =
-            anyFolded ? Lowercase(options.lcid, UnicodeString(reader.Chars(), reader.Length()))
-                      : UnicodeString();
-        const uint16_t* classes = reader.Classes();
-        const bool anyHidden = std::any_of(classes, classes + n, [](uint16_t k) {
-          return (k & CharClassHiddenOrMarker) == CharClassHidden;
-        });
         if (!plain.Empty() && !anyHidden)
           FindPlainWords(plain, reader.Chars(), folded.data(), classes, n, wanted, hits);
+        TSearchAndDoEngine& engine = *engines[worker];
         for (TSearch_word_format_rec& rec : anyHidden ? wordsOf[worker] : searchedOf[worker]) {
           rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
           const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded.data();

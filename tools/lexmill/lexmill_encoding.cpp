@@ -107,6 +107,23 @@ bool LooksLikeUTF16(std::string_view bytes, bool little) {
   return n > 0 && odd * 200 <= n;
 }
 
+// The same for UTF-32, where a table of offsets would also give code points beyond the Basic Multilingual
+// Plane, which text has few of.
+bool LooksLikeUTF32(std::string_view bytes, bool little) {
+  const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = std::min(bytes.size(), kSniffBytes) / 4;
+  std::size_t odd = 0, astral = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char* u = b + 4 * i;
+    const uint32_t c = little ? (u[0] | u[1] << 8 | u[2] << 16 | static_cast<uint32_t>(u[3]) << 24)
+                              : (u[3] | u[2] << 8 | u[1] << 16 | static_cast<uint32_t>(u[0]) << 24);
+    odd += (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || (c >= 0xD800 && c < 0xE000) ||
+           c > 0x10FFFF;
+    astral += c >= 0x10000;
+  }
+  return n > 0 && odd * 200 <= n && astral * 10 <= n;
+}
+
 const char* EncodingName(TTextEncoding e) {
   switch (e) {
     case TTextEncoding::utf8:
@@ -141,12 +158,17 @@ TDetectedEncoding DetectEncoding(std::string_view bytes) {
     // bytes are almost never zero. Other scripts lack the pattern and are left to the later tests.
     const TZeroPattern z(bytes);
     constexpr double kMostlyZero = 1.0 / 3, kRarelyZero = 0.1;
-    if (n >= 4 && z.at[3] > 0.9 && z.at[2] > kMostlyZero && z.at[0] < kRarelyZero)
+    // Tables of numbers make the same patterns, so the units must read as text as well.
+    if (n >= 4 && z.at[3] > 0.9 && z.at[2] > kMostlyZero && z.at[0] < kRarelyZero &&
+        LooksLikeUTF32(bytes, true))
       return {TTextEncoding::utf32le, 0};
-    if (n >= 4 && z.at[0] > 0.9 && z.at[1] > kMostlyZero && z.at[3] < kRarelyZero)
+    if (n >= 4 && z.at[0] > 0.9 && z.at[1] > kMostlyZero && z.at[3] < kRarelyZero &&
+        LooksLikeUTF32(bytes, false))
       return {TTextEncoding::utf32be, 0};
-    if (z.Odd() > kMostlyZero && z.Even() < kRarelyZero) return {TTextEncoding::utf16le, 0};
-    if (z.Even() > kMostlyZero && z.Odd() < kRarelyZero) return {TTextEncoding::utf16be, 0};
+    if (z.Odd() > kMostlyZero && z.Even() < kRarelyZero && LooksLikeUTF16(bytes, true))
+      return {TTextEncoding::utf16le, 0};
+    if (z.Even() > kMostlyZero && z.Odd() < kRarelyZero && LooksLikeUTF16(bytes, false))
+      return {TTextEncoding::utf16be, 0};
     // Chinese or Japanese in UTF-16 has few zero bytes: the high halves of spaces, line ends and digits, and
     // the low halves of a few ideographs. They lean heavily to one side, and the units read as text.
     if (z.Odd() > 0.02 && z.Odd() > 3 * z.Even() && LooksLikeUTF16(bytes, true))
