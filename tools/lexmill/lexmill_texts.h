@@ -29,6 +29,7 @@ struct TLexmillOptions {
   UnicodeString mask = u"*.txt";
   bool readZips = true;  // --no-zip: archives are plain files
   bool sortAlpha = false;
+  std::string sort = "freq";  // wordlist keys, checked by ParseWordlistSort
   int64_t minFreq = 1;
   int64_t top = -1;  // -1: all
   int context = 40;

@@ -18,6 +18,7 @@
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
+#include "tools/lexmill/lexmill_sort.h"
 
 namespace lx {
 
@@ -241,7 +242,10 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   for (const TCanonicalWord& w : counter.words)
     if (w.freq >= options.minFreq)
       list->AddWord(w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
-  list->SortEntries(options.sortAlpha);
+  std::vector<TLexmillSortKey> keys;
+  std::string error;
+  if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
+  SortWordList(*list, keys);
 
   const int32_t shownCount =
       options.top >= 0 ? static_cast<int32_t>(std::min<int64_t>(options.top, list->Count())) : list->Count();

@@ -12,6 +12,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sort.h"
 
 using namespace lx;
 
@@ -69,7 +70,9 @@ const char kHelp[] =
     "  --no-normalize    compare words as they are written, not in NFC\n"
     "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
     "                    are the same for every N\n"
-    "  --sort S          wordlist: freq (default) or alpha\n"
+    "  --sort KEYS       wordlist: up to three of freq, alpha, reverse (by word endings) and length,\n"
+    "                    comma-separated (default freq: most frequent first); a leading '-' turns a key's\n"
+    "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
     "  --min-freq N      wordlist: only words occurring at least N times\n"
@@ -210,7 +213,10 @@ int main(int argc, char** argv) {
       if (!fault.empty()) return Usage(fault);
       options.concordSort = value;
     } else if (name == "--sort") {
-      if (value != "freq" && value != "alpha") return Usage("--sort is freq or alpha, not '" + value + "'");
+      std::vector<TLexmillSortKey> keys;
+      std::string error;
+      if (!ParseWordlistSort(value, keys, error)) return Usage(error);
+      options.sort = value;
       options.sortAlpha = value == "alpha";
     } else if (name == "--encoding") {
       const std::string fault = EncodingFault(value);
