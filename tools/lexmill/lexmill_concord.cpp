@@ -13,6 +13,7 @@
 #include "lexcore/search/search_engines.h"
 #include "lexcore/search/search_parsing.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_scores.h"
 
 namespace lx {
 
@@ -155,6 +156,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   }
   std::fflush(stdout);
   return ExitCode(problems, files);
+}
+
+std::string ParsedSearchWord(const UnicodeString& typed, std::vector<TSearch_word_format_rec>& parsed) {
+  return SearchWordFault(typed, parsed);
 }
 
 }  // namespace lx

@@ -17,6 +17,7 @@
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_lists.h"
+#include "tools/lexmill/lexmill_wordcounts.h"
 
 namespace lx {
 
@@ -130,6 +131,17 @@ class TWordCounter {
     }
   }
 
+  uint32_t CountOne(const char16_t* p, std::size_t n, int32_t textNo) {
+    TCanonicalWord& w = Canonical(p, n);
+    ++w.freq;
+    if (w.lastText != textNo) {
+      w.lastText = textNo;
+      ++w.texts;
+    }
+    ++tokens;
+    return static_cast<uint32_t>(&w - words.data());
+  }
+
   int64_t tokens = 0;
   std::vector<TCanonicalWord> words;
 
@@ -230,5 +242,24 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   std::fflush(stdout);
   return ExitCode(problems, files);
 }
+
+struct TLexmillWordCounter::Impl {
+  Impl(LCID lcid, bool keepCase) : counter(lcid, keepCase) {}
+  TWordCounter counter;
+};
+
+TLexmillWordCounter::TLexmillWordCounter(LCID lcid, bool keepCase) : impl(std::make_unique<Impl>(lcid, keepCase)) {}
+TLexmillWordCounter::~TLexmillWordCounter() = default;
+void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
+  impl->counter.CountText(text, classes, n, textNo);
+}
+uint32_t TLexmillWordCounter::CountWord(const WideChar* p, std::size_t n, int32_t textNo) {
+  return impl->counter.CountOne(p, n, textNo);
+}
+int64_t TLexmillWordCounter::Tokens() const { return impl->counter.tokens; }
+uint32_t TLexmillWordCounter::Types() const { return static_cast<uint32_t>(impl->counter.words.size()); }
+const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const { return impl->counter.words[index].word; }
+int64_t TLexmillWordCounter::Frequency(uint32_t index) const { return impl->counter.words[index].freq; }
+int32_t TLexmillWordCounter::Texts(uint32_t index) const { return impl->counter.words[index].texts; }
 
 }  // namespace lx

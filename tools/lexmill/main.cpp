@@ -9,6 +9,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_scores.h"
 
 using namespace lx;
 
@@ -17,6 +18,8 @@ namespace {
 const char kHelp[] =
     "usage: lexmill wordlist [options] PATH...\n"
     "       lexmill concord [options] SEARCHWORD PATH...\n"
+    "       lexmill keywords [options] --ref PATH... PATH...\n"
+    "       lexmill collocates [options] SEARCHWORD PATH...\n"
     "\n"
     "wordlist   every word of the texts with its frequency, per cent of all tokens and the number of texts\n"
     "           it occurs in, most frequent first (ties in the locale's alphabetical order), then a summary\n"
@@ -25,6 +28,12 @@ const char kHelp[] =
     "           and paragraph number. SEARCHWORD is typed in the search-word language: * for any\n"
     "           characters, ==word== for a case-sensitive word, spaces for a phrase (big dog), / between\n"
     "           alternatives (go/goes/went). Without ==, case is ignored.\n"
+    "keywords   the words unusually frequent in the texts against the --ref texts: frequency and per cent\n"
+    "           in each, log-likelihood, its p, log ratio and BIC; strongest first. A word missing from the\n"
+    "           reference counts 0 there. Same word rule as wordlist.\n"
+    "collocates the words within --span of each hit of SEARCHWORD: joint frequency (with), the word's\n"
+    "           frequency (total), the chosen measures and counts per position (L5..L1 R1..R5). N is the\n"
+    "           running words, R the hits, S the span's width. Same word rule as wordlist.\n"
     "\n"
     "PATH is a file (always read) or a folder (read recursively for files matching --mask).\n"
     "\n"
@@ -54,6 +63,17 @@ const char kHelp[] =
     "  --top N           wordlist: only the first N words\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
+    "  --ref PATH        keywords: reference texts (repeat for several)\n"
+    "  --negative        keywords: also negative key words, after the others, most negative last\n"
+    "  --max-p P         keywords: only p <= P (default 0.000001)\n"
+    "  --min-freq N      keywords: only words occurring N times in the texts (default 3)\n"
+    "  --top N           keywords, collocates: only the first N (keywords: N of each kind)\n"
+    "  --span L,R        collocates: words to the left and right (default 5,5; 0 to 25)\n"
+    "  --across-sentences collocates: spans cross sentence ends\n"
+    "  --measures LIST   collocates: from mi, t, ll, dice, logdice, z, mi3, conditionalprobabilitya,\n"
+    "                    conditionalprobabilityb, deltapa, deltapb (default mi,t,ll,logdice)\n"
+    "  --min-with N      collocates: only words occurring N times around the hits (default 3)\n"
+    "  --sort KEY        collocates: with (default), total or a measure; highest first\n"
     "  -h, --help        this text\n"
     "\n"
     "Exit status: 0 done; 1 a path or a text could not be read (the others were processed) or there were no\n"
@@ -76,15 +96,17 @@ bool ParseCount(const char* s, int64_t limit, int64_t& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("a sub-command is needed: wordlist or concord");
+  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords or collocates");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") {
     std::fputs(kHelp, stdout);
     return kExitOk;
   }
-  if (command != "wordlist" && command != "concord") return Usage("unknown sub-command '" + command + "'");
+  if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates")
+    return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
+  TLexmillScoreOptions scores;
   options.tsv = !::isatty(1);
   std::vector<std::string> positional;
   bool optionsDone = false;
@@ -101,6 +123,11 @@ int main(int argc, char** argv) {
     if (a == "-h" || a == "--help") {
       std::fputs(kHelp, stdout);
       return kExitOk;
+    }
+    std::string scoreFault;
+    if (const int taken = ParseScoreOption(command, argc, argv, i, scores, scoreFault); taken != 0) {
+      if (taken < 0) return Usage(scoreFault);
+      continue;
     }
     if (a == "--case") {
       options.keepCase = true;
@@ -156,6 +183,17 @@ int main(int argc, char** argv) {
     if (command == "wordlist") {
       if (positional.empty()) return Usage("wordlist needs at least one file or folder");
       return RunWordlist(options, positional);
+    }
+    if (command == "keywords") {
+      if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
+      if (positional.empty()) return Usage("keywords needs at least one file or folder");
+      return RunKeywords(options, scores, positional);
+    }
+    if (command == "collocates") {
+      if (positional.size() < 2) return Usage("collocates needs a search word and at least one file or folder");
+      const UnicodeString word = UTF8ToUTF16(positional.front());
+      positional.erase(positional.begin());
+      return RunCollocates(options, scores, word, positional);
     }
     if (positional.size() < 2) return Usage("concord needs a search word and at least one file or folder");
     const UnicodeString word = UTF8ToUTF16(positional.front());
