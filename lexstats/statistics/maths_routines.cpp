@@ -176,7 +176,13 @@ float Log_Likelihood_Lancaster(int32_t a, int32_t b, int32_t c, int32_t d) {
   double e2 = Div((da + db) * dd, dc + dd);
   if (e1 == 0) e1 = kEpsilonDouble;
   if (e2 == 0) e2 = kEpsilonDouble;
-  return ToSingle(2.0 * (da * Ln(Div(da, e1)) + db * Ln(Div(db, e2))));
+  // A zero frequency stands in as the smallest denormal; its quotient by a large expected value underflows to
+  // 0, where the term's limit (x ln x as x goes to 0) is 0 rather than a fault.
+  auto term = [](double f, double e) {
+    const double q = Div(f, e);
+    return q == 0 ? 0.0 : f * Ln(q);
+  };
+  return ToSingle(2.0 * (term(da, e1) + term(db, e2)));
 }
 
 // ---- Ratio and difference ----

@@ -28,6 +28,9 @@ TEST(LogLikelihood, WorkedValuesForOneJointFrequency) {
 TEST(LogLikelihood, TwoCorporaZeroFrequencyContributesNothing) {
   EXPECT_NEAR(Log_Likelihood_Lancaster(10, 5, 1000, 2000), 6.9315, kTol);
   EXPECT_NEAR(Log_Likelihood_Lancaster(0, 5, 1000, 2000), 4.0547, kTol);
+  // Absent from a large reference: the stand-in's quotient underflows, and the term still counts 0.
+  EXPECT_NEAR(Log_Likelihood_Lancaster(987, 0, 1000, 2000), 2 * 987 * std::log(3.0), 0.01);
+  EXPECT_NEAR(Log_Likelihood_Lancaster(0, 1955, 1000, 2000), 2 * 1955 * std::log(1.5), 0.01);
   // Rayson's online log-likelihood calculator (ucrel.lancs.ac.uk/llwizard.html): a = 348, b = 99,
   // corpus sizes 1,000,000 each gives LL 146.95.
   EXPECT_NEAR(Log_Likelihood_Lancaster(348, 99, 1000000, 1000000), 146.95, 0.005);
