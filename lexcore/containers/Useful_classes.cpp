@@ -32,16 +32,21 @@ namespace {
 template <int N>
 struct TZeroBytes {};
 
-bool Fits(const UnicodeString& s) {
-  return s.size() <= static_cast<std::size_t>(std::max<int32_t>(global_string_safety_limit, 0));
+// A text too long for the stored form is refused before anything is written, with the reason.
+UnicodeString Refusal(const UnicodeString& s) {
+  return s.size() > static_cast<std::size_t>(kListTextLimit) ? TextTooLongMessage(s.size(), kListTextLimit)
+                                                             : UnicodeString();
 }
 template <typename T>
-bool Fits(const T&) {
-  return true;
+UnicodeString Refusal(const T&) {
+  return {};
+}
+void CheckFits(const UnicodeString& s) {
+  if (UnicodeString why = Refusal(s); !why.empty()) throw EWriteError(why);
 }
 
 void GetField(TStream& s, UnicodeString& v) {
-  v = ReadAString(s);
+  v = ReadAString(s, kListTextLimit);
 }
 void GetField(TStream& s, TMySearchFlags& f) {
   s.ReadBuffer(f.Image().data(), 1);
@@ -58,7 +63,8 @@ void GetField(TStream& s, T& v) {
 }
 
 void PutField(TStream& s, const UnicodeString& v) {
-  if (!WriteAString(s, v)) throw EWriteError(U("Stream write error"));
+  CheckFits(v);
+  if (!WriteAString(s, v, kListTextLimit)) throw EWriteError(U("Stream write error"));
 }
 void PutField(TStream& s, const TMySearchFlags& f) {
   s.WriteBuffer(f.Image().data(), 1);
@@ -112,9 +118,18 @@ bool ReadHolder(H& h, TStream& s) {
 }
 
 template <typename H>
+UnicodeString HolderRefusal(const H& h) {
+  auto copy = h.fdata;
+  UnicodeString why;
+  std::apply([&](const auto&... f) { ((why.empty() ? (void)(why = Refusal(f)) : (void)0), ...); },
+             H::Fields(copy));
+  return why;
+}
+
+template <typename H>
 bool SaveHolder(H& h, TStream& s) {
+  if (!HolderRefusal(h).empty()) return false;
   auto fields = H::Fields(h.fdata);
-  if (!std::apply([](const auto&... f) { return (Fits(f) && ...); }, fields)) return false;
   return Guarded([&] { std::apply([&](const auto&... f) { (PutField(s, f), ...); }, fields); });
 }
 
@@ -136,6 +151,9 @@ int32_t MinimalSizeOf() {
   }                                            \
   int32_t Name::MinimalStreamSize() const {    \
     return MinimalSizeOf<Name>();              \
+  }                                            \
+  UnicodeString Name::SaveRefusal() const {    \
+    return HolderRefusal(*this);               \
   }
 
 // The pointers are addresses of another process once stored: two zero slots, read back as null.
@@ -229,7 +247,10 @@ void TCardinalList::SortAscendingDefault() {
 int32_t TCardinalAndFreqList::AddOneOrIncFreq(uint32_t card, int32_t freq) {
   const int32_t at = IndexOf(card);
   if (at >= 0) {
-    Held(at)->fdata.freq += freq;
+    // Totals from damaged or hostile lists can overflow; a frequency stops at the int32 bounds, never wraps.
+    int32_t& total = Held(at)->fdata.freq;
+    const int64_t sum = int64_t(total) + freq;
+    total = static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
     return at;
   }
   SetSorted(false);
@@ -467,37 +488,37 @@ int32_t TStringColumnAndColourList::IndexOfTrueColumn(int32_t column) const {
 // -----------------------------------------------------------
 
 TMySearchFlags FlagsFromSW(UnicodeString& s) {
-  TMySearchFlags flags{4, 5};
+  TMySearchFlags flags{sw_flag_left_boundary, sw_flag_right_boundary};
   if (s.empty()) return flags;
   if (s.front() == u'*') {
     s.erase(0, 1);
-    flags.Exclude(4);
+    flags.Exclude(sw_flag_left_boundary);
   } else if (s.size() >= 4 && s.starts_with(u"==") && s.ends_with(u"==")) {
     s = s.substr(2, s.size() - 4);
-    flags.Include(2);
+    flags.Include(sw_flag_case_sensitive);
   } else if (s.front() == u'~') {
     s.erase(0, 1);
-    flags.Include(3);
+    flags.Include(sw_flag_tilde);
   }
   if (!s.empty() && s.back() == u'*') {
     s.pop_back();
-    flags.Exclude(5);
+    flags.Exclude(sw_flag_right_boundary);
   }
   return flags;
 }
 
 UnicodeString SWFromWordAndFlags(const UnicodeString& word, TMySearchFlags flags) {
   UnicodeString r = word;
-  if (!flags.Contains(4)) r.insert(0, 1, u'*');
-  if (!flags.Contains(5)) r += u'*';
-  if (flags.Contains(2)) r = u"==" + r + u"==";
+  if (!flags.Contains(sw_flag_left_boundary)) r.insert(0, 1, u'*');
+  if (!flags.Contains(sw_flag_right_boundary)) r += u'*';
+  if (flags.Contains(sw_flag_case_sensitive)) r = u"==" + r + u"==";
   return r;
 }
 
 void SetWordAndSearchFlags(TWordAndSearchFlags& rec, const UnicodeString& typed) {
   rec.word = typed;
   rec.flags = FlagsFromSW(rec.word);
-  if (!rec.flags.Contains(2)) rec.word = InvariantUpperCase(rec.word);
+  if (!rec.flags.Contains(sw_flag_case_sensitive)) rec.word = InvariantUpperCase(rec.word);
 }
 
 TSimpleSearchlist::TSimpleSearchlist(const TSimpleSearchSettings& settings) : Settings(settings) {}
@@ -907,7 +928,7 @@ void TMySaveStringList::LoadFromStream(TStream& stream) {
   BeginUpdate();
   Clear();
   try {
-    for (int32_t i = 0; i < n; ++i) Add(ReadAString(stream));
+    for (int32_t i = 0; i < n; ++i) Add(ReadAString(stream, kListTextLimit));
   } catch (...) {
     EndUpdate();
     throw;
@@ -917,7 +938,8 @@ void TMySaveStringList::LoadFromStream(TStream& stream) {
 
 void TMySaveStringList::SaveToStream(TStream& stream) const {
   for (int32_t i = 0; i < Count(); ++i)
-    if (!Fits(GetRef(i))) throw EWriteError(U("Stream write error"));
+    if (UnicodeString why = Refusal(GetRef(i)); !why.empty())
+      throw EWriteError(u"line " + IntToStr(i) + u": " + why);
   WriteLE<int32_t>(stream, Count());
   for (int32_t i = 0; i < Count(); ++i) PutField(stream, GetRef(i));
 }

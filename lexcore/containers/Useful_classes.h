@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "lexcore/containers/Useful_classes_base.h"
-#include "lexcore/files/PeruseDir.h"
+#include "lexcore/files/MySearchRec.h"
 #include "lexcore/rtl/lx_list.h"
 #include "lexcore/rtl/lx_stringlist.h"
-#include "lexcore/search/search_parsing.h"
+#include "lexcore/search/search_types.h"
 
 namespace lx {
 
@@ -115,7 +115,8 @@ LX_RECORD_HOLDER(TIntegerAnd3CardinalsHolder, TIntegerAnd3CardinalsRec)
 LX_RECORD_HOLDER(TCardinalAndFreqHolder, TCardinalAndFreqRec)
 
 // Holders whose records hold texts or pointers write their fields one by one (texts as counted strings). A
-// save that would write a text longer than global_string_safety_limit writes nothing and answers false.
+// save that would write a text longer than kListTextLimit writes nothing and answers false; SaveRefusal
+// says why.
 #define LX_FIELD_HOLDER(Name, Rec)                    \
   class Name : public TUsefulBaseListObject {         \
    public:                                            \
@@ -124,6 +125,7 @@ LX_RECORD_HOLDER(TCardinalAndFreqHolder, TCardinalAndFreqRec)
     bool ReadFromStream(TStream& Stream) override;    \
     bool SaveToStream(TStream& Stream) override;      \
     int32_t MinimalStreamSize() const override;       \
+    UnicodeString SaveRefusal() const override;       \
     static auto Fields(Rec& r); /* stored order */    \
     Rec fdata{};                                      \
   };
@@ -152,7 +154,7 @@ class THolderList : public Base {
     return this->IndexAssignedOK(index) ? static_cast<H*>(this->fList[static_cast<std::size_t>(index)])
                                         : nullptr;
   }
-  int32_t AddOne(const value_type& value) { return this->Add(new H(value)); }
+  int32_t AddOne(const value_type& value) { return this->Add(std::make_unique<H>(value)); }
   // A zeroed record for an index that holds no item.
   value_type GetOne(int32_t index) const {
     H* h = Held(index);
@@ -375,10 +377,10 @@ class TStringListWithHolder : public TStringList {
   TStringListWithHolder() : TStringList(true) {}
 
   int32_t AddOne(const UnicodeString& s, const value_type& value) {
-    auto* h = new H(value);
-    const int32_t at = AddObject(s, h);
+    auto h = std::make_unique<H>(value);
+    const int32_t at = AddObject(s, h.get());
     // A sorted list may ignore the add, leaving the holder ours to free.
-    if (at < 0 || at >= Count() || GetObject(at) != h) delete h;
+    if (at >= 0 && at < Count() && GetObject(at) == h.get()) h.release();
     return at;
   }
   H* Held(int32_t index) const {
@@ -392,8 +394,11 @@ class TStringListWithHolder : public TStringList {
   void SetOne(int32_t index, const value_type& value) {
     if (H* h = Held(index))
       h->fdata = value;
-    else if (index >= 0 && index < Count())
-      PutObject(index, new H(value));
+    else if (index >= 0 && index < Count()) {
+      auto owned = std::make_unique<H>(value);
+      PutObject(index, owned.get());
+      owned.release();
+    }
   }
   void FreeAndNilOne(int32_t index) {
     if (index < 0 || index >= Count()) return;
@@ -558,8 +563,9 @@ class TBaseAcceptableCheckStringlist : public TStringList {
   void SetTextStr(std::u16string_view text) override;
 };
 
-// Streams as a count and counted strings. Saving a string longer than global_string_safety_limit raises
-// EWriteError before anything is written; loading a corrupt stream raises EReadError.
+// Streams as a count and counted strings. Saving a string longer than kListTextLimit raises EWriteError
+// naming its line, length and the limit before anything is written; loading a corrupt stream raises
+// EReadError.
 class TMySaveStringList : public TStringList {
  public:
   using TStringList::LoadFromStream;

@@ -17,6 +17,11 @@ int32_t global_string_safety_limit = 5000;
 
 LX_RESOURCESTRING(_LXFileReadError, u"file read error : %s")
 
+UnicodeString TextTooLongMessage(std::size_t length, int32_t limit) {
+  return u"cannot save a text of " + IntToStr(static_cast<int64_t>(length)) + u" characters: the limit is " +
+         IntToStr(limit);
+}
+
 namespace {
 
 template <typename T>
@@ -179,14 +184,21 @@ TUsefulBaseListObject* TUsefulBaseList::Items(int32_t index) const {
 }
 
 int32_t TUsefulBaseList::Add(TUsefulBaseListObject* item) {
-  fList.push_back(item);
+  return Add(std::unique_ptr<TUsefulBaseListObject>(item));
+}
+
+int32_t TUsefulBaseList::Add(std::unique_ptr<TUsefulBaseListObject> item) {
+  fList.push_back(item.get());
+  item.release();
   return Count() - 1;
 }
 
 void TUsefulBaseList::Insert(int32_t index, TUsefulBaseListObject* item) {
+  std::unique_ptr<TUsefulBaseListObject> owned(item);
   if (index < 0 || index > Count())
     throw EListError(U("List index out of bounds (") + IntToStr(index) + u")");
   fList.insert(fList.begin() + index, item);
+  owned.release();
 }
 
 void TUsefulBaseList::Exchange(int32_t index1, int32_t index2) {
@@ -258,9 +270,11 @@ bool TUsefulBaseList::ReadFromStream(TStream& Stream) {
 }
 
 bool TUsefulBaseList::SaveToStream(TStream& Stream) {
+  fLastSaveError.clear();
   try {
     WriteLE(Stream, AssignedCount(Count()));
-  } catch (const Exception&) {
+  } catch (const Exception& e) {
+    fLastSaveError = e.Message;
     return false;
   }
   return SaveTheInstances(Stream, Count());
@@ -292,10 +306,18 @@ bool TUsefulBaseList::SaveTheInstances(TStream& Stream, int32_t n) {
     bool ok = false;
     try {
       ok = item->SaveToStream(Stream);
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
+      fLastSaveError = u"item " + IntToStr(i) + u": " + e.Message;
       ok = false;
     }
-    if (!ok) return false;
+    if (!ok) {
+      if (fLastSaveError.empty()) {
+        const UnicodeString why = item->SaveRefusal();
+        fLastSaveError =
+            u"item " + IntToStr(i) + u": " + (why.empty() ? UnicodeString(u"write failed") : why);
+      }
+      return false;
+    }
   }
   return true;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -20,6 +21,11 @@ namespace lx {
 extern uint8_t global_panic_state;
 // The longest text (in UTF-16 units) that ReadAString accepts by default.
 extern int32_t global_string_safety_limit;
+// The longest text a holder list or a saved string list stores: far beyond any word, line or category, yet
+// small enough that a corrupt count cannot ask for a huge allocation.
+constexpr int32_t kListTextLimit = 1048576;
+// The message of a save refused because a text is longer than limit.
+UnicodeString TextTooLongMessage(std::size_t length, int32_t limit);
 
 LX_DECLARE_RESOURCESTRING(_LXFileReadError)  // "file read error : %s"
 
@@ -104,6 +110,8 @@ class TUsefulBaseListObject : public TObject {
   virtual bool SaveToStream(TStream& Stream);
   // The fewest bytes one stored item takes; lists check stored counts against it.
   virtual int32_t MinimalStreamSize() const { return 0; }
+  // Why SaveToStream would refuse this item (a text too long for its stored form); empty when it would not.
+  virtual UnicodeString SaveRefusal() const { return {}; }
 };
 
 // What a list creates when it loads an item ("item class").
@@ -124,8 +132,9 @@ class TUsefulBaseList : public TObject {
   int32_t Count() const { return static_cast<int32_t>(fList.size()); }
   // The item at index (nullptr for an empty slot); raises EListError outside the list.
   TUsefulBaseListObject* Items(int32_t index) const;
-  // Takes ownership.
+  // Takes ownership, also when the add fails.
   int32_t Add(TUsefulBaseListObject* item);
+  int32_t Add(std::unique_ptr<TUsefulBaseListObject> item);
   void Insert(int32_t index, TUsefulBaseListObject* item);
   void Exchange(int32_t index1, int32_t index2);
   // Drops empty slots.
@@ -150,6 +159,8 @@ class TUsefulBaseList : public TObject {
   bool LoadTheInstances(TStream& Stream, int32_t n);
   // Saves the first n slots' items (empty slots are skipped: the count written excludes them).
   bool SaveTheInstances(TStream& Stream, int32_t n);
+  // Why the last failed save failed (empty after a save that succeeded).
+  const UnicodeString& LastSaveError() const { return fLastSaveError; }
 
   TUsefulBaseListObjectClass ItemClass;
   TUsefulBaseListObject* CurrentItem = nullptr;
@@ -160,6 +171,7 @@ class TUsefulBaseList : public TObject {
   int32_t AssignedCount(int32_t n) const;
 
   std::vector<TUsefulBaseListObject*> fList;
+  UnicodeString fLastSaveError;
 };
 
 using TUsefulListSortCompare = std::function<int(TUsefulBaseListObject* Item1, TUsefulBaseListObject* Item2)>;

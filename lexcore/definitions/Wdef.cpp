@@ -274,6 +274,9 @@ UnicodeString TListTypeNames::operator[](TLexmillList kind) const {
 }
 const TListTypeNames list_type_as_string{};
 
+UnicodeString Global_user_ReadWrite_folder;
+int32_t Global_detailed_consistency_files = 0;
+
 const std::array<std::string_view, kListKindCount> list_signature32 = {
     "Word List32",
     "Key Word List32",
@@ -453,7 +456,7 @@ constexpr auto kSignatureLayout = [](auto& io, auto& h) {
   io.Field(h.type_of_data.length);
   io.Field(h.type_of_data.chars);
 };
-static_assert(ByteImageSize<TCheckSignature>(kSignatureLayout) == TCheckSignature::kStoredSize);
+static_assert(ByteImageSizeIs<TCheckSignature>(kSignatureLayout, TCheckSignature::kStoredSize));
 
 }  // namespace
 

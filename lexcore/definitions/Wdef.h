@@ -141,6 +141,11 @@ struct TListTypeNames {
 };
 extern const TListTypeNames list_type_as_string;
 
+// The user's own folder for settings and customised column headings; empty until the host sets it.
+extern UnicodeString Global_user_ReadWrite_folder;
+// How many text files the current detailed-consistency list compares (one column each).
+extern int32_t Global_detailed_consistency_files;
+
 // Signature texts written into file headers (8-bit).
 extern const std::array<std::string_view, kListKindCount> list_signature32;
 // Names of the pre-signature format; empty where the kind had none.

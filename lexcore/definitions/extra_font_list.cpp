@@ -25,7 +25,7 @@ constexpr auto kExtraFontLayout = [](auto& io, auto& r) {
   io.Pad(2);
   io.Field(r.spareInts);
 };
-static_assert(ByteImageSize<TExtraFontRec>(kExtraFontLayout) == TExtraFontRec::kStoredSize);
+static_assert(ByteImageSizeIs<TExtraFontRec>(kExtraFontLayout, TExtraFontRec::kStoredSize));
 
 }  // namespace
 
@@ -126,23 +126,47 @@ int TExtraFontList::Compare(TUsefulBaseListObject* item) {
 }
 
 void TExtraFontList::SortOnStartpoints() {
+  // Asked while another sort of this list runs, the sort is refused and the order stays unknown.
+  if (Busy()) return;
   Ascending = {true, true, true};
   DoADoubleSort(0, 1, 0, Count() - 1);
   fSortedOnStarts = true;
 }
 
-bool TExtraFontList::XSaveToStream(TStream& stream, int32_t /*version*/) {
-  fEFVersion = std::max<int32_t>(3, fEFVersion);
+void TExtraFontList::DoASingleSort(int32_t variable, int32_t lo, int32_t hi, T3SortCompare compare) {
+  fSortedOnStarts = false;
+  T3SortYieldingList::DoASingleSort(variable, lo, hi, compare);
+}
+
+void TExtraFontList::DoADoubleSort(int32_t variable1, int32_t variable2, int32_t lo, int32_t hi,
+                                   T3SortCompare compare) {
+  fSortedOnStarts = false;
+  T3SortYieldingList::DoADoubleSort(variable1, variable2, lo, hi, compare);
+}
+
+void TExtraFontList::DoATrebleSort(int32_t variable1, int32_t variable2, int32_t variable3, int32_t lo,
+                                   int32_t hi, T3SortCompare compare) {
+  fSortedOnStarts = false;
+  T3SortYieldingList::DoATrebleSort(variable1, variable2, variable3, lo, hi, compare);
+}
+
+bool TExtraFontList::XSaveToStream(TStream& stream, int32_t version) {
+  // Lists stored before version 20 hold only the count and 28-byte spans, which is all their reader takes.
+  const bool oldForm = version < kExtraFontVersionWordSince;
+  if (!oldForm) fEFVersion = std::max<int32_t>(3, fEFVersion);
   try {
     int32_t n = 0;
     for (int32_t i = 0; i < Count(); ++i) n += Holder(i) != nullptr;
     WriteLE(stream, n);
-    WriteLE(stream, fEFVersion);
+    if (!oldForm) WriteLE(stream, fEFVersion);
     for (int32_t i = 0; i < Count(); ++i) {
       const TExtraFontHolder* h = Holder(i);
       if (!h) continue;
-      const TExtraFontRecImage image = ExtraFontRecToImage(h->fdata);
-      stream.WriteBuffer(image.data(), image.size());
+      TExtraFontRec rec = h->fdata;
+      if (oldForm)
+        rec.spare_typefaces = rec.default_typeface.Empty() ? rec.highlight_typeface : rec.default_typeface;
+      const TExtraFontRecImage image = ExtraFontRecToImage(rec);
+      stream.WriteBuffer(image.data(), oldForm ? TExtraFontRec::kOldStoredSize : image.size());
     }
   } catch (const Exception&) {
     return false;
@@ -155,7 +179,7 @@ bool TExtraFontList::XReadFromStream(TStream& stream, int32_t stored_version) {
     int32_t stored = 0;
     if (!ReadLE(stream, stored)) return false;
     int64_t n = stored;
-    if (stored_version >= 20) {
+    if (stored_version >= kExtraFontVersionWordSince) {
       n = std::abs(n);
       if (!ReadLE(stream, fEFVersion)) return false;
     } else {

@@ -56,6 +56,9 @@ TExtraFontRecImage ExtraFontRecToImage(const TExtraFontRec& rec);
 // least kOldStoredSize.
 TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size);
 
+// Lists of this stored version and later write the spans' format version after their count.
+constexpr int32_t kExtraFontVersionWordSince = 20;
+
 class TExtraFontHolder : public TUsefulBaseListObject {
  public:
   TExtraFontHolder() = default;
@@ -84,12 +87,19 @@ class TExtraFontList : public T3SortYieldingList {
   // Variable 0 compares starts, any other the span categories.
   void SetBase(TUsefulBaseListObject* item, int32_t variable) override;
   int Compare(TUsefulBaseListObject* item) override;
-  // By start, then by category.
+  // By start, then by category; refused while another sort of the list runs.
   void SortOnStartpoints();
+  // Any other sort leaves the spans in an order IndexOfStart cannot rely on.
+  void DoASingleSort(int32_t variable, int32_t lo, int32_t hi, T3SortCompare compare = nullptr) override;
+  void DoADoubleSort(int32_t variable1, int32_t variable2, int32_t lo, int32_t hi,
+                     T3SortCompare compare = nullptr) override;
+  void DoATrebleSort(int32_t variable1, int32_t variable2, int32_t variable3, int32_t lo, int32_t hi,
+                     T3SortCompare compare = nullptr) override;
   bool IsSortedOnStartpoints() const { return fSortedOnStarts; }
 
-  // Count, format version (at least 3 from now on), then each span's 72 bytes. The version argument is
-  // not used. False when the stream refused a write.
+  // Count, format version (at least 3 from now on), then each span's 72 bytes. For a list of stored
+  // version below 20 the form that version's reader expects: count and 28-byte spans, the typefaces in
+  // spare_typefaces. False when the stream refused a write.
   bool XSaveToStream(TStream& stream, int32_t version);
   // Appends the spans stored in a list of the given stored version (the list's, not the spans'). False on a
   // short or corrupt stream; the spans read before the fault stay.

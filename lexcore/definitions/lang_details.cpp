@@ -36,7 +36,7 @@ constexpr auto kLangDetailsLayout = [](auto& io, auto& l) {
   io.Field(l.nome);
   io.Pad(2);
 };
-static_assert(ByteImageSize<Tfixed_lang_details32>(kLangDetailsLayout) == Tfixed_lang_details32::kStoredSize);
+static_assert(ByteImageSizeIs<Tfixed_lang_details32>(kLangDetailsLayout, Tfixed_lang_details32::kStoredSize));
 
 }  // namespace
 

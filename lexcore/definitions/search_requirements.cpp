@@ -71,8 +71,8 @@ constexpr auto kSearchRequirementLayout = [](auto& io, auto& q) {
   io.Field(q.spares);
   io.Pad(16);  // the four text slots
 };
-static_assert(ByteImageSize<TSearchRequirementRec>(kSearchRequirementLayout) ==
-              TSearchRequirementRec::kStoredSize);
+static_assert(ByteImageSizeIs<TSearchRequirementRec>(kSearchRequirementLayout,
+                                                     TSearchRequirementRec::kStoredSize));
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_types.h"
-#include "lexcore/search/search_parsing.h"
+#include "lexcore/search/search_types.h"
 
 namespace lx {
 

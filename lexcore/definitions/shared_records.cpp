@@ -83,7 +83,7 @@ constexpr auto kGridHeadLayout = [](auto& io, auto& h) {
   io.Field(h.special_text_colour);
   io.Field(h.spare);
 };
-static_assert(ByteImageSize<TGrid_head32>(kGridHeadLayout) == TGrid_head32::kFixedSize);
+static_assert(ByteImageSizeIs<TGrid_head32>(kGridHeadLayout, TGrid_head32::kFixedSize));
 
 }  // namespace
 

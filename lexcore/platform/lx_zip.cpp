@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "lexcore/rtl/lx_exceptions.h"
@@ -125,13 +126,19 @@ std::vector<uint8_t> TZipReader::Extract(int index, int64_t limit) const {
   std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
       zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0), &zip_fclose);
   if (!file) throw EReadError(u"Cannot read zip entry \"" + Name(index) + u"\"");
-  std::vector<uint8_t> data(static_cast<std::size_t>(size));
-  zip_int64_t done = 0;
+  // The stored size is only a claim: grow the buffer with what the entry really yields, so that a damaged
+  // directory cannot make us allocate what the archive does not hold.
+  constexpr int64_t kChunk = 64 * 1024;
+  std::vector<uint8_t> data;
+  int64_t done = 0;
   while (done < size) {
-    const zip_int64_t n = zip_fread(file.get(), data.data() + done, static_cast<zip_uint64_t>(size - done));
+    const int64_t want = std::min(kChunk, size - done);
+    data.resize(static_cast<std::size_t>(done + want));
+    const zip_int64_t n = zip_fread(file.get(), data.data() + done, static_cast<zip_uint64_t>(want));
     if (n <= 0) break;
     done += n;
   }
+  data.resize(static_cast<std::size_t>(done));
   // A damaged entry stops short or fails its checksum; never hand back part of it as if whole.
   uint8_t extra;
   if (done != size || zip_fread(file.get(), &extra, 1) != 0)

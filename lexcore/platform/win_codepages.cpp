@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <array>
@@ -334,7 +335,7 @@ void EncodeSingleByte(const SingleByteCodec& sb, const char16_t* src, std::size_
       continue;
     }
     // A surrogate pair is one character and takes one replacement byte.
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && src[i + 1] >= 0xDC00 && src[i + 1] <= 0xDFFF) ++i;
+    if (U16_IS_LEAD(c) && i + 1 < n && U16_IS_TRAIL(src[i + 1])) ++i;
     usedDefault = true;
     out[j++] = fallback;
   }
@@ -454,5 +455,15 @@ void InstallCodePageAnsiHooks() {
   Global_AnsiDecodeProc = [](std::string_view bytes) { return CodePageToUnicode(GetACP(), bytes); };
   Global_AnsiEncodeProc = [](std::u16string_view text) { return UnicodeToCodePage(GetACP(), text); };
 }
+
+namespace {
+
+// The runtime's ANSI conversions follow the process code page from the moment the library loads.
+struct TAnsiHooksInstaller {
+  TAnsiHooksInstaller() { InstallCodePageAnsiHooks(); }
+};
+const TAnsiHooksInstaller gAnsiHooksInstaller;
+
+}  // namespace
 
 }  // namespace lx

@@ -33,12 +33,21 @@ void ComposeCombiningSequences(UnicodeString& s) {
   while (first < s.size() && s[first] < 0x300) ++first;
   if (first == s.size()) return;
   const icu::Normalizer2& nfc = Nfc();
-  if (U16_IS_TRAIL(s[first])) --first;
+  // Start on the lead of a pair; a trail with no lead before it (even at the very start) stands alone.
+  if (first > 0 && U16_IS_TRAIL(s[first]) && U16_IS_LEAD(s[first - 1])) --first;
   // Back up to the start of the segment that holds the first candidate.
-  while (first > 0 && !nfc.hasBoundaryBefore(s[first])) --first;
+  const auto n = static_cast<int32_t>(s.size());
+  const auto codePointAt = [&](std::size_t at) {
+    UChar32 c;
+    U16_GET(s.data(), 0, static_cast<int32_t>(at), n, c);
+    return c;
+  };
+  while (first > 0 && !nfc.hasBoundaryBefore(codePointAt(first))) {
+    --first;
+    if (first > 0 && U16_IS_TRAIL(s[first]) && U16_IS_LEAD(s[first - 1])) --first;
+  }
   UnicodeString out(s, 0, first);
   out.reserve(s.size());
-  const auto n = static_cast<int32_t>(s.size());
   int32_t i = static_cast<int32_t>(first);
   while (i < n) {
     // A segment runs from a character with a boundary before it up to the next such character.

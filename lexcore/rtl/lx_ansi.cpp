@@ -1,11 +1,13 @@
 #include "lexcore/rtl/lx_ansi.h"
 
+#include <unicode/utf16.h>
+
 #include "lexcore/rtl/lx_strings.h"
 
 namespace lx {
 
-TAnsiDecodeProc Global_AnsiDecodeProc;
-TAnsiEncodeProc Global_AnsiEncodeProc;
+constinit TAnsiDecodeProc Global_AnsiDecodeProc = nullptr;
+constinit TAnsiEncodeProc Global_AnsiEncodeProc = nullptr;
 
 namespace {
 
@@ -24,10 +26,10 @@ char EncodeChar1252(char16_t c) {
 }
 
 inline bool IsLeadSurrogate(char16_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
+  return U16_IS_LEAD(c);
 }
 inline bool IsTrailSurrogate(char16_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
+  return U16_IS_TRAIL(c);
 }
 
 }  // namespace

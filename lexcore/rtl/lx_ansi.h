@@ -11,9 +11,11 @@
 
 namespace lx {
 
-// Replaceable conversions for the process code page; empty means the built-in Windows-1252 tables.
-using TAnsiDecodeProc = std::function<UnicodeString(std::string_view bytes)>;
-using TAnsiEncodeProc = std::function<AnsiString(std::u16string_view text)>;
+// Replaceable conversions for the process code page; null means the built-in Windows-1252 tables. Plain
+// function pointers are set before any constructor runs, so the platform layer can install its converters
+// from its own initialisation whatever the order of units.
+using TAnsiDecodeProc = UnicodeString (*)(std::string_view bytes);
+using TAnsiEncodeProc = AnsiString (*)(std::u16string_view text);
 extern TAnsiDecodeProc Global_AnsiDecodeProc;
 extern TAnsiEncodeProc Global_AnsiEncodeProc;
 

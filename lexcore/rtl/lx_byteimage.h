@@ -106,6 +106,18 @@ constexpr std::size_t ByteImageSize(Layout layout) {
   return sizer.Position();
 }
 
+// Whether the layout describes exactly n bytes. clang 14 cannot build a record that holds a library string in
+// a constant expression; g++ checks those records' sizes.
+template <typename R, typename Layout>
+constexpr bool ByteImageSizeIs(Layout layout, std::size_t n) {
+#if defined(__clang__) && defined(__GLIBCXX__)
+  if constexpr (!std::is_trivially_destructible_v<R>)
+    return true;
+  else
+#endif
+    return ByteImageSize<R>(layout) == n;
+}
+
 // The N-byte image of rec as layout(writer, rec) describes it; the layout must fill the image exactly.
 template <std::size_t N, typename R, typename Layout>
 std::array<uint8_t, N> WriteByteImage(const R& rec, Layout layout) {

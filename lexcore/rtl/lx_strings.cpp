@@ -2,6 +2,7 @@
 
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -124,13 +125,13 @@ UnicodeString LowerCase(std::u16string_view s) {
 }
 WideChar InvariantUpCase(WideChar c) {
   if (c < 0x80) return AsciiUpper(c);
-  if (c >= 0xD800 && c <= 0xDFFF) return c;
+  if (U16_IS_SURROGATE(c)) return c;
   const UChar32 u = u_toupper(c);
   return u <= 0xFFFF ? static_cast<WideChar>(u) : c;
 }
 WideChar InvariantLowCase(WideChar c) {
   if (c < 0x80) return AsciiLower(c);
-  if (c >= 0xD800 && c <= 0xDFFF) return c;
+  if (U16_IS_SURROGATE(c)) return c;
   const UChar32 u = u_tolower(c);
   return u <= 0xFFFF ? static_cast<WideChar>(u) : c;
 }
@@ -138,21 +139,17 @@ WideChar InvariantLowCase(WideChar c) {
 namespace {
 template <typename Map>
 UnicodeString MapCodePoints(std::u16string_view s, Map map) {
+  // A mapping that would change the number of units is not taken; a lone surrogate stays.
   UnicodeString r(s);
-  for (std::size_t i = 0; i < r.size(); ++i) {
-    const WideChar c = r[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < r.size() && r[i + 1] >= 0xDC00 && r[i + 1] <= 0xDFFF) {
-      const UChar32 cp = U16_GET_SUPPLEMENTARY(c, r[i + 1]);
-      const UChar32 m = map(cp);
-      if (m > 0xFFFF) {
-        r[i] = U16_LEAD(m);
-        r[i + 1] = U16_TRAIL(m);
-      }
-      ++i;
-    } else if (c < 0xD800 || c > 0xDFFF) {
-      const UChar32 m = map(c);
-      if (m <= 0xFFFF) r[i] = static_cast<WideChar>(m);
-    }
+  for (std::size_t i = 0; i < r.size();) {
+    const std::size_t start = i;
+    UChar32 c;
+    U16_NEXT(r.data(), i, r.size(), c);
+    if (U_IS_SURROGATE(c)) continue;
+    const UChar32 m = map(c);
+    if (U16_LENGTH(m) != static_cast<int32_t>(i - start)) continue;
+    std::size_t at = start;
+    U16_APPEND_UNSAFE(r.data(), at, m);
   }
   return r;
 }

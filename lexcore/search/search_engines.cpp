@@ -74,6 +74,7 @@ TBaseSearchItems::~TBaseSearchItems() = default;
 std::vector<int32_t> TBaseSearchItems::fAddedSearchWordsIndices(const UnicodeString& typed) {
   std::vector<int32_t> result;
   const std::unique_ptr<TStringList> parts = TypeInParts(typed);
+  const TBulkLookup lookup(*this);
   for (int32_t k = parts->Count() - 1; k >= 0; --k) {
     const UnicodeString alternative = parts->Get(k);
     const TSearch_word_format_rec rec = fTakeWordsUnparsed ? UnParsed_SearchWord(alternative)
@@ -123,7 +124,7 @@ std::vector<int32_t> TBaseSearchItems::InsertSearchWordsAtTop(const UnicodeStrin
     const int32_t now = fItems.IndexOfHolder(holders[static_cast<std::size_t>(k)]);
     if (now >= n) fItems.Move(now, k);
   }
-  TypedTextsMayHaveChanged();
+  DropTypedIndex();
   for (int32_t k = 0; k < n; ++k) result[static_cast<std::size_t>(k)] = fItems.IndexOfHolder(holders[k]);
   return result;
 }
@@ -134,12 +135,8 @@ int32_t TBaseSearchItems::AddOneSW(const TSearch_word_format_rec& rec) {
 
 int32_t TBaseSearchItems::AddHolder(const TSearch_word_format_rec& rec) {
   const int32_t i = fItems.Add(std::make_unique<TSWHolder>(rec));
-  if (fTypedIndexValid && fTypedIndexCount == i) {
-    fTypedIndex.emplace(rec.typed_in_text, i);  // an earlier item with the same text stays first
-    fTypedIndexCount = i + 1;
-  } else {
-    TypedTextsMayHaveChanged();
-  }
+  if (fTypedIndexBuilt)
+    fTypedIndex.emplace(rec.typed_in_text, i);  // an earlier item with the text stays first
   return i;
 }
 
@@ -158,15 +155,24 @@ void TBaseSearchItems::AddSWs(const TBaseSearchItems& other) {
 }
 
 int32_t TBaseSearchItems::TypeInIndexOf(std::u16string_view text) const {
-  if (!fTypedIndexValid || fTypedIndexCount != Count()) {
+  if (fBulkDepth == 0) {
+    for (int32_t i = 0; i < Count(); ++i)
+      if (fItems.Get(i)->rec.typed_in_text == text) return i;
+    return -1;
+  }
+  if (!fTypedIndexBuilt) {
     fTypedIndex.clear();
     fTypedIndex.reserve(static_cast<std::size_t>(Count()));
     for (int32_t i = 0; i < Count(); ++i) fTypedIndex.emplace(fItems.Get(i)->rec.typed_in_text, i);
-    fTypedIndexCount = Count();
-    fTypedIndexValid = true;
+    fTypedIndexBuilt = true;
   }
   const auto it = fTypedIndex.find(UnicodeString(text));
   return it == fTypedIndex.end() ? -1 : it->second;
+}
+
+void TBaseSearchItems::DropTypedIndex() const {
+  fTypedIndex.clear();
+  fTypedIndexBuilt = false;
 }
 
 int32_t TBaseSearchItems::IndexOf(const TSearch_word_format_rec& rec) const {
@@ -184,7 +190,7 @@ void TBaseSearchItems::PutSWR(int32_t i, const TSearch_word_format_rec& rec) {
 }
 
 TSearch_word_format_rec* TBaseSearchItems::GetPtr(int32_t i) const {
-  TypedTextsMayHaveChanged();
+  DropTypedIndex();  // within a bulk addition, rebuilt by the next lookup
   return ItemRec(i);
 }
 
@@ -273,19 +279,19 @@ int64_t TBaseSearchItems::TotalHits() const {
 
 void TBaseSearchItems::ClearOne(int32_t i) {
   fItems.Delete(i);
-  TypedTextsMayHaveChanged();
+  DropTypedIndex();
 }
 
 void TBaseSearchItems::Clear() {
   fPlainSearchList->Clear();
   fItems.Clear();
-  TypedTextsMayHaveChanged();
+  DropTypedIndex();
   fLoaded = false;
 }
 
 void TBaseSearchItems::MoveToTop(int32_t i) {
   if (i > 0 && i < Count()) fItems.Move(i, 0);
-  TypedTextsMayHaveChanged();
+  DropTypedIndex();
 }
 
 TSimpleSearchlist& TBaseSearchItems::ComputePlainSearchWords() {
@@ -304,6 +310,7 @@ bool TBaseSearchItems::LoadFromFile(const UnicodeString& fileName, int32_t numbe
   Clear();
   TStringList lines;
   lines.LoadFromFile(fileName);
+  const TBulkLookup lookup(*this);
   bool added = false;
   for (int32_t i = 0; i < lines.Count(); ++i) {
     const UnicodeString& line = lines.GetRef(i);
@@ -342,6 +349,7 @@ bool TBaseSearchItems::SaveToStream(TStream& stream) const {
 }
 
 bool TBaseSearchItems::ReadFromStream(TStream& stream) {
+  const TBulkLookup lookup(*this);
   try {
     int32_t count = 0;
     // Every line costs at least its 4-byte length.
@@ -376,22 +384,16 @@ bool TBaseSearchItems::ReadFromStream(TStream& stream) {
 
 // ---- TSearchWordItems
 
-TSearchWordItems::~TSearchWordItems() {
-  if (!fContextEngine) return;
-  if (fFreeContextEngine)
-    fFreeContextEngine(fContextEngine);
-  else
-    delete fContextEngine;  // made by a creation hook that came without its freeing partner
-}
-
 std::vector<int32_t> TSearchWordItems::fAddedSearchWordsIndices(const UnicodeString& typed) {
   if (TypeInIndexOf(typed) >= 0) return {};
   std::vector<int32_t> result = TBaseSearchItems::fAddedSearchWordsIndices(typed);
   if (!result.empty() && GetHasContextWord(0) && !fContextItems && !fContextEngine) {
     fContextItems = std::make_unique<TContextWordItems>(fTagDelimiters, fLCID, true);
     if (Global_CreateSearchAndDoEngine) {
-      fContextEngine = Global_CreateSearchAndDoEngine(fLCID, false);
-      fFreeContextEngine = Global_FreeSearchAndDoEngine;
+      // A creation hook that came without its freeing partner made a plain engine.
+      std::function<void(TSearchAndDoEngine*)> free = Global_FreeSearchAndDoEngine;
+      if (!free) free = [](TSearchAndDoEngine* e) { delete e; };
+      fContextEngine = TOwnedSearchAndDoEngine(Global_CreateSearchAndDoEngine(fLCID, false), std::move(free));
     }
   }
   return result;
@@ -437,7 +439,8 @@ TSearchAndDoEngine::TSearchAndDoEngine(bool isUnicode, bool constructorSwitch, L
       ConstructorSwitch(constructorSwitch),
       Unicode(isUnicode),
       Lcid(lcid),
-      CodePage(CodePageFromLocale(lcid)) {
+      CodePage(CodePageFromLocale(lcid)),
+      constructorClassArray_(classArray) {
   memo_.Reset();
 }
 
@@ -464,10 +467,15 @@ void TSearchAndDoEngine::FillOwnClassArray() {
   ClassArrayLastSlot = ClassArray + BufferLength + 1;
 }
 
+void TSearchAndDoEngine::StartNewBuffer() {
+  memo_.Reset();
+  bufferContinuesWord_ = lastBufferEndedInWord_;
+}
+
 void TSearchAndDoEngine::SetABuffer(const void* buffer) {
   Buffer = buffer;
   ReleaseOwnClassArray();
-  memo_.Reset();
+  StartNewBuffer();
   const int64_t length = BufferLengthOf(buffer, Unicode);
   if (length > INT32_MAX - 2) throw EListError(u"Buffer too long to search (" + IntToStr(length) + u")");
   BufferLength = static_cast<int32_t>(length);
@@ -479,6 +487,12 @@ void TSearchAndDoEngine::PrepareFirst(const void* buffer, int32_t totalLength, i
   OnFound = std::move(onFound);
   OnFinished = std::move(onFinished);
   BufferOffset = bufferOffset;
+  if (ClassArraySupplied && ClassArray != constructorClassArray_) {
+    // The array given for the last concordance buffer was lent for that buffer only.
+    ClassArray = constructorClassArray_;
+    ClassArrayLastSlot = nullptr;
+    ClassArraySupplied = constructorClassArray_ != nullptr;
+  }
   SetABuffer(buffer);
   TotalTextLength = totalLength;
   Ready = static_cast<bool>(OnFound);
@@ -502,7 +516,7 @@ void TSearchAndDoEngine::PrepareForConcordancing(const UnicodeString& textName, 
   OnFinished = std::move(onFinished);
   Concordancing = true;
   ClassArraySupplied = true;
-  memo_.Reset();
+  StartNewBuffer();
   Ready = static_cast<bool>(OnFound);
 }
 
@@ -528,8 +542,13 @@ bool TSearchAndDoEngine::SearchAndDo(TSearch_word_format_rec& rec) {
   }
   try {
     return RunSearch(rec);
-  } catch (const std::exception&) {
-    throw Exception(u"problem searching " + TextName + u" for \"" + rec.typed_in_text + u"\"");
+  } catch (const EAbort&) {
+    throw;
+  } catch (const Exception& e) {
+    throw Exception(u"problem searching " + TextName + u" for \"" + rec.typed_in_text + u"\": " + e.Message);
+  } catch (const std::exception& e) {
+    throw Exception(u"problem searching " + TextName + u" for \"" + rec.typed_in_text + u"\": " +
+                    UTF8ToUTF16(e.what()));
   }
 }
 
@@ -537,7 +556,7 @@ bool TSearchAndDoEngine::RunSearch(TSearch_word_format_rec& rec) {
   Cancelled = false;
   FoundEnoughFlag = false;
   const int32_t maximum = rec.n_to_find > 0 ? rec.n_to_find : INT32_MAX;
-  const bool caseSensitive = rec.flags.Contains(2);
+  const bool caseSensitive = rec.flags.Contains(sw_flag_case_sensitive);
   // The pattern's three forms, in the buffer's character width and all of one length, so the matcher never
   // reads past one of them.
   std::string narrow[3];
@@ -561,12 +580,14 @@ bool TSearchAndDoEngine::RunSearch(TSearch_word_format_rec& rec) {
   pattern.title = Unicode ? static_cast<const void*>(wide[2]->data()) : narrow[2].data();
   pattern.length = static_cast<int32_t>(length);
   pattern.caseSensitive = caseSensitive;
-  pattern.leftBoundary = rec.flags.Contains(4);
-  pattern.rightBoundary = rec.flags.Contains(5);
+  pattern.leftBoundary = rec.flags.Contains(sw_flag_left_boundary);
+  pattern.rightBoundary = rec.flags.Contains(sw_flag_right_boundary);
   pattern.punctuationAsSpace = PunctuationAsSpace;
+  if (std::any_of(TagDelimiters.begin(), TagDelimiters.end(), [](WideChar c) { return c != 0; }))
+    pattern.tagDelimiters = TagDelimiters.data();
 
   const int charSize = Unicode ? 2 : 1;
-  TWantedBuffer buffer{Buffer, BufferLength, ClassArray, Unicode};
+  TWantedBuffer buffer{Buffer, BufferLength, ClassArray, Unicode, bufferContinuesWord_};
   if (ClassArrayLastSlot && ClassArrayLastSlot - ClassArray - 1 < buffer.length)
     buffer.length = std::max<int64_t>(0, ClassArrayLastSlot - ClassArray - 1);
   // The jump is in bytes; it never lands past the buffer or inside a character.
@@ -582,15 +603,17 @@ bool TSearchAndDoEngine::RunSearch(TSearch_word_format_rec& rec) {
     if (position >= buffer.length) break;
     const TWantedHit hit = FindWanted(buffer, position, pattern, TextStats, Global_in_heading, tags, memo_);
     if (hit.start < 0) break;
+    // A pattern that need not start a word (*ing) hits the whole word it stands in.
+    const int64_t start = hit.wordStart;
     TSearchFound_Rec r;
     r.buffer_start = r.buffer_start_again = Buffer;
-    r.hit_address = static_cast<const char*>(Buffer) + hit.start * charSize;
-    const double place = static_cast<double>(hit.start) * charSize + BufferOffset;
+    r.hit_address = static_cast<const char*>(Buffer) + start * charSize;
+    const double place = static_cast<double>(start) * charSize + BufferOffset;
     r.place_per_cent = TotalTextLength > 0 ? static_cast<float>(place * 100.0 / TotalTextLength) : 0.0f;
-    r.hit_offset = r.hit_offset_again = static_cast<int32_t>(hit.start);
+    r.hit_offset = r.hit_offset_again = static_cast<int32_t>(start);
     r.buffer_offset = BufferOffset;
     r.pattern_length = hit.patternLength;
-    r.hit_length = hit.hitLength;
+    r.hit_length = static_cast<int32_t>(hit.hitLength + (hit.start - start));
     r.tag_value = TagValue;
     r.stats = TextStats;
     if (!Global_in_heading) r.stats.number[3] = r.stats.position[3] = -1;
@@ -607,6 +630,13 @@ bool TSearchAndDoEngine::RunSearch(TSearch_word_format_rec& rec) {
       position = hit.start + 1;
     }
     if (found >= maximum || FoundEnoughFlag || Cancelled) break;
+  }
+  lastBufferEndedInWord_ = false;
+  for (int64_t i = buffer.length - 1; i >= 0; --i) {
+    const uint16_t k = ClassArray[i];
+    if ((k & CharClassHiddenOrMarker) == CharClassHidden) continue;
+    lastBufferEndedInWord_ = !(k & CharClassSegmentMarker) && !(k & CharClassWhite);
+    break;
   }
   if (OnFinished) OnFinished(*this, TextStats);
   return true;
@@ -627,9 +657,10 @@ void TWLSearchAndDo::SetSearchWord(const UnicodeString& text, TMySearchFlags fla
 
 bool TWLSearchAndDo::QuickSearchFoundIgnoringTags() {
   if (!Buffer || LowerForm.empty()) return false;
-  std::size_t needed = UpperForm.size();
-  if (!UpperForm.empty() && UpperForm.back() == kCodeStar) --needed;
-  if (static_cast<std::size_t>(BufferLength) < needed) return false;
+  // A trailing star asks for nothing more than the rest of the word, which the open right end gives.
+  const bool trailingStar = !UpperForm.empty() && UpperForm.back() == sw_any_run_code;
+  const std::size_t needed = UpperForm.size() - (trailingStar ? 1 : 0);
+  if (needed == 0 || static_cast<std::size_t>(BufferLength) < needed) return false;
   std::string narrow[3];
   const UnicodeString* forms[3] = {&LowerForm, &UpperForm, &TitleForm};
   if (!Unicode)
@@ -646,10 +677,11 @@ bool TWLSearchAndDo::QuickSearchFoundIgnoringTags() {
       sameLengths ? (Unicode ? static_cast<const void*>(UpperForm.data()) : narrow[1].data()) : nullptr;
   pattern.title =
       sameLengths ? (Unicode ? static_cast<const void*>(TitleForm.data()) : narrow[2].data()) : nullptr;
-  pattern.length = static_cast<int32_t>(Unicode ? LowerForm.size() : narrow[0].size());
-  pattern.caseSensitive = WordFlags.Contains(2);
-  pattern.leftBoundary = WordFlags.Contains(4);
-  pattern.rightBoundary = WordFlags.Contains(5);
+  pattern.length =
+      static_cast<int32_t>((Unicode ? LowerForm.size() : narrow[0].size()) - (trailingStar ? 1 : 0));
+  pattern.caseSensitive = WordFlags.Contains(sw_flag_case_sensitive);
+  pattern.leftBoundary = WordFlags.Contains(sw_flag_left_boundary);
+  pattern.rightBoundary = WordFlags.Contains(sw_flag_right_boundary);
   TWantedBuffer buffer{Buffer, BufferLength, quickClassArray_.data(), Unicode};
   TSearchStatsRec stats{};
   bool inHeading = false;

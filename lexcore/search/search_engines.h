@@ -81,7 +81,8 @@ class TBaseSearchItems : public TObject {
   int32_t IndexOf(const TSearch_word_format_rec& rec) const;
   TSearch_word_format_rec GetSWR(int32_t i) const;
   void PutSWR(int32_t i, const TSearch_word_format_rec& rec);
-  // The caller may change any field through the pointer, the typed text included.
+  // The caller may change any field through the pointer, the typed text included, for as long as the item
+  // lives; lookups stay true whatever is changed.
   TSearch_word_format_rec* GetPtr(int32_t i) const;
 
   // Out-of-range indexes read as 0/false/empty and are ignored by the setters.
@@ -153,14 +154,27 @@ class TBaseSearchItems : public TObject {
   template <typename Apply>
   std::vector<int32_t> AddedAndSet(const UnicodeString& typed, Apply apply);
   int32_t AddHolder(const TSearch_word_format_rec& rec);
-  void TypedTextsMayHaveChanged() const { fTypedIndexValid = false; }
+  void DropTypedIndex() const;
 
-  // Typed text -> first item holding it, so that adding many words stays linear; rebuilt on demand after
-  // anything that may have changed texts or order. Lookups may rebuild it, so threads that share a list
-  // need a lock even to read it.
+  // While one bulk addition runs, a typed text -> first item index makes each lookup constant, so reading a
+  // long list stays linear. Outside such a scope lookups read the items themselves: a caller may change a
+  // typed text through GetPtr at any time, and no index could know.
+  class TBulkLookup {
+   public:
+    explicit TBulkLookup(const TBaseSearchItems& items) : items_(items) { ++items_.fBulkDepth; }
+    ~TBulkLookup() {
+      if (--items_.fBulkDepth == 0) items_.DropTypedIndex();
+    }
+    TBulkLookup(const TBulkLookup&) = delete;
+    TBulkLookup& operator=(const TBulkLookup&) = delete;
+
+   private:
+    const TBaseSearchItems& items_;
+  };
+
   mutable std::unordered_map<UnicodeString, int32_t> fTypedIndex;
-  mutable int32_t fTypedIndexCount = 0;
-  mutable bool fTypedIndexValid = false;
+  mutable int32_t fBulkDepth = 0;
+  mutable bool fTypedIndexBuilt = false;
 };
 
 class TContextWordItems : public TBaseSearchItems {
@@ -181,23 +195,24 @@ class TTagContextWordItems : public TBaseSearchItems {
 extern std::function<TSearchAndDoEngine*(LCID lcid, bool wide)> Global_CreateSearchAndDoEngine;
 extern std::function<void(TSearchAndDoEngine*)> Global_FreeSearchAndDoEngine;
 
+// An engine together with the routine that frees it (the one that was current when it was made).
+using TOwnedSearchAndDoEngine = std::unique_ptr<TSearchAndDoEngine, std::function<void(TSearchAndDoEngine*)>>;
+
 // The search words proper. Owns its context items and context engine, both made when the first word with
 // a context requirement arrives.
 class TSearchWordItems : public TBaseSearchItems {
  public:
   using TBaseSearchItems::TBaseSearchItems;
-  ~TSearchWordItems() override;
 
   std::vector<int32_t> fAddedSearchWordsIndices(const UnicodeString& typed) override;
   bool GetHasContextWord(int32_t i);
   bool HasContextWord() const { return fHasContextWord; }
   TContextWordItems* ContextItems() const { return fContextItems.get(); }
-  TSearchAndDoEngine* ContextEngine() const { return fContextEngine; }
+  TSearchAndDoEngine* ContextEngine() const { return fContextEngine.get(); }
 
  private:
   std::unique_ptr<TContextWordItems> fContextItems;
-  TSearchAndDoEngine* fContextEngine = nullptr;  // owned; freed by the routine that was current at creation
-  std::function<void(TSearchAndDoEngine*)> fFreeContextEngine;
+  TOwnedSearchAndDoEngine fContextEngine;
   bool fHasContextWord = false;
 };
 
@@ -251,7 +266,10 @@ class TSearchAndDoEngine : public TObject {
   void SetArrayOfTagsFound(const TTagsFoundArray& counts) { TagsFound = counts; }
   // Lets the word-internal characters stand inside words in the current buffer.
   void HandleAllowables(const UnicodeString& middleChars, bool mayEndWord, bool mayStartWord);
-  void ClearChunkTextStats() { TextStats = {}; }
+  void ClearChunkTextStats() {
+    TextStats = {};
+    lastBufferEndedInWord_ = bufferContinuesWord_ = false;
+  }
   void ClearCancel() { Cancelled = false; }
   void Cancel() { Cancelled = true; }
   void FoundEnough() { FoundEnoughFlag = true; }
@@ -259,7 +277,7 @@ class TSearchAndDoEngine : public TObject {
 
   // Finds every hit of the word (up to its n_to_find) and calls OnFound for each. True when the search ran;
   // false when the engine is not ready, has no buffer or the word is empty. An error inside the search is
-  // raised again as "problem searching <text> for "<word>"".
+  // raised again as "problem searching <text> for "<word>": <its message>"; an abort passes unchanged.
   bool SearchAndDo(TSearch_word_format_rec& rec);
   bool SearchAndDo(TSearch_word_format_rec& rec, int32_t tagValue);
 
@@ -288,14 +306,22 @@ class TSearchAndDoEngine : public TObject {
   bool Additional = false;
   TTagsFoundArray TagsFound{};
   int32_t BufferOffset = 0;
+  // The mark-up delimiters a tag in a search word stands for; all zero: any opening or closing bracket.
+  TTagDelimiters TagDelimiters{};
 
  private:
   void ReleaseOwnClassArray();
+  void StartNewBuffer();
   void FillOwnClassArray();
   bool RunSearch(TSearch_word_format_rec& rec);
 
   std::vector<uint16_t> ownClassArray_;
+  uint16_t* constructorClassArray_ = nullptr;  // the caller's, given at construction
   TWantedMatchMemo memo_;
+  // Whether the last buffer searched ended inside a word, and whether the current one starts inside that
+  // word; a word cut by a buffer boundary is counted once.
+  bool lastBufferEndedInWord_ = false;
+  bool bufferContinuesWord_ = false;
 };
 
 // An engine for context words: marks itself additional (no per-hit log lines) and carries the gap the tools

@@ -1,5 +1,7 @@
 #include "lexcore/search/search_parsing.h"
 
+#include <unicode/utf16.h>
+
 #include "lexcore/containers/Useful_classes.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -36,6 +38,31 @@ void TranslateLoneAsterisks(UnicodeString& text) {
   }
 }
 
+// A star standing alone at the start or the end of a phrase ("the *", "* of") is any one word. The markers
+// would otherwise take it for an open word edge and leave "the" to find "they".
+void TranslateEdgeAsterisks(UnicodeString& text) {
+  if (text.size() >= 3 && text[0] == u'*' && text[1] == u' ') text[0] = sw_any_word_code;
+  const std::size_t n = text.size();
+  if (n >= 3 && text[n - 1] == u'*' && text[n - 2] == u' ') text[n - 1] = sw_any_word_code;
+}
+
+// The protected literals borrow private-use codes while the word is parsed. A block that neither the typed
+// text nor its character references use is taken, so private-use characters a user typed stay as typed.
+WideChar FreeProtectedBase(std::u16string_view text) {
+  const UnicodeString referenced = LXFormattedReadableStringToWorkString(text);
+  auto used = [&](WideChar base) {
+    for (std::u16string_view s : {text, std::u16string_view(referenced)})
+      for (char16_t c : s)
+        if (c >= base && c < base + sw_protected_count) return true;
+    return false;
+  };
+  constexpr char16_t kLastPrivateUse = 0xF8FF;
+  for (char32_t base = sw_protected_base; base + sw_protected_count - 1 <= kLastPrivateUse;
+       base += sw_protected_count)
+    if (!used(static_cast<WideChar>(base))) return static_cast<WideChar>(base);
+  return sw_protected_base;  // a text that uses every block: the first one, as before
+}
+
 void TranslateLineSymbol(UnicodeString& text) {
   const UnicodeString& symbol = crlf_symbol_string;
   if (symbol.empty() || text.find(symbol) == UnicodeString::npos) return;
@@ -57,7 +84,7 @@ void FillSearchWordCopies(TSearch_word_format_rec& rec) {
     return;
   }
   // The first character may be a surrogate pair.
-  const std::size_t first = upper.size() > 1 && upper[0] >= 0xD800 && upper[0] <= 0xDBFF ? 2 : 1;
+  const std::size_t first = upper.size() > 1 && U16_IS_LEAD(upper[0]) && U16_IS_TRAIL(upper[1]) ? 2 : 1;
   rec.copies[3] = upper.substr(0, first) + rec.copies[2].substr(first);
 }
 
@@ -83,14 +110,16 @@ bool ContainsPairedTagMarkup(const TTagDelimiters& tagDelimiters, UnicodeString&
 
 void Parse_SWChunk(const TTagDelimiters& tagDelimiters, bool& containsTag, UnicodeString& text,
                    TMySearchFlags& flags) {
+  TranslateEdgeAsterisks(text);
   flags = FlagsFromSW(text);
-  Parse_Retain(text, sw_protected_base);
+  const WideChar base = FreeProtectedBase(text);
+  Parse_Retain(text, base);
   TranslateLoneAsterisks(text);
   DoMainParse_Translates(text);
   TranslateLineSymbol(text);
   containsTag = ContainsPairedTagMarkup(tagDelimiters, text);
   text = LXFormattedReadableStringToWorkString(text);
-  Parse_Restore(text, sw_protected_base);
+  Parse_Restore(text, base);
 }
 
 TSearch_word_format_rec Parsed_SearchWord(const TTagDelimiters& tagDelimiters, const UnicodeString& typed) {
@@ -127,21 +156,23 @@ std::unique_ptr<TStringList> SplitSWList(const UnicodeString& typed, bool split)
     list->Add(typed);
     return list;
   }
-  UnicodeString rest = typed;
-  for (std::size_t i = 1; i < rest.size();) {
-    const bool cut = rest[i] == u'/' && rest[i - 1] != u'"' && i + 1 < rest.size() && rest[i + 1] != u'"' &&
+  // Each alternative is cut where it ends, so a long list of alternatives is split in one pass.
+  const std::u16string_view text(typed);
+  const std::size_t n = text.size();
+  std::size_t start = 0;
+  for (std::size_t i = 1; i < n;) {
+    const bool cut = text[i] == u'/' && text[i - 1] != u'"' && i + 1 < n && text[i + 1] != u'"' &&
                      // the line-end symbol closing the word is not a separator
-                     !(StartsStr(crlf_symbol_string, std::u16string_view(rest).substr(i)) &&
-                       i + crlf_symbol_string.size() == rest.size());
+                     !(i + crlf_symbol_string.size() == n && StartsStr(crlf_symbol_string, text.substr(i)));
     if (cut) {
-      list->Add(rest.substr(0, i));
-      rest.erase(0, i + 1);
-      i = 1;
+      list->Add(UnicodeString(text.substr(start, i - start)));
+      start = i + 1;
+      i = start + 1;
     } else {
       ++i;
     }
   }
-  if (!rest.empty()) list->Add(rest);
+  if (start < n) list->Add(UnicodeString(text.substr(start)));
   return list;
 }
 

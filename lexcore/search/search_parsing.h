@@ -9,15 +9,10 @@
 
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_types.h"
+#include "lexcore/search/search_types.h"
 #include "lexcore/search/user_input_wildcard_parsing.h"
 
 namespace lx {
-
-// Elements 0..5, element k at bit k of the stored byte: 2 case-sensitive (typed between "==" and "=="),
-// 3 typed with a leading "~", 4 the match begins at a word boundary, 5 the match ends at one.
-using TMySearchFlag = uint8_t;
-using TMySearchFlags = Set<TMySearchFlag, 1>;
-static_assert(sizeof(TMySearchFlags) == 1);
 
 class TStringList;
 

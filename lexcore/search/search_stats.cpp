@@ -33,6 +33,8 @@ void ApplySegmentCode(uint16_t code, int32_t number[5], int32_t position[5], boo
       EndSegment(2, HandleParagraphEndProc, number, position);
       break;
     case seg_heading_start:
+      // Without heading-end mark-up the only sign that a heading is over is the next one starting.
+      if (!tags.headings && inHeading) EndSegment(3, HandleHeadingEndProc, number, position);
       inHeading = true;
       break;
     case seg_heading_end:

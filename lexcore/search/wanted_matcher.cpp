@@ -42,10 +42,13 @@ class Matcher {
         leftBoundary_(p.leftBoundary),
         rightBoundary_(p.rightBoundary),
         spaceRun_(p.punctuationAsSpace ? CharClassSeparator : CharClassWhite),
+        tagDelimiters_(p.tagDelimiters),
+        continuesWord_(b.continuesWord),
         memo_(memo) {
+    // A leading tag code is the pattern's first character: it must meet a tag's opening delimiter.
     first_ = 0;
-    while (first_ < n_ && (P_[first_] == kCodeTagOn || P_[first_] == kCodeTagOff)) ++first_;
-    startsInTag_ = n_ > 0 && P_[0] == kCodeTagOn;
+    startsInTag_ = n_ > 0 && P_[0] == sw_tag_open_code;
+    endsWithTag_ = n_ > 0 && P_[n_ - 1] == sw_tag_close_code;
     firstIsLiteral_ = first_ < n_ && !IsSpecial(P_[first_]);
     // The block filter also looks at the second character when it is a plain one.
     secondIsLiteral_ = firstIsLiteral_ && first_ + 1 < n_ && !IsSpecial(P_[first_ + 1]);
@@ -220,14 +223,16 @@ class Matcher {
 
   // The boundaries and the match at candidate c; fills hit when it holds.
   bool TryCandidate(int64_t c, TWantedHit& hit) {
-    if (leftBoundary_ && c > 0) {
+    if (leftBoundary_ && !startsInTag_ && c > 0) {
       const uint16_t before = C_[c - 1];
       if (!(before & CharClassHiddenOrMarker) && (before & CharClassWordChar)) return false;
     }
     const int64_t matched = Match(c);
     if (matched < 0) return false;
     int64_t hitEnd = matched;
-    if (rightBoundary_) {
+    if (endsWithTag_) {
+      // A tag closing the pattern is a boundary of its own.
+    } else if (rightBoundary_) {
       if (matched < end_) {
         const uint16_t after = C_[matched];
         if (!(after & CharClassSegmentMarker) && (after & CharClassWordChar)) return false;
@@ -236,13 +241,18 @@ class Matcher {
       hitEnd = RestOfWord(matched);
     }
     hit.start = c;
+    hit.wordStart = c;
+    if (!leftBoundary_ && !startsInTag_)
+      while (hit.wordStart > 0 &&
+             (IsWordChar(C_[hit.wordStart - 1]) || C_[hit.wordStart - 1] == CharClassDefinedOnly))
+        --hit.wordStart;
     hit.patternLength = static_cast<int32_t>(matched - c);
     hit.hitLength = static_cast<int32_t>(hitEnd - c);
     return true;
   }
 
   static bool IsSpecial(Ch c) {
-    return c == u' ' || (c >= kCodeTagOff && c <= kCodeAnyLetter);
+    return c == u' ' || (c >= sw_tag_close_code && c <= sw_any_letter_code);
   }
   uint16_t Cls(int64_t i) const {
     return i < end_ ? C_[i] : CharClassWhite;
@@ -251,7 +261,7 @@ class Matcher {
     return c == P_[j] || (!cs_ && (c == PU_[j] || c == PT_[j]));
   }
   bool IsBacktrackingStar(int32_t j) const {
-    return P_[j] == kCodeStar && !(j + 1 < n_ && P_[j + 1] == u' ');
+    return P_[j] == sw_any_run_code && !(j + 1 < n_ && P_[j + 1] == u' ');
   }
 
   // Whether a word starting at `from` would begin after white space, a marker or the start of the buffer
@@ -261,7 +271,15 @@ class Matcher {
       const uint16_t k = C_[i];
       if (!IsHidden(k)) return IsWhite(k);
     }
-    return true;
+    return !continuesWord_;
+  }
+
+  bool IsTagDelimiter(Ch c, bool opening) const {
+    if (!tagDelimiters_)
+      return opening ? (c == u'<' || c == u'[' || c == u'{') : (c == u'>' || c == u']' || c == u'}');
+    for (int k = opening ? 0 : 6, e = k + 6; k < e; ++k)
+      if (tagDelimiters_[k] != 0 && c == tagDelimiters_[k]) return true;
+    return false;
   }
 
   // Rest of a word after a match that needs no right boundary: letters, digits and defined-only characters
@@ -301,9 +319,22 @@ class Matcher {
   int64_t MatchSegment(int32_t j, int64_t t, bool& tag, bool firstElement, int32_t& jOut) {
     while (j < n_) {
       const Ch e = P_[j];
-      if (e == kCodeTagOn || e == kCodeTagOff) {
-        tag = e == kCodeTagOn;
+      if (e == sw_tag_close_code) {
+        // A tag in the pattern matches a tag in the text, delimiters included.
+        if (t >= end_ || !IsTagDelimiter(T_[t], false)) return -1;
+        tag = false;
+        ++t;
         ++j;
+        firstElement = false;
+        continue;
+      }
+      if (e == sw_tag_open_code) {
+        // A hidden run here is the tag itself, so it is not skipped.
+        if (t >= end_ || !IsTagDelimiter(T_[t], true)) return -1;
+        tag = true;
+        ++t;
+        ++j;
+        firstElement = false;
         continue;
       }
       if (!firstElement && !tag)
@@ -315,7 +346,7 @@ class Matcher {
       }
       if (t >= end_) {
         // The buffer ended: only what consumes nothing may remain.
-        if (e == kCodeAnyWord) {
+        if (e == sw_any_word_code) {
           ++j;
           continue;
         }
@@ -337,25 +368,30 @@ class Matcher {
                  ((C_[t + 1] & CharClassSegmentMarker) || (C_[t + 1] & spaceRun_)))
             ++t;
           ++t;
+          // Spaces typed twice stand for one, as runs of them in the text do.
+          while (j + 1 < n_ && P_[j + 1] == u' ') ++j;
           break;
-        case kCodeAnyChar:
+        case sw_any_char_code:
           if (beforeSpace && IsSeparator(k)) break;
+          // One character of a word: never the white space between words or a segment's end.
+          if (!tag && IsWhite(k)) return -1;
           ++t;
           break;
-        case kCodeAnyLetter:
+        case sw_any_letter_code:
           if (beforeSpace && IsSeparator(k)) break;
           if ((k & CharClassSegmentMarker) || !(k & kClassAlpha)) return -1;
           ++t;
           break;
-        case kCodeNumber:
+        case sw_number_code:
           if (!IsDigitChar(k)) return -1;
           t = Extent(j, t + 1, [this](int64_t u) { return !IsDigitChar(C_[u]); });
           break;
-        case kCodeStar:  // followed by a space: the rest of the word, or nothing at a separator
+        case sw_any_run_code:  // followed by a space: the rest of the word, or nothing at a separator
           if (IsSeparator(k)) break;
           t = Extent(j, t + 1, [this](int64_t u) { return IsSeparator(C_[u]); });
           break;
-        case kCodeAnyWord:
+        case sw_any_word_code:
+          if (IsWhite(k)) return -1;  // a word must stand here
           t = Extent(j, t + 1, [this](int64_t u) {
             const uint16_t c = C_[u];
             return !IsHidden(c) && IsWhite(c);
@@ -446,9 +482,12 @@ class Matcher {
   bool leftBoundary_;
   bool rightBoundary_;
   uint16_t spaceRun_;
+  const char16_t* tagDelimiters_;
+  bool continuesWord_;
   TWantedMatchMemo& memo_;
   int32_t first_ = 0;
-  bool startsInTag_ = false;
+  bool startsInTag_ = false;  // a tag opening the pattern is a left boundary of its own
+  bool endsWithTag_ = false;
   bool firstIsLiteral_ = false;
   bool secondIsLiteral_ = false;
 };

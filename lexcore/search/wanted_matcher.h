@@ -6,17 +6,11 @@
 #include <cstdint>
 
 #include "lexcore/search/search_stats.h"
+#include "lexcore/search/user_input_wildcard_parsing.h"
 
 namespace lx {
 
-// Pattern codes in a parsed search word's working text.
-constexpr char16_t kCodeTagOff = 0x0018;
-constexpr char16_t kCodeTagOn = 0x0019;
-constexpr char16_t kCodeAnyWord = 0x001A;
-constexpr char16_t kCodeNumber = 0x001B;
-constexpr char16_t kCodeAnyChar = 0x001C;
-constexpr char16_t kCodeStar = 0x001D;
-constexpr char16_t kCodeAnyLetter = 0x001E;
+// The pattern codes are those the parser puts in a search word's working text.
 
 // A buffer as the matcher sees it: `length` characters (8-bit or UTF-16 units) and a class array of at least
 // `length` words. Positions at or past the end read as white space, whatever the spare slots hold.
@@ -25,6 +19,7 @@ struct TWantedBuffer {
   int64_t length = 0;
   const uint16_t* classes = nullptr;
   bool isUnicode = true;
+  bool continuesWord = false;  // the first character goes on with a word that the previous buffer began
 };
 
 // The three case forms of one search word (same length, in the buffer's character width) and how to match
@@ -38,6 +33,9 @@ struct TWantedPattern {
   bool leftBoundary = true;
   bool rightBoundary = true;
   bool punctuationAsSpace = false;
+  // Six opening then six closing mark-up delimiters that the tag codes stand for (0: pair not in use); null:
+  // any of "<[{" opens a tag and any of ">]}" closes one.
+  const char16_t* tagDelimiters = nullptr;
 };
 
 // What the matcher learnt about long runs (how far a star, a number or a word reaches from a place), so that
@@ -83,8 +81,9 @@ class TWantedMatchMemo {
 };
 
 struct TWantedHit {
-  int64_t start = -1;         // index of the hit's first character, -1 when none
-  int32_t hitLength = 0;      // with the rest of the word when no right boundary is required
+  int64_t start = -1;      // index of the hit's first character, -1 when none
+  int64_t wordStart = -1;  // where the hit's word begins: start, or earlier when no left boundary is required
+  int32_t hitLength = 0;   // with the rest of the word when no right boundary is required
   int32_t patternLength = 0;  // characters the pattern itself consumed
 };
 

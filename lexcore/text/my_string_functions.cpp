@@ -1,6 +1,7 @@
 #include "lexcore/text/my_string_functions.h"
 
 #include <unicode/uchar.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <cmath>
@@ -326,22 +327,20 @@ LX_RESOURCESTRING(_LXNoWord, u"no")
 namespace {
 
 bool IsHigh(char16_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
+  return U16_IS_LEAD(c);
 }
 bool IsLow(char16_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
+  return U16_IS_TRAIL(c);
 }
 
 // The character that ends at 0-based index i (a whole pair when i is its second half).
 char32_t CharEndingAt(std::u16string_view s, std::size_t i) {
-  if (IsLow(s[i]) && i > 0 && IsHigh(s[i - 1]))
-    return 0x10000 + ((s[i - 1] - 0xD800) << 10) + (s[i] - 0xDC00);
+  if (IsLow(s[i]) && i > 0 && IsHigh(s[i - 1])) return U16_GET_SUPPLEMENTARY(s[i - 1], s[i]);
   return s[i];
 }
 // The character that starts at 0-based index i.
 char32_t CharStartingAt(std::u16string_view s, std::size_t i) {
-  if (IsHigh(s[i]) && i + 1 < s.size() && IsLow(s[i + 1]))
-    return 0x10000 + ((s[i] - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+  if (IsHigh(s[i]) && i + 1 < s.size() && IsLow(s[i + 1])) return U16_GET_SUPPLEMENTARY(s[i], s[i + 1]);
   return s[i];
 }
 
@@ -349,17 +348,56 @@ int Len(std::u16string_view s) {
   return static_cast<int>(std::min<std::size_t>(s.size(), INT32_MAX));
 }
 
-// 1-based position of sub at or after from (0 when absent), comparing through a per-unit mapping of s.
-template <typename Map>
-int MappedPos(std::u16string_view sub, std::u16string_view s, int from, Map map) {
-  if (sub.empty() || from < 1) from = std::max(from, 1);
-  if (sub.empty() || sub.size() > s.size()) return 0;
-  for (std::size_t i = static_cast<std::size_t>(from - 1); i + sub.size() <= s.size(); ++i) {
-    std::size_t k = 0;
-    while (k < sub.size() && map(s[i + k]) == sub[k]) ++k;
-    if (k == sub.size()) return static_cast<int>(i + 1);
+// Finds a non-empty sub in a text fed to it one unit at a time (Knuth-Morris-Pratt): each unit is looked at
+// a bounded number of times, so a whole search costs O(text + sub) whatever the two hold.
+class TUnitMatcher {
+ public:
+  explicit TUnitMatcher(std::u16string_view sub) : sub_(sub), fallback_(sub.size(), 0) {
+    for (std::size_t i = 1, k = 0; i < sub.size(); ++i) {
+      while (k > 0 && sub[i] != sub[k]) k = fallback_[k - 1];
+      if (sub[i] == sub[k]) ++k;
+      fallback_[i] = k;
+    }
   }
-  return 0;
+  // True when the unit just fed ends an occurrence of sub.
+  bool Feed(char16_t c) {
+    while (matched_ > 0 && c != sub_[matched_]) matched_ = fallback_[matched_ - 1];
+    if (c == sub_[matched_]) ++matched_;
+    if (matched_ < sub_.size()) return false;
+    matched_ = fallback_[matched_ - 1];
+    return true;
+  }
+  // Occurrences that overlap what came before are no longer wanted.
+  void Restart() { matched_ = 0; }
+
+ private:
+  std::u16string_view sub_;
+  std::vector<std::size_t> fallback_;
+  std::size_t matched_ = 0;
+};
+
+// Calls found(0-based start) for every occurrence of sub in s from 0-based index from on, in order, until it
+// returns false. s is read through upperCase when asked, one code point at a time (the invariant mapping
+// keeps the number of units, so positions stay those of s).
+template <typename Found>
+void EachOccurrence(std::u16string_view sub, std::u16string_view s, std::size_t from, bool upperCase,
+                    TUnitMatcher& matcher, Found found) {
+  if (sub.empty() || sub.size() > s.size()) return;
+  const std::size_t m = sub.size();
+  for (std::size_t i = from; i < s.size();) {
+    const std::size_t start = i;
+    UChar32 c;
+    U16_NEXT(s.data(), i, s.size(), c);
+    if (upperCase && !U_IS_SURROGATE(c)) {
+      const UChar32 u = u_toupper(c);
+      if (U16_LENGTH(u) == static_cast<int32_t>(i - start)) c = u;
+    }
+    char16_t units[2];
+    std::size_t n = 0;
+    U16_APPEND_UNSAFE(units, n, c);
+    for (std::size_t k = 0; k < n; ++k)
+      if (matcher.Feed(units[k]) && !found(start + k + 1 - m)) return;
+  }
 }
 
 bool IsLineBreak(char16_t c) {
@@ -496,10 +534,11 @@ int ThreeWay(double a, double b) {
   return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-// Orders two lines by what key gives for each, honouring the descending switch.
+// Orders two lines by what key gives for each; descending takes the second line first.
 template <typename Key, typename Compare>
-int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, Key key, Compare compare) {
-  if (global_descending_sort) std::swap(index1, index2);
+int CompareLinesBy(TStringList& list, int32_t index1, int32_t index2, bool descending, Key key,
+                   Compare compare) {
+  if (descending) std::swap(index1, index2);
   return compare(key(list.GetRef(index1)), key(list.GetRef(index2)));
 }
 
@@ -538,22 +577,18 @@ TDateTime AfterTabDateOf(std::u16string_view line, int n) {
 
 bool global_descending_sort = false;
 
-#define LX_FIELD_SORTS(Kind, key, compare)                                                            \
+#define LX_FIELD_SORTS(Kind, kind)                                                                    \
   int StringListCompareStrings##Kind##After1Tab(TStringList& list, int32_t index1, int32_t index2) {  \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 1); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 1, global_descending_sort);                \
   }                                                                                                   \
   int StringListCompareStrings##Kind##After2Tabs(TStringList& list, int32_t index1, int32_t index2) { \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 2); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 2, global_descending_sort);                \
   }                                                                                                   \
   int StringListCompareStrings##Kind##After3Tabs(TStringList& list, int32_t index1, int32_t index2) { \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 3); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 3, global_descending_sort);                \
   }                                                                                                   \
   int StringListCompareStrings##Kind##After4Tabs(TStringList& list, int32_t index1, int32_t index2) { \
-    return CompareLinesBy(                                                                            \
-        list, index1, index2, [](const UnicodeString& l) { return key(l, 4); }, compare);             \
+    return CompareLinesOnField(list, index1, index2, kind, 4, global_descending_sort);                \
   }
 
 namespace {
@@ -578,14 +613,44 @@ TDateTime DateField(const UnicodeString& line, int n) {
 }
 }  // namespace
 
-LX_FIELD_SORTS(Str, AfterTabPart, CompareFieldStrings)
-LX_FIELD_SORTS(Date, DateField, CompareDates)
-LX_FIELD_SORTS(Integer, IntegerField, CompareFieldNumbers)
-LX_FIELD_SORTS(Float, FloatField, CompareFieldNumbers)
+int CompareLinesOnField(TStringList& list, int32_t index1, int32_t index2, TFieldSortKind kind, int n,
+                        bool descending) {
+  const auto field = [n](const UnicodeString& l) { return AfterTabPart(l, n); };
+  switch (kind) {
+    case fsk_text:
+      return CompareLinesBy(list, index1, index2, descending, field, CompareFieldStrings);
+    case fsk_date:
+      return CompareLinesBy(
+          list, index1, index2, descending, [n](const UnicodeString& l) { return DateField(l, n); },
+          CompareDates);
+    case fsk_integer:
+      return CompareLinesBy(
+          list, index1, index2, descending, [n](const UnicodeString& l) { return IntegerField(l, n); },
+          CompareFieldNumbers);
+    case fsk_float:
+      return CompareLinesBy(
+          list, index1, index2, descending, [n](const UnicodeString& l) { return FloatField(l, n); },
+          CompareFieldNumbers);
+    case fsk_file_name:
+      return CompareLinesBy(list, index1, index2, descending, PreTabFilenameOf, CompareFieldStrings);
+  }
+  return 0;
+}
+
+void SortStringListOnField(TStringList& list, TFieldSortKind kind, int n, bool descending) {
+  list.CustomSort([kind, n, descending](TStringList& l, int32_t a, int32_t b) {
+    return CompareLinesOnField(l, a, b, kind, n, descending);
+  });
+}
+
+LX_FIELD_SORTS(Str, fsk_text)
+LX_FIELD_SORTS(Date, fsk_date)
+LX_FIELD_SORTS(Integer, fsk_integer)
+LX_FIELD_SORTS(Float, fsk_float)
 #undef LX_FIELD_SORTS
 
 int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, int32_t index2) {
-  return CompareLinesBy(list, index1, index2, PreTabFilenameOf, CompareFieldStrings);
+  return CompareLinesOnField(list, index1, index2, fsk_file_name, 0, global_descending_sort);
 }
 
 void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare) {
@@ -636,58 +701,81 @@ bool IsWholeWord(std::u16string_view text, int start, int end) {
 
 // ---- Position searches
 
+namespace {
+// Every 1-based position at or after from where word occurs with the boundaries flags ask for, in one pass.
+template <typename Found>
+void EachBoundedWord(std::u16string_view word, std::u16string_view text, TMySearchFlags flags, int from,
+                     Found found) {
+  const bool left = flags.Contains(sw_flag_left_boundary);
+  const bool right = flags.Contains(sw_flag_right_boundary);
+  TUnitMatcher matcher(word);
+  EachOccurrence(word, text, static_cast<std::size_t>(std::max(from, 1) - 1), false, matcher,
+                 [&](std::size_t start) {
+                   const int p = static_cast<int>(start + 1);
+                   const int end = p + Len(word) - 1;
+                   if ((left && !IsBoundedOnLeft(text, p)) || (right && !IsBoundedOnRight(text, end)))
+                     return true;
+                   return found(p);
+                 });
+}
+}  // namespace
+
 int PosWordFoundIn(std::u16string_view word, std::u16string_view text, TMySearchFlags flags, int from) {
   if (word.empty() || text.empty()) return -1;
-  const bool left = flags.Contains(4);
-  const bool right = flags.Contains(5);
-  for (int p = std::max(from, 1); (p = static_cast<int>(PosEx(word, text, p))) > 0; ++p) {
-    const int end = p + Len(word) - 1;
-    if ((!left || IsBoundedOnLeft(text, p)) && (!right || IsBoundedOnRight(text, end))) return p;
-  }
-  return -1;
+  int result = -1;
+  EachBoundedWord(word, text, flags, from, [&result](int p) {
+    result = p;
+    return false;
+  });
+  return result;
 }
 
 std::vector<int32_t> CharacterPositionsWordFoundIn(std::u16string_view word, std::u16string_view text,
                                                    TMySearchFlags flags, int from) {
   std::vector<int32_t> found;
-  for (int p = from; (p = PosWordFoundIn(word, text, flags, p)) > 0; ++p) found.push_back(p);
+  EachBoundedWord(word, text, flags, from, [&found](int p) {
+    found.push_back(p);
+    return true;
+  });
   return found;
 }
 
 int WholeWordPositionOfXinUpcaseText(std::u16string_view x, std::u16string_view upcasedText, int from) {
-  const int p = PosWordFoundIn(InvariantUpperCase(x), upcasedText, TMySearchFlags{4, 5}, from);
+  const int p = PosWordFoundIn(InvariantUpperCase(x), upcasedText,
+                               TMySearchFlags{sw_flag_left_boundary, sw_flag_right_boundary}, from);
   return p > 0 ? p : 0;
 }
 
 UnicodeString ReplaceWholeWord(std::u16string_view text, std::u16string_view oldWord,
                                std::u16string_view newWord, bool caseSensitive) {
   if (oldWord.empty()) return UnicodeString(text);
-  const UnicodeString upperOld = caseSensitive ? UnicodeString() : InvariantUpperCase(oldWord);
+  const UnicodeString sought = caseSensitive ? UnicodeString(oldWord) : InvariantUpperCase(oldWord);
   UnicodeString out;
-  int copied = 1;  // next 1-based position of text not yet copied
-  for (int p = 1;;) {
-    p = caseSensitive ? static_cast<int>(PosEx(oldWord, text, p))
-                      : CaseInsensitiveUpperedPosEx(upperOld, text, p);
-    if (p <= 0) break;
-    const int end = p + Len(oldWord) - 1;
-    if (IsWholeWord(text, p, end)) {
-      out.append(text.substr(copied - 1, p - copied));
+  std::size_t copied = 0;  // text before this index is in out
+  TUnitMatcher matcher(sought);
+  EachOccurrence(sought, text, 0, !caseSensitive, matcher, [&](std::size_t start) {
+    const std::size_t end = start + sought.size();
+    if (IsWholeWord(text, static_cast<int>(start + 1), static_cast<int>(end))) {
+      out.append(text.substr(copied, start - copied));
       out.append(newWord);
-      copied = end + 1;
-      p = end + 1;
-    } else {
-      ++p;
+      copied = end;
+      matcher.Restart();  // replacements do not overlap
     }
-  }
-  out.append(text.substr(copied - 1));
+    return true;
+  });
+  out.append(text.substr(copied));
   return out;
 }
 
 int CaseInsensitiveUpperedPosEx(std::u16string_view upperedSub, std::u16string_view s, int offset) {
-  // Letters beyond the BMP change case as a pair of units; text holding any takes the whole-string mapping.
-  if (std::any_of(s.begin(), s.end(), [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }))
-    return static_cast<int>(PosEx(upperedSub, InvariantUpperCase(s), std::max(offset, 1)));
-  return MappedPos(upperedSub, s, offset, [](char16_t c) { return InvariantUpCase(c); });
+  int result = 0;
+  TUnitMatcher matcher(upperedSub);
+  EachOccurrence(upperedSub, s, static_cast<std::size_t>(std::max(offset, 1) - 1), true, matcher,
+                 [&result](std::size_t start) {
+                   result = static_cast<int>(start + 1);
+                   return false;
+                 });
+  return result;
 }
 
 int CaseInsensitiveUpperedPos(std::u16string_view upperedSub, std::u16string_view s) {
@@ -1623,10 +1711,9 @@ WideChar WideCharFromCardinal(uint32_t c) {
 }
 
 UnicodeString WideStringFromCardinal(uint32_t c) {
-  if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
-  if (c <= 0xFFFF) return UnicodeString(1, static_cast<char16_t>(c));
-  c -= 0x10000;
-  return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+  if (c == 0 || c > 0x10FFFF || U_IS_SURROGATE(c)) return {};
+  if (U16_LENGTH(c) == 1) return UnicodeString(1, static_cast<char16_t>(c));
+  return {static_cast<char16_t>(U16_LEAD(c)), static_cast<char16_t>(U16_TRAIL(c))};
 }
 
 TSize TextSizeOfString(std::u16string_view s, const TFont& font) {

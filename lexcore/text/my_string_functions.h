@@ -17,7 +17,7 @@
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
-#include "lexcore/search/search_parsing.h"
+#include "lexcore/search/search_types.h"
 #include "lexcore/ui/lx_graphics.h"
 
 namespace lx {
@@ -135,6 +135,14 @@ int StringListCompareStringsFilenamePreTab(TStringList& list, int32_t index1, in
 // Sets global_descending_sort and sorts list with compare.
 void SetSortDescendingAndSort(bool descending, TStringList& list, const TStringListSortCompare& compare);
 
+// The same comparisons with the direction as a parameter: they leave global_descending_sort alone, so sorts
+// on several threads at once do not disturb each other. n is the field (ignored for file names, which are
+// field 0).
+enum TFieldSortKind : uint8_t { fsk_text, fsk_date, fsk_integer, fsk_float, fsk_file_name };
+int CompareLinesOnField(TStringList& list, int32_t index1, int32_t index2, TFieldSortKind kind, int n,
+                        bool descending);
+void SortStringListOnField(TStringList& list, TFieldSortKind kind, int n, bool descending);
+
 // ---- Word characters and whole-word tests (letters and decimal digits make words).
 
 bool IsWordCharacter(char32_t c);
@@ -145,7 +153,9 @@ bool IsBoundedOnLeft(std::u16string_view text, int start);
 bool IsBoundedOnRight(std::u16string_view text, int end);
 bool IsWholeWord(std::u16string_view text, int start, int end);
 
-// ---- Position searches.
+// ---- Position searches. Each search below reads the text once: O(length of the text + length of the word),
+// whatever the two hold (no rescanning after a near miss), and ReplaceWholeWord costs the same plus its
+// output.
 
 // The first position at or after from where word occurs (case-sensitive), bounded at the left when flags
 // hold element 4 and at the right when they hold element 5; -1 when either text is empty or none qualifies.

@@ -64,7 +64,7 @@ const std::vector<uint16_t>& BmpUnits() {
   static const std::vector<uint16_t> table = [] {
     std::vector<uint16_t> t(0x10000);
     const icu::Normalizer2* nfd = Nfd();
-    for (char32_t c = 0; c < 0x10000; ++c) t[c] = (c >= 0xD800 && c <= 0xDFFF) ? 0 : UnitsOf(c, nfd);
+    for (char32_t c = 0; c < 0x10000; ++c) t[c] = U_IS_SURROGATE(c) ? 0 : UnitsOf(c, nfd);
     return t;
   }();
   return table;
@@ -142,7 +142,7 @@ int32_t TFontMeasure::LineWidth(std::u16string_view text) const {
     if (u < 128) {
       width = u == u'\t' ? NextTabStop(width) : width + ascii_[u];
       ++i;
-    } else if (u < 0xD800 || u > 0xDFFF) {
+    } else if (!U16_IS_SURROGATE(u)) {
       width += AdvanceFromUnits(bmp[u]);
       ++i;
     } else {

@@ -1,41 +1,55 @@
 #include "lexlists/engine/stored_list_info.h"
 
 #include "lexcore/rtl/lx_ansi.h"
-#include "lexlists/engine/record_images.h"
+#include "lexcore/rtl/lx_byteimage.h"
 
 namespace lx {
 
 namespace {
 
-template <typename IO, typename R>
-void FixedFields(IO& io, R& r) {
-  io(r.stored_version_number), io(r.not_for_saving_entries), io(r.can_save_deleted), io(r.has_affixes);
-  io(r.has_overspill_data), io(r.spareB3), io(r.entries), io(r.lifetimezaps);
-}
+constexpr auto kFixedLayout = [](auto& io, auto& r) {
+  io.Field(r.stored_version_number);
+  io.Field(r.not_for_saving_entries);
+  io.Field(r.can_save_deleted);
+  io.Field(r.has_affixes);
+  io.Field(r.has_overspill_data);
+  io.Field(r.spareB3);
+  io.Field(r.entries);
+  io.Field(r.lifetimezaps);
+};
+static_assert(ByteImageSize<TStoredListInfo>(kFixedLayout) == TStoredListInfo::kFixedSize);
 
-template <typename IO, typename R>
-void OverspillFields(IO& io, R& d) {
-  io(d.NodeSearchWordsCount), io(d.spare), io(d.n_texts_checked), io(d.lemmatised), io(d.SomeDataMissing);
-  io(d.has_words), io(d.has_dispersion_data), io(d.based_on_clusters), io(d.spareBs);
-}
+constexpr auto kOverspillLayout = [](auto& io, auto& d) {
+  io.Field(d.NodeSearchWordsCount);
+  io.Field(d.spare);
+  io.Field(d.n_texts_checked);
+  io.Field(d.lemmatised);
+  io.Field(d.SomeDataMissing);
+  io.Field(d.has_words);
+  io.Field(d.has_dispersion_data);
+  io.Field(d.based_on_clusters);
+  io.Field(d.spareBs);
+};
+static_assert(ByteImageSize<TOverspillExtraSavedData>(kOverspillLayout) ==
+              TOverspillExtraSavedData::kStoredSize);
 
 }  // namespace
 
 TStoredListInfoFixedImage StoredListInfoFixedToImage(const TStoredListInfo& info) {
-  return RecordToImage<TStoredListInfoFixedImage>(info, [](auto& io, auto& r) { FixedFields(io, r); });
+  return WriteByteImage<TStoredListInfo::kFixedSize>(info, kFixedLayout);
 }
 
 void StoredListInfoFixedFromImage(const TStoredListInfoFixedImage& image, TStoredListInfo& info) {
-  RecordFromImage(image, info, [](auto& io, auto& r) { FixedFields(io, r); });
+  ReadByteImage(image.data(), image.size(), info, kFixedLayout);
 }
 
 TOverspillImage OverspillToImage(const TOverspillExtraSavedData& data) {
-  return RecordToImage<TOverspillImage>(data, [](auto& io, auto& r) { OverspillFields(io, r); });
+  return WriteByteImage<TOverspillExtraSavedData::kStoredSize>(data, kOverspillLayout);
 }
 
 TOverspillExtraSavedData OverspillFromImage(const TOverspillImage& image) {
   TOverspillExtraSavedData d;
-  RecordFromImage(image, d, [](auto& io, auto& r) { OverspillFields(io, r); });
+  ReadByteImage(image.data(), image.size(), d, kOverspillLayout);
   return d;
 }
 

@@ -12,7 +12,6 @@
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/my_string_functions.h"
-#include "lexlists/engine/record_images.h"
 #include "lexlists/engine/undo_list.h"
 #include "lexlists/formula/Parser.h"
 #include "lexlists/headings/headingsU.h"
@@ -23,29 +22,42 @@ namespace lx {
 
 namespace {
 
-template <typename IO, typename R>
-void DetailsFields(IO& io, R& r) {
-  io(r.version), io(r.joined_elsewhere), io(r.matched), io(r.deleted), io(r.marcacao);
-  io(r.to_v3_category_colour), io(r.join_created_in_load), io(r.not_for_saving), io(r.spareB);
-  io(r.tag_number_1Based), io(r.spare);
-}
+constexpr auto kDetails2Layout = [](auto& io, auto& r) {
+  io.Field(r.version);
+  io.Field(r.joined_elsewhere);
+  io.Field(r.matched);
+  io.Field(r.deleted);
+  io.Field(r.marcacao);
+};
+static_assert(ByteImageSize<TPrivateDetailsRec3>(kDetails2Layout) == TPrivateDetailsRec2::kStoredSize);
+static_assert(ByteImageSize<TPrivateDetailsRec2>(kDetails2Layout) == TPrivateDetailsRec2::kStoredSize);
+
+// The 28-byte record begins with the 8-byte one.
+constexpr auto kDetailsLayout = [](auto& io, auto& r) {
+  kDetails2Layout(io, r);
+  io.Field(r.to_v3_category_colour);
+  io.Field(r.join_created_in_load);
+  io.Field(r.not_for_saving);
+  io.Field(r.spareB);
+  io.Field(r.tag_number_1Based);
+  io.Field(r.spare);
+};
+static_assert(ByteImageSize<TPrivateDetailsRec3>(kDetailsLayout) == TPrivateDetailsRec3::kStoredSize);
 
 }  // namespace
 
 TPrivateDetailsRec3Image PrivateDetailsToImage(const TPrivateDetailsRec3& rec) {
-  return RecordToImage<TPrivateDetailsRec3Image>(rec, [](auto& io, auto& r) { DetailsFields(io, r); });
+  return WriteByteImage<TPrivateDetailsRec3::kStoredSize>(rec, kDetailsLayout);
 }
 
 TPrivateDetailsRec3 PrivateDetailsFromImage(const TPrivateDetailsRec3Image& image) {
   TPrivateDetailsRec3 rec;
-  RecordFromImage(image, rec, [](auto& io, auto& r) { DetailsFields(io, r); });
+  ReadByteImage(image.data(), image.size(), rec, kDetailsLayout);
   return rec;
 }
 
 void PrivateDetails2FromImage(const uint8_t* image, TPrivateDetailsRec3& rec) {
-  TByteImageReader r(image, TPrivateDetailsRec2::kStoredSize);
-  TImageGet io{r};
-  io(rec.version), io(rec.joined_elsewhere), io(rec.matched), io(rec.deleted), io(rec.marcacao);
+  ReadByteImage(image, TPrivateDetailsRec2::kStoredSize, rec, kDetails2Layout);
 }
 
 // ---- join list ----------------------------------------------------------------------------------------
@@ -71,31 +83,38 @@ TPrivateObj::TPrivateObj()
       ExtraFontList(std::make_unique<TExtraFontList>()),
       joinlist(std::make_unique<TJoinlist>()) {}
 
-TPrivateObj::~TPrivateObj() {
-  for (auto* e : fLoadedJoins) delete e;
-}
+TPrivateObj::~TPrivateObj() = default;
 
 void TPrivateObj::ClearJoinList() {
-  for (auto* e : fLoadedJoins) delete e;
   fLoadedJoins.clear();
   joinlist->Clear();
   fdetails.join_created_in_load = 0;
 }
 
 void TPrivateObj::AddLoadedJoin(TLXBaseListObject* other) {
+  std::unique_ptr<TLXBaseListObject> owned(other);
+  fLoadedJoins.reserve(fLoadedJoins.size() + 1);
   joinlist->Add(other);
-  fLoadedJoins.push_back(other);
+  fLoadedJoins.push_back(std::move(owned));
   fdetails.join_created_in_load = 1;
 }
 
-std::vector<TLXBaseListObject*> TPrivateObj::TakeLoadedJoins() {
-  std::vector<TLXBaseListObject*> taken;
+std::vector<std::unique_ptr<TLXBaseListObject>> TPrivateObj::TakeLoadedJoins() {
+  std::vector<std::unique_ptr<TLXBaseListObject>> taken;
   taken.swap(fLoadedJoins);
   return taken;
 }
 
+void TPrivateObj::AdoptLoadedJoins(std::vector<std::unique_ptr<TLXBaseListObject>> entries) {
+  if (entries.empty()) return;
+  fLoadedJoins.reserve(fLoadedJoins.size() + entries.size());
+  for (auto& e : entries) fLoadedJoins.push_back(std::move(e));
+  fdetails.join_created_in_load = 1;
+}
+
 bool TPrivateObj::OwnsLoadedJoin(const TLXBaseListObject* entry) const {
-  return std::find(fLoadedJoins.begin(), fLoadedJoins.end(), entry) != fLoadedJoins.end();
+  return std::any_of(fLoadedJoins.begin(), fLoadedJoins.end(),
+                     [&](const auto& e) { return e.get() == entry; });
 }
 
 bool TPrivateObj::SaveToStream(TLXBaseDataClass* /*list*/, TStream& stream, const TStoredListInfo& info) {
@@ -233,11 +252,15 @@ void TLXBaseListObject::JoinFrom(TLXBaseListObject* other) {
     for (int32_t i = 0; i < theirs.Count(); ++i)
       if (theirs.Get(i) != this) privateobj->joinlist->Add(theirs.Get(i));
     theirs.Clear();
-    // Loaded joins change owner with the rest.
-    for (auto* e : other->privateobj->TakeLoadedJoins()) {
-      privateobj->joinlist->Remove(e);
-      privateobj->AddLoadedJoin(e);
-    }
+    // Loaded joins change owner with the rest and keep their places in the list. An entry never owns
+    // itself: when this entry was one of other's loaded joins, other keeps it.
+    auto taken = other->privateobj->TakeLoadedJoins();
+    std::vector<std::unique_ptr<TLXBaseListObject>> kept;
+    for (auto& e : taken)
+      if (e.get() == this) kept.push_back(std::move(e));
+    std::erase(taken, nullptr);
+    privateobj->AdoptLoadedJoins(std::move(taken));
+    other->privateobj->AdoptLoadedJoins(std::move(kept));
     other->privateobj->fdetails.join_created_in_load = 0;
   }
   other->EnsurePrivateObjExists();
@@ -507,13 +530,44 @@ int32_t TLXBaseDataClass::AddABlankEntryWithMainWord(const UnicodeString& word) 
 }
 
 void TLXBaseDataClass::ConvertEntriesToUnicode() {
-  Patroa->SetUnicode(true);
-  if (fEntries_converted_to_Unicode) return;
-  for (int32_t i = 0; i < fCount; ++i) {
-    if (CurrentList[i]) CurrentList[i]->ConvertEntryToUnicode(Patroa->GetCodepage());
-    MyYieldProcess();
+  // Other lists may share the holder and run during the yields: it switches only once every entry here is
+  // converted, so they never read their 8-bit words as UTF-16.
+  if (!fEntries_converted_to_Unicode) {
+    for (int32_t i = 0; i < fCount; ++i) {
+      if (CurrentList[i]) CurrentList[i]->ConvertEntryToUnicode(Patroa->GetCodepage());
+      MyYieldProcess();
+    }
+    fEntries_converted_to_Unicode = true;
   }
-  fEntries_converted_to_Unicode = true;
+  Patroa->SetUnicode(true);
+}
+
+// -- word clouds
+
+bool TLXBaseDataClass::GetOneCloudDatum(int32_t index, TWordCloudDatum& datum) {
+  if (index < 0 || index >= fCount || !CurrentList[index]) return false;
+  TLXBaseListObject* e = CurrentList[index];
+  datum.index = index;
+  datum.word =
+      cloudData.word_column >= 0 ? e->GetAWordAsString(index, cloudData.word_column) : UnicodeString();
+  // Without a frequency column the entry's own frequency serves.
+  datum.frequency =
+      cloudData.frequency_column > 0
+          ? static_cast<int32_t>(NumericalData(cloudData.frequency_column, index).computed_value)
+          : e->MainWordFrequency();
+  cloudData.lowest_frequency = std::min(cloudData.lowest_frequency, datum.frequency);
+  cloudData.highest_frequency = std::max(cloudData.highest_frequency, datum.frequency);
+  return true;
+}
+
+bool TLXBaseDataClass::GetNextCloudDatum(TWordCloudDatum& datum) {
+  while (cloudData.nextWordCloudNum >= 0 && cloudData.nextWordCloudNum < fCount) {
+    const int32_t i = cloudData.nextWordCloudNum++;
+    TLXBaseListObject* e = CurrentList[i];
+    if (!e || e->IsDeleted() || e->JoinedElsewhere()) continue;
+    return GetOneCloudDatum(i, datum);
+  }
+  return false;
 }
 
 // -- word search
@@ -539,7 +593,19 @@ int32_t TLXBaseDataClass::Find_Word(const void* word, const void* prefix, const 
     int32_t lo = 0, hi = count, mid = 0, c = 0, step = 0;
     do {
       mid = (lo + hi) / 2;
-      c = CompareWordsFunct(Get(mid));
+      // Empty slots (a zap not yet packed) are never compared: the nearest entry in the window stands in.
+      int32_t probe = mid;
+      while (probe < hi && !CurrentList[probe]) ++probe;
+      if (probe >= hi) {
+        probe = mid;
+        while (probe > lo && !CurrentList[probe]) --probe;
+      }
+      if (!CurrentList[probe]) {
+        c = 1;
+        break;
+      }
+      mid = probe;
+      c = CompareWordsFunct(CurrentList[mid]);
       step = (hi - lo) / 2;
       if (c >= 0) hi -= step;
       if (c < 0) lo += step;
@@ -588,15 +654,29 @@ int32_t FindStoredTexts(TLXBaseDataClass& list, S& w, S& p, S& s, const S& word,
   return list.Find_Word(w.c_str(), p.c_str(), s.c_str());
 }
 
+// The search texts reach the comparisons as raw buffers, so they are handed over in the holder's storage
+// form whichever form the caller used; 8-bit texts are in the holder's code page.
 int32_t TLXBaseDataClass::Find_WordStr(const UnicodeString& word, const UnicodeString& prefix,
                                        const UnicodeString& suffix, TCaseSensitivity cs) {
-  return FindStoredTexts(*this, base_compare_string, base_compare_prefix_string, base_compare_suffix_string,
-                         word, prefix, suffix, cs);
+  if (Patroa->OperatingInUnicode())
+    return FindStoredTexts(*this, base_compare_string, base_compare_prefix_string, base_compare_suffix_string,
+                           word, prefix, suffix, cs);
+  base_compare_string = word;
+  base_compare_prefix_string = prefix;
+  base_compare_suffix_string = suffix;
+  const auto cp = static_cast<uint16_t>(Patroa->GetCodepage());
+  return FindStoredTexts(*this, fAnsiWord, fAnsiPrefix, fAnsiSuffix, UnicodeToCodePage(cp, word),
+                         UnicodeToCodePage(cp, prefix), UnicodeToCodePage(cp, suffix), cs);
 }
 
 int32_t TLXBaseDataClass::Find_WordStr(const AnsiString& word, const AnsiString& prefix,
                                        const AnsiString& suffix, TCaseSensitivity cs) {
-  return FindStoredTexts(*this, fAnsiWord, fAnsiPrefix, fAnsiSuffix, word, prefix, suffix, cs);
+  if (!Patroa->OperatingInUnicode())
+    return FindStoredTexts(*this, fAnsiWord, fAnsiPrefix, fAnsiSuffix, word, prefix, suffix, cs);
+  const auto cp = static_cast<uint16_t>(Patroa->GetCodepage());
+  return FindStoredTexts(*this, base_compare_string, base_compare_prefix_string, base_compare_suffix_string,
+                         CodePageToUnicode(cp, word), CodePageToUnicode(cp, prefix),
+                         CodePageToUnicode(cp, suffix), cs);
 }
 
 int32_t TLXBaseDataClass::Find_WordStr(const TPalavraStr& words, TCaseSensitivity cs) {
@@ -608,7 +688,7 @@ int32_t TLXBaseDataClass::Find_WordStr(const UnicodeString& word, TCaseSensitivi
   if (word.empty()) return -1;
   TCompareFlagsScope scope(cs);
   if (Patroa->OperatingInUnicode()) return Find_Word(base_compare_string.c_str());
-  fAnsiWord = ConvertedFromString(static_cast<uint16_t>(GetACP()), base_compare_string.c_str());
+  fAnsiWord = UnicodeToCodePage(static_cast<uint16_t>(Patroa->GetCodepage()), base_compare_string);
   return Find_Word(fAnsiWord.c_str());
 }
 

@@ -91,7 +91,9 @@ class TPrivateObj : public TObject {
   // Appends an entry created while loading; the private object owns it from then on.
   void AddLoadedJoin(TLXBaseListObject* other);
   // Hands over the loaded entries this object owns (JoinFrom moves them to the new head).
-  std::vector<TLXBaseListObject*> TakeLoadedJoins();
+  std::vector<std::unique_ptr<TLXBaseListObject>> TakeLoadedJoins();
+  // Takes ownership of entries that are already in joinlist.
+  void AdoptLoadedJoins(std::vector<std::unique_ptr<TLXBaseListObject>> entries);
   bool OwnsLoadedJoin(const TLXBaseListObject* entry) const;
 
   bool SaveToStream(TLXBaseDataClass* list, TStream& stream, const TStoredListInfo& info);
@@ -103,7 +105,7 @@ class TPrivateObj : public TObject {
   std::unique_ptr<TJoinlist> joinlist;
 
  private:
-  std::vector<TLXBaseListObject*> fLoadedJoins;
+  std::vector<std::unique_ptr<TLXBaseListObject>> fLoadedJoins;
 };
 
 struct TLXEntryDetailsRec {
@@ -319,6 +321,13 @@ struct TSortSettings {
   std::array<bool, 3> SortIsPrivate{};
 };
 
+// One word of a word cloud: the entry's text in cloudData.word_column and its frequency.
+struct TWordCloudDatum {
+  int32_t index = -1;
+  UnicodeString word;
+  int32_t frequency = 0;
+};
+
 struct TCloudDataRec {
   int32_t word_column = 0;
   int32_t frequency_column = 0;
@@ -400,6 +409,12 @@ class TLXBaseDataClass : public TObject {
   virtual int32_t Find_Word(const void* word);
   virtual int32_t Find_Word(const void* word, const void* prefix, const void* suffix);
   virtual int32_t Find_Word(const void* word, const void* prefix, const void* suffix, int32_t count);
+  // The cloud datum of entry index (false for an empty slot or an index outside the list); widens
+  // cloudData's lowest and highest frequency to take it in.
+  virtual bool GetOneCloudDatum(int32_t index, TWordCloudDatum& datum);
+  // The datum of the next entry from cloudData.nextWordCloudNum that belongs in a cloud (not deleted, not
+  // joined under another); false when none is left.
+  virtual bool GetNextCloudDatum(TWordCloudDatum& datum);
   virtual bool SortAndTagList() { return false; }
   virtual int32_t HeaderColumnToSortNeeded(TSortLevel /*level*/, int32_t /*column*/) { return -1; }
   virtual bool IsEmptyDataColumn(int32_t /*column*/) { return false; }
@@ -500,10 +515,8 @@ class TLXBaseDataClass : public TObject {
                                        grid_alternatives layout);
   T1LongintList* CopyOfTheSelectedRows(int32_t top, int32_t bottom, const T1LongintList& rows,
                                        grid_alternatives layout);
-  // Grid row to entry index; until column totals and layouts arrive, rows above the entries are skipped.
-  virtual int32_t ConvertedForFrequency(int32_t row, grid_alternatives /*layout*/) {
-    return ConvertedForOverallCount(row);
-  }
+  // Grid row to entry index: the row itself in the base. Lists that show rows above their entries map them.
+  virtual int32_t ConvertedForFrequency(int32_t row, grid_alternatives /*layout*/) { return row; }
 
   void SetListBusy(TLXAction action) { fListBusy = action; }
   TLXAction GetListBusy() const { return fListBusy; }

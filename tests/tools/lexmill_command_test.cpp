@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -252,6 +253,93 @@ TEST(LexmillWordlist, CountsOfARealTextMatchAnIndependentCount) {
     EXPECT_EQ(got[w], expected.at(w)) << w;
   }
   EXPECT_EQ(got, expected);
+}
+
+// The hit column of each concordance line, in order.
+std::vector<std::string> Hits(const std::string& tsv) {
+  std::vector<std::string> hits;
+  std::istringstream lines(tsv);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const auto a = line.find('\t');
+    hits.push_back(line.substr(a + 1, line.find('\t', a + 1) - a - 1));
+  }
+  return hits;
+}
+
+using Words = std::vector<std::string>;
+
+TEST(LexmillConcord, WildcardsKeepToWordsAndWordBoundaries) {
+  lxtest::TempDir t;
+  t.Write("a.txt",
+          "Go. He ran. she ran. I saw a roof of slate.\nThey read the theme of the book.\n"
+          "tom  sawyer met tom sawyer; nothing, a thing.\n");
+  const std::string file = t.Native("a.txt");
+  auto hits = [&](const std::string& word) {
+    const TRun r = Lexmill({"concord", "--context", "0", word, file}, t);
+    EXPECT_EQ(r.rc, 0) << word << ": " << r.err;
+    return Hits(r.out);
+  };
+  // '?' is one character of a word, never the space after a sentence's end.
+  EXPECT_EQ(hits("?he"), (Words{"she", "the", "the"}));
+  EXPECT_EQ(hits("?"), (Words{"I", "a", "a"}));
+  // A star alone beside a word stands for a further word; the word keeps its boundary.
+  EXPECT_EQ(hits("the *"), (Words{"the theme", "the book"}));
+  EXPECT_EQ(hits("* of"), (Words{"roof of", "theme of"}));
+  // Spaces typed twice match as one.
+  EXPECT_EQ(hits("tom  sawyer"), hits("tom sawyer"));
+  EXPECT_EQ(hits("tom sawyer"), (Words{"tom  sawyer", "tom sawyer"}));
+  // The hit of a star word is the whole word.
+  EXPECT_EQ(hits("*ing"), (Words{"nothing", "thing"}));
+}
+
+TEST(LexmillConcord, CaseFoldsAsTheWordListDoes) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "\xC4\xB0stanbul ISTANBUL istanbul Istanbul\n");  // the first with a dotted capital I
+  const std::string file = t.Native("a.txt");
+  for (const char* lcid : {"0x0409", "0x041F"}) {
+    SCOPED_TRACE(lcid);
+    const TRun list = Lexmill({"wordlist", "--lcid", lcid, file}, t);
+    long counted = 0;
+    std::istringstream lines(list.out);
+    std::string line;
+    while (std::getline(lines, line))
+      if (line.rfind("istanbul\t", 0) == 0) counted = std::stol(line.substr(9));
+    const TRun r = Lexmill({"concord", "--lcid", lcid, "--context", "0", "istanbul", file}, t);
+    ASSERT_EQ(r.rc, 0) << r.err;
+    const Words found = Hits(r.out);
+    EXPECT_EQ(static_cast<long>(found.size()), counted);
+    EXPECT_EQ(found.front(), "\xC4\xB0stanbul");
+  }
+  // Under Turkish rules ISTANBUL is a dotless word, so only three forms are istanbul.
+  const TRun tr = Lexmill({"concord", "--lcid", "0x041F", "--context", "0", "istanbul", file}, t);
+  EXPECT_EQ(Hits(tr.out), (Words{"\xC4\xB0stanbul", "istanbul"}));
+}
+
+TEST(LexmillConcord, TwentyThousandAlternatives) {
+  // Plain alternatives are looked up, not searched for one by one; mixed with a wildcard one they give
+  // the same lines as each would alone.
+  std::string typed, text;
+  for (int i = 0; i < 20000; ++i) {
+    char w[16];
+    std::snprintf(w, sizeof w, "q%x", i);
+    typed += (i ? "/" : "") + std::string(w);
+    if (i % 1000 == 7) text += std::string(w) + " filler ";
+  }
+  text += "q5z qq thing\n";
+  lxtest::TempDir t;
+  t.Write("a.txt", text);
+  const TRun r = Lexmill({"concord", "--context", "0", typed + "/th*g", t.Native("a.txt")}, t);
+  ASSERT_EQ(r.rc, 0) << r.err;
+  Words expected;
+  for (int i = 7; i < 20000; i += 1000) {
+    char w[16];
+    std::snprintf(w, sizeof w, "q%x", i);
+    expected.push_back(w);
+  }
+  expected.push_back("thing");
+  EXPECT_EQ(Hits(r.out), expected);
 }
 
 }  // namespace

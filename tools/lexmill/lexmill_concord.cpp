@@ -7,11 +7,14 @@
 #include <cinttypes>
 #include <cstdio>
 #include <memory>
+#include <unordered_set>
 
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_engines.h"
 #include "lexcore/search/search_parsing.h"
+#include "lexcore/text/WinGenOk.h"
+#include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_scores.h"
 
@@ -49,6 +52,74 @@ std::string SearchWordFault(const UnicodeString& typed, std::vector<TSearch_word
   return {};
 }
 
+bool CaseSensitive(const TSearch_word_format_rec& rec) {
+  return rec.flags.Contains(sw_flag_case_sensitive);
+}
+
+// A word of letters and digits only, bounded on both sides: it can only ever match a whole run of letters and
+// digits, so a set of such words is found by looking each run of the text up once.
+bool IsPlainWord(const TSearch_word_format_rec& rec, LCID lcid) {
+  const UnicodeString& w = rec.search_text;
+  if (w.empty() || !rec.flags.Contains(sw_flag_left_boundary) || !rec.flags.Contains(sw_flag_right_boundary))
+    return false;
+  std::vector<uint16_t> classes(w.size());
+  if (!GetStringTypeExNT2000(true, lcid, CT_CTYPE1, classes.data(), static_cast<int>(w.size()), w.data()))
+    return false;
+  for (uint16_t k : classes)
+    if ((k & CharClassHiddenOrMarker) || !(k & CharClassWordChar)) return false;
+  return true;
+}
+
+// The plain words among the alternatives, as the text's runs are looked up: folded ones against the folded
+// text, case-sensitive ones against the text as it stands.
+struct TPlainWords {
+  std::unordered_set<UnicodeString> folded, exact;
+  bool Empty() const { return folded.empty() && exact.empty(); }
+};
+
+// Every run of letters and digits that is one of the plain words, with its word, sentence and paragraph
+// numbers counted as the search engine counts them; at most `wanted` (0: all). Only for texts without
+// hidden characters, where a run is exactly what a bounded word can match.
+template <typename THitT>
+void FindPlainWords(const TPlainWords& plain, const WideChar* text, const WideChar* folded,
+                    const uint16_t* classes, int32_t n, int64_t wanted, std::vector<THitT>& hits) {
+  int32_t number[5] = {0, 0, 0, 0, 0}, position[5] = {0, 0, 0, 0, 0};
+  bool inHeading = false;
+  bool boundary = true;
+  int64_t found = 0;
+  UnicodeString key;
+  for (int32_t i = 0; i < n;) {
+    const uint16_t k = classes[i];
+    if (k & CharClassSegmentMarker) ApplySegmentCode(k & kSegmentCodeMask, number, position, inHeading, {});
+    const bool white = (k & (CharClassSegmentMarker | CharClassWhite)) != 0;
+    if (boundary && !white) ++number[0];
+    boundary = white;
+    if ((k & CharClassHiddenOrMarker) || !(k & CharClassWordChar)) {
+      ++i;
+      continue;
+    }
+    const int32_t start = i;
+    const int32_t words = number[0], sentence = number[1], paragraph = number[2];
+    // The rest of the run: word characters are never white, so the word count stands.
+    for (++i; i < n && !(classes[i] & CharClassHiddenOrMarker) && (classes[i] & CharClassWordChar); ++i) {
+    }
+    const std::size_t len = static_cast<std::size_t>(i - start);
+    bool hit = false;
+    if (!plain.folded.empty()) {
+      key.assign(folded + start, len);
+      hit = plain.folded.count(key) > 0;
+    }
+    if (!hit && !plain.exact.empty()) {
+      key.assign(text + start, len);
+      hit = plain.exact.count(key) > 0;
+    }
+    if (hit) {
+      hits.push_back(THitT{start, static_cast<int32_t>(len), words, sentence, paragraph});
+      if (wanted > 0 && ++found >= wanted) return;
+    }
+  }
+}
+
 }  // namespace
 
 int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
@@ -64,6 +135,24 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   const uint64_t totalBytes = TotalSize(files);
 
   if (options.tsv) std::fputs("#left\thit\tright\tfile\tword\tsentence\tparagraph\n", stdout);
+  // Case is folded as the word list folds it: the text and the words go through the same lower-casing for
+  // the language, so a form the word list counts under a word is found by that word.
+  TPlainWords plain;
+  std::vector<TSearch_word_format_rec> searched;
+  bool anyFolded = false;
+  for (TSearch_word_format_rec& rec : words) {
+    if (!CaseSensitive(rec)) {
+      const UnicodeString f = Lowercase(options.lcid, rec.search_text);
+      rec.copies = {f, f, f, f};
+      anyFolded = true;
+    }
+    if (IsPlainWord(rec, options.lcid))
+      (CaseSensitive(rec) ? plain.exact : plain.folded)
+          .insert(CaseSensitive(rec) ? rec.search_text : rec.copies[2]);
+    else
+      searched.push_back(rec);
+  }
+  UnicodeString folded;
   TLexmillTextReader reader(options);
   TSearchAndDoEngine engine(true, false, options.lcid);
   std::vector<THit> hits;
@@ -81,6 +170,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
       hits.clear();
       const UnicodeString name = UTF8ToUTF16(f);
       const int32_t n = static_cast<int32_t>(reader.Length());
+      if (anyFolded) folded = Lowercase(options.lcid, UnicodeString(reader.Chars(), reader.Length()));
+      const uint16_t* classes = reader.Classes();
+      const bool anyHidden = std::any_of(
+          classes, classes + n, [](uint16_t k) { return (k & CharClassHiddenOrMarker) == CharClassHidden; });
       auto onFound = [&hits](TSearchAndDoEngine&, const TSearchFound_Rec& r) {
         hits.push_back(THit{r.hit_offset, std::max(r.hit_length, r.pattern_length), r.stats.number[0],
                             r.stats.number[1], r.stats.number[2]});
@@ -88,11 +181,14 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
       };
       // No alternative needs to find more in this text than --max still allows.
       const int64_t wanted = options.max >= 0 ? options.max - shown : 0;
-      for (TSearch_word_format_rec& rec : words) {
+      if (!plain.Empty() && !anyHidden)
+        FindPlainWords(plain, reader.Chars(), folded.data(), classes, n, wanted, hits);
+      for (TSearch_word_format_rec& rec : anyHidden ? words : searched) {
         rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
+        const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded.data();
         engine.ClearChunkTextStats();
-        engine.PrepareForConcordancing(name, reader.Chars(), reader.Classes(), reader.Classes() + n + 1,
-                                       n * 2, n, 0, false, onFound, nullptr);
+        engine.PrepareForConcordancing(name, buffer, reader.Classes(), reader.Classes() + n + 1, n * 2, n, 0,
+                                       false, onFound, nullptr);
         engine.SearchAndDo(rec);
       }
       // Alternatives are found one after the other; show the hits in text order, each place once.

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unicode/utf16.h>
 #include <unistd.h>
 
 #if defined(__SSE2__)
@@ -264,8 +265,9 @@ void TLexmillProgress::Advance(uint64_t bytes) {
 }
 
 void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    uint32_t c = p[i];
+  for (std::size_t i = 0; i < n;) {
+    UChar32 c;
+    U16_NEXT(p, i, n, c);
     if (c < 0x80) {
       out += c < 0x20 ? ' ' : static_cast<char>(c);
       continue;
@@ -274,11 +276,7 @@ void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
       out += ' ';
       continue;
     }
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (p[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
-    }
+    if (U_IS_SURROGATE(c)) c = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
     if (c < 0x800) {
       out += static_cast<char>(0xC0 | (c >> 6));
     } else if (c < 0x10000) {

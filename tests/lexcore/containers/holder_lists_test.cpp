@@ -238,3 +238,24 @@ TEST(MultiLongintList, ColumnSortsAndSearches) {
   EXPECT_EQ(l.GetAValue(3, 2), 18);
   EXPECT_EQ(l.GetAValue(3, 3), -999999);  // outside the width
 }
+
+// Adding hands the item to the list even when the add fails, so nothing leaks (the leak checker of the
+// sanitizer build watches this).
+TEST(HolderOwnership, AListOwnsWhatItIsGivenEvenWhenTheAddFails) {
+  struct TCounted : TUsefulBaseListObject {
+    explicit TCounted(int& live) : live_(live) { ++live_; }
+    ~TCounted() override { --live_; }
+    int& live_;
+  };
+  int live = 0;
+  {
+    TUsefulBaseList list;
+    list.Add(new TCounted(live));
+    list.Add(std::make_unique<TCounted>(live));
+    EXPECT_THROW(list.Insert(5, new TCounted(live)), EListError);
+    EXPECT_EQ(live, 2);
+    list.Insert(0, new TCounted(live));
+    EXPECT_EQ(list.Count(), 3);
+  }
+  EXPECT_EQ(live, 0);
+}

@@ -80,15 +80,36 @@ TEST(Holders, RoundTripsOfTheTextHolders) {
   TWordFreqAndSourceNumHolder wf({u"w", 9, 4});
   EXPECT_EQ(Loaded<TWordFreqAndSourceNumHolder>(Saved(wf)).fdata.source_num, 4);
 
-  // A text beyond the reading limit is refused whole, never truncated.
-  TStringAndIntegerHolder tooLong({UnicodeString(5001, u'q'), 1});
+  // A text beyond the reading limit is refused whole, never truncated, and the refusal says why.
+  TStringAndIntegerHolder tooLong({UnicodeString(kListTextLimit + 1, u'q'), 1});
   TMemoryStream m;
   EXPECT_FALSE(tooLong.SaveToStream(m));
   EXPECT_EQ(m.GetSize(), 0);
+  EXPECT_EQ(tooLong.SaveRefusal(), TextTooLongMessage(kListTextLimit + 1, kListTextLimit));
+  // Texts longer than the counted-string default (a long concordance line, a pasted paragraph) are kept.
+  TStringAndIntegerHolder longLine({UnicodeString(20000, u'l'), 3});
+  EXPECT_EQ(Loaded<TStringAndIntegerHolder>(Saved(longLine)).fdata.s.size(), 20000u);
+  EXPECT_TRUE(longLine.SaveRefusal().empty());
   // A truncated record reads as false and leaves the holder as it was.
   auto bytes = Saved(wf);
   bytes.pop_back();
   EXPECT_EQ(Loaded<TWordFreqAndSourceNumHolder>(bytes, false).fdata.word, u"");
+}
+
+TEST(Holders, ListsSaveLongTextsAndSayWhatTheyRefuse) {
+  TStringColumnAndColourList l;
+  l.AddOne(UnicodeString(6000, u'c'), 1, 0);
+  TMemoryStream m;
+  ASSERT_TRUE(l.SaveToStream(m));
+  EXPECT_TRUE(l.LastSaveError().empty());
+  m.SetPosition(0);
+  TStringColumnAndColourList back;
+  ASSERT_TRUE(back.ReadFromStream(m));
+  EXPECT_EQ(back.GetOne(0).s.size(), 6000u);
+  l.AddOne(UnicodeString(kListTextLimit + 1, u'c'), 2, 0);
+  TMemoryStream refused;
+  EXPECT_FALSE(l.SaveToStream(refused));
+  EXPECT_EQ(l.LastSaveError(), u"item 1: " + TextTooLongMessage(kListTextLimit + 1, kListTextLimit));
 }
 
 TEST(Holders, CategoryListGoldenBytesAndOneItemPerColumn) {
@@ -121,6 +142,15 @@ TEST(TypedLists, FindsSortsAndCurrentItems) {
   cf.SortOnFrequencies();
   EXPECT_EQ(cf.GetACardAndFreq(0).card, 3u);
   EXPECT_EQ(cf.Find(7), 1);  // falls back to a linear search once not sorted on cards
+  // Totals from hostile lists stop at the int32 bounds instead of wrapping.
+  cf.AddOneOrIncFreq(9, INT32_MAX);
+  cf.AddOneOrIncFreq(9, INT32_MAX);
+  EXPECT_EQ(cf.GetACardAndFreq(cf.IndexOf(9)).freq, INT32_MAX);
+  cf.AddOneOrIncFreq(9, -5);
+  EXPECT_EQ(cf.GetACardAndFreq(cf.IndexOf(9)).freq, INT32_MAX - 5);
+  cf.AddOneOrIncFreq(11, INT32_MIN);
+  cf.AddOneOrIncFreq(11, -1);
+  EXPECT_EQ(cf.GetACardAndFreq(cf.IndexOf(11)).freq, INT32_MIN);
 
   TLXInt64List big;
   for (int64_t v : {int64_t{1} << 40, int64_t{-3}, int64_t{12}}) big.AddOne(v);
@@ -394,8 +424,19 @@ TEST(SaveStringLists, CountedStringsAndTheWriterLimit) {
   back.LoadFromStream(m);
   EXPECT_EQ(back.Count(), 2);
   l.Add(UnicodeString(5001, u'x'));
+  TMemoryStream longer;
+  l.SaveToStream(longer);
+  longer.SetPosition(0);
+  back.LoadFromStream(longer);
+  EXPECT_EQ(back.Get(2).size(), 5001u);
+  l.Add(UnicodeString(kListTextLimit + 1, u'x'));
   TMemoryStream refused;
-  EXPECT_THROW(l.SaveToStream(refused), EWriteError);
+  try {
+    l.SaveToStream(refused);
+    ADD_FAILURE() << "saved";
+  } catch (const EWriteError& e) {
+    EXPECT_EQ(e.Message, u"line 3: " + TextTooLongMessage(kListTextLimit + 1, kListTextLimit));
+  }
   EXPECT_EQ(refused.GetSize(), 0);
   TMemoryStream hostile;
   WriteLE<int32_t>(hostile, 1000000);

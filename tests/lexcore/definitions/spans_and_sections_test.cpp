@@ -8,6 +8,7 @@
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/streamable_stringlist.h"
 #include "lexcore/rtl/lx_streams.h"
+#include "lexcore/rtl/lx_yield.h"
 #include "tests/test_files.h"
 
 using namespace lx;
@@ -119,7 +120,7 @@ TEST(ExtraFonts, StreamFormsAcrossVersions) {
   list.AddOne(Span(7, -1, efc_centre_word));
   EXPECT_EQ(list.GetEFVersion(), 0);
   TMemoryStream m;
-  ASSERT_TRUE(list.XSaveToStream(m, 0));
+  ASSERT_TRUE(list.XSaveToStream(m, 20));
   EXPECT_EQ(list.GetEFVersion(), 3);  // written with version 3 at least
   const TExtraFontRecImage ia = ExtraFontRecToImage(list.GetAFontFrec(0));
   const TExtraFontRecImage ib = ExtraFontRecToImage(list.GetAFontFrec(1));
@@ -299,4 +300,27 @@ TEST(StreamableStringlist, HostileStreams) {
   TMemoryStream badCount = StreamOf(LE<int32_t>(-1) + LE<int32_t>(1000) + "x");
   EXPECT_FALSE(l.ReadFromStream(badCount));
   EXPECT_EQ(l.Count(), 0);
+}
+
+TEST(ExtraFonts, ASortRefusedWhileAnotherRunsLeavesTheOrderUnknown) {
+  TExtraFontList list;
+  // Starts descending, categories ascending: a category sort leaves the starts out of order.
+  for (int i = 0; i < 40; ++i) list.AddOne(Span(100 - i, -1, static_cast<TExtraFontCategory>(i / 6)));
+  list.SortOnStartpoints();
+  ASSERT_TRUE(list.IsSortedOnStartpoints());
+  int refused = 0;
+  auto saved = Global_YieldProcessProc;
+  Global_YieldProcessProc = [&] {
+    if (list.Busy()) {
+      list.SortOnStartpoints();
+      ++refused;
+    }
+  };
+  list.Ascending = {true, true, true};
+  list.DoASingleSort(1, 0, list.Count() - 1);
+  Global_YieldProcessProc = saved;
+  ASSERT_GT(refused, 0);
+  EXPECT_FALSE(list.IsSortedOnStartpoints());
+  // With the order unknown every span is still found.
+  for (int i = 0; i < 40; ++i) EXPECT_GE(list.IndexOfStart(100 - i), 0) << i;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lexcore/platform/win_codepages.h"
+#include "lexcore/platform/win_compose.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
 #include "lexcore/rtl/lx_ansi.h"
@@ -212,6 +213,20 @@ TEST(CodePages, PrecomposedOutputComposesCombiningSequencesOnly) {
   EXPECT_TRUE(CodePageToUnicode(1258, "a\xEC") == u"a\u0301");
   EXPECT_EQ(MultiByteToWideChar(1258, MB_PRECOMPOSED, "a\xEC", 2, w, 8), 1);
   EXPECT_EQ(w[0], u'\u00E1');
+}
+
+TEST(CodePages, CompositionKeepsLoneSurrogatesAndWholePairs) {
+  // A trail surrogate with nothing before it once sent the segment search before the start of the text.
+  UnicodeString s = u"\xDC00e\u0301";
+  ComposeCombiningSequences(s);
+  EXPECT_TRUE(s == u"\xDC00\u00E9");
+  s = u"\xDC00\u0301";
+  ComposeCombiningSequences(s);
+  EXPECT_TRUE(s == u"\xDC00\u0301");
+  // A supplementary base takes its marks as a whole pair: Kaithi BA + nukta compose.
+  s = u"x\U00011099\U000110BA";
+  ComposeCombiningSequences(s);
+  EXPECT_TRUE(s == u"x\U0001109A");
 }
 
 }  // namespace

@@ -142,8 +142,11 @@ TEST(SearchAndDo, ErrorsInsideNameTheTextAndTheWord) {
     engine.SearchAndDo(rec);
     FAIL();
   } catch (const Exception& e) {
-    EXPECT_EQ(e.Message, u"problem searching novel.txt for \"two\"");
+    // The cause stays in the message; an abort is no error and passes as it is.
+    EXPECT_EQ(e.Message, u"problem searching novel.txt for \"two\": bad");
   }
+  engine.OnFound = [](TSearchAndDoEngine&, const TSearchFound_Rec&) -> bool { Abort(); };
+  EXPECT_THROW(engine.SearchAndDo(rec), EAbort);
 }
 
 TEST(SearchAndDo, EightBitBuffersAndCaseSensitiveWords) {
@@ -245,4 +248,66 @@ TEST(SearchAndDo, HitColoursCycleForAnyNumber) {
   EXPECT_EQ(TextColourFromNumber(7), 0x006400);
   EXPECT_EQ(TextColourFromNumber(-1), 0xD30094);
   EXPECT_TRUE(SearchFoundColoursAndFontStyleFromNumber(3).highlight_typeface.Contains(tf_bold));
+}
+
+TEST(SearchAndDo, QuickSearchDropsATrailingStar) {
+  const std::u16string text = u"a book here";
+  TWLSearchAndDo quick(true, false, 0x0409);
+  quick.SetABuffer(text.c_str());
+  quick.SetSearchWord(u"book\x1D", TMySearchFlags{sw_flag_left_boundary});
+  EXPECT_TRUE(quick.QuickSearchFoundIgnoringTags());
+  quick.SetSearchWord(u"\x1D", TMySearchFlags{});
+  EXPECT_FALSE(quick.QuickSearchFoundIgnoringTags());
+}
+
+TEST(SearchAndDo, AClassArrayLentForConcordancingIsNotKeptForTheNextBuffer) {
+  const std::u16string first = u"cat";
+  // What the caller's array holds after the concordance: all hidden, so nothing could be found through it.
+  std::vector<uint16_t> lent(first.size() + 2, CharClassHidden);
+  TSearchAndDoEngine engine(true, false, 0x0409);
+  Collector c;
+  engine.PrepareForConcordancing(u"a", first.c_str(), lent.data(), lent.data() + first.size() + 1, 6, 3, 0,
+                                 false, c.OnFound(), nullptr);
+  auto rec = Word(u"cat");
+  engine.SearchAndDo(rec);
+  EXPECT_TRUE(c.hits.empty());
+  const std::u16string second = u"the cat sat on the mat";
+  engine.PrepareFirst(second.c_str(), static_cast<int32_t>(second.size() * 2), 0, c.OnFound(), nullptr);
+  EXPECT_FALSE(engine.ClassArraySupplied);
+  EXPECT_NE(engine.ClassArray, lent.data());
+  ASSERT_TRUE(engine.SearchAndDo(rec));
+  ASSERT_EQ(c.hits.size(), 1u);
+  EXPECT_EQ(c.hits[0].hit_offset, 4);
+}
+
+TEST(SearchAndDo, WordNumbersRunOnAcrossBuffersAndStarWordsHitWholeWords) {
+  // The same text whole and cut inside "two": the word numbers of the hits agree.
+  const std::u16string whole = u"one two three four";
+  auto numbers = [](const std::vector<std::u16string>& chunks) {
+    TSearchAndDoEngine engine(true, false, 0x0409);
+    Collector c;
+    auto rec = Word(u"four");
+    for (const auto& chunk : chunks) {
+      engine.PrepareFirst(chunk.c_str(), 36, 0, c.OnFound(), nullptr);
+      engine.SearchAndDo(rec);
+    }
+    return c.hits.empty() ? -1 : c.hits[0].stats.number[0];
+  };
+  EXPECT_EQ(numbers({whole}), 4);
+  EXPECT_EQ(numbers({u"one tw", u"o three four"}), 4);
+  EXPECT_EQ(numbers({u"one two", u" three four"}), 4);
+
+  // *ing hits the whole word, once.
+  const std::u16string text = u"thing sing ring";
+  TSearchAndDoEngine engine(true, false, 0x0409);
+  Collector c;
+  engine.PrepareFirst(text.c_str(), static_cast<int32_t>(text.size() * 2), 0, c.OnFound(), nullptr);
+  auto rec = Word(u"*ing");
+  ASSERT_TRUE(engine.SearchAndDo(rec));
+  ASSERT_EQ(c.hits.size(), 3u);
+  EXPECT_EQ(c.hits[0].hit_offset, 0);
+  EXPECT_EQ(c.hits[0].hit_length, 5);
+  EXPECT_EQ(c.hits[0].pattern_length, 3);
+  EXPECT_EQ(c.hits[1].hit_offset, 6);
+  EXPECT_EQ(c.hits[1].hit_length, 4);
 }

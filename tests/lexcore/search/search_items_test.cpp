@@ -115,6 +115,20 @@ TEST(SearchItems, TypedTextLookupFollowsEveryChange) {
   EXPECT_EQ(items.AddedSearchWords(u"c"), std::vector<int32_t>{0});
 }
 
+TEST(SearchItems, TypedTextChangedThroughAPointerKeptAfterALookup) {
+  TBaseSearchItems items({}, 0, true);
+  items.AddedSearchWords(u"cat/bird");  // bird, cat
+  TSearch_word_format_rec* cat = items.GetPtr(1);
+  EXPECT_EQ(items.TypeInIndexOf(u"cat"), 1);
+  cat->typed_in_text = u"dog";
+  EXPECT_EQ(items.TypeInIndexOf(u"dog"), 1);
+  EXPECT_EQ(items.TypeInIndexOf(u"cat"), -1);
+  EXPECT_EQ(items.AddedSearchWords(u"dog"), std::vector<int32_t>{1});
+  EXPECT_EQ(items.Count(), 2);
+  // A bulk addition after the change sees it too, and finds its own duplicates.
+  EXPECT_EQ(items.AddedSearchWords(u"dog/cat/dog"), (std::vector<int32_t>{1, 2, 1}));
+}
+
 TEST(SearchItems, MovingAndInsertingAtTheTop) {
   TBaseSearchItems items({}, 0, true);
   items.AddedSearchWords(u"x/y/z");  // stored z, y, x

@@ -35,6 +35,14 @@ TEST(SearchWordParsing, TypedWordsToWorkingTexts) {
       {u"~cat", u"cat", {3, 4, 5}},
       {u"the * of", u"the \x1A of", {4, 5}},
       {u"a * * b", u"a \x1A \x1A b", {4, 5}},
+      // A star alone at a phrase's edge is a word; the word beside it keeps its boundary.
+      {u"the *", u"the \x1A", {4, 5}},
+      {u"* of", u"\x1A of", {4, 5}},
+      {u"the*", u"the", {4}},
+      // Private-use characters typed or referenced stay what they are beside protected literals.
+      {u"a\uE000b\uE00A", u"a\uE000b\uE00A", {4, 5}},
+      {u"\uE002\"*\"", u"\uE002*", {4, 5}},
+      {u"{CHR(xE000)}\"^\"", u"\uE000^", {4, 5}},
       {u"th*n", u"th\x1Dn", {4, 5}},
       {u"colo?r", u"colo\x1Cr", {4, 5}},
       {u"^x#", u"\x1Ex\x1B", {4, 5}},
@@ -129,6 +137,13 @@ TEST(SearchWordParsing, Alternatives) {
   EXPECT_EQ(words(u"end/\\", true), u"end/\\");  // the line-end symbol is no separator
   EXPECT_EQ(words(u"a/end/\\", true), u"a|end/\\");
   EXPECT_EQ(SplitSWList(u"", true)->Count(), 0);
+  // Many alternatives come apart in order (one pass, not one copy of the rest per cut).
+  std::u16string many;
+  for (int i = 0; i < 20000; ++i) many += (i ? u"/w" : u"w") + UTF8ToUTF16(std::to_string(i));
+  const auto list = SplitSWList(many, true);
+  ASSERT_EQ(list->Count(), 20000);
+  EXPECT_EQ(list->Get(0), u"w0");
+  EXPECT_EQ(list->Get(19999), u"w19999");
   EXPECT_EQ(SplitSWList(u"", false)->Count(), 1);
 }
 

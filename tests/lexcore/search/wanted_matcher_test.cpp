@@ -95,7 +95,9 @@ std::vector<int64_t> Starts(const std::vector<Hit>& hits) {
 }
 
 // An independent reading of the matching rules: one pass per candidate, retrying only the most recent star,
-// no memory between candidates.
+// no memory between candidates. A tag code in the pattern stands for a tag delimiter in the text ('<' opens,
+// '>' closes); '?' is one character of a word; spaces typed twice count once; a lone word wildcard needs a
+// word.
 class ReferenceMatcher {
  public:
   ReferenceMatcher(const std::u16string& text, const std::vector<uint16_t>& cls,
@@ -106,13 +108,16 @@ class ReferenceMatcher {
     std::vector<Hit> hits;
     const int64_t end = static_cast<int64_t>(T.size());
     for (int64_t c = 0; c < end; ++c) {
-      const bool startsInTag = n > 0 && F.lower[0] == kCodeTagOn;
+      // A tag at either end of the pattern is a boundary of its own.
+      const bool startsInTag = n > 0 && F.lower[0] == sw_tag_open_code;
+      const bool endsWithTag = n > 0 && F.lower[n - 1] == sw_tag_close_code;
       if (Hidden(C[c]) && !startsInTag) continue;
-      if (left && c > 0 && !(C[c - 1] & 0x8800) && (C[c - 1] & 0x0104)) continue;
+      if (left && !startsInTag && c > 0 && !(C[c - 1] & 0x8800) && (C[c - 1] & 0x0104)) continue;
       const int64_t t = MatchAt(c);
       if (t < 0) continue;
       int64_t hitEnd = t;
-      if (right) {
+      if (endsWithTag) {
+      } else if (right) {
         if (t < end && !(C[t] & 0x8000) && (C[t] & 0x0104)) continue;
       } else {
         while (hitEnd < end && ((!(C[hitEnd] & 0x8800) && (C[hitEnd] & 0x0104)) || C[hitEnd] == 0x0200))
@@ -161,23 +166,25 @@ class ReferenceMatcher {
     };
     while (j < n) {
       const char16_t e = F.lower[j];
-      if (e == kCodeTagOn || e == kCodeTagOff) {
-        tag = e == kCodeTagOn;
-        ++j;
-        continue;
-      }
-      if (!first && !tag)
+      const bool tagCode = e == sw_tag_open_code || e == sw_tag_close_code;
+      if (!first && !tag && !tagCode)  // a tag's hidden run is what a tag code must meet
         while (t < end && Hidden(C[t])) ++t;
       first = false;
       const bool beforeSpace = j + 1 < n && F.lower[j + 1] == u' ';
       bool ok = true;
-      if (t >= end) {
-        if (e == kCodeAnyWord) {
+      if (e == sw_tag_open_code || e == sw_tag_close_code) {
+        ok = t < end && T[t] == (e == sw_tag_open_code ? u'<' : u'>');
+        if (ok) {
+          tag = e == sw_tag_open_code;
+          ++t;
+        }
+      } else if (t >= end) {
+        if (e == sw_any_word_code) {
           ++j;
           continue;
         }
         ok = false;
-      } else if (e == kCodeStar && !beforeSpace) {
+      } else if (e == sw_any_run_code && !beforeSpace) {
         if (T[t] <= u' ') {
           ok = false;
         } else {
@@ -200,25 +207,32 @@ class ReferenceMatcher {
             } else {
               while (t + 1 < end && White(C[t]) && White(C[t + 1])) ++t;
               ++t;
+              while (j + 1 < n && F.lower[j + 1] == u' ') ++j;
             }
             break;
-          case kCodeAnyChar:
-            if (!(beforeSpace && Sep(k))) ++t;
+          case sw_any_char_code:
+            if (beforeSpace && Sep(k)) break;
+            ok = tag || !White(k);
+            if (ok) ++t;
             break;
-          case kCodeAnyLetter:
+          case sw_any_letter_code:
             if (beforeSpace && Sep(k)) break;
             ok = !(k & 0x8000) && (k & 0x100);
             if (ok) ++t;
             break;
-          case kCodeNumber:
+          case sw_number_code:
             ok = !(k & 0x8800) && (k & 4);
             while (ok && t < end && !(C[t] & 0x8800) && (C[t] & 4)) ++t;
             break;
-          case kCodeStar:
+          case sw_any_run_code:
             if (!Sep(k))
               while (t < end && !Sep(C[t])) ++t;
             break;
-          case kCodeAnyWord:
+          case sw_any_word_code:
+            if (White(k)) {
+              ok = false;
+              break;
+            }
             ++t;
             while (t < end && (Hidden(C[t]) || !White(C[t]))) ++t;
             break;
@@ -288,10 +302,21 @@ TEST(WantedMatcher, WildcardsFromTheSearchWordLanguage) {
 
 TEST(WantedMatcher, AgreesWithAReferenceOnRandomTextsAndPatterns) {
   std::mt19937 rng(12345);
-  const std::u16string textAlphabet = u"aabbAB  1.,\n<>";
+  const std::u16string textAlphabet = u"aabbAB  1.,\n<><>";
   const std::u16string plainAlphabet = u"ccddeeccddeeffgg  a";
-  const std::vector<std::u16string> pieces = {u"a",    u"b",    u"A",    u" ",     u"\x1C",
-                                              u"\x1D", u"\x1B", u"\x1E", u" \x1A "};
+  const std::vector<std::u16string> pieces = {u"a",
+                                              u"b",
+                                              u"A",
+                                              u" ",
+                                              u"\x1C",
+                                              u"\x1D",
+                                              u"\x1B",
+                                              u"\x1E",
+                                              u" \x1A ",
+                                              u"\x19",
+                                              u"\x18",
+                                              u"\x19"
+                                              u"b\x18"};
   int compared = 0;
   for (int round = 0; round < 4000; ++round) {
     // Short texts with every kind of character, and long mostly plain ones that the scan takes in blocks.
@@ -404,4 +429,106 @@ TEST(WantedMatcher, LongRunsWithoutSeparatorsStayLinear) {
       AllHits(line, cls, u"\x4E01", false, false, false);  // no right boundary: rest of the word
   ASSERT_FALSE(words.empty());
   EXPECT_EQ(words.back().hitLength, static_cast<int64_t>(line.size()) - words.back().start);
+}
+
+TEST(WantedMatcher, TagSearchWordsMatchOnlyTags) {
+  // <b> and <p> typed as tag search words: bare letters, letters inside other tags and "p." are no hits.
+  const std::u16string text = u"plan b <b>bold</b> p. <p>";
+  const std::u16string b =
+      u"\x19"
+      u"b\x18";
+  EXPECT_EQ(Starts(Find(text, b)), (std::vector<int64_t>{7}));
+  EXPECT_EQ(Starts(Find(text,
+                        u"\x19"
+                        u"p\x18")),
+            (std::vector<int64_t>{22}));
+  // A tag followed by a word: the word after the hidden tag.
+  EXPECT_EQ(Starts(Find(text,
+                        u"\x19"
+                        u"b\x18"
+                        u"bold")),
+            (std::vector<int64_t>{7}));
+  // Delimiters given by the caller are the only ones a tag code meets.
+  const std::u16string square = u"b [b] <b>";
+  const auto cls = ClassesOf(square);
+  const Forms f(b);
+  const char16_t delimiters[12] = {u'[', 0, 0, 0, 0, 0, u']', 0, 0, 0, 0, 0};
+  TWantedBuffer buf{square.data(), static_cast<int64_t>(square.size()), cls.data(), true};
+  TWantedPattern p{f.lower.data(), f.upper.data(), f.title.data(), 3, false, true, true, false, delimiters};
+  TWantedMatchMemo memo;
+  memo.Reset();
+  TSearchStatsRec stats{};
+  bool inHeading = false;
+  EXPECT_EQ(FindWanted(buf, 0, p, stats, inHeading, {}, memo).start, 2);
+  memo.Reset();
+  EXPECT_EQ(FindWanted(buf, 3, p, stats, inHeading, {}, memo).start, -1);
+}
+
+TEST(WantedMatcher, QuestionMarkSpacesAndLoneWordsStayInsideWords) {
+  // '?' is one character of a word: never the space after a sentence's end, nor a space alone.
+  EXPECT_EQ(Starts(Find(u"Go. He ran. she ran.", u"\x1Che")), (std::vector<int64_t>{12}));
+  EXPECT_EQ(Starts(Find(u"a bc d", u"\x1C")), (std::vector<int64_t>{0, 5}));
+  // Two spaces typed between words match what one does.
+  EXPECT_EQ(Starts(Find(u"tom sawyer tom  sawyer", u"tom  sawyer")), (std::vector<int64_t>{0, 11}));
+  // Any one word needs a word: not the space of "the  end" again, nor nothing before a separator.
+  EXPECT_EQ(Starts(Find(u"they theme the end the. x", u"the \x1A")), (std::vector<int64_t>{11}));
+  EXPECT_EQ(Starts(Find(u"roof of the", u"\x1A of")), (std::vector<int64_t>{0}));
+}
+
+TEST(WantedMatcher, WholeWordOfAnOpenStartAndWordsAcrossBuffers) {
+  const std::u16string text = u"thing sing";
+  const auto cls = ClassesOf(text);
+  const Forms f(u"ing");
+  TWantedBuffer b{text.data(), static_cast<int64_t>(text.size()), cls.data(), true};
+  TWantedPattern p{f.lower.data(), f.upper.data(), f.title.data(), 3, false, false, true, false};
+  TWantedMatchMemo memo;
+  memo.Reset();
+  TSearchStatsRec stats{};
+  bool inHeading = false;
+  const TWantedHit h = FindWanted(b, 0, p, stats, inHeading, {}, memo);
+  EXPECT_EQ(h.start, 2);
+  EXPECT_EQ(h.wordStart, 0);
+  // The second half of a word cut by a buffer boundary is not a new word.
+  const std::u16string tail = u"lo world";
+  const auto tcls = ClassesOf(tail);
+  const Forms w(u"world");
+  TWantedPattern wp{w.lower.data(), w.upper.data(), w.title.data(), 5, false, true, true, false};
+  for (bool continues : {false, true}) {
+    TWantedBuffer tb{tail.data(), static_cast<int64_t>(tail.size()), tcls.data(), true, continues};
+    stats = {};
+    memo.Reset();
+    EXPECT_EQ(FindWanted(tb, 0, wp, stats, inHeading, {}, memo).start, 3);
+    EXPECT_EQ(stats.number[0], continues ? 1 : 2);
+  }
+}
+
+TEST(WantedMatcher, AHeadingStartClosesTheOpenHeadingWithoutEndTags) {
+  // Two headings marked only by their starts, then body text: the second heading and the body each know
+  // that the heading before them has ended.
+  const std::u16string text = u"# x. # y. body";
+  auto cls = ClassesOf(text);
+  cls[0] = CharClassSegmentMarker | seg_heading_start;
+  cls[5] = CharClassSegmentMarker | seg_heading_start;
+  std::vector<std::pair<int32_t, int32_t>> ended;
+  HandleHeadingEndProc = [&](int32_t n, int32_t w) { ended.emplace_back(n, w); };
+  const Forms f(u"y");
+  TWantedBuffer b{text.data(), static_cast<int64_t>(text.size()), cls.data(), true};
+  TWantedPattern p{f.lower.data(), f.upper.data(), f.title.data(), 1, false, true, true, false};
+  TWantedMatchMemo memo;
+  memo.Reset();
+  TSearchStatsRec stats{};
+  bool inHeading = false;
+  EXPECT_EQ(FindWanted(b, 0, p, stats, inHeading, {}, memo).start, 7);
+  HandleHeadingEndProc = nullptr;
+  EXPECT_TRUE(inHeading);
+  EXPECT_EQ(stats.number[3], 1);
+  EXPECT_EQ(ended, (std::vector<std::pair<int32_t, int32_t>>{{0, 1}}));  // "x"
+  // With heading-end mark-up in the text, a start closes nothing.
+  TSegmentTagsFound tags;
+  tags.headings = true;
+  stats = {};
+  memo.Reset();
+  inHeading = false;
+  FindWanted(b, 0, p, stats, inHeading, tags, memo);
+  EXPECT_EQ(stats.number[3], 0);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <random>
 
 #include "lexcore/containers/Useful_classes.h"
 #include "lexcore/rtl/lx_datetime.h"
@@ -307,6 +308,23 @@ TEST(FieldSorts, EachKindWithTheDescendingSwitch) {
   EXPECT_EQ(AfterTabPart(files[0]) + AfterTabPart(files[1]) + AfterTabPart(files[2]), u"213");
 }
 
+TEST(FieldSorts, TheDirectionAsAParameterLeavesTheSwitchAlone) {
+  TStringList list;
+  list.Add(u"a\t10");
+  list.Add(u"b\t9");
+  list.Add(u"c\t100");
+  global_descending_sort = true;
+  SortStringListOnField(list, fsk_integer, 1, false);
+  EXPECT_EQ(Order(list), u"bac");
+  EXPECT_TRUE(global_descending_sort);
+  global_descending_sort = false;
+  SortStringListOnField(list, fsk_text, 1, true);  // "9" > "100" > "10" as text
+  EXPECT_EQ(Order(list), u"bca");
+  EXPECT_FALSE(global_descending_sort);
+  EXPECT_EQ(CompareLinesOnField(list, 0, 1, fsk_integer, 1, false),
+            -CompareLinesOnField(list, 0, 1, fsk_integer, 1, true));
+}
+
 TEST(FieldSorts, DatesInFields) {
   const TDateTime d = AfterTabDateOf(u"x\t12/31/2000 11:30 PM");
   EXPECT_NEAR(d, 36891.0 + 23.5 / 24, 1e-9);  // 2000-12-31 is day 36891
@@ -337,4 +355,41 @@ TEST(StringLists, ValuesHeldAsSingles) {
   auto lines = FormatStringListWithPOintersAsSingles(list, 2);
   EXPECT_EQ(CommaSeparatedStrings(*lines), u"a\t1.50, b\t0.00");
   EXPECT_EQ(StringListAsStringWithPointersFormattedAs(list, 1), u"a (1.5), b (0.0)");
+}
+
+TEST(PositionSearches, AgreeWithPlainScansAndStayLinear) {
+  // Plain scans, as the rules read: every start tried, boundaries checked there.
+  auto naivePositions = [](const std::u16string& w, const std::u16string& t, bool left, bool right) {
+    std::vector<int32_t> r;
+    for (std::size_t i = 0; i + w.size() <= t.size(); ++i) {
+      if (t.compare(i, w.size(), w) != 0) continue;
+      const int p = static_cast<int>(i + 1), e = p + static_cast<int>(w.size()) - 1;
+      if ((!left || IsBoundedOnLeft(t, p)) && (!right || IsBoundedOnRight(t, e))) r.push_back(p);
+    }
+    return r;
+  };
+  std::mt19937 rng(7);
+  const std::u16string alphabet = u"aab A.";
+  for (int round = 0; round < 3000; ++round) {
+    std::u16string t, w;
+    for (int i = 0, n = 1 + static_cast<int>(rng() % 20); i < n; ++i) t += alphabet[rng() % alphabet.size()];
+    for (int i = 0, n = 1 + static_cast<int>(rng() % 3); i < n; ++i) w += alphabet[rng() % 3];
+    const bool left = rng() % 2, right = rng() % 2;
+    TMySearchFlags flags;
+    if (left) flags.Include(4);
+    if (right) flags.Include(5);
+    const auto expected = naivePositions(w, t, left, right);
+    ASSERT_EQ(CharacterPositionsWordFoundIn(w, t, flags), expected);
+    ASSERT_EQ(PosWordFoundIn(w, t, flags), expected.empty() ? -1 : expected[0]);
+    const std::u16string upperT = InvariantUpperCase(t), upperW = InvariantUpperCase(w);
+    const std::size_t at = upperT.find(upperW, 2);
+    ASSERT_EQ(CaseInsensitivePosEx(w, t, 3), at == std::u16string::npos ? 0 : static_cast<int>(at + 1));
+  }
+  // A long run that holds the word everywhere but never as a whole word: a search that started again at
+  // each near miss, or upper-cased the text per try, would not finish here.
+  const std::u16string run(200000, u'a'), word(1000, u'a');
+  EXPECT_EQ(ReplaceWholeWord(run, word, u"x", false), run);
+  EXPECT_EQ(ReplaceWholeWord(run + u" " + word, word, u"x", false), run + u" x");
+  EXPECT_TRUE(CharacterPositionsWordFoundIn(word, run, {4, 5}).empty());
+  EXPECT_EQ(CaseInsensitivePosEx(word + u"b", run + u"B", 1), static_cast<int>(run.size() - word.size() + 1));
 }

@@ -335,3 +335,53 @@ TEST_F(EntryFixture, BufferConversions) {
   LXTextFunctions(true).Delete(empty);
   EXPECT_EQ(TLXBaseListObject::DataPointerToString(nullptr, 1251, true), u"");
 }
+
+TEST_F(EntryFixture, JoinsKeepTheirOrderWhenLoadedAndRunTimeJoinsMix) {
+  auto& head = Add(u"be", 10);
+  auto& is = Add(u"is", 4);
+  head.EnsurePrivateObjExists();
+  auto* loaded1 = new TWordEntry(list.get(), &holder);
+  auto* loaded2 = new TWordEntry(list.get(), &holder);
+  head.AddPrivateJoinInstance(loaded1);
+  head.JoinFrom(&is);
+  head.AddPrivateJoinInstance(loaded2);
+  auto& lemma = Add(u"BE", 1);
+  lemma.JoinFrom(&head);
+  ASSERT_EQ(lemma.JoinCount(), 4);
+  const std::vector<TLXBaseListObject*> expected = {&head, loaded1, &is, loaded2};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(lemma.OwnJoinlist()->Entry(i), expected[static_cast<std::size_t>(i)]);
+  EXPECT_TRUE(lemma.privateobj->OwnsLoadedJoin(loaded1));
+  EXPECT_TRUE(lemma.privateobj->OwnsLoadedJoin(loaded2));
+  EXPECT_FALSE(head.privateobj->OwnsLoadedJoin(loaded1));
+}
+
+TEST_F(EntryFixture, RecordsOfListsBeforeVersionTwentyReadBackAsWritten) {
+  TExtraFontRec span;
+  span.switch_on_at_char = 2;
+  span.switch_off_at_char = 5;
+  span.colour_rec.colours = {0x112233, 0x445566, 0x778899, 0x0A0B0C};
+  span.default_typeface = {tf_bold};
+  span.highlight_typeface = {tf_bold};
+  for (int32_t version : {0, 19, 20, 21}) {
+    auto& e = Add(u"word", 1);
+    e.EnsurePrivateObjExists();
+    e.privateobj->ExtraFontList->AddOne(span);
+    list->SetMarcacao(list->Count() - 1, 2);
+    e.SetCategoryString(u"n", 4);
+    TMemoryStream s;
+    ASSERT_TRUE(e.SavePrivateToStream(list.get(), s, Info(version, false)));
+    s.SetPosition(0);
+    TWordEntry back(list.get(), &holder);
+    ASSERT_TRUE(back.ReadPrivateFromStream(list.get(), s, Info(version, false))) << version;
+    EXPECT_EQ(s.Remaining(), 0) << version;
+    ASSERT_EQ(back.privateobj->ExtraFontList->Count(), 1) << version;
+    const TExtraFontRec got = back.privateobj->ExtraFontList->GetAFontFrec(0);
+    EXPECT_EQ(got.switch_on_at_char, 2) << version;
+    EXPECT_EQ(got.switch_off_at_char, 5) << version;
+    EXPECT_EQ(got.colour_rec.colours, span.colour_rec.colours) << version;
+    EXPECT_EQ(got.default_typeface, Ttypeface_Set{tf_bold}) << version;
+    EXPECT_EQ(got.highlight_typeface, Ttypeface_Set{tf_bold}) << version;
+    EXPECT_EQ(back.PrivateDetails().marcacao, 2) << version;
+    EXPECT_EQ(back.GetCategory(4).s, u"n") << version;
+  }
+}

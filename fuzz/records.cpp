@@ -1,0 +1,115 @@
+// Stored records of the definitions: the list-file signature block and the file recognisers, language
+// details, section starts, extra fonts, streamable string lists and the fixed record images. The first byte
+// picks the reader.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "fuzz_support.h"
+#include "lexcore/definitions/Wdef.h"
+#include "lexcore/definitions/extra_font_list.h"
+#include "lexcore/definitions/lang_details.h"
+#include "lexcore/definitions/search_requirements.h"
+#include "lexcore/definitions/section_starts.h"
+#include "lexcore/definitions/shared_records.h"
+#include "lexcore/definitions/streamable_stringlist.h"
+#include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_strings.h"
+
+using namespace lx;
+
+namespace {
+
+const UnicodeString& FileName() {
+  static const UnicodeString name = UTF8ToUTF16("/tmp/lexmill-fuzz-records-" + std::to_string(::getpid()));
+  return name;
+}
+
+bool WriteFile(std::string_view bytes) {
+  std::FILE* f = std::fopen(UTF16ToUTF8(FileName()).c_str(), "wb");
+  if (!f) return false;
+  const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::ByteReader in(data, size);
+  const uint8_t kind = in.Byte();
+  const uint8_t arg = in.Byte();
+  const std::string_view body = in.Rest();
+  TMemoryStream stream;
+  fuzz::FillStream(stream, body);
+  try {
+    switch (kind % 6) {
+      case 0: {  // the signature block as a reader checks it, and the recognisers on a file
+        TCheckSignature header;
+        DiskSignatureISOKForToolAndList(header, static_cast<tool_type>(arg % 16),
+                                        static_cast<TLexmillList>(arg >> 4), stream, reading);
+        DiskFileType(header);
+        if (!WriteFile(body)) return 0;
+        TLXStored_File_rec rec;
+        rec.filename = FileName();
+        IsAnOldLexmillFile(rec);
+        IsALexmill32BitFile(rec);
+        WasALexmill32BitFile(rec);
+        WhichToolsLexmill32BitFile(rec);
+        IsABatchZipFileForListType(rec);
+        break;
+      }
+      case 1: {
+        Tfixed_lang_details32 lang;
+        if (ReadLangDetails(stream, lang)) {
+          TMemoryStream out;
+          WriteLangDetails(out, lang);
+        }
+        break;
+      }
+      case 2: {
+        TSectionStartsList list;
+        if (list.ReadFromStream(stream)) {
+          list.SortOnPositions();
+          list.SectionFromBytePosition(0, static_cast<int32_t>(body.size()));
+          TMemoryStream out;
+          list.SaveToStream(out);
+        }
+        if (WriteFile(body)) TSectionStartsList().ReadFromFile(FileName());
+        break;
+      }
+      case 3: {
+        TExtraFontList fonts;
+        if (fonts.XReadFromStream(stream, arg)) {
+          TMemoryStream out;
+          fonts.XSaveToStream(out, arg);
+        }
+        break;
+      }
+      case 4: {
+        TMyStreamableStringlist list;
+        if (list.ReadFromStream(stream)) {
+          TMemoryStream out;
+          list.SaveToStream(out);
+        }
+        break;
+      }
+      default: {  // the fixed-size record images, from whatever bytes there are
+        ExtraFontRecFromImage(reinterpret_cast<const uint8_t*>(body.data()), body.size());
+        TSearchRequirementImage requirement{};
+        std::memcpy(requirement.data(), body.data(), std::min(body.size(), requirement.size()));
+        TSearchRequirementRec req;
+        SearchRequirementFromImage(requirement, req);
+        TGridHead32FixedImage head{};
+        std::memcpy(head.data(), body.data(), std::min(body.size(), head.size()));
+        TGrid_head32 grid;
+        GridHeadFixedFromImage(head, grid);
+        break;
+      }
+    }
+  } catch (const Exception&) {
+  }
+  return 0;
+}

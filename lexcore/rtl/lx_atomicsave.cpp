@@ -1,0 +1,121 @@
+#include "lexcore/rtl/lx_atomicsave.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "lexcore/rtl/lx_strings.h"
+
+namespace lx {
+
+namespace {
+
+UnicodeString Reason(int err) {
+  return UTF8ToUTF16(std::strerror(err));
+}
+
+[[noreturn]] void CannotCreate(const UnicodeString& fileName, int err) {
+  throw EFCreateError(u"Cannot create file \"" + fileName + u"\". " + Reason(err));
+}
+
+[[noreturn]] void CannotWrite(const UnicodeString& fileName, int err) {
+  throw EWriteError(u"Cannot write file \"" + fileName + u"\". " + Reason(err));
+}
+
+// The file a save replaces: a link's target, so the link survives.
+std::string ResolvedTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (real == nullptr) return path;  // a dangling link is replaced by the file
+  std::string target(real);
+  std::free(real);
+  return target;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+mode_t CurrentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  // Some file systems cannot flush a folder; the rename itself has happened by then.
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+// Removes the temporary unless the save got as far as renaming it.
+class TTemporaryFile {
+ public:
+  explicit TTemporaryFile(std::string path) : path_(std::move(path)) {}
+  ~TTemporaryFile() {
+    if (!path_.empty()) ::unlink(path_.c_str());
+  }
+  TTemporaryFile(const TTemporaryFile&) = delete;
+  TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+  const std::string& Path() const { return path_; }
+  void Release() { path_.clear(); }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+void SaveFileDurably(const UnicodeString& fileName, const std::function<void(TStream&)>& write) {
+  const std::string native = FileNameToNative(fileName);
+  if (native.empty()) CannotCreate(fileName, ENOENT);
+  const std::string target = ResolvedTarget(native);
+  const std::string folder = FolderOf(target);
+  const std::size_t slash = target.rfind('/');
+  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+
+  std::string pattern = (folder == "/" ? std::string("/") : folder + "/") + "." + base + ".save-XXXXXX";
+  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd < 0) CannotCreate(fileName, errno);
+  TTemporaryFile temporary(pattern);
+
+  struct stat old {};
+  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
+  if (::fchmod(fd, mode) != 0) {
+    const int err = errno;
+    ::close(fd);
+    CannotCreate(fileName, err);
+  }
+  ::close(fd);
+
+  {
+    TFileStream stream(UTF8ToUTF16(pattern), fmOpenReadWrite);
+    write(stream);
+    if (::fsync(stream.Handle()) != 0) CannotWrite(fileName, errno);
+  }
+  if (::rename(temporary.Path().c_str(), target.c_str()) != 0) CannotCreate(fileName, errno);
+  temporary.Release();
+  SyncFolder(folder);
+}
+
+void SaveFileDurably(const UnicodeString& fileName, const void* data, std::size_t size) {
+  SaveFileDurably(fileName, [&](TStream& s) {
+    errno = 0;
+    if (size > 0 && s.Write(data, static_cast<int64_t>(size)) != static_cast<int64_t>(size))
+      CannotWrite(fileName, errno != 0 ? errno : EIO);
+  });
+}
+
+}  // namespace lx

@@ -1,0 +1,15 @@
+// The message seam: texts meant for the user go to the host's handler. A terminal host (the default) prints
+// them on standard error; a host with windows installs a handler that shows a message box.
+#pragma once
+
+#include <functional>
+
+#include "lexcore/rtl/lx_types.h"
+
+namespace lx {
+
+extern std::function<void(const UnicodeString& text)> Global_ShowMessageProc;
+
+void ShowMessage(const UnicodeString& text);
+
+}  // namespace lx
