@@ -9,6 +9,7 @@
 #include <memory>
 #include <unordered_set>
 
+#include "lexcore/platform/win_chartypes.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_engines.h"
