@@ -12,6 +12,9 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
 int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                const std::vector<std::string>& paths);
 
+// Why a --sort value of concord cannot be used, or empty when it can.
+std::string ConcordSortFault(const std::string& keys);
+
 // Exit codes: results written; a path or a text could not be read (the rest was processed); bad usage.
 constexpr int kExitOk = 0;
 constexpr int kExitProblems = 1;

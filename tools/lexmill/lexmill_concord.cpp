@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cinttypes>
 #include <cstdio>
 #include <memory>
 #include <unordered_set>
@@ -17,15 +16,12 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_concord_sort.h"
 #include "tools/lexmill/lexmill_scores.h"
 
 namespace lx {
 
 namespace {
-
-struct TTableRow {
-  std::string left, hit, right, where;
-};
 
 struct THit {
   int32_t offset, length, word, sentence, paragraph;
@@ -123,6 +119,32 @@ void FindPlainWords(const TPlainWords& plain, const WideChar* text, const WideCh
 
 }  // namespace
 
+std::string ConcordSortFault(const std::string& keys) {
+  std::vector<TConcordSortKey> parsed;
+  std::string fault;
+  return ParseConcordSortKeys(keys, parsed, fault) ? std::string() : fault;
+}
+
+namespace {
+
+// Left context, hit and right context end to end in one string: a frequent word gives a million lines.
+struct TConcordLine {
+  std::string text;
+  uint32_t hitAt = 0, rightAt = 0;
+  int32_t word = 0, sentence = 0, paragraph = 0;
+  TConcordSortLine sort;
+  std::string_view Left() const { return std::string_view(text).substr(0, hitAt); }
+  std::string_view Hit() const { return std::string_view(text).substr(hitAt, rightAt - hitAt); }
+  std::string_view Right() const { return std::string_view(text).substr(rightAt); }
+};
+
+struct TTextHits {
+  bool read = false;
+  std::vector<TConcordLine> lines;
+};
+
+}  // namespace
+
 int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                const std::vector<std::string>& paths) {
   std::vector<TSearch_word_format_rec> words;
@@ -131,127 +153,162 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
     std::fprintf(stderr, "lexmill: malformed search word: %s\n", fault.c_str());
     return kExitUsage;
   }
+  std::vector<TConcordSortKey> sortKeys;
+  std::string sortFault;
+  if (!options.concordSort.empty() && !ParseConcordSortKeys(options.concordSort, sortKeys, sortFault)) {
+    std::fprintf(stderr, "lexmill: %s\n", sortFault.c_str());
+    return kExitUsage;
+  }
   TLexmillProblems problems;
   const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
-  const uint64_t totalBytes = TotalSize(files);
-
-  if (options.tsv) std::fputs("#left\thit\tright\tfile\tword\tsentence\tparagraph\n", stdout);
   // Case is folded as the word list folds it: the text and the words go through the same lower-casing for
   // the language, so a form the word list counts under a word is found by that word.
   TPlainWords plain;
   std::vector<TSearch_word_format_rec> searched;
   bool anyFolded = false;
   for (TSearch_word_format_rec& rec : words) {
-    if (!CaseSensitive(rec)) {
+    const bool exact = CaseSensitive(rec);
+    if (!exact) {
       const UnicodeString f = Lowercase(options.lcid, rec.search_text);
-      rec.copies = {f, f, f, f};
+      for (UnicodeString& copy : rec.copies) copy = f;
       anyFolded = true;
     }
-    if (IsPlainWord(rec, options.lcid))
-      (CaseSensitive(rec) ? plain.exact : plain.folded)
-          .insert(CaseSensitive(rec) ? rec.search_text : rec.copies[2]);
-    else
+    if (!IsPlainWord(rec, options.lcid))
       searched.push_back(rec);
+    else if (exact)
+      plain.exact.insert(rec.search_text);
+    else
+      plain.folded.insert(rec.copies[2]);
   }
-  UnicodeString folded;
-  TLexmillTextReader reader(options);
-  TSearchAndDoEngine engine(true, false, options.lcid);
-  std::vector<THit> hits;
+
+  const bool table = options.format == TLexmillFormat::table;
+  // A table reads as one line of text a hit: the hit in brackets between its contexts, then where it is.
+  TLexmillWriter out(
+      options.format,
+      table ? std::vector<TLexmillColumn>{{"left", true}, {"hit", false, ""}, {"right", false, ""}, {"where"}}
+            : std::vector<TLexmillColumn>{{"left"},
+                                          {"hit"},
+                                          {"right"},
+                                          {"file"},
+                                          {"word", true},
+                                          {"sentence", true},
+                                          {"paragraph", true}},
+      options.summaryInOutput, !table);
+  auto write = [&](const TConcordLine& l, const std::string& file) {
+    const std::string word = std::to_string(l.word), sentence = std::to_string(l.sentence),
+                      paragraph = std::to_string(l.paragraph);
+    if (table)
+      out.Row({l.Left(), "[" + std::string(l.Hit()) + "]", l.Right(),
+               file + "  w" + word + " s" + sentence + " p" + paragraph});
+    else
+      out.Row({l.Left(), l.Hit(), l.Right(), file, word, sentence, paragraph});
+  };
+
+  const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
+  std::vector<std::unique_ptr<TSearchAndDoEngine>> engines;
+  for (std::size_t w = 0; w < workers; ++w)
+    engines.push_back(std::make_unique<TSearchAndDoEngine>(true, false, options.lcid));
+  // Each thread searches with its own engine and its own copies of the parsed words, which the search
+  // changes as it goes.
+  std::vector<std::vector<TSearch_word_format_rec>> wordsOf(workers, words), searchedOf(workers, searched);
+
   int64_t shown = 0;
-  std::string out;
-  std::vector<TTableRow> table;
-  {
-    TLexmillProgress progress(totalBytes);
-    for (const auto& f : files) {
-      if (options.max >= 0 && shown >= options.max) break;
-      const bool ok = reader.Read(f, problems);
-      progress.Advance(reader.BytesRead());
-      if (!ok || reader.Length() == 0) continue;
-      reader.Classify(true);
-      hits.clear();
-      const UnicodeString name = UTF8ToUTF16(f);
-      const int32_t n = static_cast<int32_t>(reader.Length());
-      if (anyFolded) folded = Lowercase(options.lcid, UnicodeString(reader.Chars(), reader.Length()));
-      const uint16_t* classes = reader.Classes();
-      const bool anyHidden = std::any_of(
-          classes, classes + n, [](uint16_t k) { return (k & CharClassHiddenOrMarker) == CharClassHidden; });
-      auto onFound = [&hits](TSearchAndDoEngine&, const TSearchFound_Rec& r) {
-        hits.push_back(THit{r.hit_offset, std::max(r.hit_length, r.pattern_length), r.stats.number[0],
-                            r.stats.number[1], r.stats.number[2]});
-        return true;
-      };
-      // No alternative needs to find more in this text than --max still allows.
-      const int64_t wanted = options.max >= 0 ? options.max - shown : 0;
-      if (!plain.Empty() && !anyHidden)
-        FindPlainWords(plain, reader.Chars(), folded.data(), classes, n, wanted, hits);
-      for (TSearch_word_format_rec& rec : anyHidden ? words : searched) {
-        rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
-        const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded.data();
-        engine.ClearChunkTextStats();
-        engine.PrepareForConcordancing(name, buffer, reader.Classes(), reader.Classes() + n + 1, n * 2, n, 0,
-                                       false, onFound, nullptr);
-        engine.SearchAndDo(rec);
-      }
-      // Alternatives are found one after the other; show the hits in text order, each place once.
-      std::sort(hits.begin(), hits.end(), [](const THit& a, const THit& b) {
-        return a.offset != b.offset ? a.offset < b.offset : a.length > b.length;
-      });
-      hits.erase(std::unique(hits.begin(), hits.end(),
-                             [](const THit& a, const THit& b) { return a.offset == b.offset; }),
-                 hits.end());
-      const WideChar* text = reader.Chars();
-      const std::string file = f;
-      for (const THit& h : hits) {
-        if (options.max >= 0 && shown >= options.max) break;
-        ++shown;
-        const int32_t leftStart = std::max(0, h.offset - options.context);
-        const int32_t end = std::min(n, h.offset + h.length);
-        const int32_t rightEnd = static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
-        const std::string word = std::to_string(h.word), sentence = std::to_string(h.sentence + 1),
-                          paragraph = std::to_string(h.paragraph + 1);
-        if (options.tsv) {
-          // One reused line buffer: a frequent word gives hundreds of thousands of lines.
-          out.clear();
-          AppendOneLineUTF8(out, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
-          out += '\t';
-          AppendOneLineUTF8(out, text + h.offset, static_cast<std::size_t>(end - h.offset));
-          out += '\t';
-          AppendOneLineUTF8(out, text + end, static_cast<std::size_t>(rightEnd - end));
-          out += '\t';
-          out += file;
-          out += '\t';
-          out += word;
-          out += '\t';
-          out += sentence;
-          out += '\t';
-          out += paragraph;
-          out += '\n';
-          std::fwrite(out.data(), 1, out.size(), stdout);
-        } else {
-          table.push_back(
-              TTableRow{ToOneLineUTF8(text + leftStart, static_cast<std::size_t>(h.offset - leftStart)),
-                        ToOneLineUTF8(text + h.offset, static_cast<std::size_t>(end - h.offset)),
-                        ToOneLineUTF8(text + end, static_cast<std::size_t>(rightEnd - end)),
-                        file + "  w" + word + " s" + sentence + " p" + paragraph});
+  int32_t textsRead = 0, textsWithHits = 0;
+  std::vector<TConcordSortLine> sortLines;
+  std::vector<TConcordLine> kept;  // only when sorting: every line waits for the sort
+  ForEachText<TTextHits>(
+      options, files, problems,
+      [&](TLexmillTextReader& reader, std::size_t fileNo, std::size_t worker, TLexmillProblems& p) {
+        TTextHits result;
+        if (!reader.Read(files[fileNo], p)) return result;
+        result.read = true;
+        if (reader.Length() == 0) return result;
+        reader.Classify(true);
+        std::vector<THit> hits;
+        const UnicodeString name = UTF8ToUTF16(files[fileNo]);
+        const int32_t n = static_cast<int32_t>(reader.Length());
+        UnicodeString folded;
+        if (anyFolded) folded = Lowercase(options.lcid, UnicodeString(reader.Chars(), reader.Length()));
+        const uint16_t* classes = reader.Classes();
+        const bool anyHidden = std::any_of(classes, classes + n, [](uint16_t k) {
+          return (k & CharClassHiddenOrMarker) == CharClassHidden;
+        });
+        auto onFound = [&hits](TSearchAndDoEngine&, const TSearchFound_Rec& r) {
+          hits.push_back(THit{r.hit_offset, std::max(r.hit_length, r.pattern_length), r.stats.number[0],
+                              r.stats.number[1], r.stats.number[2]});
+          return true;
+        };
+        // No text needs to give more lines than --max allows in all.
+        const int64_t wanted = options.max >= 0 ? options.max : 0;
+        if (!plain.Empty() && !anyHidden)
+          FindPlainWords(plain, reader.Chars(), folded.data(), classes, n, wanted, hits);
+        TSearchAndDoEngine& engine = *engines[worker];
+        for (TSearch_word_format_rec& rec : anyHidden ? wordsOf[worker] : searchedOf[worker]) {
+          rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
+          const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded.data();
+          engine.ClearChunkTextStats();
+          engine.PrepareForConcordancing(name, buffer, reader.Classes(), reader.Classes() + n + 1, n * 2, n,
+                                         0, false, onFound, nullptr);
+          engine.SearchAndDo(rec);
         }
-      }
-    }
+        // Alternatives are found one after the other; show the hits in text order, each place once.
+        std::sort(hits.begin(), hits.end(), [](const THit& a, const THit& b) {
+          return a.offset != b.offset ? a.offset < b.offset : a.length > b.length;
+        });
+        hits.erase(std::unique(hits.begin(), hits.end(),
+                               [](const THit& a, const THit& b) { return a.offset == b.offset; }),
+                   hits.end());
+        if (options.max >= 0 && static_cast<int64_t>(hits.size()) > options.max)
+          hits.resize(static_cast<std::size_t>(options.max));
+        const WideChar* text = reader.Chars();
+        for (const THit& h : hits) {
+          const int32_t leftStart = std::max(0, h.offset - options.context);
+          const int32_t end = std::min(n, h.offset + h.length);
+          const int32_t rightEnd = static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
+          TConcordLine line;
+          AppendOneLineUTF8(line.text, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
+          line.hitAt = static_cast<uint32_t>(line.text.size());
+          AppendOneLineUTF8(line.text, text + h.offset, static_cast<std::size_t>(end - h.offset));
+          line.rightAt = static_cast<uint32_t>(line.text.size());
+          AppendOneLineUTF8(line.text, text + end, static_cast<std::size_t>(rightEnd - end));
+          line.word = h.word;
+          line.sentence = h.sentence + 1;
+          line.paragraph = h.paragraph + 1;
+          if (!sortKeys.empty()) {
+            line.sort.words = WordsAroundHit(text, reader.Classes(), n, h.offset, end, sortKeys);
+            line.sort.text = static_cast<uint32_t>(fileNo);
+            line.sort.position = h.word;
+          }
+          result.lines.push_back(std::move(line));
+        }
+        return result;
+      },
+      [&](TTextHits& t, std::size_t fileNo) {
+        if (!t.read) return true;
+        ++textsRead;
+        if (!t.lines.empty()) ++textsWithHits;
+        for (TConcordLine& l : t.lines) {
+          if (options.max >= 0 && shown >= options.max) break;
+          ++shown;
+          if (sortKeys.empty()) {
+            write(l, files[fileNo]);
+          } else {
+            sortLines.push_back(std::move(l.sort));
+            sortLines.back().text = static_cast<uint32_t>(fileNo);
+            kept.push_back(std::move(l));
+          }
+        }
+        // Texts after the last line still count as read, so the summary's count of texts stays exact.
+        return true;
+      });
+  if (!sortKeys.empty()) {
+    for (uint32_t i : SortConcordLines(options.lcid, sortKeys, sortLines, files))
+      write(kept[i], files[sortLines[i].text]);
   }
-  // A table is read on a terminal, so its rows wait for the widest hit to line up the columns.
-  if (!options.tsv) {
-    std::size_t hitWidth = 0;
-    for (const TTableRow& r : table) hitWidth = std::max(hitWidth, DisplayWidth(r.hit));
-    const std::size_t want = static_cast<std::size_t>(options.context);
-    for (const TTableRow& r : table) {
-      const std::size_t lw = DisplayWidth(r.left), rw = DisplayWidth(r.right) + DisplayWidth(r.hit);
-      out = std::string(want > lw ? want - lw : 0, ' ') + r.left + "[" + r.hit + "]" + r.right +
-            std::string(want + hitWidth > rw ? want + hitWidth - rw : 0, ' ') + "  " + r.where + '\n';
-      std::fwrite(out.data(), 1, out.size(), stdout);
-    }
-    std::printf("%" PRId64 " hit%s in %zu text%s\n", shown, shown == 1 ? "" : "s", files.size(),
-                files.size() == 1 ? "" : "s");
-  }
-  std::fflush(stdout);
+  out.Summary(std::to_string(shown) + (shown == 1 ? " hit" : " hits") + " in " +
+              std::to_string(textsWithHits) + " of " + std::to_string(textsRead) +
+              (textsRead == 1 ? " text" : " texts"));
+  out.Finish();
   return ExitCode(problems, files);
 }
 

@@ -128,7 +128,7 @@ int RunKeywords(const TLexmillOptions& options, const TLexmillScoreOptions& scor
     for (const TKeyWordRow& r : *group)
       rows.push_back({ToOneLineUTF8(r.word.data(), r.word.size()), std::to_string(r.f0),
                       PerCentText(r.f0, totals[0]), std::to_string(r.f1), PerCentText(r.f1, totals[1]),
-                      ScoreText(r.kw.LL, 2), options.tsv ? PText(r.p) : UTF16ToUTF8(PValueStr(r.p)),
+                      ScoreText(r.kw.LL, 2), options.format != TLexmillFormat::table ? PText(r.p) : UTF16ToUTF8(PValueStr(r.p)),
                       ScoreText(r.kw.LogRatio, 2), ScoreText(r.kw.BIC_Score, 2)});
   const std::string summary = std::to_string(positive.size()) + " key words" +
                               (scores.negative ? ", " + std::to_string(negative.size()) + " negative" : "") +
@@ -136,7 +136,7 @@ int RunKeywords(const TLexmillOptions& options, const TLexmillScoreOptions& scor
                               std::to_string(totals[1]);
   WriteScoreTable({"word", "frequency", "per cent", "ref frequency", "ref per cent", "log-likelihood", "p",
                    "log ratio", "BIC"},
-                  rows, options.tsv, summary);
+                  rows, options.format, summary);
   std::vector<std::string> all = files;
   all.insert(all.end(), refFiles.begin(), refFiles.end());
   return ExitCode(problems, all);

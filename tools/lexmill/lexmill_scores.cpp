@@ -130,49 +130,13 @@ std::string ScoreText(double value, int decimals) {
 }
 
 void WriteScoreTable(const std::vector<std::string>& heads, const std::vector<std::vector<std::string>>& rows,
-                     bool tsv, const std::string& summary) {
-  std::string out;
-  const std::size_t columns = heads.size();
-  if (tsv) {
-    out = "#";
-    for (std::size_t c = 0; c < columns; ++c) out += (c ? "\t" : "") + heads[c];
-    out += '\n';
-    for (const auto& row : rows) {
-      for (std::size_t c = 0; c < columns; ++c) {
-        if (c) out += '\t';
-        out += row[c];
-      }
-      out += '\n';
-      if (out.size() > 1 << 16) {
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        out.clear();
-      }
-    }
-    if (!summary.empty()) out += "# " + summary + '\n';
-  } else {
-    std::vector<std::size_t> width(columns);
-    for (std::size_t c = 0; c < columns; ++c) {
-      width[c] = DisplayWidth(heads[c]);
-      for (const auto& row : rows) width[c] = std::max(width[c], DisplayWidth(row[c]));
-    }
-    auto line = [&](const std::vector<std::string>& cells) {
-      out += cells[0] + std::string(width[0] - DisplayWidth(cells[0]), ' ');
-      for (std::size_t c = 1; c < columns; ++c)
-        out += "  " + std::string(width[c] - DisplayWidth(cells[c]), ' ') + cells[c];
-      out += '\n';
-    };
-    line(heads);
-    for (const auto& row : rows) {
-      line(row);
-      if (out.size() > 1 << 16) {
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        out.clear();
-      }
-    }
-    if (!summary.empty()) out += summary + '\n';
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fflush(stdout);
+                     TLexmillFormat format, const std::string& summary) {
+  std::vector<TLexmillColumn> columns;
+  for (std::size_t c = 0; c < heads.size(); ++c) columns.push_back(TLexmillColumn{heads[c], c > 0});
+  TLexmillWriter writer(format, std::move(columns), true);
+  for (const auto& row : rows) writer.Row(row);
+  if (!summary.empty()) writer.Summary(summary);
+  writer.Finish();
 }
 
 }  // namespace lx

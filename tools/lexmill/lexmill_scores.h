@@ -7,6 +7,7 @@
 
 #include "lexcore/rtl/lx_types.h"
 #include "lexcore/search/search_parsing.h"
+#include "tools/lexmill/lexmill_output.h"
 #include "tools/lexmill/lexmill_texts.h"
 
 namespace lx {
@@ -41,10 +42,10 @@ bool IsCollocationMeasure(const std::string& name);
 // A score with the given decimals; empty for a value that is not a finite number.
 std::string ScoreText(double value, int decimals);
 
-// Rows under a heading line: aligned columns (the first left-aligned, the rest right-aligned) or TSV with a
-// header line beginning with #; a non-empty summary follows as a last line ("# " before it in TSV).
+// Rows in the chosen format through the command's writer: the first column is text, the others numbers; a
+// non-empty summary ends the output.
 void WriteScoreTable(const std::vector<std::string>& heads, const std::vector<std::vector<std::string>>& rows,
-                     bool tsv, const std::string& summary);
+                     TLexmillFormat format, const std::string& summary);
 
 // Why a typed search word cannot be searched for (empty when it can), as `lexmill concord` says it.
 std::string ParsedSearchWord(const UnicodeString& typed, std::vector<TSearch_word_format_rec>& parsed);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <set>
 
 #include "lexcore/platform/win_masks.h"
 #include "lexcore/platform/win_platform.h"
@@ -31,40 +32,108 @@ namespace fs = std::filesystem;
 
 void TLexmillProblems::Report(const std::string& message) {
   ++count;
-  std::fprintf(stderr, "lexmill: %s\n", message.c_str());
+  if (deferred)
+    messages.push_back("lexmill: " + message);
+  else
+    std::fprintf(stderr, "lexmill: %s\n", message.c_str());
+}
+
+void TLexmillProblems::Warn(const std::string& message) {
+  if (deferred)
+    messages.push_back("lexmill: warning: " + message);
+  else
+    std::fprintf(stderr, "lexmill: warning: %s\n", message.c_str());
+}
+
+void TLexmillProblems::Take(TLexmillProblems& other) {
+  count += other.count;
+  for (const std::string& m : other.messages) {
+    if (deferred)
+      messages.push_back(m);
+    else
+      std::fprintf(stderr, "%s\n", m.c_str());
+  }
+  other.count = 0;
+  other.messages.clear();
 }
 
 std::string ToUTF8(const UnicodeString& s) {
   return UTF16ToUTF8(s);
 }
 
+namespace {
+
+struct TFileId {
+  dev_t dev;
+  ino_t ino;
+  bool operator<(const TFileId& o) const { return dev != o.dev ? dev < o.dev : ino < o.ino; }
+};
+
+// Walks a folder in name order, reporting every sub-folder that cannot be read. Links to folders are not
+// followed, so a link cycle cannot make the walk endless.
+void WalkFolder(const std::string& folder, const UnicodeString& mask, std::vector<std::string>& found,
+                TLexmillProblems& problems) {
+  std::error_code ec;
+  std::vector<fs::directory_entry> entries;
+  fs::directory_iterator it(folder, ec), end;
+  for (; !ec && it != end; it.increment(ec)) entries.push_back(*it);
+  if (ec) {
+    problems.Report("cannot read the folder " + folder + ": " + ec.message());
+    return;
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path() < b.path(); });
+  for (const auto& e : entries) {
+    std::error_code entryEc;
+    if (e.is_directory(entryEc) && !e.is_symlink(entryEc)) {
+      WalkFolder(e.path().string(), mask, found, problems);
+      continue;
+    }
+    if (!e.is_regular_file(entryEc)) continue;
+    const UnicodeString name = UTF8ToUTF16(e.path().filename().string());
+    if (PathMatchSpecW(name.c_str(), mask.c_str())) found.push_back(e.path().string());
+  }
+}
+
+}  // namespace
+
 std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, const UnicodeString& mask,
                                       TLexmillProblems& problems) {
   std::vector<std::string> files;
+  std::set<TFileId> seen;
+  bool stdinTaken = false;
+  // A file reached a second time (named twice, or through a link) is not counted again.
+  auto take = [&](const std::string& f) {
+    struct stat st {};
+    if (::stat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        !seen.insert(TFileId{st.st_dev, st.st_ino}).second)
+      return;
+    files.push_back(f);
+  };
   for (const std::string& path : paths) {
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st)) {
-      problems.Report("no such file or folder: " + path);
+    if (path == "-") {
+      if (!stdinTaken) files.push_back(path);
+      stdinTaken = true;
       continue;
     }
-    if (!fs::is_directory(st)) {
-      files.push_back(path);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+      if (errno == ENOENT)
+        problems.Report("no such file or folder: " + path);
+      else
+        problems.Report("cannot read " + path + ": " + std::strerror(errno));
+      continue;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+      take(path);
       continue;
     }
     std::vector<std::string> found;
-    fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-      std::error_code fileEc;
-      if (!it->is_regular_file(fileEc)) continue;
-      const UnicodeString name = UTF8ToUTF16(it->path().filename().string());
-      if (PathMatchSpecW(name.c_str(), mask.c_str())) found.push_back(it->path().string());
-    }
-    if (ec) problems.Report("cannot read the folder " + path + ": " + ec.message());
-    if (found.empty())
+    const int before = problems.count;
+    WalkFolder(path, mask, found, problems);
+    if (found.empty() && problems.count == before)
       std::fprintf(stderr, "lexmill: no files matching %s in %s\n", ToUTF8(mask).c_str(), path.c_str());
-    std::sort(found.begin(), found.end());
-    files.insert(files.end(), found.begin(), found.end());
+    for (const auto& f : found) take(f);
   }
   return files;
 }
@@ -91,84 +160,83 @@ int ExitCode(const TLexmillProblems& problems, const std::vector<std::string>& f
   return kExitOk;
 }
 
-std::size_t DecodeText(std::string_view bytes, uint32_t codepage, std::u16string& out) {
-  const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
-  const std::size_t size = bytes.size();
-  // Every encoding here gives at most one UTF-16 unit per byte.
-  if (out.size() < size + 1) out.resize(size + 1);
-  if (size >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) {
-    const bool little = b[0] == 0xFF;
-    const std::size_t n = (size - 2) / 2;  // an odd last byte is dropped
-    for (std::size_t i = 0; i < n; ++i) {
-      const unsigned char lo = b[2 + 2 * i + (little ? 0 : 1)], hi = b[2 + 2 * i + (little ? 1 : 0)];
-      out[i] = static_cast<char16_t>(lo | (hi << 8));
-    }
-    return n;
-  }
-  std::string_view body = bytes;
-  if (size >= 3 && IsUTF8Signature(b[0], b[1], b[2])) body.remove_prefix(3);
-  if (body.empty()) return 0;
-  bool plain = true;
-  const uint32_t cp = CheckedUTF(body, plain) ? CP_UTF8 : codepage;
-  const int n = MultiByteToWideChar(cp, 0, body.data(), static_cast<int>(body.size()), out.data(),
-                                    static_cast<int>(out.size()));
-  return n > 0 ? static_cast<std::size_t>(n) : 0;
-}
-
 TLexmillTextReader::TLexmillTextReader(const TLexmillOptions& o)
-    : options(o), codepage(CodePageFromLocale(o.lcid)) {}
+    : options(o), decoder(o.encoding, CodePageFromLocale(o.lcid)) {}
 
-bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
-  length = 0;
-  byteCount = 0;
-  // Non-blocking, so a named pipe or device given as a path is refused instead of waiting for a writer.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    problems.Report("cannot read " + path + ": " + std::strerror(errno));
-    return false;
-  }
+bool TLexmillTextReader::ReadBytes(int fd, const std::string& path, TLexmillProblems& problems) {
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
+  if (::fstat(fd, &st) != 0 || (!S_ISREG(st.st_mode) && path != "-")) {
     problems.Report("cannot read " + path + ": not a regular file");
     return false;
   }
   // The engine counts in 32 bits and the class array takes two bytes a character: a text is refused before
   // its buffers are allocated when it could not be searched anyway.
-  if (st.st_size > INT32_MAX / 2) {
-    ::close(fd);
+  constexpr std::size_t kLimit = INT32_MAX / 2;
+  if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > kLimit) {
     problems.Report("cannot read " + path + ": a text of more than 1 GB");
     return false;
   }
-  bool ok = true;
-  // Read to the end rather than trusting the size: a file may grow or shrink while it is read.
+  // Read to the end rather than trusting the size: a file may grow or shrink while it is read, and standard
+  // input has no size. The buffer only grows, so it is not cleared again for every text.
+  const std::size_t expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  if (bytes.size() < expected + 1) bytes.resize(expected + 1);
   std::size_t done = 0;
-  // The buffer only grows, so it is not cleared again for every text.
-  if (bytes.size() < static_cast<std::size_t>(st.st_size) + 1)
-    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
-  while (ok) {
-    if (done == bytes.size()) bytes.resize(bytes.size() * 2 + 4096);
+  for (;;) {
+    if (done == bytes.size()) {
+      if (done > kLimit) {
+        problems.Report("cannot read " + path + ": a text of more than 1 GB");
+        return false;
+      }
+      bytes.resize(bytes.size() * 2 + 4096);
+    }
     const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = n == 0;
-      break;
+    if (n < 0) {
+      problems.Report("cannot read " + path + ": " + std::strerror(errno));
+      return false;
     }
+    if (n == 0) break;
     done += static_cast<std::size_t>(n);
   }
-  const int err = errno;
-  ::close(fd);
-  if (!ok) {
-    problems.Report("cannot read " + path + ": " + std::strerror(err));
-    return false;
-  }
   byteCount = done;
-  if (done > static_cast<std::size_t>(INT32_MAX / 2)) {
+  if (done > kLimit) {
     problems.Report("cannot read " + path + ": a text of more than 1 GB");
     return false;
   }
-  length = DecodeText(std::string_view(bytes.data(), done), codepage, chars);
-  chars[length] = 0;
+  return true;
+}
+
+bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
+  length = 0;
+  byteCount = 0;
+  bool ok;
+  if (path == "-") {
+    ok = ReadBytes(0, path, problems);
+  } else {
+    // Non-blocking, so a named pipe or device given as a path is refused instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+      problems.Report("cannot read " + path + ": " + std::strerror(errno));
+      return false;
+    }
+    ok = ReadBytes(fd, path, problems);
+    ::close(fd);
+  }
+  if (!ok) return false;
+  if (!decoder.Decode(std::string_view(bytes.data(), byteCount), chars, length)) {
+    problems.Report(path + ": a binary file (it holds NUL bytes and is not UTF-16 or UTF-32), skipped");
+    return false;
+  }
+  if (decoder.UsedCodePage()) {
+    const double share = SuspectCharacterShare(chars.data(), length);
+    if (share > 0.01) {
+      char percent[32];
+      std::snprintf(percent, sizeof percent, "%.1f%%", share * 100);
+      problems.Warn(path + ": " + percent + " of its characters are control or private-use characters in " +
+                    decoder.UsedName() + "; it is probably in another encoding (see --encoding)");
+    }
+  }
+  if (options.normalize) NormalizeNFC(chars, length);
   return true;
 }
 
@@ -295,13 +363,6 @@ std::string ToOneLineUTF8(const WideChar* p, std::size_t n) {
   std::string s;
   AppendOneLineUTF8(s, p, n);
   return s;
-}
-
-std::size_t DisplayWidth(const std::string& utf8) {
-  std::size_t w = 0;
-  for (unsigned char c : utf8)
-    if ((c & 0xC0) != 0x80) ++w;
-  return w;
 }
 
 }  // namespace lx

@@ -2,12 +2,21 @@
 // its character-class array, and reporting problems.
 #pragma once
 
+#include <algorithm>
+#include <condition_variable>
 #include <cstdint>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "lexcore/rtl/lx_types.h"
+#include "tools/lexmill/lexmill_encoding.h"
+#include "tools/lexmill/lexmill_output.h"
 
 namespace lx {
 
@@ -15,24 +24,36 @@ struct TLexmillOptions {
   LCID lcid = 0x0409;
   UnicodeString middle = u"'\u2019-";
   bool keepCase = false;
-  bool tsv = false;  // chosen by isatty(stdout) unless --format says
+  TLexmillFormat format = TLexmillFormat::tsv;  // table when standard output is a terminal, unless --format
+  bool summaryInOutput = false;                 // --summary
   UnicodeString mask = u"*.txt";
   bool sortAlpha = false;
   int64_t minFreq = 1;
   int64_t top = -1;  // -1: all
   int context = 40;
-  int64_t max = -1;  // -1: all
+  int64_t max = -1;               // -1: all
+  std::string encoding = "auto";  // --encoding: auto, or one encoding for every text
+  bool normalize = true;          // words compared in NFC unless --no-normalize
+  int jobs = 1;                   // texts read and analysed at once
+  std::string concordSort;        // concord --sort keys, empty for text order
 };
 
-// Problems met while choosing and reading texts: each is told on standard error at once and counted, so the
-// exit code can say that something went wrong while the rest was still processed.
+// Problems met while choosing and reading texts: each is told on standard error and counted, so the exit
+// code can say that something went wrong while the rest was still processed. Warnings are told, not counted.
+// A deferred list keeps its messages until Take hands them on, so texts read in parallel report in the
+// order they are listed.
 struct TLexmillProblems {
   int count = 0;
+  bool deferred = false;
+  std::vector<std::string> messages;
   void Report(const std::string& message);
+  void Warn(const std::string& message);
+  void Take(TLexmillProblems& other);
 };
 
-// The files of the given paths: a file is taken as named, a folder is walked recursively for names matching
-// the mask, in name order.
+// The files of the given paths: a file is taken as named ("-" is standard input), a folder is walked
+// recursively for names matching the mask, in name order. A file named twice or reached twice through links
+// is taken once; folders and files that cannot be read are reported with the system's reason.
 std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, const UnicodeString& mask,
                                       TLexmillProblems& problems);
 
@@ -45,7 +66,8 @@ int ExitCode(const TLexmillProblems& problems, const std::vector<std::string>& f
 class TLexmillTextReader {
  public:
   explicit TLexmillTextReader(const TLexmillOptions& options);
-  // Reads and decodes a file; false (and a report) when it cannot be read.
+  // Reads and decodes a file ("-" for standard input) and composes it to NFC unless told not to; false (and
+  // a report) when it cannot be read or is binary.
   bool Read(const std::string& path, TLexmillProblems& problems);
   // Classes of the decoded text with the word-internal, number and zero-width rules applied; with markers,
   // sentence and paragraph ends become segment markers.
@@ -57,18 +79,16 @@ class TLexmillTextReader {
   std::size_t BytesRead() const { return byteCount; }
 
  private:
+  bool ReadBytes(int fd, const std::string& path, TLexmillProblems& problems);
+
   const TLexmillOptions& options;
-  uint32_t codepage;
+  TLexmillDecoder decoder;
   std::string bytes;  // the file's bytes are its first byteCount
   std::size_t byteCount = 0;
   std::u16string chars;
   std::vector<uint16_t> classes;
   std::size_t length = 0;
 };
-
-// Decodes a file's bytes: a byte-order mark decides UTF-16 LE/BE or UTF-8; otherwise valid UTF-8 is UTF-8;
-// otherwise the code page. out is grown as needed and never shrunk; returns the characters written.
-std::size_t DecodeText(std::string_view bytes, uint32_t codepage, std::u16string& out);
 
 // A progress bar on standard error, shown only when it is a terminal and the job is long.
 class TLexmillProgress {
@@ -83,11 +103,107 @@ class TLexmillProgress {
   int lastPercent = -1;
 };
 
+// Runs work(reader, index, problems) for each text on up to options.jobs threads, each thread with its own
+// reader, and hands every result to consume(result, index) on the calling thread in the order of files;
+// consume returns false to stop early. At most options.jobs texts are read and not yet consumed, so memory
+// stays bounded however many texts there are. Problems are reported in the order of files too.
+template <class R, class Work, class Consume>
+void ForEachText(const TLexmillOptions& options, const std::vector<std::string>& files,
+                 TLexmillProblems& problems, Work work, Consume consume) {
+  const std::size_t n = files.size();
+  const std::size_t jobs = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, n));
+  TLexmillProgress progress(TotalSize(files));
+  if (jobs == 1) {
+    TLexmillTextReader reader(options);
+    for (std::size_t i = 0; i < n; ++i) {
+      R result = work(reader, i, std::size_t{0}, problems);
+      progress.Advance(reader.BytesRead());
+      if (!consume(result, i)) break;
+    }
+    return;
+  }
+  struct TSlot {
+    std::optional<R> result;
+    TLexmillProblems problems;
+    uint64_t bytes = 0;
+  };
+  std::vector<TSlot> slots(jobs);  // text i waits in slot i % jobs
+  std::mutex m;
+  std::condition_variable changed;
+  std::size_t next = 0, consumed = 0;
+  bool stop = false;
+  std::exception_ptr failure;
+  auto worker = [&](std::size_t id) {
+    TLexmillTextReader reader(options);
+    for (;;) {
+      std::size_t i;
+      {
+        std::unique_lock lock(m);
+        changed.wait(lock, [&] { return stop || next >= n || next < consumed + jobs; });
+        if (stop || next >= n) return;
+        i = next++;
+      }
+      TLexmillProblems local;
+      local.deferred = true;
+      std::optional<R> result;
+      std::exception_ptr error;
+      try {
+        result.emplace(work(reader, i, id, local));
+      } catch (...) {
+        error = std::current_exception();
+      }
+      std::lock_guard lock(m);
+      if (error) {
+        if (!failure) failure = error;
+        stop = true;
+      } else {
+        slots[i % jobs].result = std::move(result);
+        slots[i % jobs].problems = std::move(local);
+        slots[i % jobs].bytes = reader.BytesRead();
+      }
+      changed.notify_all();
+    }
+  };
+  std::vector<std::thread> threads;
+  auto finish = [&] {
+    {
+      std::lock_guard lock(m);
+      stop = true;
+    }
+    changed.notify_all();
+    for (auto& t : threads) t.join();
+    threads.clear();
+  };
+  for (std::size_t id = 0; id < jobs; ++id) threads.emplace_back(worker, id);
+  try {
+    for (std::size_t i = 0; i < n; ++i) {
+      std::optional<R> result;
+      uint64_t bytes = 0;
+      {
+        std::unique_lock lock(m);
+        changed.wait(lock, [&] { return slots[i % jobs].result.has_value() || failure != nullptr; });
+        if (failure) break;
+        result = std::move(slots[i % jobs].result);
+        slots[i % jobs].result.reset();
+        problems.Take(slots[i % jobs].problems);
+        bytes = slots[i % jobs].bytes;
+        consumed = i + 1;
+      }
+      changed.notify_all();
+      progress.Advance(bytes);
+      if (!consume(*result, i)) break;
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  if (failure) std::rethrow_exception(failure);
+}
+
 std::string ToUTF8(const UnicodeString& s);
 // Control characters and line ends as spaces, so a context stays on one line and one TSV field.
 std::string ToOneLineUTF8(const WideChar* p, std::size_t n);
 void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n);
-// Columns on a terminal: the number of code points a UTF-8 text shows as.
-std::size_t DisplayWidth(const std::string& utf8);
 
 }  // namespace lx

@@ -106,14 +106,27 @@ struct TCanonicalWord {
   UnicodeString word;
   int64_t freq = 0;
   int32_t texts = 0;
-  int32_t lastText = -1;
 };
 
+// What one text adds to the list: its words by the counting thread's own numbers, with the words that
+// thread had not met before spelled out.
+struct TTextCounts {
+  bool read = false;
+  std::size_t worker = 0;
+  int64_t tokens = 0;
+  std::vector<std::pair<uint32_t, uint32_t>> counts;  // the thread's word number, frequency in the text
+  std::vector<UnicodeString> newWords;                // the thread's words from number firstNew on
+  uint32_t firstNew = 0;
+};
+
+// The counting of one thread: each distinct form is lower-cased once, when the thread first meets it, and
+// points to the thread's canonical word, so a token already seen costs one lookup and no allocation.
 class TWordCounter {
  public:
   TWordCounter(LCID lcid, bool keepCase) : lcid(lcid), keepCase(keepCase) {}
 
-  void CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
+  void CountText(const WideChar* text, const uint16_t* classes, std::size_t n, TTextCounts& out) {
+    out.firstNew = static_cast<uint32_t>(words.size());
     std::size_t i = 0;
     // classes[n] is white, so the inner walk stops there without a bound check.
     while (i < n) {
@@ -121,48 +134,75 @@ class TWordCounter {
       if (i >= n) break;
       const std::size_t start = i;
       while (classes[i] & CharClassWordChar) ++i;
-      TCanonicalWord& w = Canonical(text + start, i - start);
-      ++w.freq;
-      if (w.lastText != textNo) {
-        w.lastText = textNo;
-        ++w.texts;
-      }
-      ++tokens;
+      const uint32_t w = Canonical(text + start, i - start);
+      if (textFreq[w]++ == 0) touched.push_back(w);
+      ++out.tokens;
     }
+    // In the order first met in the text, so the merged list is the same however texts are shared out.
+    for (uint32_t w : touched) {
+      out.counts.emplace_back(w, textFreq[w]);
+      textFreq[w] = 0;
+    }
+    touched.clear();
+    out.newWords.assign(words.begin() + out.firstNew, words.end());
   }
 
-  uint32_t CountOne(const char16_t* p, std::size_t n, int32_t textNo) {
-    TCanonicalWord& w = Canonical(p, n);
-    ++w.freq;
-    if (w.lastText != textNo) {
-      w.lastText = textNo;
-      ++w.texts;
-    }
-    ++tokens;
-    return static_cast<uint32_t>(&w - words.data());
-  }
-
-  int64_t tokens = 0;
-  std::vector<TCanonicalWord> words;
+  // One form's word number, for the sub-commands that count word by word.
+  uint32_t WordNumber(const char16_t* p, std::size_t n) { return Canonical(p, n); }
+  const UnicodeString& WordOf(uint32_t i) const { return words[i]; }
 
  private:
-  TCanonicalWord& Canonical(const char16_t* p, std::size_t n) {
+  uint32_t Canonical(const char16_t* p, std::size_t n) {
     const uint64_t h = HashWord(p, n);
     std::size_t slot = 0;
     const uint32_t known = forms.Find(p, n, h, slot);
-    if (known != TWordFormTable::kEmpty) return words[known];
+    if (known != TWordFormTable::kEmpty) return known;
     UnicodeString key(p, n);
     if (!keepCase) key = Lowercase(lcid, key);
     auto [canon, added] = canonical.try_emplace(key, static_cast<uint32_t>(words.size()));
-    if (added) words.push_back(TCanonicalWord{std::move(key)});
+    if (added) {
+      words.push_back(std::move(key));
+      textFreq.push_back(0);
+    }
     forms.Add(p, n, h, slot, canon->second);
-    return words[canon->second];
+    return canon->second;
   }
 
   LCID lcid;
   bool keepCase;
   TWordFormTable forms;
   std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> canonical;
+  std::vector<UnicodeString> words;
+  std::vector<uint32_t> textFreq;  // per word, in the text being counted
+  std::vector<uint32_t> touched;   // words of the text being counted, in the order met
+};
+
+// The whole list: texts are added in the order they are listed, whichever thread counted them.
+class TWordMerger {
+ public:
+  explicit TWordMerger(std::size_t workers) : toGlobal(workers) {}
+
+  void Add(const TTextCounts& t) {
+    std::vector<uint32_t>& map = toGlobal[t.worker];
+    for (const UnicodeString& w : t.newWords) {
+      auto [it, added] = index.try_emplace(w, static_cast<uint32_t>(words.size()));
+      if (added) words.push_back(TCanonicalWord{w});
+      map.push_back(it->second);
+    }
+    for (const auto& [local, freq] : t.counts) {
+      TCanonicalWord& w = words[map[local]];
+      w.freq += freq;
+      ++w.texts;
+    }
+    tokens += t.tokens;
+  }
+
+  int64_t tokens = 0;
+  std::vector<TCanonicalWord> words;
+
+ private:
+  std::vector<std::vector<uint32_t>> toGlobal;  // per thread: its word numbers to the list's
+  std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> index;
 };
 
 std::string PerCent(int64_t freq, int64_t tokens) {
@@ -176,21 +216,28 @@ std::string PerCent(int64_t freq, int64_t tokens) {
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
   const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
-  const uint64_t totalBytes = TotalSize(files);
-  TWordCounter counter(options.lcid, options.keepCase);
-  TLexmillTextReader reader(options);
+  const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
+  std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
+  TWordMerger counter(workers);
   int32_t texts = 0;
-  {
-    TLexmillProgress progress(totalBytes);
-    for (const auto& f : files) {
-      if (reader.Read(f, problems)) {
+  ForEachText<TTextCounts>(
+      options, files, problems,
+      [&](TLexmillTextReader& reader, std::size_t i, std::size_t worker, TLexmillProblems& p) {
+        TTextCounts t;
+        t.worker = worker;
+        if (!reader.Read(files[i], p)) return t;
+        t.read = true;
         reader.Classify(false);
-        counter.CountText(reader.Chars(), reader.Classes(), reader.Length(), texts);
-        ++texts;
-      }
-      progress.Advance(reader.BytesRead());
-    }
-  }
+        counters[worker].CountText(reader.Chars(), reader.Classes(), reader.Length(), t);
+        return t;
+      },
+      [&](TTextCounts& t, std::size_t) {
+        if (t.read) {
+          counter.Add(t);
+          ++texts;
+        }
+        return true;
+      });
 
   // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store.
   TLXBaseHolder holder(options.lcid, true);
@@ -202,64 +249,62 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
 
   const int32_t shownCount =
       options.top >= 0 ? static_cast<int32_t>(std::min<int64_t>(options.top, list->Count())) : list->Count();
-  std::vector<std::string> rows[4];
+  TLexmillWriter out(options.format, {{"word"}, {"frequency", true}, {"per cent", true}, {"texts", true}},
+                     options.summaryInOutput);
   for (int32_t i = 0; i < shownCount; ++i) {
     TLexmillWordEntry* e = list->Word(i);
-    rows[0].push_back(ToUTF8(e->MainWordOnly()));
-    rows[1].push_back(std::to_string(e->data.f));
-    rows[2].push_back(PerCent(e->data.f, counter.tokens));
-    rows[3].push_back(std::to_string(e->data.n_files));
+    out.Row({ToUTF8(e->MainWordOnly()), std::to_string(e->data.f), PerCent(e->data.f, counter.tokens),
+             std::to_string(e->data.n_files)});
   }
-  std::string summary = "tokens " + std::to_string(counter.tokens) + ", types " +
-                        std::to_string(counter.words.size()) + ", texts " + std::to_string(texts);
-  if (options.tsv) {
-    std::string out = "#word\tfrequency\tper cent\ttexts\n";
-    for (int32_t i = 0; i < shownCount; ++i)
-      out += rows[0][i] + '\t' + rows[1][i] + '\t' + rows[2][i] + '\t' + rows[3][i] + '\n';
-    out += "# " + summary + '\n';
-    std::fwrite(out.data(), 1, out.size(), stdout);
-  } else {
-    const char* heads[4] = {"word", "frequency", "per cent", "texts"};
-    std::size_t width[4];
-    for (int c = 0; c < 4; ++c) {
-      width[c] = std::strlen(heads[c]);
-      for (const auto& s : rows[c]) width[c] = std::max(width[c], DisplayWidth(s));
-    }
-    auto line = [&](const std::string* cells) {
-      std::string out = cells[0] + std::string(width[0] - DisplayWidth(cells[0]), ' ');
-      for (int c = 1; c < 4; ++c) out += "  " + std::string(width[c] - cells[c].size(), ' ') + cells[c];
-      out += '\n';
-      std::fputs(out.c_str(), stdout);
-    };
-    const std::string head[4] = {heads[0], heads[1], heads[2], heads[3]};
-    line(head);
-    for (int32_t i = 0; i < shownCount; ++i) {
-      const std::string cells[4] = {rows[0][i], rows[1][i], rows[2][i], rows[3][i]};
-      line(cells);
-    }
-    std::printf("%s\n", summary.c_str());
-  }
-  std::fflush(stdout);
+  out.Summary("tokens " + std::to_string(counter.tokens) + ", types " + std::to_string(counter.words.size()) +
+              ", texts " + std::to_string(texts));
+  out.Finish();
   return ExitCode(problems, files);
 }
 
 struct TLexmillWordCounter::Impl {
   Impl(LCID lcid, bool keepCase) : counter(lcid, keepCase) {}
+  uint32_t Count(const char16_t* p, std::size_t n, int32_t textNo) {
+    const uint32_t w = counter.WordNumber(p, n);
+    if (w >= freq.size()) {
+      freq.resize(w + 1, 0);
+      texts.resize(w + 1, 0);
+      lastText.resize(w + 1, -1);
+    }
+    ++freq[w];
+    if (lastText[w] != textNo) {
+      lastText[w] = textNo;
+      ++texts[w];
+    }
+    ++tokens;
+    return w;
+  }
   TWordCounter counter;
+  std::vector<int64_t> freq;
+  std::vector<int32_t> texts, lastText;
+  int64_t tokens = 0;
 };
 
 TLexmillWordCounter::TLexmillWordCounter(LCID lcid, bool keepCase) : impl(std::make_unique<Impl>(lcid, keepCase)) {}
 TLexmillWordCounter::~TLexmillWordCounter() = default;
 void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
-  impl->counter.CountText(text, classes, n, textNo);
+  // The word list's rule: runs of letters and digits; classes[n] is white.
+  std::size_t i = 0;
+  while (i < n) {
+    while (i < n && (classes[i] & CharClassWordChar) == 0) ++i;
+    if (i >= n) break;
+    const std::size_t start = i;
+    while (classes[i] & CharClassWordChar) ++i;
+    impl->Count(text + start, i - start, textNo);
+  }
 }
 uint32_t TLexmillWordCounter::CountWord(const WideChar* p, std::size_t n, int32_t textNo) {
-  return impl->counter.CountOne(p, n, textNo);
+  return impl->Count(p, n, textNo);
 }
-int64_t TLexmillWordCounter::Tokens() const { return impl->counter.tokens; }
-uint32_t TLexmillWordCounter::Types() const { return static_cast<uint32_t>(impl->counter.words.size()); }
-const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const { return impl->counter.words[index].word; }
-int64_t TLexmillWordCounter::Frequency(uint32_t index) const { return impl->counter.words[index].freq; }
-int32_t TLexmillWordCounter::Texts(uint32_t index) const { return impl->counter.words[index].texts; }
+int64_t TLexmillWordCounter::Tokens() const { return impl->tokens; }
+uint32_t TLexmillWordCounter::Types() const { return static_cast<uint32_t>(impl->freq.size()); }
+const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const { return impl->counter.WordOf(index); }
+int64_t TLexmillWordCounter::Frequency(uint32_t index) const { return impl->freq[index]; }
+int32_t TLexmillWordCounter::Texts(uint32_t index) const { return impl->texts[index]; }
 
 }  // namespace lx

@@ -1,11 +1,14 @@
 // lexmill: word lists and concordances from files and folders of texts.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "lexcore/platform/win_locale.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
@@ -20,6 +23,7 @@ const char kHelp[] =
     "       lexmill concord [options] SEARCHWORD PATH...\n"
     "       lexmill keywords [options] --ref PATH... PATH...\n"
     "       lexmill collocates [options] SEARCHWORD PATH...\n"
+    "       lexmill --list-locales | --version | --help\n"
     "\n"
     "wordlist   every word of the texts with its frequency, per cent of all tokens and the number of texts\n"
     "           it occurs in, most frequent first (ties in the locale's alphabetical order), then a summary\n"
@@ -46,8 +50,12 @@ const char kHelp[] =
     "spaces, punctuation, symbols - separates words. Unless --case is given, words are lower-cased with the\n"
     "locale's mapping (Turkish dotted and dotless i included).\n"
     "\n"
-    "Encodings, per file: a byte-order mark decides UTF-16 LE, UTF-16 BE or UTF-8; otherwise a file that is\n"
-    "valid UTF-8 is read as UTF-8; otherwise in the code page of the locale (windows-1252 for 0x0409).\n"
+    "Encodings, per file: a byte-order mark (UTF-8, UTF-16 LE/BE, UTF-32 LE/BE); otherwise UTF-16 or UTF-32\n"
+    "when the zero bytes of the first 64 KB say so; otherwise UTF-8 when the whole file is valid UTF-8;\n"
+    "otherwise the code page of the locale (windows-1252 for 0x0409). A text read in a code page that is\n"
+    "more than 1% C1 controls or private-use characters gets a warning; a file with NUL bytes that is not\n"
+    "UTF-16 or UTF-32 is binary and skipped. Words are compared in NFC unless --no-normalize.\n"
+    "PATH - reads standard input. A file named twice or reached twice through links is read once.\n"
     "Sentences end at '.', '!' or '?' followed by white space; paragraphs end at blank lines. Word numbers\n"
     "count white-space separated tokens from 1; sentence and paragraph numbers count from 1 in each text.\n"
     "\n"
@@ -55,10 +63,21 @@ const char kHelp[] =
     "  --lcid HEX        locale of the texts (default 0x0409)\n"
     "  --middle CHARS    word-internal characters (default: ' U+2019 -); --middle '' for none\n"
     "  --case            keep case in the word list\n"
-    "  --format F        table or tsv (default: table on a terminal, tsv otherwise); tsv starts with a\n"
-    "                    header line beginning with #\n"
+    "  --format F        table, tsv, csv or json (default: table on a terminal, tsv otherwise). tsv starts\n"
+    "                    with one header line beginning with # and writes tab, line feed, carriage return\n"
+    "                    and backslash in fields as \\t \\n \\r \\\\; csv quotes as RFC 4180; json is one\n"
+    "                    object a line keyed by the column names\n"
+    "  --summary         end tsv, csv or json output with the summary (a last # line, or a summary\n"
+    "                    object) instead of writing it to standard error\n"
     "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
+    "                    shift_jis, utf-16le...): every text is read in it\n"
+    "  --no-normalize    compare words as they are written, not in NFC\n"
+    "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
+    "                    are the same for every N\n"
     "  --sort S          wordlist: freq (default) or alpha\n"
+    "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
+    "                    each with - after it for descending (R1,L1-); default text order\n"
     "  --min-freq N      wordlist: only words occurring at least N times\n"
     "  --top N           wordlist: only the first N words\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
@@ -76,10 +95,45 @@ const char kHelp[] =
     "                    zscore); default mi,t,ll,logdice\n"
     "  --min-with N      collocates: only words occurring N times around the hits (default 3)\n"
     "  --sort KEY        collocates: with (default), total or a measure; highest first\n"
+    "  --list-locales    the locale identifiers --lcid accepts\n"
+    "  --version         the version of lexmill\n"
     "  -h, --help        this text\n"
     "\n"
-    "Exit status: 0 done; 1 a path or a text could not be read (the others were processed) or there were no\n"
-    "texts; 2 a bad option or a malformed search word. Only results go to standard output.\n";
+    "Exit status: 0 done; 1 a path or a text could not be read (the others were processed), there were no\n"
+    "texts or the output could not be written; 2 a bad option or a malformed search word. Only results go\n"
+    "to standard output; the summary goes to standard error unless --summary.\n";
+
+// Output that is not results (help, version, locales) is checked the same way.
+int Finish(int code) {
+  try {
+    CloseOutput();
+  } catch (const ELexmillWriteError& e) {
+    std::fprintf(stderr, "lexmill: %s\n", e.what());
+    return kExitProblems;
+  }
+  return code;
+}
+
+int PrintOut(const std::string& text) {
+  try {
+    WriteOutput(text);
+  } catch (const ELexmillWriteError& e) {
+    std::fprintf(stderr, "lexmill: %s\n", e.what());
+    return kExitProblems;
+  }
+  return Finish(kExitOk);
+}
+
+int ListLocales() {
+  std::string out;
+  for (uint32_t lcid = 1; lcid <= 0xFFFF; ++lcid) {
+    if (!IsValidLCID(lcid) || lcid == LOCALE_INVARIANT) continue;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", lcid);
+    out += std::string(hex) + '\t' + UTF16ToUTF8(LCIDToLocaleName(lcid)) + '\n';
+  }
+  return PrintOut(out);
+}
 
 int Usage(const std::string& message) {
   std::fprintf(stderr, "lexmill: %s\nTry 'lexmill --help'.\n", message.c_str());
@@ -100,16 +154,16 @@ bool ParseCount(const char* s, int64_t limit, int64_t& out) {
 int main(int argc, char** argv) {
   if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords or collocates");
   const std::string command = argv[1];
-  if (command == "-h" || command == "--help") {
-    std::fputs(kHelp, stdout);
-    return kExitOk;
-  }
+  if (command == "-h" || command == "--help") return PrintOut(kHelp);
+  if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
+  if (command == "--list-locales") return ListLocales();
   if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates")
     return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
   TLexmillScoreOptions scores;
-  options.tsv = !::isatty(1);
+  options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
+  options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
   std::vector<std::string> positional;
   bool optionsDone = false;
   for (int i = 2; i < argc; ++i) {
@@ -122,10 +176,7 @@ int main(int argc, char** argv) {
       optionsDone = true;
       continue;
     }
-    if (a == "-h" || a == "--help") {
-      std::fputs(kHelp, stdout);
-      return kExitOk;
-    }
+    if (a == "-h" || a == "--help") return PrintOut(kHelp);
     std::string scoreFault;
     if (const int taken = ParseScoreOption(command, argc, argv, i, scores, scoreFault); taken != 0) {
       if (taken < 0) return Usage(scoreFault);
@@ -133,6 +184,14 @@ int main(int argc, char** argv) {
     }
     if (a == "--case") {
       options.keepCase = true;
+      continue;
+    }
+    if (a == "--summary") {
+      options.summaryInOutput = true;
+      continue;
+    }
+    if (a == "--no-normalize") {
+      options.normalize = false;
       continue;
     }
     // Every other option takes a value, as --opt VALUE or --opt=VALUE.
@@ -144,7 +203,7 @@ int main(int argc, char** argv) {
     } else {
       const bool known = name == "--lcid" || name == "--middle" || name == "--format" || name == "--mask" ||
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
-                         name == "--max";
+                         name == "--max" || name == "--encoding" || name == "--jobs";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -156,18 +215,33 @@ int main(int argc, char** argv) {
       const unsigned long v = std::strtoul(value.c_str(), &end, 16);
       if (value.empty() || errno || *end || v == 0 || v > 0xFFFF)
         return Usage("--lcid wants a locale identifier in hexadecimal, such as 0x0409, not '" + value + "'");
+      if (!IsValidLCID(static_cast<uint32_t>(v)))
+        return Usage("--lcid " + value +
+                     " is not a locale identifier known here; 'lexmill --list-locales' lists them");
       options.lcid = static_cast<LCID>(v);
     } else if (name == "--middle") {
       options.middle = UTF8ToUTF16(value);
     } else if (name == "--format") {
-      if (value != "table" && value != "tsv") return Usage("--format is table or tsv, not '" + value + "'");
-      options.tsv = value == "tsv";
+      if (!ParseLexmillFormat(value, options.format))
+        return Usage("--format is table, tsv, csv or json, not '" + value + "'");
     } else if (name == "--mask") {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
+    } else if (name == "--sort" && command == "concord") {
+      const std::string fault = ConcordSortFault(value);
+      if (!fault.empty()) return Usage(fault);
+      options.concordSort = value;
     } else if (name == "--sort") {
       if (value != "freq" && value != "alpha") return Usage("--sort is freq or alpha, not '" + value + "'");
       options.sortAlpha = value == "alpha";
+    } else if (name == "--encoding") {
+      const std::string fault = EncodingFault(value);
+      if (!fault.empty()) return Usage(fault);
+      options.encoding = value;
+    } else if (name == "--jobs") {
+      if (!ParseCount(value.c_str(), 256, n) || n == 0)
+        return Usage("--jobs wants a number of texts to work on at once, from 1 to 256, not '" + value + "'");
+      options.jobs = static_cast<int>(n);
     } else if (name == "--min-freq" || name == "--top" || name == "--max") {
       if (!ParseCount(value.c_str(), INT64_MAX, n))
         return Usage(name + " wants a whole number of 0 or more, not '" + value + "'");
@@ -181,26 +255,27 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (command == "wordlist" && positional.empty()) return Usage("wordlist needs at least one file or folder");
+  if (command == "concord" && positional.size() < 2)
+    return Usage("concord needs a search word and at least one file or folder");
   try {
-    if (command == "wordlist") {
-      if (positional.empty()) return Usage("wordlist needs at least one file or folder");
-      return RunWordlist(options, positional);
-    }
+    if (command == "wordlist") return Finish(RunWordlist(options, positional));
     if (command == "keywords") {
       if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
       if (positional.empty()) return Usage("keywords needs at least one file or folder");
-      return RunKeywords(options, scores, positional);
+      return Finish(RunKeywords(options, scores, positional));
     }
     if (command == "collocates") {
       if (positional.size() < 2) return Usage("collocates needs a search word and at least one file or folder");
       const UnicodeString word = UTF8ToUTF16(positional.front());
       positional.erase(positional.begin());
-      return RunCollocates(options, scores, word, positional);
+      return Finish(RunCollocates(options, scores, word, positional));
     }
-    if (positional.size() < 2) return Usage("concord needs a search word and at least one file or folder");
     const UnicodeString word = UTF8ToUTF16(positional.front());
     positional.erase(positional.begin());
-    return RunConcord(options, word, positional);
+    return Finish(RunConcord(options, word, positional));
+  } catch (const ELexmillWriteError& e) {
+    std::fprintf(stderr, "lexmill: %s\n", e.what());
   } catch (const Exception& e) {
     std::fprintf(stderr, "lexmill: %s\n", UTF16ToUTF8(e.Message).c_str());
   } catch (const std::exception& e) {

@@ -1,0 +1,331 @@
+// How lexmill reads texts (encodings, standard input, problems) and writes results (formats, failed writes),
+// run as a user runs it on copies of real texts.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/test_files.h"
+
+namespace {
+
+struct TRun {
+  int rc = -1;
+  std::string out, err;
+};
+
+std::string Quoted(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// Runs lexmill with standard input from `input` and standard output to `output` (a file of the folder when
+// empty), so the command writes TSV unless told.
+TRun Mill(const std::vector<std::string>& args, const lxtest::TempDir& dir,
+          const std::string& input = "/dev/null", const std::string& output = "") {
+  std::string cmd = Quoted(LEXMILL_PROGRAM);
+  for (const auto& a : args) cmd += " " + Quoted(a);
+  cmd += " >" + Quoted(output.empty() ? dir.Native("stdout") : output) + " 2>" +
+         Quoted(dir.Native("stderr")) + " <" + Quoted(input);
+  TRun r;
+  const int status = std::system(cmd.c_str());
+  r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.out = output.empty() ? dir.Read("stdout") : "";
+  r.err = dir.Read("stderr");
+  return r;
+}
+
+std::string Data(const std::string& name) {
+  return lxtest::DataFile("enc/" + name);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// Every encoded text must give the word list of its UTF-8 twin: same words, same counts, line for line.
+TEST(LexmillEncodings, EncodedTextsGiveTheWordListOfTheirUtf8Twin) {
+  lxtest::TempDir t;
+  // UTF-16 BE without a mark, made from the LE file by swapping each pair of bytes.
+  std::string be = ReadFile(Data("candide-utf-16le.txt"));
+  for (std::size_t i = 0; i + 1 < be.size(); i += 2) std::swap(be[i], be[i + 1]);
+  t.Write("candide-utf-16be.txt", be);
+  // Japanese in UTF-16 LE without a mark: its only zero bytes are the high halves of spaces and line ends.
+  std::string japanese;
+  for (char16_t c : lx::UTF8ToUTF16(ReadFile(Data("rashomon-utf-8.txt")))) {
+    japanese += static_cast<char>(c & 0xFF);
+    japanese += static_cast<char>(c >> 8);
+  }
+  t.Write("rashomon-utf-16le.txt", japanese);
+  struct TCase {
+    std::string file, twin;
+    std::vector<std::string> options;
+  };
+  const std::vector<TCase> cases = {
+      {Data("candide-utf-16le.txt"), Data("candide-utf-8.txt"), {}},
+      {t.Native("candide-utf-16be.txt"), Data("candide-utf-8.txt"), {}},
+      {Data("candide-utf-32be.txt"), Data("candide-utf-8.txt"), {}},
+      {t.Native("rashomon-utf-16le.txt"), Data("rashomon-utf-8.txt"), {}},
+      // Its first lines are ASCII, so only reading all of it tells it is not UTF-8.
+      {Data("candide-windows-1252.txt"), Data("candide-utf-8.txt"), {}},
+      {Data("sunzi-bingfa-simplified-gbk.txt"),
+       Data("sunzi-bingfa-simplified-utf-8.txt"),
+       {"--encoding", "gbk"}},
+      {Data("tutor.ru"), Data("tutor.ru.utf-8"), {"--encoding", "koi8-r"}},
+      {Data("tutor.ru.cp1251"), Data("tutor.ru.utf-8"), {"--encoding", "cp1251"}},
+      {Data("rashomon-shift-jis.txt"), Data("rashomon-utf-8.txt"), {"--encoding", "shift_jis"}},
+      {Data("tutor.ja.sjis"), Data("tutor.ja.utf-8"), {"--encoding", "windows-932"}},
+  };
+  for (const TCase& c : cases) {
+    std::vector<std::string> args = {"wordlist"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(c.file);
+    const TRun got = Mill(args, t);
+    const TRun want = Mill({"wordlist", c.twin}, t);
+    EXPECT_EQ(got.rc, 0) << c.file << ": " << got.err;
+    EXPECT_GT(want.out.size(), 1000u) << c.twin;
+    EXPECT_TRUE(got.out == want.out) << c.file;
+    EXPECT_FALSE(Has(got.err, "warning")) << c.file << ": " << got.err;
+  }
+}
+
+TEST(LexmillEncodings, Latin1AfterAValidUtf8StartAndTheWrongCodePage) {
+  lxtest::TempDir t;
+  // Valid UTF-8 first, windows-1252 later: the whole file is windows-1252, so the first line's "é" is two
+  // letters of windows-1252 ("Ã" and the sign "©").
+  t.Write("mixed.txt", "caf\xC3\xA9 first line\n\xE9t\xE9 d\xE9j\xE0\n");
+  TRun r = Mill({"wordlist", "--sort", "alpha", t.Native("mixed.txt")}, t);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\n"
+            "caf\xC3\xA3\t1\t20.00\t1\nd\xC3\xA9j\xC3\xA0\t1\t20.00\t1\n\xC3\xA9t\xC3\xA9\t1\t20.00\t1\n"
+            "first\t1\t20.00\t1\nline\t1\t20.00\t1\n");
+  // Japanese read as Latin-1 is full of C1 controls: said, but still counted.
+  r = Mill({"wordlist", "--encoding", "iso-8859-1", Data("rashomon-shift-jis.txt")}, t);
+  EXPECT_EQ(r.rc, 0);
+  EXPECT_TRUE(Has(r.err, "warning: " + Data("rashomon-shift-jis.txt"))) << r.err;
+  EXPECT_TRUE(Has(r.err, "probably in another encoding")) << r.err;
+  r = Mill({"wordlist", "--encoding", "no-such-encoding", Data("tutor.ru")}, t);
+  EXPECT_EQ(r.rc, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(Has(r.err, "'no-such-encoding' is not an encoding")) << r.err;
+}
+
+TEST(LexmillEncodings, BinaryFilesAreSkippedAsProblems) {
+  lxtest::TempDir t;
+  std::string binary =
+      "\x7F"
+      "ELF\x02\x01\x01";
+  for (int i = 0; i < 300; ++i) binary += static_cast<char>(i * 7 % 256);
+  t.Write("program.txt", binary);
+  // A table of 32-bit offsets has the zero bytes of UTF-32 LE text, but not its characters.
+  std::string table;
+  for (uint32_t i = 0; i < 2000; ++i)
+    for (int k = 0; k < 4; ++k) table += static_cast<char>(((70000 + 13 * i) >> (8 * k)) & 0xFF);
+  t.Write("messages.txt", table + "some text after the table\n");
+  t.Write("good.txt", "good words\n");
+  const TRun r =
+      Mill({"wordlist", t.Native("program.txt"), t.Native("messages.txt"), t.Native("good.txt")}, t);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ngood\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
+  EXPECT_TRUE(Has(r.err, t.Native("program.txt") + ": a binary file")) << r.err;
+  EXPECT_TRUE(Has(r.err, t.Native("messages.txt") + ": a binary file")) << r.err;
+  EXPECT_TRUE(Has(r.err, "2 problems;")) << r.err;
+}
+
+TEST(LexmillInput, StandardInputSameFileTwiceAndNormalization) {
+  lxtest::TempDir t;
+  // Precomposed and combining forms of one word.
+  t.Write("a.txt", "caf\xC3\xA9 cafe\xCC\x81\n");
+  std::filesystem::create_symlink(t.Native("a.txt"), t.Native("link.txt"));
+  TRun r = Mill({"wordlist", t.Native("a.txt"), t.Native("a.txt"), t.Native("link.txt")}, t);
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t2\t100.00\t1\n");
+  EXPECT_EQ(r.err, "tokens 2, types 1, texts 1\n");
+  r = Mill({"wordlist", "--no-normalize", "--sort", "alpha", t.Native("a.txt")}, t);
+  EXPECT_EQ(r.out,
+            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t1\t50.00\t1\ncafe\xCC\x81\t1\t50.00\t1\n");
+  // "-" twice still reads standard input once.
+  r = Mill({"wordlist", "-", "-", t.Native("a.txt")}, t, t.Native("a.txt"));
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t4\t100.00\t2\n");
+  r = Mill({"concord", "--context", "3", "caf\xC3\xA9", "-"}, t, t.Native("a.txt"));
+  EXPECT_EQ(r.out,
+            "#left\thit\tright\tfile\tword\tsentence\tparagraph\n"
+            "\tcaf\xC3\xA9\t ca\t-\t1\t1\t1\n"
+            "f\xC3\xA9 \tcaf\xC3\xA9\t \t-\t2\t1\t1\n");
+}
+
+TEST(LexmillInput, UnreadableFoldersAndFilesAreProblemsWithTheSystemsReason) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not hold for root";
+  lxtest::TempDir t;
+  std::filesystem::create_directories(t.Native("d/locked"));
+  t.Write("d/a.txt", "words\n");
+  t.Write("d/locked/b.txt", "hidden\n");
+  t.Write("d/closed.txt", "closed\n");
+  ::chmod(t.Native("d/locked").c_str(), 0);
+  ::chmod(t.Native("d/closed.txt").c_str(), 0);
+  const TRun r = Mill({"wordlist", t.Native("d")}, t);
+  ::chmod(t.Native("d/locked").c_str(), 0700);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\nwords\t1\t100.00\t1\n");
+  EXPECT_TRUE(Has(r.err, "cannot read the folder " + t.Native("d/locked") + ": Permission denied")) << r.err;
+  EXPECT_TRUE(Has(r.err, "cannot read " + t.Native("d/closed.txt") + ": Permission denied")) << r.err;
+  EXPECT_FALSE(Has(r.err, "no files matching")) << r.err;
+}
+
+TEST(LexmillOutput, FieldsThatWouldBreakARowAreEscapedInEveryFormat) {
+  lxtest::TempDir t;
+  const std::string name = t.Native("tab\there\\ \xFF.txt");
+  std::ofstream(name, std::ios::binary) << "A \"cat\", a dog.\n";
+  const std::string shown = t.Native("tab\\there\\\\ \xEF\xBF\xBD.txt");
+  TRun r = Mill({"concord", "--context", "3", "cat", name}, t);
+  EXPECT_EQ(r.out, "#left\thit\tright\tfile\tword\tsentence\tparagraph\n" + std::string("A \"\tcat\t\", \t") +
+                       shown + "\t2\t1\t1\n");
+  EXPECT_EQ(r.err, "1 hit in 1 of 1 text\n");
+
+  const std::string csvName = t.Native("tab\there\\ \xEF\xBF\xBD.txt");
+  r = Mill({"concord", "--format", "csv", "--context", "3", "cat", name}, t);
+  EXPECT_EQ(r.out, "left,hit,right,file,word,sentence,paragraph\r\n\"A \"\"\",cat,\"\"\", \"," + csvName +
+                       ",2,1,1\r\n");
+  r = Mill({"concord", "--format", "json", "--summary", "--context", "3", "cat", name}, t);
+  EXPECT_EQ(r.out,
+            "{\"left\":\"A \\\"\",\"hit\":\"cat\",\"right\":\"\\\", \",\"file\":\"" +
+                t.Native("tab\\there\\\\ \xEF\xBF\xBD.txt") +
+                "\",\"word\":2,\"sentence\":1,\"paragraph\":1}\n{\"summary\":\"1 hit in 1 of 1 text\"}\n");
+  EXPECT_EQ(r.err, "");
+
+  t.Write("w.txt", "one two two\n");
+  r = Mill({"wordlist", "--format", "csv", "--summary", t.Native("w.txt")}, t);
+  EXPECT_EQ(
+      r.out,
+      "word,frequency,per cent,texts\r\ntwo,2,66.67,1\r\none,1,33.33,1\r\n# tokens 3, types 2, texts 1\r\n");
+  r = Mill({"wordlist", "--format", "json", t.Native("w.txt")}, t);
+  EXPECT_EQ(r.out,
+            "{\"word\":\"two\",\"frequency\":2,\"per cent\":66.67,\"texts\":1}\n"
+            "{\"word\":\"one\",\"frequency\":1,\"per cent\":33.33,\"texts\":1}\n");
+  EXPECT_EQ(r.err, "tokens 3, types 2, texts 1\n");
+}
+
+TEST(LexmillOutput, TableColumnsAlignByDisplayWidth) {
+  lxtest::TempDir t;
+  // Two cells a Chinese character; the combining accent takes none.
+  t.Write("a.txt", "\xE5\xAD\xAB\xE5\xAD\x90 ab \xE5\xAD\xAB\xE5\xAD\x90 e\xCC\x81t\xC3\xA9 x\n");
+  const TRun r =
+      Mill({"wordlist", "--format", "table", "--no-normalize", "--sort", "alpha", t.Native("a.txt")}, t);
+  std::istringstream lines(r.out);
+  std::string line;
+  std::vector<std::string> rows;
+  while (std::getline(lines, line)) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 6u) << r.out;
+  EXPECT_EQ(rows[0], "word  frequency  per cent  texts");
+  EXPECT_EQ(rows[1], "ab            1     20.00      1");
+  EXPECT_EQ(rows[2], "e\xCC\x81t\xC3\xA9           1     20.00      1");
+  EXPECT_EQ(rows[3], "x             1     20.00      1");
+  EXPECT_EQ(rows[4], "\xE5\xAD\xAB\xE5\xAD\x90          2     40.00      1");
+  EXPECT_EQ(rows[5], "tokens 5, types 4, texts 1");
+}
+
+TEST(LexmillOutput, FailedWritesAreErrors) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "one two\n");
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"wordlist", t.Native("a.txt")},
+                                             {"concord", "--format", "json", "one", t.Native("a.txt")},
+                                             {"--help"},
+                                             {"--list-locales"}}) {
+    const TRun r = Mill(args, t, "/dev/null", "/dev/full");
+    EXPECT_EQ(r.rc, 1) << args[0];
+    EXPECT_TRUE(Has(r.err, "cannot write the output: No space left on device")) << r.err;
+  }
+}
+
+TEST(LexmillOptions, VersionLocalesAndUnknownLcid) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "a\n");
+  TRun r = Mill({"--version"}, t);
+  EXPECT_EQ(r.rc, 0);
+  EXPECT_EQ(r.out.rfind("lexmill ", 0), 0u);
+  r = Mill({"--list-locales"}, t);
+  EXPECT_EQ(r.rc, 0);
+  EXPECT_TRUE(Has(r.out, "0x0409\ten_US\n")) << r.out.substr(0, 200);
+  EXPECT_TRUE(Has(r.out, "0x041F\ttr_TR\n"));
+  r = Mill({"wordlist", "--lcid", "0x0C00", t.Native("a.txt")}, t);
+  EXPECT_EQ(r.rc, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(Has(r.err, "lexmill --list-locales")) << r.err;
+  r = Mill({"wordlist", "--jobs", "0", t.Native("a.txt")}, t);
+  EXPECT_EQ(r.rc, 2);
+}
+
+TEST(LexmillConcordSort, KeysAroundTheHitFileAndPosition) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "zebra cat Apple. big cat ant. cat\n");
+  t.Write("b.txt", "the cat Bee. a cat apple\n");
+  const std::string a = t.Native("a.txt"), b = t.Native("b.txt");
+  auto hits = [&](const std::vector<std::string>& sortArgs) {
+    std::vector<std::string> args = {"concord", "--context", "0"};
+    args.insert(args.end(), sortArgs.begin(), sortArgs.end());
+    args.push_back("cat");
+    args.push_back(a);
+    args.push_back(b);
+    const TRun r = Mill(args, t);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    // file:word of each line
+    std::string got;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+      std::vector<std::string> f;
+      std::istringstream cells(line);
+      std::string cell;
+      while (std::getline(cells, cell, '\t')) f.push_back(cell);
+      got += (f.at(3) == a ? "a" : "b") + f.at(4) + " ";
+    }
+    return got;
+  };
+  EXPECT_EQ(hits({}), "a2 a5 a7 b2 b5 ");
+  // R1: (none) < ant < apple = Apple (case ignored; text order kept) < Bee.
+  EXPECT_EQ(hits({"--sort", "R1"}), "a7 a5 a2 b5 b2 ");
+  EXPECT_EQ(hits({"--sort", "R1-"}), "b2 a2 b5 a5 a7 ");
+  // Keys are case-insensitive: a < ant < big < the < zebra.
+  EXPECT_EQ(hits({"--sort", "l1,r1"}), "b5 a7 a5 b2 a2 ");
+  EXPECT_EQ(hits({"--sort", "file-,position-"}), "b5 b2 a7 a5 a2 ");
+  EXPECT_EQ(hits({"--sort", "position,hit"}), "a2 b2 a5 b5 a7 ");
+  const TRun bad = Mill({"concord", "--sort", "R6", "cat", a}, t);
+  EXPECT_EQ(bad.rc, 2);
+  EXPECT_TRUE(Has(bad.err, "not 'R6'")) << bad.err;
+}
+
+// Results do not depend on how many texts are read at once, in any format.
+TEST(LexmillJobs, ParallelResultsAreIdenticalToSerialOnes) {
+  lxtest::TempDir t;
+  const std::string folder = lxtest::DataFile("enc");
+  const std::vector<std::vector<std::string>> runs = {
+      {"wordlist", "--mask", "*", folder, LEXMILL_SAMPLES_DIR},
+      {"wordlist", "--format", "json", "--mask", "*.txt", "--case", folder},
+      {"concord", "--mask", "*", "the/de/cat", folder, LEXMILL_SAMPLES_DIR},
+      {"concord", "--format", "csv", "--sort", "R1,L2-", "--mask", "*", "a*", folder},
+      {"concord", "--max", "25", "--mask", "*", "the", folder, LEXMILL_SAMPLES_DIR},
+  };
+  for (const auto& args : runs) {
+    std::vector<std::string> serial = args, parallel = args;
+    serial.insert(serial.begin() + 1, {"--jobs", "1"});
+    parallel.insert(parallel.begin() + 1, {"--jobs", "3"});
+    const TRun one = Mill(serial, t), three = Mill(parallel, t);
+    EXPECT_GT(one.out.size(), 1000u) << args[0] << " " << args[1];
+    EXPECT_TRUE(one.out == three.out) << args[0] << " " << args[1];
+    EXPECT_EQ(one.err, three.err);
+    EXPECT_EQ(one.rc, three.rc);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// How lexmill turns a text's bytes into characters: the encoding is found per file (byte-order mark, the
+// pattern of zero bytes of UTF-16 and UTF-32, UTF-8 validity of the whole file, else the locale's code page)
+// or named once for every file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "lexcore/rtl/lx_types.h"
+
+struct UConverter;
+
+namespace lx {
+
+enum class TTextEncoding : uint8_t { utf8, utf16le, utf16be, utf32le, utf32be, codepage, binary };
+
+struct TDetectedEncoding {
+  TTextEncoding encoding;
+  std::size_t bomLength;  // bytes of the byte-order mark, skipped when decoding
+};
+
+// Looks at the byte-order mark, then the zero bytes of the first 64 KB, then the UTF-8 validity of all the
+// bytes; a file with NUL bytes that fits neither UTF-16 nor UTF-32 is binary.
+TDetectedEncoding DetectEncoding(std::string_view bytes);
+
+// Why an --encoding value cannot be used, or empty when it can ("auto", cpNNN, windows-NNNN or any name
+// ICU knows).
+std::string EncodingFault(const std::string& name);
+
+// One decoder a reading thread: ICU converters keep state, so they are not shared.
+class TLexmillDecoder {
+ public:
+  // encoding: "auto" or a name EncodingFault accepts; codePage: the locale's, used when detection falls
+  // back to a code page.
+  TLexmillDecoder(const std::string& encoding, uint32_t codePage);
+  ~TLexmillDecoder();
+  TLexmillDecoder(const TLexmillDecoder&) = delete;
+  TLexmillDecoder& operator=(const TLexmillDecoder&) = delete;
+
+  // Decodes into out (grown as needed, never shrunk; out[result] is a zero); false when the bytes are
+  // binary. A leading U+FEFF is dropped.
+  bool Decode(std::string_view bytes, std::u16string& out, std::size_t& length);
+  // After Decode: whether the text was read in a code page, and the encoding's name for messages.
+  bool UsedCodePage() const { return usedCodePage; }
+  const std::string& UsedName() const { return usedName; }
+
+ private:
+  bool automatic;
+  uint32_t codePage;  // the locale's, or the one --encoding names as cpNNN / windows-NNNN
+  uint32_t namedCodePage = 0;
+  UConverter* converter = nullptr;  // --encoding by an ICU name
+  bool namedMultiByteUnit = false;  // the named encoding uses NUL bytes inside characters (UTF-16/32)
+  std::string name;
+  bool usedCodePage = false;
+  std::string usedName;
+};
+
+// Share of the characters that are C1 controls or private use, which a text read in the wrong code page
+// tends to be full of.
+double SuspectCharacterShare(const WideChar* text, std::size_t n);
+
+// Composes the text to NFC in place; length is updated.
+void NormalizeNFC(std::u16string& text, std::size_t& length);
+
+}  // namespace lx

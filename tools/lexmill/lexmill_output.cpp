@@ -1,0 +1,363 @@
+#include "tools/lexmill/lexmill_output.h"
+
+#include <unicode/uchar.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace lx {
+
+bool ParseLexmillFormat(std::string_view name, TLexmillFormat& format) {
+  if (name == "table")
+    format = TLexmillFormat::table;
+  else if (name == "tsv")
+    format = TLexmillFormat::tsv;
+  else if (name == "csv")
+    format = TLexmillFormat::csv;
+  else if (name == "json")
+    format = TLexmillFormat::json;
+  else
+    return false;
+  return true;
+}
+
+namespace {
+
+std::string gOutput;
+bool gClosed = false;
+constexpr std::size_t kFlushAt = 1 << 16;
+
+[[noreturn]] void RaiseWriteError(int err) {
+  throw ELexmillWriteError(std::string("cannot write the output: ") + std::strerror(err));
+}
+
+void WriteAll(const char* p, std::size_t n) {
+  while (n > 0) {
+    const ssize_t w = ::write(1, p, n);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      RaiseWriteError(errno);
+    }
+    if (w == 0) RaiseWriteError(EIO);
+    p += w;
+    n -= static_cast<std::size_t>(w);
+  }
+}
+
+// Length of the well-formed UTF-8 sequence at p, or 0.
+std::size_t SequenceLength(const unsigned char* p, std::size_t left) {
+  const unsigned char c = p[0];
+  if (c < 0x80) return 1;
+  auto cont = [&](std::size_t i) { return i < left && (p[i] & 0xC0) == 0x80; };
+  if (c >= 0xC2 && c <= 0xDF) return cont(1) ? 2 : 0;
+  if (c >= 0xE0 && c <= 0xEF) {
+    if (left < 2) return 0;
+    // No overlong forms (E0 80..9F) and no surrogates (ED A0..BF).
+    if ((c == 0xE0 && p[1] < 0xA0) || (c == 0xED && p[1] > 0x9F)) return 0;
+    return cont(1) && cont(2) ? 3 : 0;
+  }
+  if (c >= 0xF0 && c <= 0xF4) {
+    if (left < 2) return 0;
+    if ((c == 0xF0 && p[1] < 0x90) || (c == 0xF4 && p[1] > 0x8F)) return 0;
+    return cont(1) && cont(2) && cont(3) ? 4 : 0;
+  }
+  return 0;
+}
+
+void AppendTsv(std::string& out, std::string_view s) {
+  // Most fields need no escape: they go in whole.
+  std::size_t plain = 0;
+  while (plain < s.size() && s[plain] != '\t' && s[plain] != '\n' && s[plain] != '\r' && s[plain] != '\\')
+    ++plain;
+  out.append(s.data(), plain);
+  s.remove_prefix(plain);
+  for (char c : s) {
+    switch (c) {
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
+void AppendCsv(std::string& out, std::string_view s) {
+  if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += s;
+    return;
+  }
+  out += '"';
+  for (char c : s) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void AppendJsonString(std::string& out, std::string_view s) {
+  out += '"';
+  for (char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20) {
+      static const char* const kShort[] = {"\\b", "\\t", "\\n", nullptr, "\\f", "\\r"};
+      if (u >= 8 && u <= 13 && kShort[u - 8]) {
+        out += kShort[u - 8];
+      } else {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", u);
+        out += buf;
+      }
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
+// A column's value may stand bare in JSON only when it is a number JSON accepts.
+bool IsJsonNumber(std::string_view s) {
+  std::size_t i = 0;
+  if (i < s.size() && s[i] == '-') ++i;
+  if (i >= s.size() || s[i] < '0' || s[i] > '9') return false;
+  if (s[i] == '0' && i + 1 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '9') return false;
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    if (i >= s.size()) return false;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+  }
+  return i == s.size();
+}
+
+}  // namespace
+
+void WriteOutput(std::string_view bytes) {
+  if (gClosed) RaiseWriteError(EBADF);
+  gOutput.append(bytes);
+  if (gOutput.size() >= kFlushAt) FlushOutput();
+}
+
+void FlushOutput() {
+  if (gOutput.empty()) return;
+  // Cleared before writing, so a failure is reported once and not again at close.
+  std::string pending;
+  pending.swap(gOutput);
+  WriteAll(pending.data(), pending.size());
+}
+
+void CloseOutput() {
+  if (gClosed) return;
+  std::fflush(stdout);
+  FlushOutput();
+  gClosed = true;
+  if (std::ferror(stdout)) RaiseWriteError(EIO);
+  if (::close(1) != 0 && errno != EINTR) RaiseWriteError(errno);
+}
+
+std::size_t ValidUTF8Prefix(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const std::size_t n = s.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // Eight ASCII bytes at a time: most text is mostly ASCII.
+    while (i + 8 <= n) {
+      uint64_t v;
+      std::memcpy(&v, p + i, 8);
+      if (v & 0x8080808080808080ull) break;
+      i += 8;
+    }
+    if (i >= n) break;
+    if (p[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t len = SequenceLength(p + i, n - i);
+    if (len == 0) return i;
+    i += len;
+  }
+  return n;
+}
+
+std::string ValidUTF8(std::string_view s) {
+  std::size_t good = ValidUTF8Prefix(s);
+  if (good == s.size()) return std::string(s);
+  std::string out(s.substr(0, good));
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  for (std::size_t i = good; i < s.size();) {
+    const std::size_t len = SequenceLength(p + i, s.size() - i);
+    if (len == 0) {
+      out += "\xEF\xBF\xBD";
+      ++i;
+    } else {
+      out.append(s.substr(i, len));
+      i += len;
+    }
+  }
+  return out;
+}
+
+std::size_t DisplayWidth(std::string_view utf8) {
+  std::size_t w = 0;
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (p[i] < 0x80) {
+      ++w;
+      ++i;
+      continue;
+    }
+    std::size_t len = SequenceLength(p + i, utf8.size() - i);
+    if (len == 0) {
+      ++w;  // shown as U+FFFD
+      ++i;
+      continue;
+    }
+    UChar32 c = p[i] & (0x7F >> len);
+    for (std::size_t k = 1; k < len; ++k) c = (c << 6) | (p[i + k] & 0x3F);
+    i += len;
+    const int8_t cat = static_cast<int8_t>(u_charType(c));
+    if (cat == U_NON_SPACING_MARK || cat == U_ENCLOSING_MARK || cat == U_FORMAT_CHAR) continue;
+    const int ea = u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH);
+    w += ea == U_EA_WIDE || ea == U_EA_FULLWIDTH ? 2 : 1;
+  }
+  return w;
+}
+
+TLexmillWriter::TLexmillWriter(TLexmillFormat f, std::vector<TLexmillColumn> c, bool summaryOut, bool header)
+    : format(f), columns(std::move(c)), summaryInOutput(summaryOut), tableHeader(header) {
+  std::string head;
+  if (format == TLexmillFormat::tsv) {
+    head = "#";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (i) head += '\t';
+      AppendTsv(head, columns[i].name);
+    }
+    head += '\n';
+  } else if (format == TLexmillFormat::csv) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (i) head += ',';
+      AppendCsv(head, columns[i].name);
+    }
+    head += "\r\n";
+  }
+  WriteOutput(head);
+}
+
+void TLexmillWriter::Row(const std::vector<std::string>& fields) {
+  std::vector<std::string_view> views(fields.begin(), fields.end());
+  AddRow(views.data(), views.size());
+}
+
+void TLexmillWriter::Row(std::initializer_list<std::string_view> fields) {
+  AddRow(fields.begin(), fields.size());
+}
+
+void TLexmillWriter::AddRow(const std::string_view* fields, std::size_t n) {
+  if (format == TLexmillFormat::table) {
+    std::vector<std::string> row;
+    row.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) row.push_back(ValidUTF8(fields[i]));
+    tableRows.push_back(std::move(row));
+    return;
+  }
+  line.clear();
+  for (std::size_t i = 0; i < n; ++i) {
+    // Most fields are valid already; only the rest pay for a copy.
+    std::string fixed;
+    std::string_view f = fields[i];
+    if (ValidUTF8Prefix(f) != f.size()) f = fixed = ValidUTF8(f);
+    switch (format) {
+      case TLexmillFormat::tsv:
+        if (i) line += '\t';
+        AppendTsv(line, f);
+        break;
+      case TLexmillFormat::csv:
+        if (i) line += ',';
+        AppendCsv(line, f);
+        break;
+      case TLexmillFormat::json:
+        line += i ? ',' : '{';
+        AppendJsonString(line, i < columns.size() ? columns[i].name : std::to_string(i));
+        line += ':';
+        if (i < columns.size() && columns[i].number && IsJsonNumber(f))
+          line += f;
+        else
+          AppendJsonString(line, f);
+        break;
+      case TLexmillFormat::table:
+        break;
+    }
+  }
+  if (format == TLexmillFormat::json)
+    line += n ? "}\n" : "{}\n";
+  else
+    line += format == TLexmillFormat::csv ? "\r\n" : "\n";
+  WriteOutput(line);
+}
+
+void TLexmillWriter::Summary(const std::string& text) {
+  summary = ValidUTF8(text);
+}
+
+void TLexmillWriter::Finish() {
+  if (format == TLexmillFormat::table) {
+    std::vector<std::size_t> width(columns.size(), 0);
+    if (tableHeader)
+      for (std::size_t c = 0; c < columns.size(); ++c) width[c] = DisplayWidth(columns[c].name);
+    for (const auto& row : tableRows)
+      for (std::size_t c = 0; c < row.size() && c < columns.size(); ++c)
+        width[c] = std::max(width[c], DisplayWidth(row[c]));
+    auto put = [&](const std::vector<std::string>& row) {
+      line.clear();
+      for (std::size_t c = 0; c < row.size() && c < columns.size(); ++c) {
+        if (c) line += columns[c].tableGap;
+        const std::size_t pad = width[c] - std::min(width[c], DisplayWidth(row[c]));
+        const bool last = c + 1 == row.size() || c + 1 == columns.size();
+        if (columns[c].number) line.append(pad, ' ');
+        line += row[c];
+        if (!columns[c].number && !last) line.append(pad, ' ');
+      }
+      line += '\n';
+      WriteOutput(line);
+    };
+    if (tableHeader) {
+      std::vector<std::string> head;
+      for (const auto& c : columns) head.push_back(c.name);
+      put(head);
+    }
+    for (const auto& row : tableRows) put(row);
+    tableRows.clear();
+    if (!summary.empty()) WriteOutput(summary + "\n");
+  } else if (!summary.empty()) {
+    if (!summaryInOutput) {
+      FlushOutput();  // results first, then the summary, when both go to one terminal
+      std::fprintf(stderr, "%s\n", summary.c_str());
+    } else if (format == TLexmillFormat::json) {
+      line = "{\"summary\":";
+      AppendJsonString(line, summary);
+      WriteOutput(line + "}\n");
+    } else {
+      std::string s = "# ";
+      AppendTsv(s, summary);
+      WriteOutput(s + (format == TLexmillFormat::csv ? "\r\n" : "\n"));
+    }
+  }
+  FlushOutput();
+}
+
+}  // namespace lx
