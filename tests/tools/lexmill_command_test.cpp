@@ -11,31 +11,14 @@
 #include <sstream>
 
 #include "tests/test_files.h"
+#include "tests/tools/lexmill_run.h"
 
 namespace {
 
-struct TRun {
-  int rc = -1;
-  std::string out, err;
-};
+using lxtest::TRun;
 
-std::string Quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-// Runs lexmill with the arguments; standard output is a file, so the command writes TSV unless told.
 TRun Lexmill(const std::vector<std::string>& args, const lxtest::TempDir& dir) {
-  std::string cmd = Quoted(LEXMILL_PROGRAM);
-  for (const auto& a : args) cmd += " " + Quoted(a);
-  cmd += " >" + Quoted(dir.Native("stdout")) + " 2>" + Quoted(dir.Native("stderr")) + " </dev/null";
-  TRun r;
-  const int status = std::system(cmd.c_str());
-  r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = dir.Read("stdout");
-  r.err = dir.Read("stderr");
-  return r;
+  return lxtest::Mill(args, dir);
 }
 
 std::string Utf16(bool little, const std::u16string& s) {
@@ -91,19 +74,16 @@ TEST(LexmillWordlist, MixedEncodingsEmptyAndPunctuationOnlyFiles) {
 TEST(LexmillWordlist, TopMinFreqAlphabeticalAndCase) {
   MixedFolder f;
   TRun r = Lexmill({"wordlist", "--top", "2", f.root}, f.tmp);
-  EXPECT_EQ(r.out,
-            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t5\t31.25\t4\nthe\t3\t18.75\t2\n");
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t5\t31.25\t4\nthe\t3\t18.75\t2\n");
   r = Lexmill({"wordlist", "--min-freq=2", "--sort", "alpha", f.root}, f.tmp);
   EXPECT_EQ(r.out,
             "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t5\t31.25\t4\ncat\t2\t12.50\t2\n"
             "na\xC3\xAFve\t2\t12.50\t2\nthe\t3\t18.75\t2\n");
   // Kept case splits the forms; the mask picks the Markdown file instead.
   r = Lexmill({"wordlist", "--case", "--min-freq", "2", f.root + "/utf8.txt", f.root + "/bom8.txt"}, f.tmp);
-  EXPECT_EQ(r.out,
-            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t3\t33.33\t2\n");
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t3\t33.33\t2\n");
   r = Lexmill({"wordlist", "--mask", "*.md", f.root}, f.tmp);
-  EXPECT_EQ(r.out,
-            "#word\tfrequency\tper cent\ttexts\nignored\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\nignored\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
 }
 
 TEST(LexmillWordlist, MiddleCharactersAndNumbers) {
@@ -127,8 +107,7 @@ TEST(LexmillErrors, MissingAndUnreadablePathsAreReportedAfterTheRest) {
   const TRun r =
       Lexmill({"wordlist", t.Native("good.txt"), t.Native("missing.txt"), t.Native("pipe.txt")}, t);
   EXPECT_EQ(r.rc, 1);
-  EXPECT_EQ(r.out,
-            "#word\tfrequency\tper cent\ttexts\ntwo\t2\t66.67\t1\none\t1\t33.33\t1\n");
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ntwo\t2\t66.67\t1\none\t1\t33.33\t1\n");
   EXPECT_NE(r.err.find("no such file or folder: " + t.Native("missing.txt")), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("cannot read " + t.Native("pipe.txt")), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("2 problems"), std::string::npos) << r.err;

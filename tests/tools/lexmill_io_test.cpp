@@ -10,35 +10,12 @@
 #include <sstream>
 
 #include "tests/test_files.h"
+#include "tests/tools/lexmill_run.h"
 
 namespace {
 
-struct TRun {
-  int rc = -1;
-  std::string out, err;
-};
-
-std::string Quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-// Runs lexmill with standard input from `input` and standard output to `output` (a file of the folder when
-// empty), so the command writes TSV unless told.
-TRun Mill(const std::vector<std::string>& args, const lxtest::TempDir& dir,
-          const std::string& input = "/dev/null", const std::string& output = "") {
-  std::string cmd = Quoted(LEXMILL_PROGRAM);
-  for (const auto& a : args) cmd += " " + Quoted(a);
-  cmd += " >" + Quoted(output.empty() ? dir.Native("stdout") : output) + " 2>" +
-         Quoted(dir.Native("stderr")) + " <" + Quoted(input);
-  TRun r;
-  const int status = std::system(cmd.c_str());
-  r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = output.empty() ? dir.Read("stdout") : "";
-  r.err = dir.Read("stderr");
-  return r;
-}
+using lxtest::Mill;
+using lxtest::TRun;
 
 std::string Data(const std::string& name) {
   return lxtest::DataFile("enc/" + name);

@@ -8,30 +8,14 @@
 #include <vector>
 
 #include "tests/test_files.h"
+#include "tests/tools/lexmill_run.h"
 
 namespace {
 
-struct TRun {
-  int rc = -1;
-  std::string out, err;
-};
-
-std::string Quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using lxtest::TRun;
 
 TRun Lexmill(const std::vector<std::string>& args, const lxtest::TempDir& dir) {
-  std::string cmd = Quoted(LEXMILL_PROGRAM);
-  for (const auto& a : args) cmd += " " + Quoted(a);
-  cmd += " >" + Quoted(dir.Native("stdout")) + " 2>" + Quoted(dir.Native("stderr")) + " </dev/null";
-  TRun r;
-  const int status = std::system(cmd.c_str());
-  r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = dir.Read("stdout");
-  r.err = dir.Read("stderr");
-  return r;
+  return lxtest::Mill(args, dir);
 }
 
 std::string Repeated(const std::string& word, int n) {

@@ -8,33 +8,17 @@
 #include <vector>
 
 #include "tests/test_files.h"
+#include "tests/tools/lexmill_run.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct TRun {
-  int rc = -1;
-  std::string out, err;
-};
-
-std::string Quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using lxtest::TRun;
 
 TRun RunLexmill(const std::vector<std::string>& args, const lxtest::TempDir& dir) {
-  std::string cmd = Quoted(LEXMILL_PROGRAM);
-  for (const auto& a : args) cmd += " " + Quoted(a);
-  cmd += " >" + Quoted(dir.Native("stdout")) + " 2>" + Quoted(dir.Native("stderr")) + " </dev/null";
-  TRun r;
-  const int status = std::system(cmd.c_str());
-  r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = dir.Read("stdout");
-  r.err = dir.Read("stderr");
-  return r;
+  return lxtest::Mill(args, dir);
 }
+
+namespace fs = std::filesystem;
 
 // A folder holding the two archives of tests/data/zip/texts (one deflated, one stored, one with a comment).
 struct ZipFolder {
@@ -65,7 +49,8 @@ TEST(LexmillZip, FolderOfZipsGivesTheWordListOfTheUnpackedTexts) {
   EXPECT_EQ(docx.rc, 0) << docx.err;
   EXPECT_NE(docx.out.find("texts 1\n"), std::string::npos) << docx.out;
   // An archive named on the command line is read the same way.
-  const TRun named = RunLexmill({"wordlist", "--summary", "--mask", "note.txt", f.zips + "/part1.zip"}, f.tmp);
+  const TRun named =
+      RunLexmill({"wordlist", "--summary", "--mask", "note.txt", f.zips + "/part1.zip"}, f.tmp);
   EXPECT_NE(named.out.find("note\t1\t"), std::string::npos) << named.out;
   EXPECT_NE(named.out.find("texts 1\n"), std::string::npos) << named.out;
 }
