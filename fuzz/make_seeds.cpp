@@ -21,6 +21,8 @@
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_engines.h"
+#include "lexfiletools/tools/My_FileHandling.h"
+#include "lexfiletools/tools/file_chunker.h"
 #include "lexlists/engine/stored_list_info.h"
 
 using namespace lx;
@@ -240,6 +242,28 @@ void SettingsAndListInfoSeeds() {
   Put("list_info", "plain", StreamBytes([&](TStream& s) { info.SaveToStream(s); }));
 }
 
+void FileToolsSeeds() {
+  TChunkSetHeader header;
+  header.SourceName = "texts/source.txt";
+  header.ChunkSize = 4096;
+  header.OutOf = 3;
+  Put("file_tools", "chunk-header", Prefixed({0}, StreamBytes([&](TStream& s) {
+                                               WriteChunkSetHeader(s, header);
+                                               WriteLE(s, int32_t(0));
+                                             })));
+  // A favourites file of a small folder tree, made the way a tool makes one.
+  const fs::path tree = fs::temp_directory_path() / "lexmill-seed-tree";
+  fs::remove_all(tree);
+  fs::create_directories(tree / "sub");
+  for (const char* f : {"a.txt", "b.txt", "sub/c.txt"}) std::ofstream(tree / f) << f;
+  TFileAndDirIterator it;
+  it.HeadDir = UTF8ToUTF16(tree.string());
+  it.IncludeSubFolders = true;
+  it.IterateFindingFiles();
+  Put("file_tools", "favourites", Prefixed({1}, StreamBytes([&](TStream& s) { it.SaveFavouritesTo(s); })));
+  fs::remove_all(tree);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -257,6 +281,7 @@ int main(int argc, char** argv) {
     SearchSeeds();
     TextSeeds();
     SettingsAndListInfoSeeds();
+    FileToolsSeeds();
   } catch (const std::exception& e) {
     std::cerr << "fuzz_make_seeds: " << e.what() << "\n";
     return 1;
