@@ -12,6 +12,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_favourites.h"
 
 using namespace lx;
 
@@ -61,6 +62,8 @@ const char kHelp[] =
     "  --summary         end tsv, csv or json output with the summary (a last # line, or a summary\n"
     "                    object) instead of writing it to standard error\n"
     "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --favourites FILE read the texts of a saved set as well as any PATHs\n"
+    "  --save-favourites FILE  save the texts of the one folder PATH (its sub-folders included) as a set\n"
     "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
     "                    shift_jis, utf-16le...): every text is read in it\n"
     "  --no-normalize    compare words as they are written, not in NFC\n"
@@ -141,6 +144,7 @@ int main(int argc, char** argv) {
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
   std::vector<std::string> positional;
+  std::string favouritesIn, favouritesOut;
   bool optionsDone = false;
   for (int i = 2; i < argc; ++i) {
     const std::string a = argv[i];
@@ -174,7 +178,8 @@ int main(int argc, char** argv) {
     } else {
       const bool known = name == "--lcid" || name == "--middle" || name == "--format" || name == "--mask" ||
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
-                         name == "--max" || name == "--encoding" || name == "--jobs";
+                         name == "--max" || name == "--encoding" || name == "--jobs" ||
+                         name == "--favourites" || name == "--save-favourites";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -195,6 +200,9 @@ int main(int argc, char** argv) {
     } else if (name == "--format") {
       if (!ParseLexmillFormat(value, options.format))
         return Usage("--format is table, tsv, csv or json, not '" + value + "'");
+    } else if (name == "--favourites" || name == "--save-favourites") {
+      if (value.empty()) return Usage(name + " needs a file name");
+      (name == "--favourites" ? favouritesIn : favouritesOut) = value;
     } else if (name == "--mask") {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
@@ -226,6 +234,24 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (!favouritesOut.empty()) {
+    std::string problem;
+    const size_t skip = command == "concord" && !positional.empty() ? 1 : 0;
+    const std::vector<std::string> named(positional.begin() + static_cast<std::ptrdiff_t>(skip),
+                                         positional.end());
+    if (!SaveFavouriteTexts(favouritesOut, named, options.mask, problem)) {
+      std::fprintf(stderr, "lexmill: %s\n", problem.c_str());
+      return kExitProblems;
+    }
+  }
+  if (!favouritesIn.empty()) {
+    std::string problem;
+    if (command == "concord" && positional.empty()) return Usage("concord needs a search word");
+    if (!ReadFavouriteTexts(favouritesIn, positional, problem)) {
+      std::fprintf(stderr, "lexmill: %s\n", problem.c_str());
+      return kExitProblems;
+    }
+  }
   if (command == "wordlist" && positional.empty()) return Usage("wordlist needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
