@@ -17,6 +17,7 @@
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/streamable_stringlist.h"
 #include "lexcore/platform/win_codepages.h"
+#include "lexcore/rtl/lx_inifiles.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -264,6 +265,28 @@ void FileToolsSeeds() {
   fs::remove_all(tree);
 }
 
+void SettingsFileSeeds() {
+  auto put = [](const char* name, TEncoding encoding) {
+    const fs::path file = fs::temp_directory_path() / ("lexmill-seed-" + std::to_string(::getpid()) + ".ini");
+    fs::remove(file);
+    {
+      TMemIniFile ini(UTF8ToUTF16(file.string()));
+      ini.SetEncoding(encoding);
+      ini.WriteString(u"Settings", u"Folder", u"C:\\texts\\caf\u00e9");
+      ini.WriteInteger(u"Settings", u"Width", 640);
+      ini.WriteString(u"Search", u"Words", u"cat*/dog context:=the");
+      ini.UpdateFile();
+    }
+    std::ifstream in(file, std::ios::binary);
+    Put("settings_file", name,
+        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    fs::remove(file);
+  };
+  put("ansi", TEncoding::ANSI);
+  put("utf8", TEncoding::UTF8);
+  put("utf16le", TEncoding::Unicode);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -282,6 +305,7 @@ int main(int argc, char** argv) {
     TextSeeds();
     SettingsAndListInfoSeeds();
     FileToolsSeeds();
+    SettingsFileSeeds();
   } catch (const std::exception& e) {
     std::cerr << "fuzz_make_seeds: " << e.what() << "\n";
     return 1;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "lexcore/containers/Pointer_UTILS.h"
+#include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_stablesort.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -332,22 +333,14 @@ bool TUsefulBaseList::LoadFromFile(const UnicodeString& name) {
 }
 
 bool TUsefulBaseList::SaveToFile(const UnicodeString& name) {
-  // Built in memory and renamed into place, so a failed save leaves any older file whole.
-  const UnicodeString temp = name + u".tmp~";
+  // Built in memory first, so a list that refuses to save leaves the file alone.
   try {
     TMemoryStream m;
     if (!SaveToStream(m)) return false;
-    {
-      TFileStream f(temp, fmCreate);
-      if (m.GetSize() > 0) f.WriteBuffer(m.Memory(), m.GetSize());
-    }
-    if (std::rename(FileNameToNative(temp).c_str(), FileNameToNative(name).c_str()) != 0) {
-      std::remove(FileNameToNative(temp).c_str());
-      return false;
-    }
+    SaveFileDurably(name, m.Memory(), static_cast<std::size_t>(m.GetSize()));
     return true;
-  } catch (const Exception&) {
-    std::remove(FileNameToNative(temp).c_str());
+  } catch (const Exception& e) {
+    fLastSaveError = e.Message;
     return false;
   }
 }

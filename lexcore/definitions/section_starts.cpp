@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "lexcore/definitions/Wdef.h"
+#include "lexcore/rtl/lx_atomicsave.h"
 
 namespace lx {
 
@@ -54,24 +55,15 @@ void TSectionStartsList::SortOnPositions() {
 }
 
 bool TSectionStartsList::SaveToFile(const UnicodeString& name) {
-  const UnicodeString temp = name + u".tmp~";
   try {
     TMemoryStream m;
     TCheckSignature header;
     if (!DiskSignatureISOKForToolAndList(header, current_tool_var, lt_sections_list, m, writing))
       return false;
     if (!SaveToStream(m)) return false;
-    {
-      TFileStream f(temp, fmCreate);
-      f.WriteBuffer(m.Memory(), m.GetSize());
-    }
-    if (std::rename(FileNameToNative(temp).c_str(), FileNameToNative(name).c_str()) != 0) {
-      std::remove(FileNameToNative(temp).c_str());
-      return false;
-    }
+    SaveFileDurably(name, m.Memory(), static_cast<std::size_t>(m.GetSize()));
     return true;
   } catch (const Exception&) {
-    std::remove(FileNameToNative(temp).c_str());
     return false;
   }
 }

@@ -9,6 +9,7 @@
 #include <exception>
 #include <limits>
 
+#include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_stablesort.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -429,22 +430,7 @@ void TStrings::SaveToFile(const UnicodeString& fileName) const {
 }
 
 void TStrings::SaveToFile(const UnicodeString& fileName, TEncoding encoding) const {
-  const UnicodeString temporary = fileName + u".lxsave~";
-  try {
-    TFileStream stream(temporary, fmCreate);
-    SaveToStream(stream, encoding);
-  } catch (const EFCreateError& e) {
-    // Report the file the caller named, not the temporary one.
-    throw EFCreateError(StringReplace(e.Message, temporary, fileName, 0));
-  } catch (...) {
-    std::remove(FileNameToNative(temporary).c_str());
-    throw;
-  }
-  if (std::rename(FileNameToNative(temporary).c_str(), FileNameToNative(fileName).c_str()) != 0) {
-    const int err = errno;
-    std::remove(FileNameToNative(temporary).c_str());
-    throw EFCreateError(u"Cannot create file \"" + fileName + u"\". " + U(std::strerror(err)));
-  }
+  SaveFileDurably(fileName, [&](TStream& stream) { SaveToStream(stream, encoding); });
 }
 
 int TStrings::CompareStrings(std::u16string_view a, std::u16string_view b) const {

@@ -217,7 +217,7 @@ TEST(CodePages, PrecomposedOutputComposesCombiningSequencesOnly) {
 
 TEST(CodePages, CompositionKeepsLoneSurrogatesAndWholePairs) {
   // A trail surrogate with nothing before it once sent the segment search before the start of the text.
-  UnicodeString s = u"\xDC00e\u0301";
+  UnicodeString s = u"\xDC00" u"e\u0301";
   ComposeCombiningSequences(s);
   EXPECT_TRUE(s == u"\xDC00\u00E9");
   s = u"\xDC00\u0301";
