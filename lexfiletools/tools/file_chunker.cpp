@@ -303,14 +303,15 @@ bool TFileChunker::RestoreAllChunks() {
   fDataArquivo = header.Date;
   const UnicodeString folder = ExtractFileDir(ExpandFileName(fSourcename));
 
-  // Find and check every chunk before anything is written. Names are made here, never taken from the
-  // chunks, so a set cannot reach outside its folder.
+  // Every chunk is found and its size, header and number checked before anything is written; the data and
+  // checksums are checked while copying into the temporary that replaces RestoredName only when all passed,
+  // so a damaged set leaves no file behind and each chunk is read once. Names are made here, never taken
+  // from the chunks, so a set cannot reach outside its folder.
   auto dataBytes = [&](int32_t j, int64_t fileSize) -> int64_t {
     const int64_t overhead = j == 0 ? header.FirstOverhead() : kChunkOverhead;
     return fileSize - overhead;
   };
-  // Checks one chunk open at its start, leaving it just after its data, and copies the data to out when
-  // given.
+  // Checks one chunk open at its start; with out, also copies its data there and checks its checksum.
   auto passChunk = [&](TStream& in, int32_t j, TStream* out) -> UnicodeString {
     const int64_t size = in.GetSize();
     const int64_t overhead = j == 0 ? header.FirstOverhead() : kChunkOverhead;
@@ -326,6 +327,7 @@ bool TFileChunker::RestoreAllChunks() {
     int32_t number = -1;
     if (!ReadLE(in, number)) return u"too short";
     if (number != j) return u"out of order (it holds chunk " + IntToStr(int64_t(number) + 1) + u")";
+    if (!out) return {};
     uint32_t sum = 0, stored = 0;
     MyCopyFrom(out, in, dataBytes(j, size), sum);
     if (!ReadLE(in, stored)) return u"too short";
@@ -361,8 +363,8 @@ bool TFileChunker::RestoreAllChunks() {
   if (FileExists(fRestoredName)) {
     const bool replace = OnOverwriteQuery ? OnOverwriteQuery(fRestoredName) : true;
     if (!replace) return Fail(u"Not replacing " + fRestoredName);
-    CopyAFileWithBackup(fRestoredName);
   }
+  const bool backUp = FileExists(fRestoredName);
 
   try {
     SaveFileDurably(fRestoredName, [&](TStream& out) {
@@ -370,7 +372,6 @@ bool TFileChunker::RestoreAllChunks() {
         if (!processing) throw EAbort(u"Restore stopped");
         fthis_filenum = j;
         TFileStream in(fChunks->Get(j), fmOpenRead | fmShareDenyWrite);
-        // Checked again while copying: a chunk may have changed since it was checked.
         const UnicodeString why = passChunk(in, j, &out);
         if (!why.empty())
           throw EReadError(u"Chunk " + IntToStr(j + 1) + u" of " + IntToStr(header.OutOf) + u" is " + why +
@@ -378,6 +379,9 @@ bool TFileChunker::RestoreAllChunks() {
         if (OnRestoreOne) OnRestoreOne(fChunks->Get(j), j + 1, header.OutOf);
         MyYieldProcess();
       }
+      // Only a set that restored whole displaces the old file, so only then is it kept as a backup.
+      if (backUp && !CopyAFileWithBackup(fRestoredName))
+        throw EWriteError(u"Cannot back up " + fRestoredName);
     });
   } catch (const Exception& e) {
     return Fail(e.Message);

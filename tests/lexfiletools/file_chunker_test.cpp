@@ -143,6 +143,11 @@ TEST(FileChunker, DamagedMissingOrReorderedSetsWriteNothing) {
     c[10] ^= 0x01;  // data of the last chunk
     set.dir.Write(set.Chunk(set.made), c);
     expectRefused(set, "data");
+    // An existing file of that name outlives a damaged set untouched, with no backup made.
+    set.dir.Write("back/src.bin", "old");
+    EXPECT_FALSE(set.Restore());
+    EXPECT_EQ(set.dir.Read("back/src.bin"), "old");
+    EXPECT_FALSE(std::filesystem::exists(set.dir.path / "back/src.bak"));
   }
   {
     ChunkSet set(Pattern(20000, 3, 9));
