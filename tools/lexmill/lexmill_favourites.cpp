@@ -48,7 +48,7 @@ bool SaveFavouriteTexts(const std::string& file, const std::vector<std::string>&
   it.HeadDir = UTF8ToUTF16(folder);
   it.FileMask = mask;
   it.IncludeSubFolders = true;
-  it.ReadZipfiles = false;
+  it.ReadZipfiles = true;  // members are named archive/member, as the command reads them
   try {
     it.IterateFindingFiles();
     it.SaveFavourites();
