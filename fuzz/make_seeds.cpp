@@ -24,6 +24,8 @@
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_engines.h"
+#include "lexfiletools/tools/My_FileHandling.h"
+#include "lexfiletools/tools/file_chunker.h"
 #include "lexlists/engine/stored_list_info.h"
 
 using namespace lx;
@@ -243,6 +245,28 @@ void SettingsAndListInfoSeeds() {
   Put("list_info", "plain", StreamBytes([&](TStream& s) { info.SaveToStream(s); }));
 }
 
+void FileToolsSeeds() {
+  TChunkSetHeader header;
+  header.SourceName = "texts/source.txt";
+  header.ChunkSize = 4096;
+  header.OutOf = 3;
+  Put("file_tools", "chunk-header", Prefixed({0}, StreamBytes([&](TStream& s) {
+                                               WriteChunkSetHeader(s, header);
+                                               WriteLE(s, int32_t(0));
+                                             })));
+  // A favourites file of a small folder tree, made the way a tool makes one.
+  const fs::path tree = fs::temp_directory_path() / "lexmill-seed-tree";
+  fs::remove_all(tree);
+  fs::create_directories(tree / "sub");
+  for (const char* f : {"a.txt", "b.txt", "sub/c.txt"}) std::ofstream(tree / f) << f;
+  TFileAndDirIterator it;
+  it.HeadDir = UTF8ToUTF16(tree.string());
+  it.IncludeSubFolders = true;
+  it.IterateFindingFiles();
+  Put("file_tools", "favourites", Prefixed({1}, StreamBytes([&](TStream& s) { it.SaveFavouritesTo(s); })));
+  fs::remove_all(tree);
+}
+
 void SettingsFileSeeds() {
   auto put = [](const char* name, TEncoding encoding) {
     const fs::path file = fs::temp_directory_path() / ("lexmill-seed-" + std::to_string(::getpid()) + ".ini");
@@ -318,6 +342,7 @@ int main(int argc, char** argv) {
     SearchSeeds();
     TextSeeds();
     SettingsAndListInfoSeeds();
+    FileToolsSeeds();
     SettingsFileSeeds();
     FileSeeds();
   } catch (const std::exception& e) {

@@ -12,8 +12,9 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
-#include "tools/lexmill/lexmill_sort.h"
+#include "tools/lexmill/lexmill_favourites.h"
 #include "tools/lexmill/lexmill_scores.h"
+#include "tools/lexmill/lexmill_sort.h"
 
 using namespace lx;
 
@@ -74,6 +75,8 @@ const char kHelp[] =
     "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm); also picks\n"
     "                    the members of zip archives (a.zip/sub/b.txt); .docx files are read as text\n"
     "  --no-zip          read zip archives as plain files, not as folders of texts\n"
+    "  --favourites FILE read the texts of a saved set as well as any PATHs\n"
+    "  --save-favourites FILE  save the texts of the one folder PATH (its sub-folders included) as a set\n"
     "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
     "                    shift_jis, utf-16le...): every text is read in it\n"
     "  --no-normalize    compare words as they are written, not in NFC\n"
@@ -171,6 +174,7 @@ int main(int argc, char** argv) {
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
   std::vector<std::string> positional;
+  std::string favouritesIn, favouritesOut;
   bool optionsDone = false;
   for (int i = 2; i < argc; ++i) {
     const std::string a = argv[i];
@@ -213,7 +217,8 @@ int main(int argc, char** argv) {
     } else {
       const bool known = name == "--lcid" || name == "--middle" || name == "--format" || name == "--mask" ||
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
-                         name == "--max" || name == "--encoding" || name == "--jobs";
+                         name == "--max" || name == "--encoding" || name == "--jobs" ||
+                         name == "--favourites" || name == "--save-favourites";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -234,6 +239,9 @@ int main(int argc, char** argv) {
     } else if (name == "--format") {
       if (!ParseLexmillFormat(value, options.format))
         return Usage("--format is table, tsv, csv or json, not '" + value + "'");
+    } else if (name == "--favourites" || name == "--save-favourites") {
+      if (value.empty()) return Usage(name + " needs a file name");
+      (name == "--favourites" ? favouritesIn : favouritesOut) = value;
     } else if (name == "--mask") {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
@@ -268,6 +276,26 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (!favouritesOut.empty()) {
+    std::string problem;
+    const bool wordFirst = command == "concord" || command == "collocates";
+    const size_t skip = wordFirst && !positional.empty() ? 1 : 0;
+    const std::vector<std::string> named(positional.begin() + static_cast<std::ptrdiff_t>(skip),
+                                         positional.end());
+    if (!SaveFavouriteTexts(favouritesOut, named, options.mask, problem)) {
+      std::fprintf(stderr, "lexmill: %s\n", problem.c_str());
+      return kExitProblems;
+    }
+  }
+  if (!favouritesIn.empty()) {
+    std::string problem;
+    if ((command == "concord" || command == "collocates") && positional.empty())
+      return Usage(command + " needs a search word");
+    if (!ReadFavouriteTexts(favouritesIn, positional, problem)) {
+      std::fprintf(stderr, "lexmill: %s\n", problem.c_str());
+      return kExitProblems;
+    }
+  }
   if (command == "wordlist" && positional.empty()) return Usage("wordlist needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
@@ -279,7 +307,8 @@ int main(int argc, char** argv) {
       return Finish(RunKeywords(options, scores, positional));
     }
     if (command == "collocates") {
-      if (positional.size() < 2) return Usage("collocates needs a search word and at least one file or folder");
+      if (positional.size() < 2)
+        return Usage("collocates needs a search word and at least one file or folder");
       const UnicodeString word = UTF8ToUTF16(positional.front());
       positional.erase(positional.begin());
       return Finish(RunCollocates(options, scores, word, positional));
