@@ -1,6 +1,8 @@
 #include "lexcore/platform/win_collation.h"
 
+#include <unicode/uchar.h>
 #include <unicode/ucol.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <cstring>
@@ -12,6 +14,7 @@
 #include <unordered_map>
 
 #include "lexcore/platform/win_codepages.h"
+#include "lexcore/platform/win_compose.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
 #include "lexcore/rtl/lx_exceptions.h"
@@ -25,8 +28,11 @@ namespace {
 
 constexpr uint32_t kKnownFlags = NORM_IGNORECASE | NORM_IGNORENONSPACE | NORM_IGNORESYMBOLS |
                                  SORT_DIGITSASNUMBERS | LINGUISTIC_IGNORECASE | SORT_STRINGSORT;
-// The flags that change the collator; SORT_STRINGSORT only changes what is compared.
-constexpr uint32_t kCollatorFlags = kKnownFlags & ~SORT_STRINGSORT;
+// The flags that change the collator. Case and accents are not left to the collator's strength, which would
+// also erase width, kana and compatibility differences: the texts lose their case or marks before a
+// comparison at full strength instead.
+constexpr uint32_t kCollatorFlags = NORM_IGNORESYMBOLS | SORT_DIGITSASNUMBERS;
+constexpr uint32_t kIgnoreCase = NORM_IGNORECASE | LINGUISTIC_IGNORECASE;
 
 std::string CollationLocale(uint32_t lcid) {
   lcid = ResolveLCID(lcid);
@@ -46,14 +52,11 @@ UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
     coll = ucol_open("", &err);
     if (U_FAILURE(err)) return nullptr;
   }
-  const bool ignoreCase = flags & (NORM_IGNORECASE | LINGUISTIC_IGNORECASE);
-  if (flags & NORM_IGNORENONSPACE) {
-    // Accents go, case stays unless ignored too.
-    ucol_setStrength(coll, UCOL_PRIMARY);
-    if (!ignoreCase) ucol_setAttribute(coll, UCOL_CASE_LEVEL, UCOL_ON, &err);
-  } else {
-    ucol_setStrength(coll, ignoreCase ? UCOL_SECONDARY : UCOL_TERTIARY);
-  }
+  // The fourth level tells katakana from hiragana where a tailoring (Japanese) puts the difference there; it
+  // holds nothing else unless symbols are shifted, and then it would bring the ignored symbols back.
+  ucol_setStrength(coll, (flags & NORM_IGNORESYMBOLS) ? UCOL_TERTIARY : UCOL_QUATERNARY);
+  // Marks in a different order, or composed and decomposed forms, are the same text.
+  ucol_setAttribute(coll, UCOL_NORMALIZATION_MODE, UCOL_ON, &err);
   if (flags & NORM_IGNORESYMBOLS) {
     ucol_setAttribute(coll, UCOL_ALTERNATE_HANDLING, UCOL_SHIFTED, &err);
     ucol_setMaxVariable(coll, UCOL_REORDER_CODE_SYMBOL, &err);
@@ -137,12 +140,48 @@ int CompareSpecials(std::u16string_view a, std::u16string_view b) {
   }
 }
 
+bool TurkicLocale(uint32_t lcid) {
+  const uint32_t primary = PRIMARYLANGID(lcid);
+  return primary == LANG_TURKISH || primary == LANG_AZERI;
+}
+
+// The text as NORM_IGNORECASE and NORM_IGNORENONSPACE see it: simply case-folded (dotless i stays apart in
+// Turkish and Azeri), and without its nonspacing marks. Written to a buffer reused by the thread.
+std::u16string_view Neutralised(std::u16string_view s, uint32_t flags, bool turkic, std::u16string& buffer) {
+  const bool ignoreCase = flags & kIgnoreCase;
+  const bool ignoreMarks = flags & NORM_IGNORENONSPACE;
+  if (!ignoreCase && !ignoreMarks) return s;
+  const UnicodeString decomposed = ignoreMarks ? DecomposeCanonical(s) : UnicodeString();
+  const std::u16string_view source = ignoreMarks ? std::u16string_view(decomposed) : s;
+  const uint32_t foldOptions = turkic ? U_FOLD_CASE_EXCLUDE_SPECIAL_I : U_FOLD_CASE_DEFAULT;
+  buffer.clear();
+  for (std::size_t i = 0; i < source.size();) {
+    UChar32 c;
+    U16_NEXT(source.data(), i, source.size(), c);
+    if (ignoreMarks && u_charType(c) == U_NON_SPACING_MARK) continue;
+    if (ignoreCase) c = u_foldCase(c, foldOptions);
+    if (U16_LENGTH(c) == 1) {
+      buffer.push_back(static_cast<char16_t>(c));
+    } else {
+      buffer.push_back(U16_LEAD(c));
+      buffer.push_back(U16_TRAIL(c));
+    }
+  }
+  return buffer;
+}
+
 int ToCstr(int c) {
   return c < 0 ? CSTR_LESS_THAN : (c > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL);
 }
 
 int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) {
-  UCollator* coll = ThreadCollator(ResolveLCID(lcid), flags & kCollatorFlags);
+  lcid = ResolveLCID(lcid);
+  UCollator* coll = ThreadCollator(lcid, flags & kCollatorFlags);
+  thread_local std::u16string neutralA;
+  thread_local std::u16string neutralB;
+  const bool turkic = TurkicLocale(lcid);
+  a = Neutralised(a, flags, turkic, neutralA);
+  b = Neutralised(b, flags, turkic, neutralB);
   if (!coll) {
     const int c = a.compare(b);
     return ToCstr(c);
@@ -160,7 +199,8 @@ int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16s
   const UCollationResult r =
       ucol_strcoll(coll, reinterpret_cast<const UChar*>(fa.data()), static_cast<int32_t>(fa.size()),
                    reinterpret_cast<const UChar*>(fb.data()), static_cast<int32_t>(fb.size()));
-  if (r != UCOL_EQUAL) return ToCstr(static_cast<int>(r));
+  // Ignoring symbols ignores the hyphens and apostrophes altogether.
+  if (r != UCOL_EQUAL || (flags & NORM_IGNORESYMBOLS)) return ToCstr(static_cast<int>(r));
   return ToCstr(CompareSpecials(a, b));
 }
 

@@ -60,6 +60,27 @@ TEST(Collation, IgnoreCaseKeepsAccents) {
   EXPECT_EQ(Cmp(0x0409, 0, u"\u00E9", u"e\u0301"), CSTR_EQUAL);
 }
 
+TEST(Collation, IgnoreFlagsRemoveOnlyWhatTheyName) {
+  // Ignoring symbols ignores the hyphen entirely.
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORESYMBOLS, u"co-op", u"coop"), CSTR_EQUAL);
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORESYMBOLS, u"can't", u"cant"), CSTR_EQUAL);
+  // Marks in another canonical order are the same text (dot below and dot above on a q).
+  EXPECT_EQ(Cmp(0x0409, 0, u"q\u0307\u0323", u"q\u0323\u0307"), CSTR_EQUAL);
+  // Case and accents go; width, kana and compatibility forms stay.
+  for (uint32_t flags : {NORM_IGNORECASE, NORM_IGNORENONSPACE, NORM_IGNORECASE | NORM_IGNORENONSPACE}) {
+    SCOPED_TRACE(flags);
+    EXPECT_NE(Cmp(0x0409, flags, u"\uFF41", u"a"), CSTR_EQUAL);       // full-width a
+    EXPECT_NE(Cmp(0x0411, flags, u"\u30A2", u"\u3042"), CSTR_EQUAL);  // katakana and hiragana a
+    EXPECT_NE(Cmp(0x0409, flags, u"\u2460", u"1"), CSTR_EQUAL);       // circled one
+  }
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE, u"\uFF21", u"\uFF41"), CSTR_EQUAL);  // full-width A and a
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORENONSPACE, u"r\u00E9sum\u00E9", u"resume"), CSTR_EQUAL);
+  EXPECT_NE(Cmp(0x0409, NORM_IGNORENONSPACE, u"Resume", u"resume"), CSTR_EQUAL);
+  // Turkish keeps dotless i apart from i when case is ignored.
+  EXPECT_EQ(Cmp(0x041F, NORM_IGNORECASE, u"I", u"\u0131"), CSTR_EQUAL);
+  EXPECT_NE(Cmp(0x041F, NORM_IGNORECASE, u"I", u"i"), CSTR_EQUAL);
+}
+
 TEST(Collation, EightBitFormsAndArguments) {
   EXPECT_EQ(CompareStringA(0x0409, 0, "\xE9t\xE9", -1, "ete", -1), CSTR_GREATER_THAN);
   EXPECT_EQ(CompareStringA(0x0409, NORM_IGNORECASE, "\xC9T\xC9", 3, "\xE9t\xE9", 3), CSTR_EQUAL);
