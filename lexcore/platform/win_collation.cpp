@@ -44,13 +44,61 @@ std::string CollationLocale(uint32_t lcid) {
   return buf;
 }
 
+struct ExtraRule {
+  const char16_t* rule;
+  const char16_t* letter;  // left out where the locale's own tailoring orders this character
+  bool turkic;             // also for Turkish and Azeri
+};
+
+// The platform's orders laid over every locale's tailoring, one rule each.
+constexpr ExtraRule kExtraRules[] = {
+    // Ligatures and digraph letters are their letters spelt out, not letters of their own.
+    {u"&ae=\u00E6 &AE=\u00C6", u"\u00E6", true},
+    {u"&oe=\u0153 &OE=\u0152", u"\u0153", true},
+    {u"&ss=\u00DF", u"\u00DF", true},
+    {u"&ij=\u0133 &IJ=\u0132", u"\u0133", true},
+    {u"&fi=\uFB01", u"\uFB01", true},
+    {u"&th=\u00FE &TH=\u00DE", u"\u00FE", true},
+    {u"&d\u017E=\u01C6 &D\u017D=\u01C4 &D\u017E=\u01C5", u"\u01C6", true},
+    // Dotless i is a variant of i, except where it is a letter of its own.
+    {u"&i<<<\u0131", u"\u0131", false},
+};
+
+constexpr int32_t kLargeTailoring = 5000;
+
+UCollator* OpenTailored(const std::string& locale, bool turkic, UErrorCode& err) {
+  UCollator* base = ucol_open(locale.c_str(), &err);
+  if (U_FAILURE(err)) return nullptr;
+  int32_t length = 0;
+  const UChar* own = ucol_getRules(base, &length);
+  std::u16string rules(reinterpret_cast<const char16_t*>(own), static_cast<std::size_t>(length));
+  // Rebuilding the large ideographic tailorings (Japanese, Chinese, Korean) from their rules takes about a
+  // second each; they keep their own order for these few characters.
+  if (length > kLargeTailoring) return base;
+  const std::u16string ownRules = rules;
+  for (const ExtraRule& r : kExtraRules) {
+    if (turkic && !r.turkic) continue;
+    if (ownRules.find(r.letter) != std::u16string::npos) continue;
+    rules += u' ';
+    rules += r.rule;
+  }
+  UErrorCode ruleErr = U_ZERO_ERROR;
+  UCollator* coll =
+      ucol_openRules(reinterpret_cast<const UChar*>(rules.data()), static_cast<int32_t>(rules.size()),
+                     UCOL_DEFAULT, UCOL_DEFAULT_STRENGTH, nullptr, &ruleErr);
+  if (U_FAILURE(ruleErr)) return base;  // the locale's order without the additions
+  ucol_close(base);
+  return coll;
+}
+
 UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
   UErrorCode err = U_ZERO_ERROR;
-  UCollator* coll = ucol_open(locale.c_str(), &err);
-  if (U_FAILURE(err)) {
+  const bool turkic = locale.rfind("tr", 0) == 0 || locale.rfind("az", 0) == 0;
+  UCollator* coll = OpenTailored(locale, turkic, err);
+  if (U_FAILURE(err) || !coll) {
     err = U_ZERO_ERROR;
-    coll = ucol_open("", &err);
-    if (U_FAILURE(err)) return nullptr;
+    coll = OpenTailored("", false, err);
+    if (U_FAILURE(err) || !coll) return nullptr;
   }
   // The fourth level tells katakana from hiragana where a tailoring (Japanese) puts the difference there; it
   // holds nothing else unless symbols are shifted, and then it would bring the ignored symbols back.
@@ -109,8 +157,10 @@ UCollator* ThreadCollator(uint32_t lcid, uint32_t flags) {
   return collators.Get(lcid, flags);
 }
 
+// Hyphens, dashes and the straight apostrophe; the right single quote is punctuation like any other.
 bool IsWordSortSpecial(char16_t c) {
-  return c == u'-' || c == u'\'' || c == 0x2010 || c == 0x2011 || c == 0x2019 || c == 0xFF07 || c == 0xFF0D;
+  return c == u'-' || c == u'\'' || (c >= 0x2010 && c <= 0x2011) || c == 0x2013 || c == 0x2014 ||
+         c == 0xFF07 || c == 0xFF0D;
 }
 
 // The text without its hyphens and apostrophes, in a buffer reused by the thread.
