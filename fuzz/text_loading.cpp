@@ -15,15 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes = in.Rest();
   try {
     bool plain = false;
-    const bool utf8 = CheckedUTF(bytes, plain);
+    CheckedUTF(bytes, plain);
     UTF8LengthInChars(bytes);
     const std::string zeroEnded(bytes);
     IsUTF8SignatureA(zeroEnded.c_str());
     const UnicodeString wide = fuzz::AsUTF16(bytes);
     IsUTF8SignatureW(wide.c_str());
     const UnicodeString decoded = UTF8ToUTF16(bytes);
-    // Valid UTF-8 survives the trip to UTF-16 and back byte for byte.
-    if (utf8 && UTF16ToUTF8(decoded) != bytes) __builtin_trap();
+    // UTF-8 that decodes without a replacement survives the trip to UTF-16 and back byte for byte.
+    if (decoded.find(u'\uFFFD') == UnicodeString::npos && UTF16ToUTF8(decoded) != bytes) __builtin_trap();
     UTF16ToUTF8(wide);
 
     TEncoding detected = TEncoding::ANSI;

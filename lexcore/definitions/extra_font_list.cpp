@@ -1,7 +1,9 @@
 #include "lexcore/definitions/extra_font_list.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 
 #include "lexcore/rtl/lx_byteimage.h"
 
@@ -35,10 +37,15 @@ TExtraFontRecImage ExtraFontRecToImage(const TExtraFontRec& r) {
 
 TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size) {
   TExtraFontRec r;
-  // Anything short of the full span is read as the version-0 form.
-  ReadByteImage(
-      image, size >= TExtraFontRec::kStoredSize ? TExtraFontRec::kStoredSize : TExtraFontRec::kOldStoredSize,
-      r, kExtraFontLayout);
+  if (size >= TExtraFontRec::kStoredSize) {
+    ReadByteImage(image, TExtraFontRec::kStoredSize, r, kExtraFontLayout);
+    return r;
+  }
+  // Anything short of the full span is read as the version-0 form; what a cut image lacks reads as zero
+  // rather than as the bytes after it.
+  std::array<uint8_t, TExtraFontRec::kOldStoredSize> old{};
+  if (image) std::memcpy(old.data(), image, std::min(size, old.size()));
+  ReadByteImage(old.data(), old.size(), r, kExtraFontLayout);
   return r;
 }
 

@@ -52,8 +52,8 @@ TExtraFontRec ExtraFontRecFromOld(const TExtraFontRecOld& old);
 
 using TExtraFontRecImage = std::array<uint8_t, TExtraFontRec::kStoredSize>;
 TExtraFontRecImage ExtraFontRecToImage(const TExtraFontRec& rec);
-// Reads the 72-byte form, or the 28-byte form when size is smaller (the rest stays zero); size is at
-// least kOldStoredSize.
+// Reads the 72-byte form, or the 28-byte form when size is smaller (the rest stays zero); of an image
+// shorter than that, only its size bytes are read and the missing ones count as zero.
 TExtraFontRec ExtraFontRecFromImage(const uint8_t* image, std::size_t size);
 
 // Lists of this stored version and later write the spans' format version after their count.

@@ -336,6 +336,20 @@ struct TCloudDataRec {
   bool is_patterns_data = false;
 };
 
+enum TPrivateOptions : uint8_t {
+  joined_elsewhere_sort,
+  matched_sort,
+  deleted_sort,
+  original_entry_number_sort,
+  joinlist_sort
+};
+
+// The private comparison that keeps the original order: a level using it is left as it is, so it is told
+// apart from the others by its type.
+struct TOriginalOrderCompare {
+  int32_t operator()(TLXBaseListObject* /*entry*/) const { return 0; }
+};
+
 // The bases of the three levels' private sorts; not owned.
 struct TPrivateSortDataRec {
   std::array<TLXBaseListObject*, 3> base{};
@@ -528,6 +542,55 @@ class TLXBaseDataClass : public TObject {
   bool CanCompareAffix(TDrawGridStringOrder part) const { return !AffixIgnores.Contains(part); }
   int32_t DummyCompareWords(TLXBaseListObject* /*entry*/) { return -1; }
 
+  // ---- sorting: settings
+  virtual void Set1Sort(TSortLevel level, int32_t column);
+  virtual void Set3Sorts(const TSortLevelNumbers& columns);
+  virtual void SetSecondSortAsWordSort() {}
+  virtual void SortAlphabeticallyAscending() { SetSortAlphabetical(main_sort, true); }
+  void SetSortAlphabetical(TSortLevel level, bool flag);
+  bool GetSortAscending(TSortLevel level) const { return LXSortSettings.ascending_orders[level]; }
+  void SetSortAscending(TSortLevel level, bool flag) { LXSortSettings.ascending_orders[level] = flag; }
+  void ToggleASortAscends(TSortLevel level) { SetSortAscending(level, !GetSortAscending(level)); }
+  void ToggleMainSortAscends() { ToggleASortAscends(main_sort); }
+  void ToggleMainSortAscendsUntilAscending() {
+    if (!GetSortAscending(main_sort)) ToggleMainSortAscends();
+  }
+  TSortLevel GetSortLevelsAvailable() const { return LXSortSettings.SortLevelsAvailable; }
+  void SetSortLevelsAvailable(TSortLevel level) { LXSortSettings.SortLevelsAvailable = level; }
+  TtriBool GetColumnSortStateAscending(int32_t column) const;
+  void UsePrivateSort(TSortSettings& settings, TSortLevel level, int32_t option);
+  void SetPrivateBase(TLXBaseListObject* entry, TSortLevel level) { fPrivateSortData.base[level] = entry; }
+
+  // ---- sorting: running
+  virtual void DoASort(int32_t column, int32_t first, int32_t last);
+  void DoAlphabeticalAscendingSort();
+  virtual void SortOnCategory(bool flag, int32_t column);
+  int32_t TopIdenticallySorted(TSortLevel level);
+  void SortThem(int32_t first, int32_t last);
+  // Never recurses deeper than log2 of the range: the smaller part recurses, the larger loops.
+  void UserObjectQuickSort(int32_t lo, int32_t hi, const TLXBaseListSortCompare& compare);
+
+  // ---- sorting: comparison primitives, each against the base operand: -1, 0 or 1
+  int32_t IntegerComparison(int32_t value) const;
+  static int32_t IntegerComparisonSwapped(int32_t c) { return -c; }
+  int32_t FloatComparison(float value) const;
+  int32_t BaseStringComparison(const UnicodeString& text) const;
+  int32_t CategoriesStringComparison(const UnicodeString& text) const;
+  int32_t CompareCategories(TLXBaseListObject* entry);
+  int32_t CompareLemmas(TLXBaseListObject* entry);
+  int32_t CompareDispersions(TLXBaseListObject* entry);
+  int32_t CompareWordsByLength(TLXBaseListObject* entry);
+  int32_t CompareWordsReverse(const void* word);
+  void ComputeReversedBaseWord(const void* word);
+  // Reverses a zero-terminated buffer in the holder's storage form; surrogate pairs stay in order.
+  void ReverseAWord(void* buffer) const;
+  static void ReverseAWord(void* buffer, bool isUnicode);
+
+  int32_t PrivateSortDeletedUp(TLXBaseListObject* entry);
+  int32_t PrivateSortJoinElsewhereUp(TLXBaseListObject* entry);
+  int32_t PrivateSortMatchedUp(TLXBaseListObject* entry);
+  int32_t PrivateSortJoinListUp(TLXBaseListObject* entry);
+
   // ---- fields, in the system's order
   int32_t FCapacity = 0;
   TSortLevel FSortStage = main_sort;
@@ -596,6 +659,13 @@ class TLXBaseDataClass : public TObject {
 
  private:
   int32_t fGetAssertedIndex(int32_t index, const char16_t* message) const;
+  // The comparison that ordered a level (its private one when private, null when none), with its base set
+  // from entry.
+  const TLXBaseListSortCompare* fLevelCompare(TSortLevel level) const;
+  void fSetLevelBase(TSortLevel level, TLXBaseListObject* entry);
+  bool fLevelSort(int32_t first, int32_t last, TSortLevel level);
+  bool fRunSort(int32_t first, int32_t last, TSortLevel level);
+  void fRecordSortInHeadings(int32_t column, bool ascending);
   // Scratch copy for case-blind positional compares, so the entry's own word is never changed.
   std::vector<char> fPosScratch;
   AnsiString fAnsiWord, fAnsiPrefix, fAnsiSuffix;

@@ -16,7 +16,9 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
+#include "tools/lexmill/lexmill_sort.h"
 
 namespace lx {
 
@@ -210,7 +212,7 @@ std::string PerCent(int64_t freq, int64_t tokens) {
 
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
   TWordMerger counter(workers);
@@ -240,7 +242,10 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   for (const TCanonicalWord& w : counter.words)
     if (w.freq >= options.minFreq)
       list->AddWord(w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
-  list->SortEntries(options.sortAlpha);
+  std::vector<TLexmillSortKey> keys;
+  std::string error;
+  if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
+  SortWordList(*list, keys);
 
   const int32_t shownCount =
       options.top >= 0 ? static_cast<int32_t>(std::min<int64_t>(options.top, list->Count())) : list->Count();

@@ -12,6 +12,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sort.h"
 
 using namespace lx;
 
@@ -30,7 +31,8 @@ const char kHelp[] =
     "           characters, ==word== for a case-sensitive word, spaces for a phrase (big dog), / between\n"
     "           alternatives (go/goes/went). Without ==, case is ignored.\n"
     "\n"
-    "PATH is a file (always read) or a folder (read recursively for files matching --mask).\n"
+    "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
+    "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
     "\n"
     "What a word is: a maximal run of letters and digits (character class 0x0104 of the locale) after these\n"
     "rules: a --middle character counts as a letter when it stands between two letters or digits, never at "
@@ -60,13 +62,17 @@ const char kHelp[] =
     "                    object a line keyed by the column names\n"
     "  --summary         end tsv, csv or json output with the summary (a last # line, or a summary\n"
     "                    object) instead of writing it to standard error\n"
-    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm); also picks\n"
+    "                    the members of zip archives (a.zip/sub/b.txt); .docx files are read as text\n"
+    "  --no-zip          read zip archives as plain files, not as folders of texts\n"
     "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
     "                    shift_jis, utf-16le...): every text is read in it\n"
     "  --no-normalize    compare words as they are written, not in NFC\n"
     "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
     "                    are the same for every N\n"
-    "  --sort S          wordlist: freq (default) or alpha\n"
+    "  --sort KEYS       wordlist: up to three of freq, alpha, reverse (by word endings) and length,\n"
+    "                    comma-separated (default freq: most frequent first); a leading '-' turns a key's\n"
+    "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
     "  --min-freq N      wordlist: only words occurring at least N times\n"
@@ -153,6 +159,10 @@ int main(int argc, char** argv) {
       continue;
     }
     if (a == "-h" || a == "--help") return PrintOut(kHelp);
+    if (a == "--no-zip") {
+      options.readZips = false;
+      continue;
+    }
     if (a == "--case") {
       options.keepCase = true;
       continue;
@@ -203,7 +213,10 @@ int main(int argc, char** argv) {
       if (!fault.empty()) return Usage(fault);
       options.concordSort = value;
     } else if (name == "--sort") {
-      if (value != "freq" && value != "alpha") return Usage("--sort is freq or alpha, not '" + value + "'");
+      std::vector<TLexmillSortKey> keys;
+      std::string error;
+      if (!ParseWordlistSort(value, keys, error)) return Usage(error);
+      options.sort = value;
       options.sortAlpha = value == "alpha";
     } else if (name == "--encoding") {
       const std::string fault = EncodingFault(value);
