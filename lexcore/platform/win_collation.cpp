@@ -2,6 +2,7 @@
 
 #include <unicode/uchar.h>
 #include <unicode/ucol.h>
+#include <unicode/uset.h>
 #include <unicode/utf16.h>
 
 #include <algorithm>
@@ -46,27 +47,27 @@ std::string CollationLocale(uint32_t lcid) {
 
 struct ExtraRule {
   const char16_t* rule;
-  const char16_t* letter;  // left out where the locale's own tailoring orders this character
-  bool turkic;             // also for Turkish and Azeri
+  char16_t letter;       // left out where the locale's own tailoring orders this character
+  const char* letterIn;  // and in these languages, whose alphabets have it as a letter in ICU's root order
 };
 
 // The platform's orders laid over every locale's tailoring, one rule each.
 constexpr ExtraRule kExtraRules[] = {
     // Ligatures and digraph letters are their letters spelt out, not letters of their own.
-    {u"&ae=\u00E6 &AE=\u00C6", u"\u00E6", true},
-    {u"&oe=\u0153 &OE=\u0152", u"\u0153", true},
-    {u"&ss=\u00DF", u"\u00DF", true},
-    {u"&ij=\u0133 &IJ=\u0132", u"\u0133", true},
-    {u"&fi=\uFB01", u"\uFB01", true},
-    {u"&th=\u00FE &TH=\u00DE", u"\u00FE", true},
-    {u"&d\u017E=\u01C6 &D\u017D=\u01C4 &D\u017E=\u01C5", u"\u01C6", true},
+    {u"&ae=\u00E6 &AE=\u00C6", u'\u00E6', ""},
+    {u"&oe=\u0153 &OE=\u0152", u'\u0153', ""},
+    {u"&ss=\u00DF", u'\u00DF', ""},
+    {u"&ij=\u0133 &IJ=\u0132", u'\u0133', ""},
+    {u"&fi=\uFB01", u'\uFB01', ""},
+    {u"&th=\u00FE &TH=\u00DE", u'\u00FE', "is fo"},
+    {u"&d\u017E=\u01C6 &D\u017D=\u01C4 &D\u017E=\u01C5", u'\u01C6', ""},
     // Dotless i is a variant of i, except where it is a letter of its own.
-    {u"&i<<<\u0131", u"\u0131", false},
+    {u"&i<<<\u0131", u'\u0131', "tr az"},
 };
 
 constexpr int32_t kLargeTailoring = 5000;
 
-UCollator* OpenTailored(const std::string& locale, bool turkic, UErrorCode& err) {
+UCollator* OpenTailored(const std::string& locale, UErrorCode& err) {
   UCollator* base = ucol_open(locale.c_str(), &err);
   if (U_FAILURE(err)) return nullptr;
   int32_t length = 0;
@@ -75,13 +76,16 @@ UCollator* OpenTailored(const std::string& locale, bool turkic, UErrorCode& err)
   // Rebuilding the large ideographic tailorings (Japanese, Chinese, Korean) from their rules takes about a
   // second each; they keep their own order for these few characters.
   if (length > kLargeTailoring) return base;
-  const std::u16string ownRules = rules;
+  const std::string language = locale.substr(0, locale.find_first_of("_-"));
+  UErrorCode setErr = U_ZERO_ERROR;
+  USet* tailored = ucol_getTailoredSet(base, &setErr);
   for (const ExtraRule& r : kExtraRules) {
-    if (turkic && !r.turkic) continue;
-    if (ownRules.find(r.letter) != std::u16string::npos) continue;
+    if (language.size() >= 2 && std::string(r.letterIn).find(language) != std::string::npos) continue;
+    if (U_SUCCESS(setErr) && uset_contains(tailored, r.letter)) continue;
     rules += u' ';
     rules += r.rule;
   }
+  if (tailored) uset_close(tailored);
   UErrorCode ruleErr = U_ZERO_ERROR;
   UCollator* coll =
       ucol_openRules(reinterpret_cast<const UChar*>(rules.data()), static_cast<int32_t>(rules.size()),
@@ -93,11 +97,10 @@ UCollator* OpenTailored(const std::string& locale, bool turkic, UErrorCode& err)
 
 UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
   UErrorCode err = U_ZERO_ERROR;
-  const bool turkic = locale.rfind("tr", 0) == 0 || locale.rfind("az", 0) == 0;
-  UCollator* coll = OpenTailored(locale, turkic, err);
+  UCollator* coll = OpenTailored(locale, err);
   if (U_FAILURE(err) || !coll) {
     err = U_ZERO_ERROR;
-    coll = OpenTailored("", false, err);
+    coll = OpenTailored("", err);
     if (U_FAILURE(err) || !coll) return nullptr;
   }
   // The fourth level tells katakana from hiragana where a tailoring (Japanese) puts the difference there; it

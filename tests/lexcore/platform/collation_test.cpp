@@ -104,6 +104,7 @@ TEST(Collation, PlatformOrdersOverTheLocaleTailorings) {
   EXPECT_EQ(Cmp(0x0405, 0, u"chata", u"hrad"), CSTR_GREATER_THAN);
   EXPECT_EQ(Cmp(0x0C0A, 0, u"\u00F1u", u"nz"), CSTR_GREATER_THAN);
   EXPECT_EQ(Cmp(0x0406, 0, u"\u00E6", u"z"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x040F, 0, u"\u00FE", u"z"), CSTR_GREATER_THAN);  // Icelandic thorn is a letter
 }
 
 TEST(Collation, EightBitFormsAndArguments) {
