@@ -24,23 +24,54 @@ bool TurkicCasing(uint32_t lcid, uint32_t flags) {
   return primary == LANG_TURKISH || primary == LANG_AZERI;
 }
 
-UChar32 MapCodePoint(UChar32 c, bool upper, bool turkic) {
+// The plain tables leave alone the characters whose other case does not map back to them: dotless i, final
+// sigma, long s, micro sign, titlecase digraphs and the Greek symbol variants in upper case; dotted capital
+// I, capital sharp s, the Kelvin and Angstrom signs and the capital theta symbol in lower case.
+bool KeptByPlainCasing(UChar32 c, bool upper) {
+  if (upper) {
+    switch (c) {
+      case 0x0131:
+      case 0x03C2:
+      case 0x017F:
+      case 0x00B5:
+      case 0x01C5:
+      case 0x01C8:
+      case 0x01CB:
+      case 0x01F2:
+      case 0x03D0:
+      case 0x03D1:
+      case 0x03D5:
+      case 0x03D6:
+      case 0x03F0:
+      case 0x03F1:
+      case 0x03F5:
+      case 0x0345:
+        return true;
+      default:
+        return false;
+    }
+  }
+  return c == 0x0130 || c == 0x1E9E || c == 0x212A || c == 0x212B || c == 0x03F4;
+}
+
+UChar32 MapCodePoint(UChar32 c, bool upper, bool turkic, bool linguistic) {
   if (turkic) {
     if (upper && c == u'i') return 0x130;
     if (!upper && c == u'I') return 0x131;
     if (!upper && c == 0x130) return u'i';
   }
+  if (!linguistic && KeptByPlainCasing(c, upper)) return c;
   return upper ? u_toupper(c) : u_tolower(c);
 }
 
 // Maps in place, one code point at a time; a mapping that would change the number of units is not taken,
 // so callers may map a buffer where it lies.
-void MapUnits(char16_t* s, std::size_t n, bool upper, bool turkic) {
+void MapUnits(char16_t* s, std::size_t n, bool upper, bool turkic, bool linguistic) {
   for (std::size_t i = 0; i < n;) {
     UChar32 c;
     const std::size_t start = i;
     U16_NEXT(s, i, n, c);
-    const UChar32 m = MapCodePoint(c, upper, turkic);
+    const UChar32 m = MapCodePoint(c, upper, turkic, linguistic);
     if (m == c || U16_LENGTH(m) != static_cast<int32_t>(i - start)) continue;
     if (U16_LENGTH(m) == 1) {
       s[start] = static_cast<char16_t>(m);
@@ -67,7 +98,8 @@ int LCMapStringW(uint32_t lcid, uint32_t flags, const WideChar* src, int srcLen,
   if (!CaseFlags(flags, upper)) return FailWith(ERROR_INVALID_FLAGS);
   const std::size_t n = SourceUnits(src, srcLen);
   const int written = DeliverUnits(src, n, dst, dstLen);
-  if (written > 0 && dstLen > 0) MapUnits(dst, n, upper, TurkicCasing(lcid, flags));
+  if (written > 0 && dstLen > 0)
+    MapUnits(dst, n, upper, TurkicCasing(lcid, flags), (flags & LCMAP_LINGUISTIC_CASING) != 0);
   return written;
 }
 
@@ -92,7 +124,7 @@ int LCMapStringA(uint32_t lcid, uint32_t flags, const char* src, int srcLen, cha
       const std::size_t unitStart = i;
       UChar32 c;
       U16_NEXT(text.data(), i, text.size(), c);
-      const UChar32 m = MapCodePoint(c, upper, turkic);
+      const UChar32 m = MapCodePoint(c, upper, turkic, (flags & LCMAP_LINGUISTIC_CASING) != 0);
       if (m == c) continue;
       const auto byteStart = static_cast<std::size_t>(offsets[unitStart]);
       const std::size_t byteEnd = i < text.size() ? static_cast<std::size_t>(offsets[i]) : n;

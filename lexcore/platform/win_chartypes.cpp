@@ -23,6 +23,7 @@ bool IsHexDigit(char32_t c) {
          (c >= 0xFF10 && c <= 0xFF19) || (c >= 0xFF21 && c <= 0xFF26) || (c >= 0xFF41 && c <= 0xFF46);
 }
 
+// The platform's class of a code point. Combining marks get no C1_ALPHA here; the word classes add it.
 uint16_t ComputeType1(char32_t c) {
   const auto cp = static_cast<UChar32>(c);
   const int8_t category = u_charType(cp);
@@ -30,42 +31,65 @@ uint16_t ComputeType1(char32_t c) {
   uint16_t t = C1_DEFINED;
   const uint32_t mask = U_MASK(category);
   if (category == U_SURROGATE) return t;  // a lone half of a pair is no character
-  if (u_hasBinaryProperty(cp, UCHAR_UPPERCASE) || category == U_TITLECASE_LETTER) t |= C1_UPPER;
-  if (u_hasBinaryProperty(cp, UCHAR_LOWERCASE)) t |= C1_LOWER;
-  if (category == U_DECIMAL_DIGIT_NUMBER) t |= C1_DIGIT;
+  // Beyond Latin-1, symbols and other numbers are merely defined: no punctuation, and no letter or case
+  // flags even where Unicode gives them (circled letters).
+  if (c > 0xFF && (mask & (U_GC_S_MASK | U_GC_NO_MASK))) return t;
+  if (category == U_TITLECASE_LETTER) {
+    t |= C1_UPPER | C1_LOWER;
+  } else if (category != U_LETTER_NUMBER) {  // Roman numerals are letters without case
+    if (u_hasBinaryProperty(cp, UCHAR_UPPERCASE)) t |= C1_UPPER;
+    if (u_hasBinaryProperty(cp, UCHAR_LOWERCASE) && category != U_MODIFIER_LETTER) t |= C1_LOWER;
+  }
+  if (category == U_DECIMAL_DIGIT_NUMBER || c == 0xB2 || c == 0xB3 || c == 0xB9) t |= C1_DIGIT;
   if (u_isUWhiteSpace(cp)) t |= C1_SPACE;
-  if (c == 0xAD) {
-    t |= C1_PUNCT;  // the soft hyphen is format but behaves as a hyphen
-  } else if (mask & (U_GC_P_MASK | U_GC_S_MASK | U_GC_NO_MASK)) {
+  if (mask & (U_GC_P_MASK | U_GC_S_MASK | U_GC_NO_MASK)) {
     t |= C1_PUNCT;
   } else if (mask & (U_GC_CC_MASK | U_GC_CF_MASK)) {
     t |= C1_CNTRL;
   }
-  if (category == U_SPACE_SEPARATOR || c == u'\t') t |= C1_BLANK;
+  if (c == 0xAA || c == 0xBA || c == 0xB5) t |= C1_PUNCT;  // feminine and masculine ordinals, micro sign
+  // The typographic spaces and the Ogham space mark are spaces but not blanks; the byte-order mark is one.
+  const bool typographicSpace = (c >= 0x2000 && c <= 0x200A) || c == 0x1680;
+  if ((category == U_SPACE_SEPARATOR && !typographicSpace) || c == u'\t' || c == 0xFEFF) t |= C1_BLANK;
   if (IsHexDigit(c)) t |= C1_XDIGIT;
-  // Combining marks are letters: vowel signs, viramas and accents inside a word keep the word whole.
-  if (u_isUAlphabetic(cp) || (mask & U_GC_M_MASK)) t |= C1_ALPHA;
+  if (u_isUAlphabetic(cp) && !(mask & U_GC_M_MASK)) t |= C1_ALPHA;
   return t;
 }
 
-std::once_flag gTableOnce;
-std::unique_ptr<uint16_t[]> gTable;
-
-const uint16_t* BmpTable() {
-  std::call_once(gTableOnce, [] {
-    gTable = std::make_unique<uint16_t[]>(65536);
-    for (char32_t c = 0; c < 65536; ++c) gTable[c] = ComputeType1(c);
-  });
-  return gTable.get();
+uint16_t ComputeWordType1(char32_t c) {
+  const uint16_t t = ComputeType1(c);
+  // Vowel signs, viramas and accents inside a word keep the word whole.
+  return (U_MASK(u_charType(static_cast<UChar32>(c))) & U_GC_M_MASK) ? t | C1_ALPHA : t;
 }
 
-void ClassifyUnits(const WideChar* src, std::size_t n, uint16_t* out) {
-  const uint16_t* table = BmpTable();
+struct Tables {
+  std::unique_ptr<uint16_t[]> platform;
+  std::unique_ptr<uint16_t[]> words;
+};
+
+std::once_flag gTableOnce;
+Tables gTables;
+
+const Tables& BmpTables() {
+  std::call_once(gTableOnce, [] {
+    gTables.platform = std::make_unique<uint16_t[]>(65536);
+    gTables.words = std::make_unique<uint16_t[]>(65536);
+    for (char32_t c = 0; c < 65536; ++c) {
+      gTables.platform[c] = ComputeType1(c);
+      gTables.words[c] = ComputeWordType1(c);
+    }
+  });
+  return gTables;
+}
+
+void ClassifyUnits(const WideChar* src, std::size_t n, uint16_t* out, bool words) {
+  const uint16_t* table = words ? BmpTables().words.get() : BmpTables().platform.get();
   for (std::size_t i = 0; i < n; ++i) {
     const char16_t u = src[i];
     if (U16_IS_LEAD(u) && i + 1 < n && U16_IS_TRAIL(src[i + 1])) {
       // Both halves of a pair carry the class of the character they make.
-      const uint16_t t = ComputeType1(U16_GET_SUPPLEMENTARY(u, src[i + 1]));
+      const char32_t c = U16_GET_SUPPLEMENTARY(u, src[i + 1]);
+      const uint16_t t = words ? ComputeWordType1(c) : ComputeType1(c);
       out[i] = t;
       out[++i] = t;
       continue;
@@ -83,22 +107,16 @@ bool CheckTypeArguments(uint32_t infoType, const void* src, int count, const uin
 
 }  // namespace
 
-uint16_t CharType1(char32_t c) {
-  if (c < 0x10000) return BmpTable()[c];
-  if (c > 0x10FFFF) return 0;
-  return ComputeType1(c);
-}
+namespace {
 
-bool GetStringTypeExW(uint32_t, uint32_t infoType, const WideChar* src, int count, uint16_t* charType) {
-  if (!CheckTypeArguments(infoType, src, count, charType)) return false;
+bool ClassifyWide(const WideChar* src, int count, uint16_t* charType, bool words) {
   const std::size_t n =
       count == -1 ? std::char_traits<char16_t>::length(src) : static_cast<std::size_t>(count);
-  ClassifyUnits(src, n, charType);
+  ClassifyUnits(src, n, charType, words);
   return true;
 }
 
-bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int count, uint16_t* charType) {
-  if (!CheckTypeArguments(infoType, src, count, charType)) return false;
+bool ClassifyBytes(uint32_t lcid, const char* src, int count, uint16_t* charType, bool words) {
   const std::size_t n = count == -1 ? std::char_traits<char>::length(src) : static_cast<std::size_t>(count);
   uint32_t cp = LocaleAnsiCodePage(lcid);
   if (cp == 0) cp = GetACP();
@@ -111,7 +129,7 @@ bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int cou
     return false;
   }
   std::vector<uint16_t> unitTypes(text.size());
-  if (!text.empty()) ClassifyUnits(text.data(), text.size(), unitTypes.data());
+  if (!text.empty()) ClassifyUnits(text.data(), text.size(), unitTypes.data(), words);
   // Every byte takes the class of the character it belongs to; bytes that made no character (shift
   // sequences) are defined only.
   for (std::size_t b = 0; b < n; ++b) charType[b] = C1_DEFINED;
@@ -123,6 +141,32 @@ bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int cou
     end = start;
   }
   return true;
+}
+
+}  // namespace
+
+uint16_t CharType1(char32_t c) {
+  if (c < 0x10000) return BmpTables().platform[c];
+  if (c > 0x10FFFF) return 0;
+  return ComputeType1(c);
+}
+
+bool GetStringTypeExW(uint32_t, uint32_t infoType, const WideChar* src, int count, uint16_t* charType) {
+  return CheckTypeArguments(infoType, src, count, charType) && ClassifyWide(src, count, charType, false);
+}
+
+bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int count, uint16_t* charType) {
+  return CheckTypeArguments(infoType, src, count, charType) &&
+         ClassifyBytes(lcid, src, count, charType, false);
+}
+
+bool GetWordClassesW(const WideChar* src, int count, uint16_t* charType) {
+  return CheckTypeArguments(CT_CTYPE1, src, count, charType) && ClassifyWide(src, count, charType, true);
+}
+
+bool GetWordClassesA(uint32_t lcid, const char* src, int count, uint16_t* charType) {
+  return CheckTypeArguments(CT_CTYPE1, src, count, charType) &&
+         ClassifyBytes(lcid, src, count, charType, true);
 }
 
 }  // namespace lx

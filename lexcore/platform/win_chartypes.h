@@ -30,6 +30,11 @@ bool GetStringTypeExW(uint32_t lcid, uint32_t infoType, const WideChar* src, int
 // locales); one flag word per byte, a double-byte character giving its class to both bytes.
 bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int count, uint16_t* charType);
 
+// The classes the text code fills its class arrays with: those of GetStringTypeExW / GetStringTypeExA, except
+// that combining marks also count as letters (C1_ALPHA), so a word with a decomposed accent stays one word.
+bool GetWordClassesW(const WideChar* src, int count, uint16_t* charType);
+bool GetWordClassesA(uint32_t lcid, const char* src, int count, uint16_t* charType);
+
 // The CT_CTYPE1 class of one code point.
 uint16_t CharType1(char32_t c);
 

@@ -97,14 +97,26 @@ const CodePageName* FindName(uint32_t cp) {
   return nullptr;
 }
 
-// A single-byte code page as two tables. Bytes the code page leaves undefined decode to the code point of the
-// same value and encode back to that byte, so any byte sequence survives a round trip.
+// A single-byte code page as two tables. Pages with a recorded table decode exactly as recorded, private-use
+// characters included; for the others, bytes ICU leaves undefined decode to the code point of the same value.
+// Every character a byte decodes to encodes back to that byte, so any byte sequence survives a round trip.
 struct SingleByteCodec {
   std::array<char16_t, 256> toUnicode{};
-  std::vector<uint8_t> fromUnicode;  // 65536 entries; 0 means unmapped except for U+0000
+  std::array<uint64_t, 4> invalid{};  // bytes MB_ERR_INVALID_CHARS rejects
+  std::vector<uint8_t> fromUnicode;   // 65536 entries; 0 means unmapped except for U+0000
+
+  bool IsInvalid(uint8_t b) const { return (invalid[b >> 6] >> (b & 63)) & 1; }
 };
 
-bool BuildSingleByteCodec(const char* icuName, SingleByteCodec& codec) {
+struct SingleByteTable {
+  uint32_t cp;
+  char16_t toUnicode[256];
+  uint64_t invalid[4];
+};
+
+#include "lexcore/platform/win_codepage_tables.inc"
+
+bool ReadIcuSingleByteTable(const char* icuName, SingleByteCodec& codec) {
   UErrorCode err = U_ZERO_ERROR;
   UConverter* cnv = ucnv_open(icuName, &err);
   if (U_FAILURE(err)) return false;
@@ -123,18 +135,106 @@ bool BuildSingleByteCodec(const char* icuName, SingleByteCodec& codec) {
     codec.toUnicode[b] = u;
   }
   ucnv_close(cnv);
-  codec.fromUnicode.assign(65536, 0);
-  // Lower bytes win when two bytes decode to the same character.
-  for (int b = 255; b >= 1; --b) codec.fromUnicode[codec.toUnicode[b]] = static_cast<uint8_t>(b);
   return true;
 }
+
+bool BuildSingleByteCodec(uint32_t cp, const char* icuName, SingleByteCodec& codec) {
+  const auto table = std::find_if(std::begin(kSingleByteTables), std::end(kSingleByteTables),
+                                  [cp](const SingleByteTable& t) { return t.cp == cp; });
+  if (table != std::end(kSingleByteTables)) {
+    std::copy(std::begin(table->toUnicode), std::end(table->toUnicode), codec.toUnicode.begin());
+    std::copy(std::begin(table->invalid), std::end(table->invalid), codec.invalid.begin());
+  } else if (!ReadIcuSingleByteTable(icuName, codec)) {
+    return false;
+  }
+  codec.fromUnicode.assign(65536, 0);
+  // Lower bytes win when two bytes decode to the same character (20127's high half repeats the low one).
+  for (int b = 255; b >= 0; --b) codec.fromUnicode[codec.toUnicode[b]] = static_cast<uint8_t>(b);
+  return true;
+}
+
+// Single bytes of a double-byte page that decode differently from ICU's table. ICU finds no character for
+// them, so they pass through the conversion callbacks, which write these instead.
+struct ByteOverride {
+  uint8_t byte;
+  char16_t unit;
+  bool valid;  // accepted under MB_ERR_INVALID_CHARS
+};
+
+constexpr ByteOverride k932Overrides[] = {
+    {0x80, 0x0080, true},  {0xA0, 0xF8F0, false}, {0xFD, 0xF8F1, false},
+    {0xFE, 0xF8F2, false}, {0xFF, 0xF8F3, false},
+};
 
 struct Codec {
   uint32_t cp = 0;
   const char* icuName = nullptr;
   bool singleByte = false;
   SingleByteCodec sb;
+  // What a malformed or unassigned double-byte sequence decodes to: the page's own default character.
+  char16_t replacement = 0xFFFD;
+  const ByteOverride* overrides = nullptr;
+  std::size_t overrideCount = 0;
+  // A byte that decodes to a private-use character ICU accepts, but that MB_ERR_INVALID_CHARS refuses.
+  int rejectedByte = -1;
+
+  const ByteOverride* OverrideOf(uint8_t b) const {
+    for (std::size_t i = 0; i < overrideCount; ++i)
+      if (overrides[i].byte == b) return &overrides[i];
+    return nullptr;
+  }
+  const ByteOverride* OverrideFor(UChar32 c) const {
+    for (std::size_t i = 0; i < overrideCount; ++i)
+      if (overrides[i].unit == c) return &overrides[i];
+    return nullptr;
+  }
 };
+
+void SetDoubleBytePatches(Codec& codec) {
+  switch (codec.cp) {
+    case 932:
+      codec.replacement = 0x30FB;
+      codec.overrides = k932Overrides;
+      codec.overrideCount = std::size(k932Overrides);
+      break;
+    case 936:
+    case 949:
+    case 950:
+      codec.replacement = u'?';
+      codec.rejectedByte = 0xFF;
+      break;
+    default:
+      break;
+  }
+}
+
+// ICU's table for 932 rotates three controls (byte 1A is U+001C, 1C is U+007F, 7F is U+001A); the page maps
+// them to themselves. No other character decodes to these controls, so the output can be swapped back.
+char16_t Unrotate932(char16_t u) {
+  switch (u) {
+    case 0x001C:
+      return 0x001A;
+    case 0x007F:
+      return 0x001C;
+    case 0x001A:
+      return 0x007F;
+    default:
+      return u;
+  }
+}
+
+char16_t Rotate932(char16_t u) {
+  switch (u) {
+    case 0x001A:
+      return 0x001C;
+    case 0x001C:
+      return 0x007F;
+    case 0x007F:
+      return 0x001A;
+    default:
+      return u;
+  }
+}
 
 std::mutex gCodecMutex;
 std::map<uint32_t, std::unique_ptr<Codec>> gCodecs;  // never shrinks: codecs are used without the lock
@@ -150,12 +250,13 @@ const Codec* FindCodec(uint32_t cp) {
   codec->icuName = name->icuName;
   codec->singleByte = name->singleByte;
   if (codec->singleByte) {
-    if (!BuildSingleByteCodec(name->icuName, codec->sb)) return nullptr;
+    if (!BuildSingleByteCodec(cp, name->icuName, codec->sb)) return nullptr;
   } else {
     UErrorCode err = U_ZERO_ERROR;
     UConverter* probe = ucnv_open(name->icuName, &err);
     if (U_FAILURE(err)) return nullptr;
     ucnv_close(probe);
+    SetDoubleBytePatches(*codec);
   }
   const Codec* result = codec.get();
   gCodecs.emplace(cp, std::move(codec));
@@ -198,29 +299,46 @@ UConverter* ThreadConverter(const Codec& codec) {
 }
 
 struct ToUContext {
+  const Codec* codec = nullptr;
+  bool stopOnInvalid = false;
   bool invalid = false;
 };
 
-void ToUReplace(const void* context, UConverterToUnicodeArgs* args, const char*, int32_t,
+void ToUReplace(const void* context, UConverterToUnicodeArgs* args, const char* codeUnits, int32_t length,
                 UConverterCallbackReason reason, UErrorCode* err) {
   if (reason > UCNV_IRREGULAR) return;
-  static_cast<ToUContext*>(const_cast<void*>(context))->invalid = true;
+  auto* ctx = static_cast<ToUContext*>(const_cast<void*>(context));
+  const ByteOverride* override =
+      length == 1 ? ctx->codec->OverrideOf(static_cast<uint8_t>(codeUnits[0])) : nullptr;
+  if (override && override->valid) {
+    *err = U_ZERO_ERROR;
+    ucnv_cbToUWriteUChars(args, &override->unit, 1, 0, err);
+    return;
+  }
+  ctx->invalid = true;
+  if (ctx->stopOnInvalid) return;  // the error stands and the conversion stops
   *err = U_ZERO_ERROR;
-  static const UChar replacement = 0xFFFD;
+  const UChar replacement = override ? override->unit : ctx->codec->replacement;
   ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
 }
 
 struct FromUContext {
+  const Codec* codec = nullptr;
   const char* defaultChar = nullptr;  // null: '?' (or U+FFFD in the Unicode encodings)
   bool unicodeTarget = false;
   bool used = false;
 };
 
-void FromUReplace(const void* context, UConverterFromUnicodeArgs* args, const UChar*, int32_t, UChar32,
+void FromUReplace(const void* context, UConverterFromUnicodeArgs* args, const UChar*, int32_t, UChar32 c,
                   UConverterCallbackReason reason, UErrorCode* err) {
   if (reason > UCNV_IRREGULAR) return;
   auto* ctx = static_cast<FromUContext*>(const_cast<void*>(context));
   *err = U_ZERO_ERROR;
+  if (const ByteOverride* override = ctx->codec->OverrideFor(c)) {
+    const char byte = static_cast<char>(override->byte);
+    ucnv_cbFromUWriteBytes(args, &byte, 1, 0, err);
+    return;
+  }
   if (ctx->unicodeTarget) {
     static const UChar replacement = 0xFFFD;
     const UChar* from = &replacement;
@@ -241,12 +359,12 @@ bool IsUnicodeCodePage(uint32_t cp) {
 bool DecodeIcu(const Codec& codec, const char* src, std::size_t n, UnicodeString& out,
                std::vector<int32_t>* offsets, bool stopOnInvalid) {
   UConverter* cnv = ThreadConverter(codec);
+  if (stopOnInvalid && codec.rejectedByte >= 0 && std::memchr(src, codec.rejectedByte, n)) return false;
   ToUContext ctx;
+  ctx.codec = &codec;
+  ctx.stopOnInvalid = stopOnInvalid;
   UErrorCode err = U_ZERO_ERROR;
-  if (stopOnInvalid)
-    ucnv_setToUCallBack(cnv, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &err);
-  else
-    ucnv_setToUCallBack(cnv, ToUReplace, &ctx, nullptr, nullptr, &err);
+  ucnv_setToUCallBack(cnv, ToUReplace, &ctx, nullptr, nullptr, &err);
   out.clear();
   if (offsets) offsets->clear();
   std::size_t capacity = n + 16;
@@ -278,6 +396,8 @@ bool DecodeIcu(const Codec& codec, const char* src, std::size_t n, UnicodeString
     break;
   }
   out.resize(written);
+  if (codec.cp == 932)
+    for (auto& u : out) u = Unrotate932(u);
   if (offsets) {
     offsets->resize(written);
     // Units written by the replacement callback may carry -1; keep the offsets rising and inside the input.
@@ -287,13 +407,20 @@ bool DecodeIcu(const Codec& codec, const char* src, std::size_t n, UnicodeString
       last = o;
     }
   }
-  return U_SUCCESS(err);
+  return U_SUCCESS(err) && !(stopOnInvalid && ctx.invalid);
 }
 
 void EncodeIcu(const Codec& codec, const char16_t* src, std::size_t n, std::string& out,
                const char* defaultChar, bool& usedDefault) {
   UConverter* cnv = ThreadConverter(codec);
+  UnicodeString rotated;
+  if (codec.cp == 932 && std::any_of(src, src + n, [](char16_t u) { return Rotate932(u) != u; })) {
+    rotated.assign(src, src + n);
+    for (auto& u : rotated) u = Rotate932(u);
+    src = rotated.data();
+  }
   FromUContext ctx;
+  ctx.codec = &codec;
   ctx.defaultChar = defaultChar;
   ctx.unicodeTarget = IsUnicodeCodePage(codec.cp);
   UErrorCode err = U_ZERO_ERROR;
@@ -418,7 +545,12 @@ int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int 
   UnicodeString out;
   if (codec.singleByte) {
     out.resize(n);
-    for (std::size_t i = 0; i < n; ++i) out[i] = codec.sb.toUnicode[static_cast<uint8_t>(src[i])];
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto b = static_cast<uint8_t>(src[i]);
+      if ((flags & MB_ERR_INVALID_CHARS) && codec.sb.IsInvalid(b))
+        return FailWith(ERROR_NO_UNICODE_TRANSLATION);
+      out[i] = codec.sb.toUnicode[b];
+    }
   } else if (!DecodeIcu(codec, src, n, out, nullptr, (flags & MB_ERR_INVALID_CHARS) != 0)) {
     return FailWith(ERROR_NO_UNICODE_TRANSLATION);
   }

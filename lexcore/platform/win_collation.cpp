@@ -1,6 +1,9 @@
 #include "lexcore/platform/win_collation.h"
 
+#include <unicode/uchar.h>
 #include <unicode/ucol.h>
+#include <unicode/uset.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <cstring>
@@ -12,6 +15,7 @@
 #include <unordered_map>
 
 #include "lexcore/platform/win_codepages.h"
+#include "lexcore/platform/win_compose.h"
 #include "lexcore/platform/win_lasterror.h"
 #include "lexcore/platform/win_locale.h"
 #include "lexcore/rtl/lx_exceptions.h"
@@ -25,8 +29,11 @@ namespace {
 
 constexpr uint32_t kKnownFlags = NORM_IGNORECASE | NORM_IGNORENONSPACE | NORM_IGNORESYMBOLS |
                                  SORT_DIGITSASNUMBERS | LINGUISTIC_IGNORECASE | SORT_STRINGSORT;
-// The flags that change the collator; SORT_STRINGSORT only changes what is compared.
-constexpr uint32_t kCollatorFlags = kKnownFlags & ~SORT_STRINGSORT;
+// The flags that change the collator. Case and accents are not left to the collator's strength, which would
+// also erase width, kana and compatibility differences: the texts lose their case or marks before a
+// comparison at full strength instead.
+constexpr uint32_t kCollatorFlags = NORM_IGNORESYMBOLS | SORT_DIGITSASNUMBERS;
+constexpr uint32_t kIgnoreCase = NORM_IGNORECASE | LINGUISTIC_IGNORECASE;
 
 std::string CollationLocale(uint32_t lcid) {
   lcid = ResolveLCID(lcid);
@@ -38,22 +45,69 @@ std::string CollationLocale(uint32_t lcid) {
   return buf;
 }
 
+struct ExtraRule {
+  const char16_t* rule;
+  char16_t letter;       // left out where the locale's own tailoring orders this character
+  const char* letterIn;  // and in these languages, whose alphabets have it as a letter in ICU's root order
+};
+
+// The platform's orders laid over every locale's tailoring, one rule each.
+constexpr ExtraRule kExtraRules[] = {
+    // Ligatures and digraph letters are their letters spelt out, not letters of their own.
+    {u"&ae=\u00E6 &AE=\u00C6", u'\u00E6', ""},
+    {u"&oe=\u0153 &OE=\u0152", u'\u0153', ""},
+    {u"&ss=\u00DF", u'\u00DF', ""},
+    {u"&ij=\u0133 &IJ=\u0132", u'\u0133', ""},
+    {u"&fi=\uFB01", u'\uFB01', ""},
+    {u"&th=\u00FE &TH=\u00DE", u'\u00FE', "is fo"},
+    {u"&d\u017E=\u01C6 &D\u017D=\u01C4 &D\u017E=\u01C5", u'\u01C6', ""},
+    // Dotless i is a variant of i, except where it is a letter of its own.
+    {u"&i<<<\u0131", u'\u0131', "tr az"},
+};
+
+constexpr int32_t kLargeTailoring = 5000;
+
+UCollator* OpenTailored(const std::string& locale, UErrorCode& err) {
+  UCollator* base = ucol_open(locale.c_str(), &err);
+  if (U_FAILURE(err)) return nullptr;
+  int32_t length = 0;
+  const UChar* own = ucol_getRules(base, &length);
+  std::u16string rules(reinterpret_cast<const char16_t*>(own), static_cast<std::size_t>(length));
+  // Rebuilding the large ideographic tailorings (Japanese, Chinese, Korean) from their rules takes about a
+  // second each; they keep their own order for these few characters.
+  if (length > kLargeTailoring) return base;
+  const std::string language = locale.substr(0, locale.find_first_of("_-"));
+  UErrorCode setErr = U_ZERO_ERROR;
+  USet* tailored = ucol_getTailoredSet(base, &setErr);
+  for (const ExtraRule& r : kExtraRules) {
+    if (language.size() >= 2 && std::string(r.letterIn).find(language) != std::string::npos) continue;
+    if (U_SUCCESS(setErr) && uset_contains(tailored, r.letter)) continue;
+    rules += u' ';
+    rules += r.rule;
+  }
+  if (tailored) uset_close(tailored);
+  UErrorCode ruleErr = U_ZERO_ERROR;
+  UCollator* coll =
+      ucol_openRules(reinterpret_cast<const UChar*>(rules.data()), static_cast<int32_t>(rules.size()),
+                     UCOL_DEFAULT, UCOL_DEFAULT_STRENGTH, nullptr, &ruleErr);
+  if (U_FAILURE(ruleErr)) return base;  // the locale's order without the additions
+  ucol_close(base);
+  return coll;
+}
+
 UCollator* OpenCollator(const std::string& locale, uint32_t flags) {
   UErrorCode err = U_ZERO_ERROR;
-  UCollator* coll = ucol_open(locale.c_str(), &err);
-  if (U_FAILURE(err)) {
+  UCollator* coll = OpenTailored(locale, err);
+  if (U_FAILURE(err) || !coll) {
     err = U_ZERO_ERROR;
-    coll = ucol_open("", &err);
-    if (U_FAILURE(err)) return nullptr;
+    coll = OpenTailored("", err);
+    if (U_FAILURE(err) || !coll) return nullptr;
   }
-  const bool ignoreCase = flags & (NORM_IGNORECASE | LINGUISTIC_IGNORECASE);
-  if (flags & NORM_IGNORENONSPACE) {
-    // Accents go, case stays unless ignored too.
-    ucol_setStrength(coll, UCOL_PRIMARY);
-    if (!ignoreCase) ucol_setAttribute(coll, UCOL_CASE_LEVEL, UCOL_ON, &err);
-  } else {
-    ucol_setStrength(coll, ignoreCase ? UCOL_SECONDARY : UCOL_TERTIARY);
-  }
+  // The fourth level tells katakana from hiragana where a tailoring (Japanese) puts the difference there; it
+  // holds nothing else unless symbols are shifted, and then it would bring the ignored symbols back.
+  ucol_setStrength(coll, (flags & NORM_IGNORESYMBOLS) ? UCOL_TERTIARY : UCOL_QUATERNARY);
+  // Marks in a different order, or composed and decomposed forms, are the same text.
+  ucol_setAttribute(coll, UCOL_NORMALIZATION_MODE, UCOL_ON, &err);
   if (flags & NORM_IGNORESYMBOLS) {
     ucol_setAttribute(coll, UCOL_ALTERNATE_HANDLING, UCOL_SHIFTED, &err);
     ucol_setMaxVariable(coll, UCOL_REORDER_CODE_SYMBOL, &err);
@@ -106,8 +160,10 @@ UCollator* ThreadCollator(uint32_t lcid, uint32_t flags) {
   return collators.Get(lcid, flags);
 }
 
+// Hyphens, dashes and the straight apostrophe; the right single quote is punctuation like any other.
 bool IsWordSortSpecial(char16_t c) {
-  return c == u'-' || c == u'\'' || c == 0x2010 || c == 0x2011 || c == 0x2019 || c == 0xFF07 || c == 0xFF0D;
+  return c == u'-' || c == u'\'' || (c >= 0x2010 && c <= 0x2011) || c == 0x2013 || c == 0x2014 ||
+         c == 0xFF07 || c == 0xFF0D;
 }
 
 // The text without its hyphens and apostrophes, in a buffer reused by the thread.
@@ -137,12 +193,48 @@ int CompareSpecials(std::u16string_view a, std::u16string_view b) {
   }
 }
 
+bool TurkicLocale(uint32_t lcid) {
+  const uint32_t primary = PRIMARYLANGID(lcid);
+  return primary == LANG_TURKISH || primary == LANG_AZERI;
+}
+
+// The text as NORM_IGNORECASE and NORM_IGNORENONSPACE see it: simply case-folded (dotless i stays apart in
+// Turkish and Azeri), and without its nonspacing marks. Written to a buffer reused by the thread.
+std::u16string_view Neutralised(std::u16string_view s, uint32_t flags, bool turkic, std::u16string& buffer) {
+  const bool ignoreCase = flags & kIgnoreCase;
+  const bool ignoreMarks = flags & NORM_IGNORENONSPACE;
+  if (!ignoreCase && !ignoreMarks) return s;
+  const UnicodeString decomposed = ignoreMarks ? DecomposeCanonical(s) : UnicodeString();
+  const std::u16string_view source = ignoreMarks ? std::u16string_view(decomposed) : s;
+  const uint32_t foldOptions = turkic ? U_FOLD_CASE_EXCLUDE_SPECIAL_I : U_FOLD_CASE_DEFAULT;
+  buffer.clear();
+  for (std::size_t i = 0; i < source.size();) {
+    UChar32 c;
+    U16_NEXT(source.data(), i, source.size(), c);
+    if (ignoreMarks && u_charType(c) == U_NON_SPACING_MARK) continue;
+    if (ignoreCase) c = u_foldCase(c, foldOptions);
+    if (U16_LENGTH(c) == 1) {
+      buffer.push_back(static_cast<char16_t>(c));
+    } else {
+      buffer.push_back(U16_LEAD(c));
+      buffer.push_back(U16_TRAIL(c));
+    }
+  }
+  return buffer;
+}
+
 int ToCstr(int c) {
   return c < 0 ? CSTR_LESS_THAN : (c > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL);
 }
 
 int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) {
-  UCollator* coll = ThreadCollator(ResolveLCID(lcid), flags & kCollatorFlags);
+  lcid = ResolveLCID(lcid);
+  UCollator* coll = ThreadCollator(lcid, flags & kCollatorFlags);
+  thread_local std::u16string neutralA;
+  thread_local std::u16string neutralB;
+  const bool turkic = TurkicLocale(lcid);
+  a = Neutralised(a, flags, turkic, neutralA);
+  b = Neutralised(b, flags, turkic, neutralB);
   if (!coll) {
     const int c = a.compare(b);
     return ToCstr(c);
@@ -160,7 +252,8 @@ int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16s
   const UCollationResult r =
       ucol_strcoll(coll, reinterpret_cast<const UChar*>(fa.data()), static_cast<int32_t>(fa.size()),
                    reinterpret_cast<const UChar*>(fb.data()), static_cast<int32_t>(fb.size()));
-  if (r != UCOL_EQUAL) return ToCstr(static_cast<int>(r));
+  // Ignoring symbols ignores the hyphens and apostrophes altogether.
+  if (r != UCOL_EQUAL || (flags & NORM_IGNORESYMBOLS)) return ToCstr(static_cast<int>(r));
   return ToCstr(CompareSpecials(a, b));
 }
 

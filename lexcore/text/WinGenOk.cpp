@@ -95,6 +95,9 @@ bool GetStringTypeExNT2000(bool isWide, LCID lcid, uint32_t infoType, uint16_t* 
                            const void* buffer) {
   if (!classArray || !buffer || length < 0) return false;
   if (length == 0) return true;
+  if (infoType == CT_CTYPE1)
+    return isWide ? GetWordClassesW(static_cast<const WideChar*>(buffer), length, classArray)
+                  : GetWordClassesA(lcid, static_cast<const char*>(buffer), length, classArray);
   return isWide ? GetStringTypeExW(lcid, infoType, static_cast<const WideChar*>(buffer), length, classArray)
                 : GetStringTypeExA(lcid, infoType, static_cast<const char*>(buffer), length, classArray);
 }

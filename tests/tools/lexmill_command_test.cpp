@@ -93,7 +93,8 @@ TEST(LexmillWordlist, MiddleCharactersAndNumbers) {
   EXPECT_EQ(
       r.out,
       "#word\tfrequency\tper cent\ttexts\n1,000\t1\t8.33\t1\n2\t1\t8.33\t1\n3.14\t1\t8.33\t1\n"
-      "a\t1\t8.33\t1\nb\t1\t8.33\t1\ndogs\t1\t8.33\t1\ndon't\t1\t8.33\t1\ndon\xE2\x80\x99t\t1\t8.33\t1\n"
+      // The right single quote weighs as punctuation, before letters; the straight apostrophe is ignored.
+      "a\t1\t8.33\t1\nb\t1\t8.33\t1\ndogs\t1\t8.33\t1\ndon\xE2\x80\x99t\t1\t8.33\t1\ndon't\t1\t8.33\t1\n"
       "tis\t1\t8.33\t1\nwell-known\t1\t8.33\t1\nx\t2\t16.67\t1\n");
   // Without word-internal characters the apostrophes and hyphens separate.
   r = Lexmill({"wordlist", "--middle", "", "--top", "1", t.Native("a.txt")}, t);

@@ -30,6 +30,19 @@ TEST(CaseMap, TurkishAndAzeriDottedAndDotlessI) {
   EXPECT_TRUE(MapW(0x041F, LCMAP_UPPERCASE, u"i") == u"I");
 }
 
+TEST(CaseMap, PlainTablesLeaveOneWayMappingsAlone) {
+  // Without linguistic casing only characters whose other case maps back are changed.
+  const UnicodeString keptUpper =
+      u"\u0131\u03C2\u017F\u00B5\u01C5\u03D0\u03D1\u03D5\u03D6\u03F0\u03F1\u03F5\u0345";
+  EXPECT_TRUE(MapW(0x0409, LCMAP_UPPERCASE, keptUpper + u"a\u03C3") == keptUpper + u"A\u03A3");
+  const UnicodeString keptLower = u"\u0130\u1E9E\u212A\u212B\u03F4";
+  EXPECT_TRUE(MapW(0x0409, LCMAP_LOWERCASE, keptLower + u"A\u03A3") == keptLower + u"a\u03C3");
+  EXPECT_TRUE(MapW(0x0409, LCMAP_LOWERCASE, u"\u0130STANBUL") == u"\u0130stanbul");
+  // Linguistic casing maps them as before.
+  EXPECT_TRUE(MapW(0x0409, UP, u"\u03C2\u017F\u01C5") == u"\u03A3S\u01C4");
+  EXPECT_TRUE(MapW(0x0409, LOW, u"\u212A\u1E9E") == u"k\u00DF");
+}
+
 TEST(CaseMap, LengthIsKeptAndInPlaceWorks) {
   // Sharp s has no one-character capital; supplementary letters map within their pair.
   EXPECT_TRUE(MapW(0x0407, UP, u"stra\u00DFe") == u"STRA\u00DFE");

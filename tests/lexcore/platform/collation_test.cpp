@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "lexcore/platform/win_chartypes.h"
@@ -58,6 +59,52 @@ TEST(Collation, IgnoreCaseKeepsAccents) {
   EXPECT_EQ(Cmp(0x0409, 0, u"file10", u"file9"), CSTR_LESS_THAN);
   // Composed and decomposed forms are the same text.
   EXPECT_EQ(Cmp(0x0409, 0, u"\u00E9", u"e\u0301"), CSTR_EQUAL);
+}
+
+TEST(Collation, IgnoreFlagsRemoveOnlyWhatTheyName) {
+  // Ignoring symbols ignores the hyphen entirely.
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORESYMBOLS, u"co-op", u"coop"), CSTR_EQUAL);
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORESYMBOLS, u"can't", u"cant"), CSTR_EQUAL);
+  // Marks in another canonical order are the same text (dot below and dot above on a q).
+  EXPECT_EQ(Cmp(0x0409, 0, u"q\u0307\u0323", u"q\u0323\u0307"), CSTR_EQUAL);
+  // Case and accents go; width, kana and compatibility forms stay.
+  for (uint32_t flags : {NORM_IGNORECASE, NORM_IGNORENONSPACE, NORM_IGNORECASE | NORM_IGNORENONSPACE}) {
+    SCOPED_TRACE(flags);
+    EXPECT_NE(Cmp(0x0409, flags, u"\uFF41", u"a"), CSTR_EQUAL);       // full-width a
+    EXPECT_NE(Cmp(0x0411, flags, u"\u30A2", u"\u3042"), CSTR_EQUAL);  // katakana and hiragana a
+    EXPECT_NE(Cmp(0x0409, flags, u"\u2460", u"1"), CSTR_EQUAL);       // circled one
+  }
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORECASE, u"\uFF21", u"\uFF41"), CSTR_EQUAL);  // full-width A and a
+  EXPECT_EQ(Cmp(0x0409, NORM_IGNORENONSPACE, u"r\u00E9sum\u00E9", u"resume"), CSTR_EQUAL);
+  EXPECT_NE(Cmp(0x0409, NORM_IGNORENONSPACE, u"Resume", u"resume"), CSTR_EQUAL);
+  // Turkish keeps dotless i apart from i when case is ignored.
+  EXPECT_EQ(Cmp(0x041F, NORM_IGNORECASE, u"I", u"\u0131"), CSTR_EQUAL);
+  EXPECT_NE(Cmp(0x041F, NORM_IGNORECASE, u"I", u"i"), CSTR_EQUAL);
+}
+
+TEST(Collation, PlatformOrdersOverTheLocaleTailorings) {
+  // Ligatures and digraph letters equal their spelling.
+  const std::pair<const char16_t*, const char16_t*> same[] = {
+      {u"\u00E6", u"ae"}, {u"\u0153", u"oe"}, {u"stra\u00DFe", u"strasse"}, {u"\u0133", u"ij"},
+      {u"\uFB01", u"fi"}, {u"\u00FE", u"th"}, {u"\u01C6", u"d\u017E"},
+  };
+  for (const auto& [a, b] : same) EXPECT_EQ(Cmp(0x0409, 0, a, b), CSTR_EQUAL) << std::u16string(b).size();
+  // The dashes weigh last in the word sort; the right single quote does not.
+  EXPECT_EQ(Cmp(0x0409, 0, u"co\u2013op", u"cop"), CSTR_LESS_THAN);
+  EXPECT_EQ(Cmp(0x0409, 0, u"co\u2014op", u"coop"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0409, 0, u"can\u2019t", u"cant"), CSTR_LESS_THAN);
+  // Dotless i is a variant of i except in Turkish.
+  EXPECT_EQ(Cmp(0x0409, 0, u"\u0131b", u"ic"), CSTR_LESS_THAN);
+  EXPECT_EQ(Cmp(0x041F, 0, u"\u0131b", u"ic"), CSTR_LESS_THAN);
+  EXPECT_EQ(Cmp(0x041F, 0, u"\u0131z", u"ia"), CSTR_LESS_THAN);  // its own letter, before i
+  EXPECT_EQ(Cmp(0x0409, 0, u"\u0131z", u"ia"), CSTR_GREATER_THAN);
+  // Tailorings that agree already stay: traditional Spanish ch and ll, Czech ch, Swedish and Danish letters.
+  EXPECT_EQ(Cmp(0x040A, 0, u"chico", u"cuna"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x040A, 0, u"llama", u"luz"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0405, 0, u"chata", u"hrad"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0C0A, 0, u"\u00F1u", u"nz"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x0406, 0, u"\u00E6", u"z"), CSTR_GREATER_THAN);
+  EXPECT_EQ(Cmp(0x040F, 0, u"\u00FE", u"z"), CSTR_GREATER_THAN);  // Icelandic thorn is a letter
 }
 
 TEST(Collation, EightBitFormsAndArguments) {
