@@ -9,6 +9,7 @@
 #include "lexcore/rtl/lx_byteimage.h"
 #include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_paths.h"
+#include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/my_string_functions.h"
@@ -515,6 +516,106 @@ void TLXBaseDataClass::ClearButNotGridHeadings() {
 void TLXBaseDataClass::Clear() {
   ClearButNotGridHeadings();
   ClearGridHeadings();
+}
+
+// ---- the list header ----------------------------------------------------------------------------------
+
+namespace {
+
+UnicodeString AtOffset(int64_t offset, const UnicodeString& expected) {
+  return u"at offset " + IntToStr(offset) + u": expected " + expected;
+}
+
+}  // namespace
+
+bool TLXBaseDataClass::SaveToStream(TStream& stream) {
+  fParseFormulaHandler->SaveToStream(stream);
+  if (!fGridHeadings->SaveToStream(stream)) throw EWriteError(u"the column headings could not be written");
+  TStoredListInfo& info = StoredListInfo->fdata;
+  info.can_save_deleted = 1;
+  info.entries = fCount;
+  info.stored_version_number = std::max(info.stored_version_number, 21);
+  if (!StoredListInfo->SaveToStream(stream))
+    throw EWriteError(u"the stored list information could not be written (a file name too long?)");
+  WriteLE<int32_t>(stream, sentinel_const);
+  return true;
+}
+
+bool TLXBaseDataClass::ReadFromStream(TStream& stream) {
+  LastStreamError.clear();
+  Clear();
+  UndoList = std::make_unique<TUndoList>(fEntriesClass);
+  int64_t at = stream.GetPosition();
+  if (!fParseFormulaHandler->ReadFromStream(stream)) {
+    LastStreamError = AtOffset(at, u"the formula columns");
+    return false;
+  }
+  at = stream.GetPosition();
+  if (!fGridHeadings->ReadFromStream(stream)) {
+    LastStreamError = AtOffset(at, u"the column headings");
+    return false;
+  }
+  RecomputeColumnSetnums();
+  StoredListInfo = std::make_unique<TStoredListInfoHolder>();
+  at = stream.GetPosition();
+  if (!StoredListInfo->ReadFromStream(stream)) {
+    LastStreamError = AtOffset(at, u"the stored list information");
+    return false;
+  }
+  if (StoredListInfo->fdata.stored_version_number >= 10) {
+    at = stream.GetPosition();
+    int32_t sentinel = 0;
+    if (!ReadLE(stream, sentinel) || sentinel != sentinel_const) {
+      LastStreamError = AtOffset(at, u"the list header's closing value " + IntToStr(sentinel_const));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TLXBaseDataClass::SaveEntriesToStream(TStream& stream, int32_t& written, int32_t& left_out) {
+  written = left_out = 0;
+  for (int32_t i = 0; i < fCount; ++i) {
+    TLXBaseListObject* entry = CurrentList[i];
+    if (!entry) continue;
+    if (entry->PrivateDetails().not_for_saving) {
+      ++left_out;
+      continue;
+    }
+    if (!entry->SaveToStream(stream)) throw EWriteError(u"entry " + IntToStr(i) + u" could not be written");
+    ++written;
+    MyYieldProcess();
+  }
+  return true;
+}
+
+bool TLXBaseDataClass::ReadEntriesFromStream(TStream& stream, int32_t count) {
+  // Every stored entry takes at least a byte, so a count beyond the bytes left is damage, not a big list.
+  if (count < 0 || count > kMaxListEntries || count > stream.Remaining()) {
+    LastStreamError = AtOffset(stream.GetPosition(), IntToStr(count) + u" entries, but only " +
+                                                         IntToStr(stream.Remaining()) + u" bytes are left");
+    return false;
+  }
+  SetCapacity(fCount + count);
+  for (int32_t i = 0; i < count; ++i) {
+    const int64_t at = stream.GetPosition();
+    TLXBaseListObject* entry = fEntriesClass(this, Patroa);
+    entry->ZeroTheDataRec();
+    bool ok = false;
+    try {
+      ok = entry->ReadFromStream(stream);
+    } catch (const EStreamError&) {
+      ok = false;
+    }
+    if (!ok || stream.GetPosition() == at) {
+      delete entry;
+      LastStreamError = AtOffset(at, u"entry " + IntToStr(i + 1) + u" of " + IntToStr(count));
+      return false;
+    }
+    Add(entry);
+    MyYieldProcess();
+  }
+  return true;
 }
 
 int32_t TLXBaseDataClass::AddABlankEntryWithMainWord(const UnicodeString& word) {

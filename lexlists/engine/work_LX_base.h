@@ -371,6 +371,9 @@ class TStringlistWithIntegerList : public TStringList {
 
 constexpr int32_t kMaxListEntries = 134217728;  // 0x8000000
 
+// Closes the list header of a saved list.
+constexpr int32_t sentinel_const = 6789;
+
 UnicodeString ChangedFileNameForSaveASFormat(const UnicodeString& name, TSave_as_format format,
                                              TLexmillList list);
 
@@ -441,6 +444,19 @@ class TLXBaseDataClass : public TObject {
   virtual void SetBase(TLXBaseListObject* /*entry*/, TSortLevel /*level*/) {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
+
+  // ---- the list header of a saved list: formulas, headings, stored information, sentinel
+  virtual bool SaveToStream(TStream& stream);
+  // Empties the list first (a list that owns its entries frees them before calling this). On false,
+  // LastStreamError says where and what was expected; what was read stays.
+  virtual bool ReadFromStream(TStream& stream);
+  // The entries after the header: every entry not flagged not for saving, in its class's own form. Counts
+  // what went and what was left out.
+  virtual bool SaveEntriesToStream(TStream& stream, int32_t& written, int32_t& left_out);
+  // Reads count entries of the list's entry class and adds them. The count is checked against the bytes
+  // left before anything is allocated.
+  virtual bool ReadEntriesFromStream(TStream& stream, int32_t count);
+  UnicodeString LastStreamError;
 
   // ---- the array
   TLXBaseListObject* Get(int32_t index) const;
