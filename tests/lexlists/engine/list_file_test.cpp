@@ -267,3 +267,86 @@ TEST_F(ListFileFixture, SavingToAFileIsDurableAndAFailedSaveKeepsTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string Hex(const Bytes& b) {
+  std::string out;
+  for (uint8_t v : b) {
+    char buf[3];
+    std::snprintf(buf, sizeof buf, "%02X", v);
+    out += buf;
+  }
+  return out;
+}
+
+Bytes FromHex(const char* hex) {
+  Bytes b;
+  for (const char* p = hex; *p;) {
+    if (*p == ' ') {
+      ++p;
+      continue;
+    }
+    b.push_back(static_cast<uint8_t>(std::stoi(std::string(p, 2), nullptr, 16)));
+    p += 2;
+  }
+  return b;
+}
+
+TEST_F(ListFileFixture, WordListEntryHasItsDocumentedFormAndReadsBack) {
+  // As the list header leaves it: version 21, deleted bytes stored.
+  list->StoredListInfo->fdata.stored_version_number = 21;
+  list->StoredListInfo->fdata.can_save_deleted = 1;
+  const int32_t go = list->AddWord(u"go", 5, 2);
+  const int32_t gone = list->AddWord(u"gone", 1, 1);
+  list->Word(go)->SetPrefix(u"(");
+  list->Word(go)->data.dispersion = 0.5f;
+  list->Word(gone)->EnsurePrivateObjExists();
+  list->Word(gone)->privateobj->fdetails.deleted = 1;
+  list->Word(go)->JoinFrom(list->Word(gone));
+  TMemoryStream s;
+  ASSERT_TRUE(list->Word(go)->SaveToStream(s));
+  const char* record =
+      "00000000 03000000 00 FE00 04000000 "  // no spans, span version 3; deleted; marker; version
+      "04000000 %s 0000000000000000 00000000 0000000000000000 "  // flags
+      "00000000";                                                // no categories
+  auto recordWith = [&](const char* flags) {
+    char buf[256];
+    std::snprintf(buf, sizeof buf, record, flags);
+    return std::string(buf);
+  };
+  std::string head = recordWith("00000000");
+  std::string joined = recordWith("01000100");
+  joined.replace(18, 2, "01");  // the deleted byte of item 2
+  const std::string want =
+      std::string("02000000 67006F00 01000000 2800 00000000 05000000 02000000 0000003F ") + head +
+      " 01000000 " + "04000000 67006F006E006500 00000000 00000000 01000000 01000000 " + "00000000 " + joined +
+      " 00000000";
+  EXPECT_EQ(Hex(s.Bytes()), Hex(FromHex(want.c_str())));
+
+  s.SetPosition(0);
+  TWordEntry again(list.get(), &holder);
+  ASSERT_TRUE(again.ReadFromStream(s));
+  EXPECT_EQ(s.GetPosition(), s.GetSize());
+  EXPECT_EQ(again.MainWordPlusPrefixAndSuffix(), u"(go");
+  EXPECT_EQ(again.MainWordFrequency(), 5);
+  EXPECT_EQ(again.GetDispersion(), 0.5f);
+  ASSERT_EQ(again.JoinCount(), 1);
+  EXPECT_EQ(again.OwnJoinlist()->Entry(0)->MainWordOnly(), u"gone");
+  EXPECT_TRUE(again.OwnJoinlist()->Entry(0)->IsDeleted());
+  EXPECT_TRUE(again.OwnJoinlist()->Entry(0)->JoinedElsewhere());
+
+  // A joined entry with joins of its own, or a join count beyond the bytes left, is refused.
+  Bytes nested = s.Bytes();
+  nested[nested.size() - 4] = 1;
+  TMemoryStream n = StreamOf(nested);
+  EXPECT_FALSE(again.ReadFromStream(n));
+  Bytes many = s.Bytes();
+  const Bytes headBytes =
+      FromHex(("02000000 67006F00 01000000 2800 00000000 05000000 02000000 0000003F " + head).c_str());
+  many[headBytes.size() + 3] = 0x40;
+  TMemoryStream m = StreamOf(many);
+  EXPECT_FALSE(again.ReadFromStream(m));
+}
+
+}  // namespace
