@@ -13,6 +13,7 @@
 #include "lexcore/definitions/extra_font_list.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_list.h"
+#include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_stringlist.h"
@@ -607,6 +608,46 @@ class TLXBaseDataClass : public TObject {
   int32_t PrivateSortMatchedUp(TLXBaseListObject* entry);
   int32_t PrivateSortJoinListUp(TLXBaseListObject* entry);
 
+  // ---- column totals, derived values and grid cells (work_LX_totals.cpp)
+  // Statistics rows under the entries: total, max, min, mean, sd and the share of each of slices (1..12;
+  // 0 or less switches them off) equal parts of the list, stored in the numerical headings' column_data.
+  virtual void ComputeColumnTotals(int32_t slices);
+  void GetColumnTotalDataForGrid(int32_t column, int32_t row, TGrid_data_rec& cell);
+  float ComputeRelativeEntropyOfValues(int32_t max);
+  float LemmasRelativeEntropy(int32_t index, int32_t max);
+  void InitialiseIntermediateValues();
+  void CheckIntermediateValues(extended key);
+  // The value of a column at a row, or the column's sum from row 0 to it: what a formula's value node asks
+  // the list for. Cumulative sums are cached per block of rows.
+  extended ValueElsewhere(int32_t column, int32_t row, bool cumulative);
+  // The rows per cached block for the current count: every block of the list fits the cache.
+  int32_t IntermediateBlockSize() const;
+
+  virtual void DrawgridDataRec(int32_t column, int32_t& row, TGrid_data_rec& cell, grid_alternatives layout);
+  virtual void TopRowDataRec(int32_t column, TGrid_data_rec& cell);
+  void AddSpecialFeaturesToDrawGridDataRec(int32_t row, TGrid_data_rec& cell);
+  void LeftmostColumnDataRec(int32_t row, TGrid_data_rec& cell);
+  UnicodeString CheckedPPMFormatHeading(int32_t column, const TGrid_data_rec& cell);
+  virtual bool GetAFileStatus(int32_t /*index*/, bool /*flag*/) { return false; }
+
+  TStringTrueColumnAndColourRec GetACategoryAndColour(int32_t index, int32_t column);
+  int32_t GetACategoryColour(int32_t index, int32_t column);
+  UnicodeString GetACategoryString(int32_t index, int32_t column);
+  void SetACategoryAndColour(int32_t index, const TStringTrueColumnAndColourRec& rec);
+  void SetACategoryAndColourAndTagnumber(int32_t index, int32_t tag,
+                                         const TStringTrueColumnAndColourRec& rec);
+  void SetACategoryString(int32_t index, int32_t column, const UnicodeString& text);
+  void ClearACategory(int32_t index, int32_t column);
+  void ClearCategories(int32_t column);
+  void ClearColourCategoryColours();
+
+  TLXEntryDetailsRec AnEntryDetails(int32_t row);
+  virtual UnicodeString EntryDetailsAsString(int32_t row);
+  std::vector<TGrid_data_rec> EntryDetailsAsGridDataRecs(int32_t row);
+  // The caller owns the list; hasData is false in the base.
+  virtual TStringList* SelectedStatsFilenames(int32_t index, bool& hasData);
+  virtual std::vector<UnicodeString> TimeLineDataDateHeaders(const TTimeLineDataRec& data);
+
   // ---- fields, in the system's order
   int32_t FCapacity = 0;
   TSortLevel FSortStage = main_sort;
@@ -650,6 +691,7 @@ class TLXBaseDataClass : public TObject {
   int32_t base_compare_wordlength = 0;
   int32_t MarcacoesExistentes = 0;
   int32_t ColumnTotalRowsToShow = 0;
+  int32_t intermediate_block_size = 0;  // the block size the cached sums were made with
   int32_t FindFromRow = 0;
   Talphabetical_sort AlphabeticalSubSort = sort_alphabetically;
   grid_alternatives BaseGridKind;
@@ -686,6 +728,30 @@ class TLXBaseDataClass : public TObject {
   std::vector<char> fPosScratch;
   AnsiString fAnsiWord, fAnsiPrefix, fAnsiSuffix;
 };
+
+// ---- cells and column statistics (work_LX_totals.cpp)
+// Turns the not-applicable and blank markers into the not-applicable text; else fits the decimals to the
+// display.
+void CheckForDontShowConstAndDecimals(TGrid_data_rec& cell);
+int32_t NFilesCorrected(int32_t n, bool flag);
+bool CategoryMeansClearCategory(WideChar c);
+// "%" for per cent, "per 1000 words" and "per million"; empty otherwise.
+UnicodeString HeadingFromNumberType(TNumberDisplay mostra);
+// The label of statistics row k (0-based): Total, Max, Min, Mean, Sd., then 1st 5th, 2nd 5th and so on.
+UnicodeString ColumnTotalLabel(int32_t k, int32_t slices);
+
+LX_DECLARE_RESOURCESTRING(_LXColumnTotal)
+LX_DECLARE_RESOURCESTRING(_LXColumnMax)
+LX_DECLARE_RESOURCESTRING(_LXColumnMin)
+LX_DECLARE_RESOURCESTRING(_LXColumnMean)
+LX_DECLARE_RESOURCESTRING(_LXColumnSd)
+LX_DECLARE_RESOURCESTRING(_LXColumnSlice)
+LX_DECLARE_RESOURCESTRING(_LXCornerN)
+LX_DECLARE_RESOURCESTRING(_LXPerThousandWords)
+LX_DECLARE_RESOURCESTRING(_LXPerMillion)
+LX_DECLARE_RESOURCESTRING(_LXStatsUserLine)
+LX_DECLARE_RESOURCESTRING(_LXStatsLines)
+LX_DECLARE_RESOURCESTRING(_LXStatsRow)
 
 // Two-phase construction: the constructor, then AfterConstruction, so a derived list's overrides run.
 template <typename T, typename... Args>

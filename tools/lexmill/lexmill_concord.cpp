@@ -18,6 +18,7 @@
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_concord_sort.h"
+#include "tools/lexmill/lexmill_scores.h"
 
 namespace lx {
 
@@ -310,6 +311,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
               (textsRead == 1 ? " text" : " texts"));
   out.Finish();
   return ExitCode(problems, files);
+}
+
+std::string ParsedSearchWord(const UnicodeString& typed, std::vector<TSearch_word_format_rec>& parsed) {
+  return SearchWordFault(typed, parsed);
 }
 
 }  // namespace lx

@@ -19,6 +19,7 @@
 #include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
 #include "tools/lexmill/lexmill_sort.h"
+#include "tools/lexmill/lexmill_wordcounts.h"
 
 namespace lx {
 
@@ -148,6 +149,10 @@ class TWordCounter {
     out.newWords.assign(words.begin() + out.firstNew, words.end());
   }
 
+  // One form's word number, for the sub-commands that count word by word.
+  uint32_t WordNumber(const char16_t* p, std::size_t n) { return Canonical(p, n); }
+  const UnicodeString& WordOf(uint32_t i) const { return words[i]; }
+
  private:
   uint32_t Canonical(const char16_t* p, std::size_t n) {
     const uint64_t h = HashWord(p, n);
@@ -261,5 +266,50 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   out.Finish();
   return ExitCode(problems, files);
 }
+
+struct TLexmillWordCounter::Impl {
+  Impl(LCID lcid, bool keepCase) : counter(lcid, keepCase) {}
+  uint32_t Count(const char16_t* p, std::size_t n, int32_t textNo) {
+    const uint32_t w = counter.WordNumber(p, n);
+    if (w >= freq.size()) {
+      freq.resize(w + 1, 0);
+      texts.resize(w + 1, 0);
+      lastText.resize(w + 1, -1);
+    }
+    ++freq[w];
+    if (lastText[w] != textNo) {
+      lastText[w] = textNo;
+      ++texts[w];
+    }
+    ++tokens;
+    return w;
+  }
+  TWordCounter counter;
+  std::vector<int64_t> freq;
+  std::vector<int32_t> texts, lastText;
+  int64_t tokens = 0;
+};
+
+TLexmillWordCounter::TLexmillWordCounter(LCID lcid, bool keepCase) : impl(std::make_unique<Impl>(lcid, keepCase)) {}
+TLexmillWordCounter::~TLexmillWordCounter() = default;
+void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
+  // The word list's rule: runs of letters and digits; classes[n] is white.
+  std::size_t i = 0;
+  while (i < n) {
+    while (i < n && (classes[i] & CharClassWordChar) == 0) ++i;
+    if (i >= n) break;
+    const std::size_t start = i;
+    while (classes[i] & CharClassWordChar) ++i;
+    impl->Count(text + start, i - start, textNo);
+  }
+}
+uint32_t TLexmillWordCounter::CountWord(const WideChar* p, std::size_t n, int32_t textNo) {
+  return impl->Count(p, n, textNo);
+}
+int64_t TLexmillWordCounter::Tokens() const { return impl->tokens; }
+uint32_t TLexmillWordCounter::Types() const { return static_cast<uint32_t>(impl->freq.size()); }
+const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const { return impl->counter.WordOf(index); }
+int64_t TLexmillWordCounter::Frequency(uint32_t index) const { return impl->freq[index]; }
+int32_t TLexmillWordCounter::Texts(uint32_t index) const { return impl->texts[index]; }
 
 }  // namespace lx

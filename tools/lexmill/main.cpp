@@ -13,6 +13,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_sort.h"
+#include "tools/lexmill/lexmill_scores.h"
 
 using namespace lx;
 
@@ -21,6 +22,8 @@ namespace {
 const char kHelp[] =
     "usage: lexmill wordlist [options] PATH...\n"
     "       lexmill concord [options] SEARCHWORD PATH...\n"
+    "       lexmill keywords [options] --ref PATH... PATH...\n"
+    "       lexmill collocates [options] SEARCHWORD PATH...\n"
     "       lexmill --list-locales | --version | --help\n"
     "\n"
     "wordlist   every word of the texts with its frequency, per cent of all tokens and the number of texts\n"
@@ -30,6 +33,12 @@ const char kHelp[] =
     "           and paragraph number. SEARCHWORD is typed in the search-word language: * for any\n"
     "           characters, ==word== for a case-sensitive word, spaces for a phrase (big dog), / between\n"
     "           alternatives (go/goes/went). Without ==, case is ignored.\n"
+    "keywords   the words unusually frequent in the texts against the --ref texts: frequency and per cent\n"
+    "           in each, log-likelihood, its p, log ratio and BIC; strongest first. A word missing from the\n"
+    "           reference counts 0 there. Same word rule as wordlist.\n"
+    "collocates the words within --span of each hit of SEARCHWORD: joint frequency (with), the word's\n"
+    "           frequency (total), the chosen measures and counts per position (L5..L1 R1..R5). N is the\n"
+    "           running words, R the hits, S the span's width. Same word rule as wordlist.\n"
     "\n"
     "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
     "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
@@ -79,6 +88,19 @@ const char kHelp[] =
     "  --top N           wordlist: only the first N words\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
+    "  --ref PATH        keywords: reference texts (repeat for several)\n"
+    "  --negative        keywords: also negative key words, after the others, most negative last\n"
+    "  --max-p P         keywords: only p <= P (default 0.000001)\n"
+    "  --min-freq N      keywords: only words occurring N times in the texts (default 3)\n"
+    "  --top N           keywords, collocates: only the first N (keywords: N of each kind)\n"
+    "  --span L,R        collocates: words to the left and right (default 5,5; 0 to 25)\n"
+    "  --across-sentences collocates: spans cross sentence ends\n"
+    "  --measures LIST   collocates: from mi, t, ll, dice, logdice, z, mi3, conditionalprobabilitya,\n"
+    "                    conditionalprobabilityb, deltapa, deltapb, or a measure's full name without\n"
+    "                    spaces (specificmutualinformation, tscore, loglikelihood, dicecoefficient,\n"
+    "                    zscore); default mi,t,ll,logdice\n"
+    "  --min-with N      collocates: only words occurring N times around the hits (default 3)\n"
+    "  --sort KEY        collocates: with (default), total or a measure; highest first\n"
     "  --list-locales    the locale identifiers --lcid accepts\n"
     "  --version         the version of lexmill\n"
     "  -h, --help        this text\n"
@@ -136,14 +158,16 @@ bool ParseCount(const char* s, int64_t limit, int64_t& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("a sub-command is needed: wordlist or concord");
+  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords or collocates");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") return PrintOut(kHelp);
   if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
   if (command == "--list-locales") return ListLocales();
-  if (command != "wordlist" && command != "concord") return Usage("unknown sub-command '" + command + "'");
+  if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates")
+    return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
+  TLexmillScoreOptions scores;
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
   std::vector<std::string> positional;
@@ -161,6 +185,11 @@ int main(int argc, char** argv) {
     if (a == "-h" || a == "--help") return PrintOut(kHelp);
     if (a == "--no-zip") {
       options.readZips = false;
+      continue;
+    }
+    std::string scoreFault;
+    if (const int taken = ParseScoreOption(command, argc, argv, i, scores, scoreFault); taken != 0) {
+      if (taken < 0) return Usage(scoreFault);
       continue;
     }
     if (a == "--case") {
@@ -244,6 +273,17 @@ int main(int argc, char** argv) {
     return Usage("concord needs a search word and at least one file or folder");
   try {
     if (command == "wordlist") return Finish(RunWordlist(options, positional));
+    if (command == "keywords") {
+      if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
+      if (positional.empty()) return Usage("keywords needs at least one file or folder");
+      return Finish(RunKeywords(options, scores, positional));
+    }
+    if (command == "collocates") {
+      if (positional.size() < 2) return Usage("collocates needs a search word and at least one file or folder");
+      const UnicodeString word = UTF8ToUTF16(positional.front());
+      positional.erase(positional.begin());
+      return Finish(RunCollocates(options, scores, word, positional));
+    }
     const UnicodeString word = UTF8ToUTF16(positional.front());
     positional.erase(positional.begin());
     return Finish(RunConcord(options, word, positional));
