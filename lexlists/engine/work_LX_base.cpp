@@ -618,6 +618,88 @@ bool TLXBaseDataClass::ReadEntriesFromStream(TStream& stream, int32_t count) {
   return true;
 }
 
+// ---- joining -----------------------------------------------------------------------------------------
+
+void TLXBaseDataClass::fMarkLemmatised() {
+  StoredListInfo->SetIsLemmatised(true);
+  StoredListInfo->SetNTextsChecked(BasedOnOneTextFile());
+  ListModified.Include(mod_lemmatising);
+}
+
+bool TLXBaseDataClass::Join(int32_t head, TLXBaseListObject* entry) {
+  if (head < 0 || head >= fCount || !entry || !CurrentList[head]) return false;
+  fMarkLemmatised();
+  CurrentList[head]->JoinFrom(entry);
+  return true;
+}
+
+bool TLXBaseDataClass::fJoinPair(int32_t head, int32_t other) {
+  if (head < 0 || head >= fCount || other < 0 || other >= fCount || head == other) return false;
+  if (!CurrentList[other] || CurrentList[other]->JoinedElsewhere()) return false;
+  return Join(head, CurrentList[other]);
+}
+
+bool TLXBaseDataClass::PrivateJoinARange(const T1LongintList& indices) {
+  if (indices.Count() < 2) return false;
+  const int32_t head = indices.GetAValue(0);
+  for (int32_t i = 1; i < indices.Count(); ++i) {
+    MyYieldProcess();
+    if (!fJoinPair(head, indices.GetAValue(i))) return false;
+  }
+  return true;
+}
+
+bool TLXBaseDataClass::UnJoin(int32_t index) {
+  if (!Get(index)->HasJoined()) return false;
+  ListModified.Include(mod_lemmatising);
+  UnjoinEntriesJoinedTo(index);
+  return true;
+}
+
+void TLXBaseDataClass::UnjoinEntriesJoinedTo(int32_t index) {
+  ListModified.Include(mod_lemmatising);
+  TLXBaseListObject* head = Get(index);
+  if (!head || !head->privateobj) return;
+  TPrivateObj& p = *head->privateobj;
+  for (int32_t i = 0; i < p.joinlist->Count(); ++i) {
+    MyYieldProcess();
+    TLXBaseListObject* joined = p.joinlist->Entry(i);
+    if (!joined) continue;
+    // A copy read with the head stands for the list's entry of the same words; decided per entry, since a
+    // head may hold loaded copies and entries joined since.
+    TLXBaseListObject* inList = nullptr;
+    if (p.OwnsLoadedJoin(joined)) {
+      const int32_t found =
+          Find_WordStr(joined->MainWordOnly(), joined->MainWordPrefix(), joined->MainWordSuffix(), cs_anyhow);
+      if (found >= 0) inList = CurrentList[found];
+    } else {
+      inList = Find_an_Entry(joined);
+    }
+    if (inList && inList->privateobj && inList->privateobj->fdetails.joined_elsewhere)
+      inList->privateobj->fdetails.joined_elsewhere = 0;
+  }
+  p.ClearJoinList();
+}
+
+void TLXBaseDataClass::UnJoinAll() {
+  for (int32_t i = 0; i < fCount; ++i) {
+    TLXBaseListObject* e = CurrentList[i];
+    if (e && e->privateobj) {
+      e->privateobj->fdetails.joined_elsewhere = 0;
+      e->privateobj->ClearJoinList();
+    }
+    MyYieldProcess();
+  }
+}
+
+int32_t TLXBaseDataClass::GetTotalJoinedFreq(int32_t index) {
+  TJoinlist* joins = Get(index)->OwnJoinlist();
+  int32_t total = 0;
+  for (int32_t i = 0; joins && i < joins->Count(); ++i)
+    if (joins->Entry(i)) total += joins->Entry(i)->MainWordFrequency();
+  return total;
+}
+
 int32_t TLXBaseDataClass::AddABlankEntryWithMainWord(const UnicodeString& word) {
   TLXBaseListObject* entry = fEntriesClass(this, Patroa);
   entry->ZeroTheDataRec();

@@ -459,6 +459,20 @@ class TLXBaseDataClass : public TObject {
   virtual bool ReadEntriesFromStream(TStream& stream, int32_t count);
   UnicodeString LastStreamError;
 
+  // ---- joining (lemmatisation): a head entry collects the entries joined to it, flat
+  // False for an index outside the list or no entry; otherwise the entry (and whatever it had joined) goes
+  // under the head.
+  bool Join(int32_t head, TLXBaseListObject* entry);
+  // The first index is the head; the others are joined to it in order, stopping at the first that cannot be
+  // (outside the list, the head itself, or already joined elsewhere).
+  bool PrivateJoinARange(const T1LongintList& indices);
+  // False when the entry has nothing joined to it.
+  bool UnJoin(int32_t index);
+  void UnjoinEntriesJoinedTo(int32_t index);
+  void UnJoinAll();
+  // The joined entries' frequencies, the head's own not included.
+  int32_t GetTotalJoinedFreq(int32_t index);
+
   // ---- the array
   TLXBaseListObject* Get(int32_t index) const;
   TLXBaseListObject* operator[](int32_t index) const { return Get(index); }
@@ -717,6 +731,8 @@ class TLXBaseDataClass : public TObject {
 
  private:
   int32_t fGetAssertedIndex(int32_t index, const char16_t* message) const;
+  bool fJoinPair(int32_t head, int32_t other);
+  void fMarkLemmatised();
   // The comparison that ordered a level (its private one when private, null when none), with its base set
   // from entry.
   const TLXBaseListSortCompare* fLevelCompare(TSortLevel level) const;
