@@ -26,7 +26,9 @@
 #include "lexcore/search/search_engines.h"
 #include "lexfiletools/tools/My_FileHandling.h"
 #include "lexfiletools/tools/file_chunker.h"
+#include "lexlists/engine/list_files.h"
 #include "lexlists/engine/stored_list_info.h"
+#include "lexlists/engine/word_list_entries.h"
 
 using namespace lx;
 namespace fs = std::filesystem;
@@ -267,6 +269,18 @@ void FileToolsSeeds() {
   fs::remove_all(tree);
 }
 
+void ListFileSeeds() {
+  TLXBaseHolder holder(0x0409, true);
+  auto list = Create<TWordList>(&holder);
+  list->StoredListInfo->fdata.info_derives_from_filename = u"a.txt";
+  const int32_t go = list->AddWord(u"go", 5, 2);
+  Put("list_files", "one-entry", StreamBytes([&](TStream& s) { SaveListToStream(*list, tt_wordlist, s); }));
+  const int32_t went = list->AddWord(u"went", 4, 1);
+  list->Word(went)->SetCategoryString(u"v", 1);
+  list->Word(go)->JoinFrom(list->Word(went));
+  Put("list_files", "joined", StreamBytes([&](TStream& s) { SaveListToStream(*list, tt_wordlist, s); }));
+}
+
 void SettingsFileSeeds() {
   auto put = [](const char* name, TEncoding encoding) {
     const fs::path file = fs::temp_directory_path() / ("lexmill-seed-" + std::to_string(::getpid()) + ".ini");
@@ -343,6 +357,7 @@ int main(int argc, char** argv) {
     TextSeeds();
     SettingsAndListInfoSeeds();
     FileToolsSeeds();
+    ListFileSeeds();
     SettingsFileSeeds();
     FileSeeds();
   } catch (const std::exception& e) {

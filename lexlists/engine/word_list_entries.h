@@ -12,39 +12,38 @@
 
 namespace lx {
 
+// Stored form (little-endian): the word, its prefix and its suffix, each as a 32-bit count of UTF-16 units
+// and the units; the frequency and the number of texts (int32 each); the dispersion (32-bit float); the
+// private record under the list's stored information; a 32-bit count of joined entries, each in this same
+// form with a count of 0 (joins are flat).
 class TWordListEntry : public TLXBaseListObject {
  public:
   using TLXBaseListObject::TLXBaseListObject;
-  ~TWordListEntry() override { FreeWord(); }
+  ~TWordListEntry() override { FreeTexts(); }
 
   void ZeroTheDataRec() override {
-    FreeWord();
+    FreeTexts();
     data = TWordlist_entry_rec{};
   }
   // The word's buffer is in the holder's current storage form.
-  void SetWord(const UnicodeString& word) {
-    FreeWord();
-    if (Granny->OperatingInUnicode()) {
-      data.w = Granny->Funcs().Alloc(static_cast<int32_t>(word.size()));
-      std::copy(word.begin(), word.end(), static_cast<WideChar*>(data.w));
-    } else {
-      AnsiString bytes = UnicodeToCodePage(Granny->GetCodepage(), word);
-      data.w = Granny->Funcs().Alloc(static_cast<int32_t>(bytes.size()));
-      std::copy(bytes.begin(), bytes.end(), static_cast<char*>(data.w));
-    }
-  }
+  void SetWord(const UnicodeString& word) { SetText(data.w, word); }
+  void SetPrefix(const UnicodeString& prefix) { SetText(data.prefix_or_tag, prefix, true); }
+  void SetSuffix(const UnicodeString& suffix) { SetText(data.suffix, suffix, true); }
   void ConvertEntryToUnicode(uint32_t codepage) override {
     if (data.w) data.w = BaseConvertedToUnicode(codepage, data.w);
+    if (data.prefix_or_tag) data.prefix_or_tag = BaseConvertedToUnicode(codepage, data.prefix_or_tag);
+    if (data.suffix) data.suffix = BaseConvertedToUnicode(codepage, data.suffix);
   }
 
-  UnicodeString MainWordOnly() override {
-    return DataPointerToString(data.w, Granny->GetCodepage(), Granny->OperatingInUnicode());
-  }
+  UnicodeString MainWordOnly() override { return TextOf(data.w); }
+  UnicodeString MainWordPrefix() override { return TextOf(data.prefix_or_tag); }
+  UnicodeString MainWordSuffix() override { return TextOf(data.suffix); }
   void* MainWordAsPointer() override { return data.w; }
   int32_t MainWordFrequency() override { return data.f; }
   int32_t FrequencyNum() override { return data.f; }
   int32_t MainNTexts() override { return data.n_files; }
   int32_t MainWordLength() override { return Granny->Funcs().Length(data.w); }
+  float GetDispersion() override { return data.dispersion; }
 
   // Column 1 is the word, 2 the frequency, 3 the number of texts.
   UnicodeString GetAWordAsString(int32_t row, int32_t column) override {
@@ -62,13 +61,43 @@ class TWordListEntry : public TLXBaseListObject {
   void SetAWordAsString(int32_t, int32_t column, const UnicodeString& s) override {
     if (column == 1) SetWord(s);
   }
+  void SetAPrefixAsString(int32_t, int32_t column, const UnicodeString& s) override {
+    if (column == 1) SetPrefix(s);
+  }
+  void SetASuffixAsString(int32_t, int32_t column, const UnicodeString& s) override {
+    if (column == 1) SetSuffix(s);
+  }
+
+  bool SaveToStream(TStream& stream) override;
+  bool ReadFromStream(TStream& stream) override;
 
   TWordlist_entry_rec data;
 
  private:
-  void FreeWord() {
-    if (data.w) Granny->Funcs().Delete(data.w);
-    data.w = nullptr;
+  bool SaveOneToStream(TStream& stream, bool withJoins);
+  bool ReadOneFromStream(TStream& stream, bool withJoins);
+  UnicodeString TextOf(const void* p) {
+    return DataPointerToString(p, Granny->GetCodepage(), Granny->OperatingInUnicode());
+  }
+  // An empty affix keeps no buffer; the word always has one.
+  void SetText(void*& slot, const UnicodeString& text, bool emptyIsNone = false) {
+    if (slot) Granny->Funcs().Delete(slot);
+    slot = nullptr;
+    if (emptyIsNone && text.empty()) return;
+    if (Granny->OperatingInUnicode()) {
+      slot = Granny->Funcs().Alloc(static_cast<int32_t>(text.size()));
+      std::copy(text.begin(), text.end(), static_cast<WideChar*>(slot));
+    } else {
+      AnsiString bytes = UnicodeToCodePage(Granny->GetCodepage(), text);
+      slot = Granny->Funcs().Alloc(static_cast<int32_t>(bytes.size()));
+      std::copy(bytes.begin(), bytes.end(), static_cast<char*>(slot));
+    }
+  }
+  void FreeTexts() {
+    for (void** slot : {&data.w, &data.prefix_or_tag, &data.suffix}) {
+      if (*slot) Granny->Funcs().Delete(*slot);
+      *slot = nullptr;
+    }
   }
 };
 
@@ -84,6 +113,12 @@ class TWordList : public TLXBaseDataClass {
   void FreeAll() {
     for (int32_t i = 0; i < fCount; ++i) delete CurrentList[i];
     Clear();
+  }
+
+  // The entries read before go first: the spine's Clear would only drop them.
+  bool ReadFromStream(TStream& stream) override {
+    FreeAll();
+    return TLXBaseDataClass::ReadFromStream(stream);
   }
 
   TWordListEntry* Word(int32_t i) const { return static_cast<TWordListEntry*>(Get(i)); }

@@ -9,6 +9,7 @@
 #include "lexcore/rtl/lx_byteimage.h"
 #include "lexcore/rtl/lx_format.h"
 #include "lexcore/rtl/lx_paths.h"
+#include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/my_string_functions.h"
@@ -515,6 +516,188 @@ void TLXBaseDataClass::ClearButNotGridHeadings() {
 void TLXBaseDataClass::Clear() {
   ClearButNotGridHeadings();
   ClearGridHeadings();
+}
+
+// ---- the list header ----------------------------------------------------------------------------------
+
+namespace {
+
+UnicodeString AtOffset(int64_t offset, const UnicodeString& expected) {
+  return u"at offset " + IntToStr(offset) + u": expected " + expected;
+}
+
+}  // namespace
+
+bool TLXBaseDataClass::SaveToStream(TStream& stream) {
+  fParseFormulaHandler->SaveToStream(stream);
+  if (!fGridHeadings->SaveToStream(stream)) throw EWriteError(u"the column headings could not be written");
+  TStoredListInfo& info = StoredListInfo->fdata;
+  info.can_save_deleted = 1;
+  info.entries = fCount;
+  info.stored_version_number = std::max(info.stored_version_number, 21);
+  if (!StoredListInfo->SaveToStream(stream))
+    throw EWriteError(u"the stored list information could not be written (a file name too long?)");
+  WriteLE<int32_t>(stream, sentinel_const);
+  return true;
+}
+
+bool TLXBaseDataClass::ReadFromStream(TStream& stream) {
+  LastStreamError.clear();
+  Clear();
+  UndoList = std::make_unique<TUndoList>(fEntriesClass);
+  int64_t at = stream.GetPosition();
+  if (!fParseFormulaHandler->ReadFromStream(stream)) {
+    LastStreamError = AtOffset(at, u"the formula columns");
+    return false;
+  }
+  at = stream.GetPosition();
+  if (!fGridHeadings->ReadFromStream(stream)) {
+    LastStreamError = AtOffset(at, u"the column headings");
+    return false;
+  }
+  RecomputeColumnSetnums();
+  StoredListInfo = std::make_unique<TStoredListInfoHolder>();
+  at = stream.GetPosition();
+  if (!StoredListInfo->ReadFromStream(stream)) {
+    LastStreamError = AtOffset(at, u"the stored list information");
+    return false;
+  }
+  if (StoredListInfo->fdata.stored_version_number >= 10) {
+    at = stream.GetPosition();
+    int32_t sentinel = 0;
+    if (!ReadLE(stream, sentinel) || sentinel != sentinel_const) {
+      LastStreamError = AtOffset(at, u"the list header's closing value " + IntToStr(sentinel_const));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TLXBaseDataClass::SaveEntriesToStream(TStream& stream, int32_t& written, int32_t& left_out) {
+  written = left_out = 0;
+  for (int32_t i = 0; i < fCount; ++i) {
+    TLXBaseListObject* entry = CurrentList[i];
+    if (!entry) continue;
+    if (entry->PrivateDetails().not_for_saving) {
+      ++left_out;
+      continue;
+    }
+    if (!entry->SaveToStream(stream)) throw EWriteError(u"entry " + IntToStr(i) + u" could not be written");
+    ++written;
+    MyYieldProcess();
+  }
+  return true;
+}
+
+bool TLXBaseDataClass::ReadEntriesFromStream(TStream& stream, int32_t count) {
+  // Every stored entry takes at least a byte, so a count beyond the bytes left is damage, not a big list.
+  if (count < 0 || count > kMaxListEntries || count > stream.Remaining()) {
+    LastStreamError = AtOffset(stream.GetPosition(), IntToStr(count) + u" entries, but only " +
+                                                         IntToStr(stream.Remaining()) + u" bytes are left");
+    return false;
+  }
+  SetCapacity(fCount + count);
+  for (int32_t i = 0; i < count; ++i) {
+    const int64_t at = stream.GetPosition();
+    TLXBaseListObject* entry = fEntriesClass(this, Patroa);
+    entry->ZeroTheDataRec();
+    bool ok = false;
+    try {
+      ok = entry->ReadFromStream(stream);
+    } catch (const EStreamError&) {
+      ok = false;
+    }
+    if (!ok || stream.GetPosition() == at) {
+      delete entry;
+      LastStreamError = AtOffset(at, u"entry " + IntToStr(i + 1) + u" of " + IntToStr(count));
+      return false;
+    }
+    Add(entry);
+    MyYieldProcess();
+  }
+  return true;
+}
+
+// ---- joining -----------------------------------------------------------------------------------------
+
+void TLXBaseDataClass::fMarkLemmatised() {
+  StoredListInfo->SetIsLemmatised(true);
+  StoredListInfo->SetNTextsChecked(BasedOnOneTextFile());
+  ListModified.Include(mod_lemmatising);
+}
+
+bool TLXBaseDataClass::Join(int32_t head, TLXBaseListObject* entry) {
+  if (head < 0 || head >= fCount || !entry || !CurrentList[head]) return false;
+  fMarkLemmatised();
+  CurrentList[head]->JoinFrom(entry);
+  return true;
+}
+
+bool TLXBaseDataClass::fJoinPair(int32_t head, int32_t other) {
+  if (head < 0 || head >= fCount || other < 0 || other >= fCount || head == other) return false;
+  if (!CurrentList[other] || CurrentList[other]->JoinedElsewhere()) return false;
+  return Join(head, CurrentList[other]);
+}
+
+bool TLXBaseDataClass::PrivateJoinARange(const T1LongintList& indices) {
+  if (indices.Count() < 2) return false;
+  const int32_t head = indices.GetAValue(0);
+  for (int32_t i = 1; i < indices.Count(); ++i) {
+    MyYieldProcess();
+    if (!fJoinPair(head, indices.GetAValue(i))) return false;
+  }
+  return true;
+}
+
+bool TLXBaseDataClass::UnJoin(int32_t index) {
+  if (!Get(index)->HasJoined()) return false;
+  ListModified.Include(mod_lemmatising);
+  UnjoinEntriesJoinedTo(index);
+  return true;
+}
+
+void TLXBaseDataClass::UnjoinEntriesJoinedTo(int32_t index) {
+  ListModified.Include(mod_lemmatising);
+  TLXBaseListObject* head = Get(index);
+  if (!head || !head->privateobj) return;
+  TPrivateObj& p = *head->privateobj;
+  for (int32_t i = 0; i < p.joinlist->Count(); ++i) {
+    MyYieldProcess();
+    TLXBaseListObject* joined = p.joinlist->Entry(i);
+    if (!joined) continue;
+    // A copy read with the head stands for the list's entry of the same words; decided per entry, since a
+    // head may hold loaded copies and entries joined since.
+    TLXBaseListObject* inList = nullptr;
+    if (p.OwnsLoadedJoin(joined)) {
+      const int32_t found =
+          Find_WordStr(joined->MainWordOnly(), joined->MainWordPrefix(), joined->MainWordSuffix(), cs_anyhow);
+      if (found >= 0) inList = CurrentList[found];
+    } else {
+      inList = Find_an_Entry(joined);
+    }
+    if (inList && inList->privateobj && inList->privateobj->fdetails.joined_elsewhere)
+      inList->privateobj->fdetails.joined_elsewhere = 0;
+  }
+  p.ClearJoinList();
+}
+
+void TLXBaseDataClass::UnJoinAll() {
+  for (int32_t i = 0; i < fCount; ++i) {
+    TLXBaseListObject* e = CurrentList[i];
+    if (e && e->privateobj) {
+      e->privateobj->fdetails.joined_elsewhere = 0;
+      e->privateobj->ClearJoinList();
+    }
+    MyYieldProcess();
+  }
+}
+
+int32_t TLXBaseDataClass::GetTotalJoinedFreq(int32_t index) {
+  TJoinlist* joins = Get(index)->OwnJoinlist();
+  int32_t total = 0;
+  for (int32_t i = 0; joins && i < joins->Count(); ++i)
+    if (joins->Entry(i)) total += joins->Entry(i)->MainWordFrequency();
+  return total;
 }
 
 int32_t TLXBaseDataClass::AddABlankEntryWithMainWord(const UnicodeString& word) {

@@ -372,6 +372,9 @@ class TStringlistWithIntegerList : public TStringList {
 
 constexpr int32_t kMaxListEntries = 134217728;  // 0x8000000
 
+// Closes the list header of a saved list.
+constexpr int32_t sentinel_const = 6789;
+
 UnicodeString ChangedFileNameForSaveASFormat(const UnicodeString& name, TSave_as_format format,
                                              TLexmillList list);
 
@@ -442,6 +445,33 @@ class TLXBaseDataClass : public TObject {
   virtual void SetBase(TLXBaseListObject* /*entry*/, TSortLevel /*level*/) {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
+
+  // ---- the list header of a saved list: formulas, headings, stored information, sentinel
+  virtual bool SaveToStream(TStream& stream);
+  // Empties the list first (a list that owns its entries frees them before calling this). On false,
+  // LastStreamError says where and what was expected; what was read stays.
+  virtual bool ReadFromStream(TStream& stream);
+  // The entries after the header: every entry not flagged not for saving, in its class's own form. Counts
+  // what went and what was left out.
+  virtual bool SaveEntriesToStream(TStream& stream, int32_t& written, int32_t& left_out);
+  // Reads count entries of the list's entry class and adds them. The count is checked against the bytes
+  // left before anything is allocated.
+  virtual bool ReadEntriesFromStream(TStream& stream, int32_t count);
+  UnicodeString LastStreamError;
+
+  // ---- joining (lemmatisation): a head entry collects the entries joined to it, flat
+  // False for an index outside the list or no entry; otherwise the entry (and whatever it had joined) goes
+  // under the head.
+  bool Join(int32_t head, TLXBaseListObject* entry);
+  // The first index is the head; the others are joined to it in order, stopping at the first that cannot be
+  // (outside the list, the head itself, or already joined elsewhere).
+  bool PrivateJoinARange(const T1LongintList& indices);
+  // False when the entry has nothing joined to it.
+  bool UnJoin(int32_t index);
+  void UnjoinEntriesJoinedTo(int32_t index);
+  void UnJoinAll();
+  // The joined entries' frequencies, the head's own not included.
+  int32_t GetTotalJoinedFreq(int32_t index);
 
   // ---- the array
   TLXBaseListObject* Get(int32_t index) const;
@@ -701,6 +731,8 @@ class TLXBaseDataClass : public TObject {
 
  private:
   int32_t fGetAssertedIndex(int32_t index, const char16_t* message) const;
+  bool fJoinPair(int32_t head, int32_t other);
+  void fMarkLemmatised();
   // The comparison that ordered a level (its private one when private, null when none), with its base set
   // from entry.
   const TLXBaseListSortCompare* fLevelCompare(TSortLevel level) const;
