@@ -16,6 +16,8 @@
 #include "lexcore/definitions/lang_details.h"
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/streamable_stringlist.h"
+#include "lexcore/files/PeruseDir.h"
+#include "lexcore/files/my_FileStreamU.h"
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_inifiles.h"
 #include "lexcore/rtl/lx_streams.h"
@@ -254,13 +256,49 @@ void SettingsFileSeeds() {
       ini.UpdateFile();
     }
     std::ifstream in(file, std::ios::binary);
-    Put("settings_file", name,
+    Put("ini_file", name,
         std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
     fs::remove(file);
   };
   put("ansi", TEncoding::ANSI);
   put("utf8", TEncoding::UTF8);
   put("utf16le", TEncoding::Unicode);
+}
+
+void FileSeeds() {
+  Put("file_streams", "wide-text",
+      Prefixed({0}, StreamBytes([](TStream& s) { WriteUnknownLengthPointer(s, u"counted text", true); })));
+  Put("file_streams", "ansi-text",
+      Prefixed({1}, StreamBytes([](TStream& s) { WriteUnknownLengthPointer(s, "bytes", false); })));
+  Put("file_streams", "pchar", Prefixed({2}, StreamBytes([](TStream& s) { StreamWritePchar(s, u"pchar"); })));
+  Put("file_streams", "pansichar",
+      Prefixed({3}, StreamBytes([](TStream& s) { StreamWritePAnsichar(s, "pansi"); })));
+  Put("file_streams", "short-string",
+      Prefixed({4}, StreamBytes([](TStream& s) { WriteShortString(s, "short"); })));
+  TMySearchRecList list;
+  for (int i = 0; i < 3; ++i) {
+    TMySearchRec r;
+    r.DateTime = 45000 + i;
+    r.Size = 100 * i;
+    r.Number_Within_Zip = static_cast<int16_t>(i);
+    r.ShortName = i ? u"texts/a.zip/member" + IntToStr(i) + u".txt" : UnicodeString(u"plain.txt");
+    list.AddOne(r);
+  }
+  Put("file_streams", "found-files", Prefixed({5}, StreamBytes([&](TStream& s) { list.SaveToStream(s); })));
+  TFolderful folder(u"/texts/");
+  folder.ListOfFiles()->AddOne(list.GetAMySearchRec(0));
+  folder.Setdirnum(3);
+  Put("file_streams", "folder", Prefixed({7}, StreamBytes([&](TStream& s) { folder.SaveToStream(s); })));
+
+  const std::u16string ini =
+      u"\uFEFFAutomatically generated file. CAREFUL!!!\r\n; Delete it if you "
+      u"want.\r\n\r\n[Main]\r\nflag=YES\r\n"
+      u"colour=255.0.0\r\nother=$00FF0000\r\n\r\n[List]\r\n[v0]=one\r\n[c1]=two\r\ni=2\r\n";
+  Put("settings_file", "utf16", UTF16Bytes(ini));
+  Put("settings_file", "utf8", "[A]\nk=v\xC3\xA9\n; comment\n[B]\nnumber=12\nbad=#zz\n");
+  Put("zip_members", "two-members",
+      ZipBytes({{"a.txt", "first text"}, {"sub/b.txt", std::string(2000, 'b')}}, true));
+  Put("zip_members", "hostile-names", ZipBytes({{"../up.txt", "x"}, {"/abs.txt", "y"}}, false));
 }
 
 }  // namespace
@@ -281,6 +319,7 @@ int main(int argc, char** argv) {
     TextSeeds();
     SettingsAndListInfoSeeds();
     SettingsFileSeeds();
+    FileSeeds();
   } catch (const std::exception& e) {
     std::cerr << "fuzz_make_seeds: " << e.what() << "\n";
     return 1;

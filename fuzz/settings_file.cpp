@@ -1,5 +1,5 @@
-// The settings file: a file of sections and key=value lines, in any encoding its mark announces, read the way
-// the settings code reads it and written back.
+// The settings file as a user may have edited it: the input is the file's bytes. Every read must answer or
+// refuse with a conversion error, and a save must load back to the same sections.
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,8 +7,9 @@
 
 #include "fuzz_support.h"
 #include "lexcore/rtl/lx_exceptions.h"
-#include "lexcore/rtl/lx_inifiles.h"
+#include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "lexcore/settings/IniFileBase.h"
 
 using namespace lx;
 
@@ -20,36 +21,37 @@ const UnicodeString& FileName() {
   return name;
 }
 
-bool WriteFile(const uint8_t* data, size_t size) {
-  std::FILE* f = std::fopen(UTF16ToUTF8(FileName()).c_str(), "wb");
-  if (!f) return false;
-  const bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
-  return std::fclose(f) == 0 && ok;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (!WriteFile(data, size)) return 0;
+  std::FILE* f = std::fopen(UTF16ToUTF8(FileName()).c_str(), "wb");
+  if (!f) return 0;
+  const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;
+  if (std::fclose(f) != 0 || !written) return 0;
   try {
-    TMemIniFile ini(FileName());
-    TStringList sections;
+    TMyMemIniFile ini(FileName());
+    TStringList sections, lines;
     ini.ReadSections(sections);
-    for (int32_t i = 0; i < sections.Count(); ++i) {
-      TStringList values;
-      ini.ReadSectionValues(sections[i], values);
-      TStringList keys;
-      ini.ReadSection(sections[i], keys);
-      for (int32_t k = 0; k < keys.Count(); ++k) {
-        ini.ReadString(sections[i], keys[k], u"");
-        ini.ReadInteger(sections[i], keys[k], -1);
+    for (int i = 0; i < sections.Count() && i < 16; ++i) {
+      ini.ReadMultiString(sections[i], lines);
+      ini.ReadSection(sections[i], lines);
+      for (int k = 0; k < lines.Count() && k < 16; ++k) {
+        ini.ReadBool(sections[i], lines[k], true);
+        ini.ReadInteger(sections[i], lines[k], 0);
+        try {
+          ini.ReadColor(sections[i], lines[k], 0);
+        } catch (const EConvertError&) {
+        }
       }
     }
-    TStringList text;
-    ini.GetStrings(text);
-    ini.SetStrings(text);
+    TStringList before, after;
+    ini.GetStrings(before);
     ini.UpdateFile();
+    TMyMemIniFile back(FileName());
+    back.GetStrings(after);
+    if (!before.Equals(after)) __builtin_trap();
   } catch (const Exception&) {
   }
+  std::remove(UTF16ToUTF8(ChangeFileExt(FileName(), u".ini.Backup")).c_str());
   return 0;
 }

@@ -129,7 +129,11 @@ std::string_view ShortStringBytes(const uint8_t* a, std::size_t arraySize) {
 
 void RepairTextColour(Tfixed_lang_details32& language) {
   auto& c = language.cores.colours;
-  if (c[tct_text] == c[tct_background]) c[tct_text] = BogStandardColours().colours[tct_text];
+  if (c[tct_text] != c[tct_background]) return;
+  const TMyCanvasColourRec standard = BogStandardColours();
+  c[tct_text] = standard.colours[tct_text];
+  // Old records carry no colours at all: black on black would hide the text.
+  if (c[tct_text] == c[tct_background]) c[tct_background] = standard.colours[tct_background];
 }
 
 }  // namespace

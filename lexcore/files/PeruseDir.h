@@ -102,8 +102,10 @@ class TPeruseDir : public TObject {
     UnicodeString name;
     TMySearchRec rec;  // Size, Attr, DateTime
   };
-  // The entries of one folder matching mask, in the platform's order; false when it cannot be read.
-  bool Enumerate(const UnicodeString& dir, const UnicodeString& mask, std::vector<TFound>& out);
+  // The entries of one folder matching mask, in the platform's order (only its folders when foldersOnly);
+  // false when it cannot be read.
+  bool Enumerate(const UnicodeString& dir, const UnicodeString& mask, std::vector<TFound>& out,
+                 bool foldersOnly = false);
   void WalkFolders(const UnicodeString& dir, const UnicodeString& mask);
   bool PassesHiddenFileFolderTest(int32_t attr, bool isFolder) const;
   void AddAZip(TMySearchRecList* list, const UnicodeString& path, const UnicodeString& name);

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_streams.h"
@@ -179,9 +180,7 @@ void TMemIniFile::UpdateFile() {
   TStringList lines;
   GetStrings(lines);
   const std::string bytes = EncodedText(lines.Text());
-  TMemoryStream m;
-  m.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  m.SaveToFile(fFileName);
+  SaveFileDurably(fFileName, bytes.data(), bytes.size());
 }
 
 }  // namespace lx

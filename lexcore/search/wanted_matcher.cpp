@@ -242,13 +242,30 @@ class Matcher {
     }
     hit.start = c;
     hit.wordStart = c;
-    if (!leftBoundary_ && !startsInTag_)
-      while (hit.wordStart > 0 &&
-             (IsWordChar(C_[hit.wordStart - 1]) || C_[hit.wordStart - 1] == CharClassDefinedOnly))
-        --hit.wordStart;
+    if (!leftBoundary_ && !startsInTag_) hit.wordStart = WordStartBefore(c);
     hit.patternLength = static_cast<int32_t>(matched - c);
     hit.hitLength = static_cast<int32_t>(hitEnd - c);
     return true;
+  }
+
+  static bool InWord(uint16_t k) {
+    return IsWordChar(k) || k == CharClassDefinedOnly;
+  }
+
+  // Where the word that c stands in begins: c itself, or the first of the word characters just before it.
+  int64_t WordStartBefore(int64_t c) {
+    int64_t ws;
+    if (memo_.wordKnownUpTo >= 0 && memo_.wordKnownUpTo <= c) {
+      ws = memo_.wordStart;
+      for (int64_t i = memo_.wordKnownUpTo; i < c; ++i)
+        if (!InWord(C_[i])) ws = i + 1;
+    } else {
+      ws = c;
+      while (ws > 0 && InWord(C_[ws - 1])) --ws;
+    }
+    memo_.wordKnownUpTo = c;
+    memo_.wordStart = ws;
+    return ws;
   }
 
   static bool IsSpecial(Ch c) {

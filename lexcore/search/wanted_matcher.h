@@ -58,6 +58,7 @@ class TWantedMatchMemo {
   void Reset() {
     valid_[0] = valid_[1] = 0;
     tailValid_ = false;
+    wordKnownUpTo = -1;
   }
   Entry* Get(int32_t element) {
     if (element < 0 || element >= kElements) return nullptr;
@@ -68,6 +69,11 @@ class TWantedMatchMemo {
     return entries_[element];
   }
   Entry* Tail() { return tailValid_ ? &tail_ : nullptr; }
+
+  // The start of the word that runs up to wordKnownUpTo (-1: nothing known), so that the word starts of hits
+  // found one after the other are walked once.
+  int64_t wordKnownUpTo = -1;
+  int64_t wordStart = 0;
   Entry& SetTail() {
     tailValid_ = true;
     return tail_;

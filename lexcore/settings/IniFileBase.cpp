@@ -1,8 +1,8 @@
 #include "lexcore/settings/IniFileBase.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_colors.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_streams.h"
@@ -16,27 +16,6 @@ bool MEMINI_include_checklistbox_checkeds = false;
 const UnicodeString MEMINI_header_lines[4] = {u"Automatically generated file. CAREFUL!!!",
                                               u"; Made by the Lexmill programs for their settings.",
                                               u"; Delete it if you want.", u"; Modify it at your own risk!"};
-
-namespace {
-
-// Replaces the file only once every byte is safely written.
-void SaveSettingsBytes(const UnicodeString& fileName, const std::string& bytes) {
-  TMemoryStream m;
-  m.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  const UnicodeString temp = fileName + u".tmp~";
-  try {
-    m.SaveToFile(temp);
-  } catch (...) {
-    DeleteFile(temp);
-    throw;
-  }
-  if (std::rename(UTF16ToUTF8(temp).c_str(), UTF16ToUTF8(fileName).c_str()) != 0) {
-    DeleteFile(temp);
-    throw EFCreateError(u"Cannot create file \"" + fileName + u"\"");
-  }
-}
-
-}  // namespace
 
 TObject* TickedMark() {
   static TObject mark;
@@ -123,7 +102,8 @@ bool TMyMemIniFile::SaveABackup() {
   if (FileName().empty() || !FileExists(FileName())) return false;
   TMemoryStream m;
   m.LoadFromFile(FileName());
-  m.SaveToFile(ChangeFileExt(FileName(), u".ini.Backup"));
+  SaveFileDurably(ChangeFileExt(FileName(), u".ini.Backup"), m.Memory(),
+                  static_cast<std::size_t>(m.GetSize()));
   return true;
 }
 
@@ -145,7 +125,7 @@ void TMyMemIniFile::UpdateFile() {
   const UnicodeString text = SavedText();
   SaveABackup();
   const std::string bytes = EncodedText(text);
-  SaveSettingsBytes(FileName(), bytes);
+  SaveFileDurably(FileName(), bytes.data(), bytes.size());
 }
 
 }  // namespace lx

@@ -73,6 +73,8 @@ bool ShiftedJulian(int32_t y, int32_t m, int32_t d, double& julian) {
   const int64_t shifted = static_cast<int64_t>(y) + kJulianYearOffset;
   if (shifted < kLowestShiftedYear || shifted > kHighestShiftedYear) return false;
   sys_days days;
+  // The date must exist in its own year too: 4500 years on, 29 February falls in other years.
+  if (!ValidCalendarDate(y, m, d, days)) return false;
   if (!ValidCalendarDate(static_cast<int32_t>(shifted), m, d, days)) return false;
   julian = JulianOf(days);
   return true;

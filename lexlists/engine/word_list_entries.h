@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -99,36 +100,93 @@ class TWordList : public TLXBaseDataClass {
   int32_t CompareWords(TLXBaseListObject* entry) {
     return Patroa->Funcs().LocaleCompare(Patroa->GetLCID(), entry->MainWordAsPointer(), base_compare_pointer);
   }
-  void SetBase(TLXBaseListObject* entry, TSortLevel) override {
-    base_compare_pointer = entry->MainWordAsPointer();
+  // Sort columns: the heading columns (word, frequency, texts) and two more orders of the word column.
+  static constexpr int32_t kSortWord = 1, kSortFreq = 2, kSortTexts = 3, kSortReverseWord = 4,
+                           kSortWordLength = 5;
+
+  // The word column sorts by the alphabetical sub-sort chosen for it.
+  int32_t HeaderColumnToSortNeeded(TSortLevel, int32_t column) override {
+    if (column < kSortWord || column > kSortTexts) return -1;
+    if (column != kSortWord) return column;
+    switch (AlphabeticalSubSort) {
+      case sort_reverse_word:
+        return kSortReverseWord;
+      case sort_word_length:
+        return kSortWordLength;
+      default:
+        return kSortWord;
+    }
+  }
+
+  void Set1Sort(TSortLevel level, int32_t column) override {
+    TLXBaseDataClass::Set1Sort(level, column);
+    TLXBaseListSortCompare& compare = LXSortSettings.mainsorts[level];
+    switch (LXSortSettings.sort_ints[level]) {
+      case kSortWord:
+        // Words the locale finds equal (canonically equivalent forms) go by code units, so the order
+        // does not depend on where the quicksort's pivots fell.
+        compare = [this](TLXBaseListObject* e) {
+          const int32_t c = CompareWords(e);
+          return c != 0 ? c : Patroa->Funcs().PlainCompare(e->MainWordAsPointer(), base_compare_pointer);
+        };
+        if (level == main_sort) SetSortAlphabetical(main_sort, true);
+        break;
+      case kSortFreq:
+        compare = [this](TLXBaseListObject* e) { return IntegerComparison(e->MainWordFrequency()); };
+        break;
+      case kSortTexts:
+        compare = [this](TLXBaseListObject* e) { return IntegerComparison(e->MainNTexts()); };
+        break;
+      case kSortReverseWord:
+        compare = [this](TLXBaseListObject* e) { return CompareWordsReverse(e->MainWordAsPointer()); };
+        break;
+      case kSortWordLength:
+        compare = [this](TLXBaseListObject* e) { return CompareWordsByLength(e); };
+        break;
+      default:
+        compare = nullptr;
+        break;
+    }
+  }
+
+  void SetBase(TLXBaseListObject* entry, TSortLevel level) override {
+    switch (LXSortSettings.sort_ints[level]) {
+      case kSortFreq:
+        base_compare_int = entry->MainWordFrequency();
+        break;
+      case kSortTexts:
+        base_compare_int = entry->MainNTexts();
+        break;
+      case kSortReverseWord:
+        ComputeReversedBaseWord(entry->MainWordAsPointer());
+        break;
+      case kSortWordLength:
+        base_compare_int = entry->MainWordLength();
+        break;
+      default:
+        base_compare_pointer = entry->MainWordAsPointer();
+        break;
+    }
   }
 
   void EnsureAlphabeticalAscendingSort() override {
-    LXSortSettings.main_sort_is_alphabetical = true;
-    LXSortSettings.ascending_orders[main_sort] = true;
+    Set1Sort(main_sort, kSortWord);
+    SetSortAscending(main_sort, true);
   }
 
-  void SortAlphabetically() {
-    std::stable_sort(CurrentList, CurrentList + fCount, [this](TLXBaseListObject* a, TLXBaseListObject* b) {
-      SetBase(b, main_sort);
-      return CompareWords(a) < 0;
-    });
-    LXSortSettings.sort_is_alph_ascending = true;
-  }
+  void SortAlphabetically() { DoAlphabeticalAscendingSort(); }
 
   // Frequency descending, ties in the locale's alphabetical order; or alphabetical only.
   void SortEntries(bool alphabetical) {
-    const auto& funcs = Patroa->Funcs();
-    const LCID lcid = Patroa->GetLCID();
-    std::stable_sort(CurrentList, CurrentList + fCount, [&](TLXBaseListObject* a, TLXBaseListObject* b) {
-      if (!alphabetical) {
-        const int32_t fa = a->MainWordFrequency(), fb = b->MainWordFrequency();
-        if (fa != fb) return fa > fb;
-      }
-      return funcs.LocaleCompare(lcid, a->MainWordAsPointer(), b->MainWordAsPointer()) < 0;
-    });
-    LXSortSettings.main_sort_is_alphabetical = alphabetical;
-    LXSortSettings.sort_is_alph_ascending = alphabetical;
+    if (alphabetical) {
+      DoAlphabeticalAscendingSort();
+      return;
+    }
+    Set1Sort(main_sort, kSortFreq);
+    SetSortAscending(main_sort, false);
+    Set1Sort(second_sort, kSortWord);
+    SetSortAscending(second_sort, true);
+    DoASort(-1, 0, fCount - 1);
   }
 };
 

@@ -13,6 +13,7 @@
 #include "lexcore/definitions/extra_font_list.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_list.h"
+#include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_stringlist.h"
@@ -336,6 +337,20 @@ struct TCloudDataRec {
   bool is_patterns_data = false;
 };
 
+enum TPrivateOptions : uint8_t {
+  joined_elsewhere_sort,
+  matched_sort,
+  deleted_sort,
+  original_entry_number_sort,
+  joinlist_sort
+};
+
+// The private comparison that keeps the original order: a level using it is left as it is, so it is told
+// apart from the others by its type.
+struct TOriginalOrderCompare {
+  int32_t operator()(TLXBaseListObject* /*entry*/) const { return 0; }
+};
+
 // The bases of the three levels' private sorts; not owned.
 struct TPrivateSortDataRec {
   std::array<TLXBaseListObject*, 3> base{};
@@ -528,6 +543,95 @@ class TLXBaseDataClass : public TObject {
   bool CanCompareAffix(TDrawGridStringOrder part) const { return !AffixIgnores.Contains(part); }
   int32_t DummyCompareWords(TLXBaseListObject* /*entry*/) { return -1; }
 
+  // ---- sorting: settings
+  virtual void Set1Sort(TSortLevel level, int32_t column);
+  virtual void Set3Sorts(const TSortLevelNumbers& columns);
+  virtual void SetSecondSortAsWordSort() {}
+  virtual void SortAlphabeticallyAscending() { SetSortAlphabetical(main_sort, true); }
+  void SetSortAlphabetical(TSortLevel level, bool flag);
+  bool GetSortAscending(TSortLevel level) const { return LXSortSettings.ascending_orders[level]; }
+  void SetSortAscending(TSortLevel level, bool flag) { LXSortSettings.ascending_orders[level] = flag; }
+  void ToggleASortAscends(TSortLevel level) { SetSortAscending(level, !GetSortAscending(level)); }
+  void ToggleMainSortAscends() { ToggleASortAscends(main_sort); }
+  void ToggleMainSortAscendsUntilAscending() {
+    if (!GetSortAscending(main_sort)) ToggleMainSortAscends();
+  }
+  TSortLevel GetSortLevelsAvailable() const { return LXSortSettings.SortLevelsAvailable; }
+  void SetSortLevelsAvailable(TSortLevel level) { LXSortSettings.SortLevelsAvailable = level; }
+  TtriBool GetColumnSortStateAscending(int32_t column) const;
+  void UsePrivateSort(TSortSettings& settings, TSortLevel level, int32_t option);
+  void SetPrivateBase(TLXBaseListObject* entry, TSortLevel level) { fPrivateSortData.base[level] = entry; }
+
+  // ---- sorting: running
+  virtual void DoASort(int32_t column, int32_t first, int32_t last);
+  void DoAlphabeticalAscendingSort();
+  virtual void SortOnCategory(bool flag, int32_t column);
+  int32_t TopIdenticallySorted(TSortLevel level);
+  void SortThem(int32_t first, int32_t last);
+  // Never recurses deeper than log2 of the range: the smaller part recurses, the larger loops.
+  void UserObjectQuickSort(int32_t lo, int32_t hi, const TLXBaseListSortCompare& compare);
+
+  // ---- sorting: comparison primitives, each against the base operand: -1, 0 or 1
+  int32_t IntegerComparison(int32_t value) const;
+  static int32_t IntegerComparisonSwapped(int32_t c) { return -c; }
+  int32_t FloatComparison(float value) const;
+  int32_t BaseStringComparison(const UnicodeString& text) const;
+  int32_t CategoriesStringComparison(const UnicodeString& text) const;
+  int32_t CompareCategories(TLXBaseListObject* entry);
+  int32_t CompareLemmas(TLXBaseListObject* entry);
+  int32_t CompareDispersions(TLXBaseListObject* entry);
+  int32_t CompareWordsByLength(TLXBaseListObject* entry);
+  int32_t CompareWordsReverse(const void* word);
+  void ComputeReversedBaseWord(const void* word);
+  // Reverses a zero-terminated buffer in the holder's storage form; surrogate pairs stay in order.
+  void ReverseAWord(void* buffer) const;
+  static void ReverseAWord(void* buffer, bool isUnicode);
+
+  int32_t PrivateSortDeletedUp(TLXBaseListObject* entry);
+  int32_t PrivateSortJoinElsewhereUp(TLXBaseListObject* entry);
+  int32_t PrivateSortMatchedUp(TLXBaseListObject* entry);
+  int32_t PrivateSortJoinListUp(TLXBaseListObject* entry);
+
+  // ---- column totals, derived values and grid cells (work_LX_totals.cpp)
+  // Statistics rows under the entries: total, max, min, mean, sd and the share of each of slices (1..12;
+  // 0 or less switches them off) equal parts of the list, stored in the numerical headings' column_data.
+  virtual void ComputeColumnTotals(int32_t slices);
+  void GetColumnTotalDataForGrid(int32_t column, int32_t row, TGrid_data_rec& cell);
+  float ComputeRelativeEntropyOfValues(int32_t max);
+  float LemmasRelativeEntropy(int32_t index, int32_t max);
+  void InitialiseIntermediateValues();
+  void CheckIntermediateValues(extended key);
+  // The value of a column at a row, or the column's sum from row 0 to it: what a formula's value node asks
+  // the list for. Cumulative sums are cached per block of rows.
+  extended ValueElsewhere(int32_t column, int32_t row, bool cumulative);
+  // The rows per cached block for the current count: every block of the list fits the cache.
+  int32_t IntermediateBlockSize() const;
+
+  virtual void DrawgridDataRec(int32_t column, int32_t& row, TGrid_data_rec& cell, grid_alternatives layout);
+  virtual void TopRowDataRec(int32_t column, TGrid_data_rec& cell);
+  void AddSpecialFeaturesToDrawGridDataRec(int32_t row, TGrid_data_rec& cell);
+  void LeftmostColumnDataRec(int32_t row, TGrid_data_rec& cell);
+  UnicodeString CheckedPPMFormatHeading(int32_t column, const TGrid_data_rec& cell);
+  virtual bool GetAFileStatus(int32_t /*index*/, bool /*flag*/) { return false; }
+
+  TStringTrueColumnAndColourRec GetACategoryAndColour(int32_t index, int32_t column);
+  int32_t GetACategoryColour(int32_t index, int32_t column);
+  UnicodeString GetACategoryString(int32_t index, int32_t column);
+  void SetACategoryAndColour(int32_t index, const TStringTrueColumnAndColourRec& rec);
+  void SetACategoryAndColourAndTagnumber(int32_t index, int32_t tag,
+                                         const TStringTrueColumnAndColourRec& rec);
+  void SetACategoryString(int32_t index, int32_t column, const UnicodeString& text);
+  void ClearACategory(int32_t index, int32_t column);
+  void ClearCategories(int32_t column);
+  void ClearColourCategoryColours();
+
+  TLXEntryDetailsRec AnEntryDetails(int32_t row);
+  virtual UnicodeString EntryDetailsAsString(int32_t row);
+  std::vector<TGrid_data_rec> EntryDetailsAsGridDataRecs(int32_t row);
+  // The caller owns the list; hasData is false in the base.
+  virtual TStringList* SelectedStatsFilenames(int32_t index, bool& hasData);
+  virtual std::vector<UnicodeString> TimeLineDataDateHeaders(const TTimeLineDataRec& data);
+
   // ---- fields, in the system's order
   int32_t FCapacity = 0;
   TSortLevel FSortStage = main_sort;
@@ -571,6 +675,7 @@ class TLXBaseDataClass : public TObject {
   int32_t base_compare_wordlength = 0;
   int32_t MarcacoesExistentes = 0;
   int32_t ColumnTotalRowsToShow = 0;
+  int32_t intermediate_block_size = 0;  // the block size the cached sums were made with
   int32_t FindFromRow = 0;
   Talphabetical_sort AlphabeticalSubSort = sort_alphabetically;
   grid_alternatives BaseGridKind;
@@ -596,10 +701,41 @@ class TLXBaseDataClass : public TObject {
 
  private:
   int32_t fGetAssertedIndex(int32_t index, const char16_t* message) const;
+  // The comparison that ordered a level (its private one when private, null when none), with its base set
+  // from entry.
+  const TLXBaseListSortCompare* fLevelCompare(TSortLevel level) const;
+  void fSetLevelBase(TSortLevel level, TLXBaseListObject* entry);
+  bool fLevelSort(int32_t first, int32_t last, TSortLevel level);
+  bool fRunSort(int32_t first, int32_t last, TSortLevel level);
+  void fRecordSortInHeadings(int32_t column, bool ascending);
   // Scratch copy for case-blind positional compares, so the entry's own word is never changed.
   std::vector<char> fPosScratch;
   AnsiString fAnsiWord, fAnsiPrefix, fAnsiSuffix;
 };
+
+// ---- cells and column statistics (work_LX_totals.cpp)
+// Turns the not-applicable and blank markers into the not-applicable text; else fits the decimals to the
+// display.
+void CheckForDontShowConstAndDecimals(TGrid_data_rec& cell);
+int32_t NFilesCorrected(int32_t n, bool flag);
+bool CategoryMeansClearCategory(WideChar c);
+// "%" for per cent, "per 1000 words" and "per million"; empty otherwise.
+UnicodeString HeadingFromNumberType(TNumberDisplay mostra);
+// The label of statistics row k (0-based): Total, Max, Min, Mean, Sd., then 1st 5th, 2nd 5th and so on.
+UnicodeString ColumnTotalLabel(int32_t k, int32_t slices);
+
+LX_DECLARE_RESOURCESTRING(_LXColumnTotal)
+LX_DECLARE_RESOURCESTRING(_LXColumnMax)
+LX_DECLARE_RESOURCESTRING(_LXColumnMin)
+LX_DECLARE_RESOURCESTRING(_LXColumnMean)
+LX_DECLARE_RESOURCESTRING(_LXColumnSd)
+LX_DECLARE_RESOURCESTRING(_LXColumnSlice)
+LX_DECLARE_RESOURCESTRING(_LXCornerN)
+LX_DECLARE_RESOURCESTRING(_LXPerThousandWords)
+LX_DECLARE_RESOURCESTRING(_LXPerMillion)
+LX_DECLARE_RESOURCESTRING(_LXStatsUserLine)
+LX_DECLARE_RESOURCESTRING(_LXStatsLines)
+LX_DECLARE_RESOURCESTRING(_LXStatsRow)
 
 // Two-phase construction: the constructor, then AfterConstruction, so a derived list's overrides run.
 template <typename T, typename... Args>

@@ -1,7 +1,6 @@
 #include "lexlists/headings/headingsU.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
 #include "lexcore/containers/Useful_classes_base.h"
@@ -9,6 +8,7 @@
 #include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_format.h"
+#include "lexcore/rtl/lx_messages.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexstats/headings/Base_headingsu.h"
@@ -32,7 +32,6 @@ LX_RESOURCESTRING(_LXColumnSliceLabel, u"%d/%d")
 
 TConcordance_span_type Global_colloc_left_horizon = span_L05;
 TConcordance_span_type Global_colloc_right_horizon = span_R05;
-std::function<void(const UnicodeString& title, const UnicodeString& text)> Global_WarningMessageProc;
 
 namespace {
 
@@ -638,13 +637,8 @@ TVisibleHeaderInfoList* TGridHeaderList::CurrentHeadersList() const {
 }
 
 void TGridHeaderList::Warn(const UnicodeString& text) const {
-  const UnicodeString body = _LXWarning;
-  if (Global_WarningMessageProc) {
-    Global_WarningMessageProc(text, body);
-    return;
-  }
-  const std::string line = UTF16ToUTF8(text + u": " + body) + "\n";
-  std::fputs(line.c_str(), stderr);
+  // The box's title is the text and its body the word "Warning"; one line carries both.
+  ShowMessage(_LXWarning.Text() + u": " + text);
 }
 
 }  // namespace lx

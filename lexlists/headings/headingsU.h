@@ -33,9 +33,6 @@ extern TConcordance_span_type Global_colloc_right_horizon;
 // Words to the left and right become span positions; out-of-range counts are limited to what a span holds.
 void SetupCollocHorizons(const Tdouble_smallint_type& horizons);
 
-// Shows a warning: title and text. Unset, the warning goes to standard error.
-extern std::function<void(const UnicodeString& title, const UnicodeString& text)> Global_WarningMessageProc;
-
 using TGridHead32Array = std::vector<TGrid_head32>;
 
 class TGridHeaderList;

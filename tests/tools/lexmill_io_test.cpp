@@ -152,7 +152,8 @@ TEST(LexmillInput, StandardInputSameFileTwiceAndNormalization) {
   EXPECT_EQ(r.err, "tokens 2, types 1, texts 1\n");
   r = Mill({"wordlist", "--no-normalize", "--sort", "alpha", t.Native("a.txt")}, t);
   EXPECT_EQ(r.out,
-            "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t1\t50.00\t1\ncafe\xCC\x81\t1\t50.00\t1\n");
+            // Equal to the locale, the two forms go by code units: e before U+00E9.
+            "#word\tfrequency\tper cent\ttexts\ncafe\xCC\x81\t1\t50.00\t1\ncaf\xC3\xA9\t1\t50.00\t1\n");
   // "-" twice still reads standard input once.
   r = Mill({"wordlist", "-", "-", t.Native("a.txt")}, t, t.Native("a.txt"));
   EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t4\t100.00\t2\n");

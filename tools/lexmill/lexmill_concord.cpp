@@ -16,7 +16,9 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_concord_sort.h"
+#include "tools/lexmill/lexmill_scores.h"
 
 namespace lx {
 
@@ -159,7 +161,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
     return kExitUsage;
   }
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   // Case is folded as the word list folds it: the text and the words go through the same lower-casing for
   // the language, so a form the word list counts under a word is found by that word.
   TPlainWords plain;
@@ -309,6 +311,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
               (textsRead == 1 ? " text" : " texts"));
   out.Finish();
   return ExitCode(problems, files);
+}
+
+std::string ParsedSearchWord(const UnicodeString& typed, std::vector<TSearch_word_format_rec>& parsed) {
+  return SearchWordFault(typed, parsed);
 }
 
 }  // namespace lx

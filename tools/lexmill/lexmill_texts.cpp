@@ -25,6 +25,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexcore/text/my_Unicodenew.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
 
@@ -212,6 +213,9 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
   bool ok;
   if (path == "-") {
     ok = ReadBytes(0, path, problems);
+  } else if (IsArchiveMemberOrDocument(path)) {
+    if (IsDocumentPath(path)) return ReadDocument(path, problems);
+    ok = ReadMemberBytes(path, problems);
   } else {
     // Non-blocking, so a named pipe or device given as a path is refused instead of waiting for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

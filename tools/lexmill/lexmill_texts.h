@@ -28,7 +28,9 @@ struct TLexmillOptions {
   TLexmillFormat format = TLexmillFormat::tsv;  // table when standard output is a terminal, unless --format
   bool summaryInOutput = false;                 // --summary
   UnicodeString mask = u"*.txt";
+  bool readZips = true;  // --no-zip: archives are plain files
   bool sortAlpha = false;
+  std::string sort = "freq";  // wordlist keys, checked by ParseWordlistSort
   int64_t minFreq = 1;
   int64_t top = -1;  // -1: all
   int context = 40;
@@ -86,6 +88,9 @@ class TLexmillTextReader {
 
  private:
   bool ReadBytes(int fd, const std::string& path, TLexmillProblems& problems);
+  // A zip member's bytes, and a .docx document's text (lexmill_sources.cpp).
+  bool ReadMemberBytes(const std::string& path, TLexmillProblems& problems);
+  bool ReadDocument(const std::string& path, TLexmillProblems& problems);
 
   const TLexmillOptions& options;
   TLexmillDecoder decoder;

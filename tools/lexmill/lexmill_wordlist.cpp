@@ -16,7 +16,10 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
+#include "tools/lexmill/lexmill_sort.h"
+#include "tools/lexmill/lexmill_wordcounts.h"
 
 namespace lx {
 
@@ -146,6 +149,10 @@ class TWordCounter {
     out.newWords.assign(words.begin() + out.firstNew, words.end());
   }
 
+  // One form's word number, for the sub-commands that count word by word.
+  uint32_t WordNumber(const char16_t* p, std::size_t n) { return Canonical(p, n); }
+  const UnicodeString& WordOf(uint32_t i) const { return words[i]; }
+
  private:
   uint32_t Canonical(const char16_t* p, std::size_t n) {
     const uint64_t h = HashWord(p, n);
@@ -210,7 +217,7 @@ std::string PerCent(int64_t freq, int64_t tokens) {
 
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
   TWordMerger counter(workers);
@@ -240,7 +247,10 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   for (const TCanonicalWord& w : counter.words)
     if (w.freq >= options.minFreq)
       list->AddWord(w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
-  list->SortEntries(options.sortAlpha);
+  std::vector<TLexmillSortKey> keys;
+  std::string error;
+  if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
+  SortWordList(*list, keys);
 
   const int32_t shownCount =
       options.top >= 0 ? static_cast<int32_t>(std::min<int64_t>(options.top, list->Count())) : list->Count();
@@ -256,5 +266,50 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   out.Finish();
   return ExitCode(problems, files);
 }
+
+struct TLexmillWordCounter::Impl {
+  Impl(LCID lcid, bool keepCase) : counter(lcid, keepCase) {}
+  uint32_t Count(const char16_t* p, std::size_t n, int32_t textNo) {
+    const uint32_t w = counter.WordNumber(p, n);
+    if (w >= freq.size()) {
+      freq.resize(w + 1, 0);
+      texts.resize(w + 1, 0);
+      lastText.resize(w + 1, -1);
+    }
+    ++freq[w];
+    if (lastText[w] != textNo) {
+      lastText[w] = textNo;
+      ++texts[w];
+    }
+    ++tokens;
+    return w;
+  }
+  TWordCounter counter;
+  std::vector<int64_t> freq;
+  std::vector<int32_t> texts, lastText;
+  int64_t tokens = 0;
+};
+
+TLexmillWordCounter::TLexmillWordCounter(LCID lcid, bool keepCase) : impl(std::make_unique<Impl>(lcid, keepCase)) {}
+TLexmillWordCounter::~TLexmillWordCounter() = default;
+void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
+  // The word list's rule: runs of letters and digits; classes[n] is white.
+  std::size_t i = 0;
+  while (i < n) {
+    while (i < n && (classes[i] & CharClassWordChar) == 0) ++i;
+    if (i >= n) break;
+    const std::size_t start = i;
+    while (classes[i] & CharClassWordChar) ++i;
+    impl->Count(text + start, i - start, textNo);
+  }
+}
+uint32_t TLexmillWordCounter::CountWord(const WideChar* p, std::size_t n, int32_t textNo) {
+  return impl->Count(p, n, textNo);
+}
+int64_t TLexmillWordCounter::Tokens() const { return impl->tokens; }
+uint32_t TLexmillWordCounter::Types() const { return static_cast<uint32_t>(impl->freq.size()); }
+const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const { return impl->counter.WordOf(index); }
+int64_t TLexmillWordCounter::Frequency(uint32_t index) const { return impl->freq[index]; }
+int32_t TLexmillWordCounter::Texts(uint32_t index) const { return impl->texts[index]; }
 
 }  // namespace lx

@@ -12,6 +12,8 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sort.h"
+#include "tools/lexmill/lexmill_scores.h"
 
 using namespace lx;
 
@@ -21,6 +23,8 @@ const char kHelp[] =
     "usage: lexmill wordlist [options] PATH...\n"
     "       lexmill concord [options] SEARCHWORD PATH...\n"
     "       lexmill clusters [options] PATH...\n"
+    "       lexmill keywords [options] --ref PATH... PATH...\n"
+    "       lexmill collocates [options] SEARCHWORD PATH...\n"
     "       lexmill --list-locales | --version | --help\n"
     "\n"
     "wordlist   every word of the texts with its frequency, per cent of all tokens and the number of texts\n"
@@ -33,8 +37,15 @@ const char kHelp[] =
     "clusters   every run of --size consecutive words (words as in wordlist, joined by one space) that\n"
     "           stays within one sentence and paragraph, with its frequency and the number of texts it\n"
     "           occurs in, most frequent first, then alphabetically by code point.\n"
+    "keywords   the words unusually frequent in the texts against the --ref texts: frequency and per cent\n"
+    "           in each, log-likelihood, its p, log ratio and BIC; strongest first. A word missing from the\n"
+    "           reference counts 0 there. Same word rule as wordlist.\n"
+    "collocates the words within --span of each hit of SEARCHWORD: joint frequency (with), the word's\n"
+    "           frequency (total), the chosen measures and counts per position (L5..L1 R1..R5). N is the\n"
+    "           running words, R the hits, S the span's width. Same word rule as wordlist.\n"
     "\n"
-    "PATH is a file (always read) or a folder (read recursively for files matching --mask).\n"
+    "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
+    "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
     "\n"
     "What a word is: a maximal run of letters and digits (character class 0x0104 of the locale) after these\n"
     "rules: a --middle character counts as a letter when it stands between two letters or digits, never at "
@@ -51,15 +62,11 @@ const char kHelp[] =
     "more than 1% C1 controls or private-use characters gets a warning; a file with NUL bytes that is not\n"
     "UTF-16 or UTF-32 is binary and skipped. Words are compared in NFC unless --no-normalize.\n"
     "PATH - reads standard input. A file named twice or reached twice through links is read once.\n"
-    "Sentences end at a full stop, question or exclamation mark of any script (. ! ? and the CJK, "
-    "Devanagari,\n"
-    "Myanmar, Ethiopic, Arabic... ones) or an ellipsis, unless a lower-case letter or a digit comes next "
-    "(3.5,\n"
-    "e.g. the); closing quotes and brackets after it stay in the sentence. Paragraphs end at blank lines, "
-    "and\n"
-    "so does a sentence left open there. Word numbers count white-space separated tokens from 1; sentence "
-    "and\n"
-    "paragraph numbers count from 1 in each text.\n"
+    "Sentences end at a full stop, question or exclamation mark of any script (. ! ? and the CJK,\n"
+    "Devanagari, Myanmar, Ethiopic, Arabic... ones) or an ellipsis, unless a lower-case letter or a digit\n"
+    "comes next (3.5, e.g. the); closing quotes and brackets after it stay in the sentence. Paragraphs end\n"
+    "at blank lines, and so does a sentence left open there. Word numbers count white-space separated\n"
+    "tokens from 1; sentence and paragraph numbers count from 1 in each text.\n"
     "\n"
     "options:\n"
     "  --lcid HEX        locale of the texts (default 0x0409)\n"
@@ -71,13 +78,17 @@ const char kHelp[] =
     "                    object a line keyed by the column names\n"
     "  --summary         end tsv, csv or json output with the summary (a last # line, or a summary\n"
     "                    object) instead of writing it to standard error\n"
-    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm)\n"
+    "  --mask MASK       file names read in folders (default *.txt; several as *.txt;*.htm); also picks\n"
+    "                    the members of zip archives (a.zip/sub/b.txt); .docx files are read as text\n"
+    "  --no-zip          read zip archives as plain files, not as folders of texts\n"
     "  --encoding NAME   auto (default), cpNNN, windows-NNNN or any name ICU knows (gbk, koi8-r,\n"
     "                    shift_jis, utf-16le...): every text is read in it\n"
     "  --no-normalize    compare words as they are written, not in NFC\n"
     "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
     "                    are the same for every N\n"
-    "  --sort S          wordlist: freq (default) or alpha\n"
+    "  --sort KEYS       wordlist: up to three of freq, alpha, reverse (by word endings) and length,\n"
+    "                    comma-separated (default freq: most frequent first); a leading '-' turns a key's\n"
+    "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
     "  --min-freq N      wordlist: only words occurring at least N times; clusters: likewise (default 2)\n"
@@ -86,6 +97,19 @@ const char kHelp[] =
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
     "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
+    "  --ref PATH        keywords: reference texts (repeat for several)\n"
+    "  --negative        keywords: also negative key words, after the others, most negative last\n"
+    "  --max-p P         keywords: only p <= P (default 0.000001)\n"
+    "  --min-freq N      keywords: only words occurring N times in the texts (default 3)\n"
+    "  --top N           keywords, collocates: only the first N (keywords: N of each kind)\n"
+    "  --span L,R        collocates: words to the left and right (default 5,5; 0 to 25)\n"
+    "  --across-sentences collocates: spans cross sentence ends\n"
+    "  --measures LIST   collocates: from mi, t, ll, dice, logdice, z, mi3, conditionalprobabilitya,\n"
+    "                    conditionalprobabilityb, deltapa, deltapb, or a measure's full name without\n"
+    "                    spaces (specificmutualinformation, tscore, loglikelihood, dicecoefficient,\n"
+    "                    zscore); default mi,t,ll,logdice\n"
+    "  --min-with N      collocates: only words occurring N times around the hits (default 3)\n"
+    "  --sort KEY        collocates: with (default), total or a measure; highest first\n"
     "  --list-locales    the locale identifiers --lcid accepts\n"
     "  --version         the version of lexmill\n"
     "  -h, --help        this text\n"
@@ -156,15 +180,17 @@ bool ParseClusterSize(const std::string& value, uint32_t& low, uint32_t& high) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("a sub-command is needed: wordlist or concord");
+  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords, collocates or clusters");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") return PrintOut(kHelp);
   if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
   if (command == "--list-locales") return ListLocales();
-  if (command != "wordlist" && command != "concord" && command != "clusters")
+  if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates" &&
+      command != "clusters")
     return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
+  TLexmillScoreOptions scores;
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
   if (command == "clusters") options.minFreq = 2;
@@ -181,6 +207,15 @@ int main(int argc, char** argv) {
       continue;
     }
     if (a == "-h" || a == "--help") return PrintOut(kHelp);
+    if (a == "--no-zip") {
+      options.readZips = false;
+      continue;
+    }
+    std::string scoreFault;
+    if (const int taken = ParseScoreOption(command, argc, argv, i, scores, scoreFault); taken != 0) {
+      if (taken < 0) return Usage(scoreFault);
+      continue;
+    }
     if (a == "--case") {
       options.keepCase = true;
       continue;
@@ -232,7 +267,10 @@ int main(int argc, char** argv) {
       if (!fault.empty()) return Usage(fault);
       options.concordSort = value;
     } else if (name == "--sort") {
-      if (value != "freq" && value != "alpha") return Usage("--sort is freq or alpha, not '" + value + "'");
+      std::vector<TLexmillSortKey> keys;
+      std::string error;
+      if (!ParseWordlistSort(value, keys, error)) return Usage(error);
+      options.sort = value;
       options.sortAlpha = value == "alpha";
     } else if (name == "--encoding") {
       const std::string fault = EncodingFault(value);
@@ -270,6 +308,17 @@ int main(int argc, char** argv) {
   try {
     if (command == "wordlist") return Finish(RunWordlist(options, positional));
     if (command == "clusters") return Finish(RunClusters(options, positional));
+    if (command == "keywords") {
+      if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
+      if (positional.empty()) return Usage("keywords needs at least one file or folder");
+      return Finish(RunKeywords(options, scores, positional));
+    }
+    if (command == "collocates") {
+      if (positional.size() < 2) return Usage("collocates needs a search word and at least one file or folder");
+      const UnicodeString word = UTF8ToUTF16(positional.front());
+      positional.erase(positional.begin());
+      return Finish(RunCollocates(options, scores, word, positional));
+    }
     const UnicodeString word = UTF8ToUTF16(positional.front());
     positional.erase(positional.begin());
     return Finish(RunConcord(options, word, positional));

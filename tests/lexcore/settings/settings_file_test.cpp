@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "lexcore/rtl/lx_colors.h"
@@ -101,7 +102,18 @@ TEST(SettingsFile, SaveWritesHeaderOnceKeepsBackupAndFailsSafely) {
   EXPECT_EQ(second.find(u"CAREFUL"), second.rfind(u"CAREFUL"));
   EXPECT_NE(second.find(u"k2=w"), std::u16string::npos);
 
-  // A folder that cannot be written: the save fails with an error and the old file stays.
+  // A save that cannot make its backup (a folder stands in its way, which stops even a superuser) fails with
+  // an error, and the old file stays.
+  {
+    std::filesystem::remove(t.path / "s.ini.Backup");
+    std::filesystem::create_directory(t.path / "s.ini.Backup");
+    TMyMemIniFile ini(name);
+    ini.WriteString(u"Main", u"k3", u"x");
+    EXPECT_THROW(ini.UpdateFile(), EStreamError);
+    EXPECT_EQ(UTF16File(t, "s.ini"), second);
+    std::filesystem::remove(t.path / "s.ini.Backup");
+  }
+  // A folder that cannot be written.
   if (::geteuid() != 0) {
     ::chmod(t.path.c_str(), 0555);
     TMyMemIniFile ini(name);

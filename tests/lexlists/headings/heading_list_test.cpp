@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_messages.h"
 #include "lexlists/headings/headingsU.h"
 #include "lexstats/headings/Base_headingsu.h"
 #include "test_files.h"
@@ -171,15 +172,11 @@ TEST(HeadingList, AccessorsSortStateAndTotals) {
 }
 
 TEST(HeadingList, WarnGoesThroughTheHost) {
-  UnicodeString title, text;
-  Global_WarningMessageProc = [&](const UnicodeString& t, const UnicodeString& b) {
-    title = t;
-    text = b;
-  };
+  UnicodeString shown;
+  Global_ShowMessageProc = [&](const UnicodeString& text) { shown = text; };
   TGridHeaderList(lt_word_list).Warn(u"Columns changed");
-  Global_WarningMessageProc = nullptr;
-  EXPECT_EQ(title, u"Columns changed");
-  EXPECT_EQ(text, u"Warning");
+  Global_ShowMessageProc = nullptr;
+  EXPECT_EQ(shown, u"Warning: Columns changed");
 }
 
 struct CustomFolder {

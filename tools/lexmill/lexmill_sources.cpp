@@ -1,0 +1,191 @@
+#include "tools/lexmill/lexmill_sources.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <utility>
+
+#include "lexcore/files/PeruseDir.h"
+#include "lexcore/files/my_FileStreamU.h"
+#include "lexcore/files/zip_utils.h"
+#include "lexcore/platform/lx_zip.h"
+#include "lexcore/rtl/lx_paths.h"
+#include "lexcore/rtl/lx_strings.h"
+#include "lexcore/text/WideMasks.h"
+#include "lexcore/text/my_string_functions.h"
+#include "tools/lexmill/lexmill_encoding.h"
+
+namespace lx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsDocx(const std::string& path) {
+  return SameText(ExtractFileExt(UTF8ToUTF16(path)), u".docx");
+}
+
+bool IsMember(const std::string& path) {
+  std::error_code ec;
+  return !fs::exists(path, ec) && IsWithinAZipFile(UTF8ToUTF16(path), u"");
+}
+
+// The members of one archive that match the mask, as member paths.
+void AddMembers(const UnicodeString& archive, const UnicodeString& mask, std::vector<std::string>& out,
+                TLexmillProblems& problems) {
+  try {
+    TZipReader zip(archive);
+    for (int i = 0; i < zip.Count(); ++i) {
+      const UnicodeString name = zip.Name(i);
+      if (!name.empty() && !zip.IsDirectory(i) && MatchesMask(name, mask))
+        out.push_back(UTF16ToUTF8(ZipMemberPath(archive, name)));
+    }
+  } catch (const Exception& e) {
+    problems.Report("cannot read the archive " + UTF16ToUTF8(archive) + ": " + UTF16ToUTF8(e.Message));
+  }
+}
+
+void WalkFolder(const std::string& root, const UnicodeString& mask, bool readZips,
+                std::vector<std::string>& out, TLexmillProblems& problems) {
+  // Hidden files and dot-folders are skipped, as are Mac resource forks. Every archive is looked into,
+  // whatever its name (the mask is for members), so the walk takes all files and the mask sorts them here.
+  TPeruseDir walker(readZips ? UnicodeString(u"*") : mask, u"*", mask, u"", u"", true, readZips, !readZips,
+                    false, false, false);
+  if (readZips)
+    walker.OnCheckFileAcceptable = [&mask](const TMySearchRec& r, bool inZip) {
+      return inZip || MatchesMask(r.ShortName, mask);
+    };
+  std::vector<UnicodeString> folders{ExcludeTrailingPathDelimiter(UTF8ToUTF16(root))};
+  walker.OnFoundDir = [&](const UnicodeString& d) { folders.push_back(d); };
+  walker.OnFolderProblem = [&](const UnicodeString& d, const UnicodeString& why) {
+    problems.Report("cannot read the folder " + UTF16ToUTF8(d) + ": " + UTF16ToUTF8(why));
+  };
+  walker.OnZipProblem = [&](const UnicodeString& f, int, int, int, const UnicodeString& message, int&) {
+    problems.Report("cannot read the archive " + UTF16ToUTF8(f) + ": " + UTF16ToUTF8(message));
+  };
+  walker.ProcessAllSubDirectories(folders.front());
+  for (const UnicodeString& d : folders) {
+    TMySearchRecList found;
+    walker.HandleAllFilesIn(d, &found);
+    const UnicodeString folder = IncludeTrailingPathDelimiter(d);
+    for (int i = 0; i < found.Count(); ++i) {
+      const TMySearchRec r = found.GetAMySearchRec(i);
+      out.push_back(UTF16ToUTF8(r.Number_Within_Zip > 0 ? r.ShortName : folder + r.ShortName));
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> CollectSources(const std::vector<std::string>& paths, const UnicodeString& mask,
+                                        bool readZips, TLexmillProblems& problems) {
+  std::vector<std::string> files;
+  std::set<std::pair<dev_t, ino_t>> seen;
+  // A file reached a second time (named twice, or through a link) is not counted again.
+  auto take = [&](const std::string& f) {
+    struct stat st {};
+    if (::stat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !seen.insert({st.st_dev, st.st_ino}).second)
+      return;
+    files.push_back(f);
+  };
+  for (const std::string& path : paths) {
+    struct stat st {};
+    const bool exists = path != "-" && ::stat(path.c_str(), &st) == 0;
+    if (!exists && readZips && IsMember(path)) {
+      files.push_back(path);  // one member named on the command line
+      continue;
+    }
+    if (!exists ||
+        !(S_ISDIR(st.st_mode) || (readZips && S_ISREG(st.st_mode) && IsAZipFile(UTF8ToUTF16(path))))) {
+      // Standard input, plain files and missing paths as the plain reader takes them.
+      for (const std::string& f : CollectTexts({path}, mask, problems)) take(f);
+      continue;
+    }
+    std::vector<std::string> found;
+    const int before = problems.count;
+    if (S_ISDIR(st.st_mode)) {
+      WalkFolder(path, mask, readZips, found, problems);
+    } else if (TZipReader::IsZipArchive(UTF8ToUTF16(path))) {
+      AddMembers(UTF8ToUTF16(path), mask, found, problems);
+    } else {
+      take(path);  // named like an archive but not one: read as it is
+      continue;
+    }
+    if (found.empty() && problems.count == before)
+      std::fprintf(stderr, "lexmill: no files matching %s in %s\n", ToUTF8(mask).c_str(), path.c_str());
+    std::sort(found.begin(), found.end());
+    for (const auto& f : found) take(f);
+  }
+  return files;
+}
+
+bool IsArchiveMemberOrDocument(const std::string& path) {
+  return IsDocx(path) || IsMember(path);
+}
+
+bool IsDocumentPath(const std::string& path) {
+  return IsDocx(path);
+}
+
+bool TLexmillTextReader::ReadMemberBytes(const std::string& path, TLexmillProblems& problems) {
+  try {
+    const AnsiString data = ContentsOfFileWithinZipFile(UTF8ToUTF16(path));
+    if (data.size() > static_cast<std::size_t>(INT32_MAX / 2)) {
+      problems.Report("cannot read " + path + ": a text of more than 1 GB");
+      return false;
+    }
+    if (bytes.size() < data.size() + 1) bytes.resize(data.size() + 1);
+    std::copy(data.begin(), data.end(), bytes.begin());
+    byteCount = data.size();
+    return true;
+  } catch (const Exception& e) {
+    problems.Report("cannot read " + path + ": " + UTF16ToUTF8(e.Message));
+    return false;
+  }
+}
+
+bool TLexmillTextReader::ReadDocument(const std::string& path, TLexmillProblems& problems) {
+  const UnicodeString name = UTF8ToUTF16(path);
+  UnicodeString text;
+  try {
+    if (!IsMember(path)) {
+      byteCount = static_cast<std::size_t>(std::max<int64_t>(FileSize(name), 0));
+      text = DOCXFileText(name);
+    } else {
+      const AnsiString data = ContentsOfFileWithinZipFile(name);
+      byteCount = data.size();
+      // The document reader wants a file: a private temporary one, named by us, never by the archive.
+      const char* base = std::getenv("TMPDIR");
+      std::string temp = std::string(base && *base ? base : "/tmp") + "/lexmill-docx-XXXXXX";
+      const int fd = ::mkstemp(temp.data());
+      if (fd < 0) throw EFCreateError(u"cannot create a temporary file");
+      const bool written = ::write(fd, data.data(), data.size()) == static_cast<ssize_t>(data.size());
+      ::close(fd);
+      try {
+        if (!written) throw EWriteError(u"cannot write a temporary file");
+        text = DOCXFileText(UTF8ToUTF16(temp));
+      } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+      }
+      ::unlink(temp.c_str());
+    }
+  } catch (const Exception& e) {
+    problems.Report("cannot read " + path + ": " + UTF16ToUTF8(e.Message));
+    return false;
+  }
+  if (chars.size() < text.size() + 1) chars.resize(text.size() + 1);
+  std::copy(text.begin(), text.end(), chars.begin());
+  length = text.size();
+  if (options.normalize) NormalizeNFC(chars, length);
+  if (chars.size() < length + 1) chars.resize(length + 1);
+  chars[length] = 0;
+  return true;
+}
+
+}  // namespace lx
