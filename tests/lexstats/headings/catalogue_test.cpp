@@ -23,7 +23,9 @@ TEST(HeadingCatalogue, HoldsExactlyTheStandardColumns) {
   std::set<int32_t> numbers;
   for (int kind = 0; kind < kListKindCount; ++kind) {
     const auto base = BaseHeadingsOfKind(static_cast<TLexmillList>(kind));
-    if (!base.empty()) EXPECT_EQ(static_cast<int32_t>(base.size()), OfficialStandardNOfHeaders[kind]) << kind;
+    if (!base.empty()) {
+      EXPECT_EQ(static_cast<int32_t>(base.size()), OfficialStandardNOfHeaders[kind]) << kind;
+    }
     for (const auto& h : base) numbers.insert(h.localization_number);
   }
   EXPECT_EQ(numbers.size(), 255u);
