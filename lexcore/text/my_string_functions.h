@@ -355,4 +355,26 @@ UnicodeString WideStringFromCardinal(uint32_t c);
 TSize TextSizeOfString(std::u16string_view s, const TFont& font);
 int32_t TextWidthOfString(std::u16string_view s, const TFont& font);
 
+// ---- Sentences. Positions are 1-based.
+
+// The 1-based position of the next sentence end at or after from, or -1. A terminator ends a sentence only
+// after a letter or digit and when no letter or digit follows it, so "3.5" and "e.g" run on.
+int32_t EndOfSentence(int32_t from, std::u16string_view text);
+// The first position at or after pos holding a letter or decimal digit; the text length when none does.
+int32_t FirstLetterOrDigitPosAfterSentenceEnd(std::u16string_view text, int32_t pos);
+// False when pos lies before the last character and that character is lower case.
+bool FirstCharAfterSentenceEndUpperCase(std::u16string_view text, int32_t pos);
+// The first letter or digit at or after pos that is not lower case, moving on from sentence end to sentence
+// end past lower-case starts; -1 when there is none.
+int32_t FirstValidStartOfSentence(std::u16string_view text, int32_t pos);
+// Sentences by Unicode category: a sentence starts at a capital letter or a number and ends at a terminator
+// met after at least minLetters word characters. With includeLast the unfinished rest is a sentence too.
+std::unique_ptr<TStringList> SentencesExtractedFromParagraph(bool includeLast, int32_t minLetters,
+                                                             std::u16string_view paragraph);
+// The paragraph cut at every separator when one is given, otherwise at the sentence ends the character
+// classes of the language show (mark-up of at most maxTagLength characters between "<" and ">" is skipped).
+std::unique_ptr<TStringList> SentencesFromParagraph(std::u16string_view paragraph,
+                                                    std::u16string_view separator, LCID lcid,
+                                                    int32_t maxTagLength);
+
 }  // namespace lx

@@ -171,10 +171,40 @@ TEST(LexmillConcord, ParagraphAndSentenceEndsAcrossLineEnds) {
   lxtest::TempDir t;
   t.Write("a.txt", "A cat.\r\n \r\n\r\nThe cat!  cat?\ncat e.g. cat\n");
   const std::string file = t.Native("a.txt");
-  const TRun r = Lexmill({"concord", "--context", "0", "cat", file}, t);
+  const TRun r = Lexmill({"concord", "--sentence-ends", "simple", "--context", "0", "cat", file}, t);
   EXPECT_EQ(r.out, "#left\thit\tright\tfile\tword\tsentence\tparagraph\n\tcat\t\t" + file + "\t2\t1\t1\n" +
                        "\tcat\t\t" + file + "\t4\t2\t2\n" + "\tcat\t\t" + file + "\t5\t3\t2\n" + "\tcat\t\t" +
                        file + "\t6\t4\t2\n" + "\tcat\t\t" + file + "\t8\t5\t2\n");
+}
+
+// The default sentence rule: "e.g." and "!" before lower-case words run on, a closing quote stays with its
+// sentence, CJK, Devanagari and full-width terminators end sentences with or without a space, and a blank
+// line ends a sentence left open.
+TEST(LexmillConcord, SentenceNumbersFollowTerminatorsOfEveryScript) {
+  lxtest::TempDir t;
+  t.Write(
+      "a.txt",
+      "See e.g. a cat. \"Stop the cat!\" he said. \xE7\x8C\xAB cat\xE3\x80\x82\xE7\x8B\x97 cat\xEF\xBC\x81 "
+      "\xE0\xA4\xAC\xE0\xA4\xBF\xE0\xA4\xB2\xE0\xA5\x8D\xE0\xA4\xB2\xE0\xA5\x80 cat\xE0\xA5\xA4 Cat\n\n"
+      "Title cat\n\nLast cat.\n");
+  const std::string file = t.Native("a.txt");
+  auto row = [&](const char* hit, int word, int sentence, int paragraph) {
+    return std::string("\t") + hit + "\t\t" + file + "\t" + std::to_string(word) + "\t" +
+           std::to_string(sentence) + "\t" + std::to_string(paragraph) + "\n";
+  };
+  const std::string header = "#left\thit\tright\tfile\tword\tsentence\tparagraph\n";
+  TRun r = Lexmill({"concord", "--context", "0", "cat", file}, t);
+  EXPECT_EQ(r.rc, 0) << r.err;
+  // The CJK full stop also parts the tokens it stands between.
+  EXPECT_EQ(r.out, header + row("cat", 4, 1, 1) + row("cat", 7, 2, 1) + row("cat", 11, 3, 1) +
+                       row("cat", 13, 4, 1) + row("cat", 15, 5, 1) + row("Cat", 16, 6, 1) +
+                       row("cat", 18, 7, 2) + row("cat", 20, 8, 3));
+  r = Lexmill({"concord", "--sentence-ends", "simple", "--context", "0", "cat", file}, t);
+  EXPECT_EQ(r.out, header + row("cat", 4, 2, 1) + row("cat", 7, 3, 1) + row("cat", 11, 4, 1) +
+                       row("cat", 12, 4, 1) + row("cat", 14, 4, 1) + row("Cat", 15, 4, 1) +
+                       row("cat", 17, 4, 2) + row("cat", 19, 4, 3));
+  r = Lexmill({"concord", "--sentence-ends", "clever", "cat", file}, t);
+  EXPECT_EQ(r.rc, 2);
 }
 
 // An independent count of one real text: ASCII letters and digits, with ' and - joining two letters or
@@ -252,8 +282,9 @@ TEST(LexmillConcord, WildcardsKeepToWordsAndWordBoundaries) {
           "Go. He ran. she ran. I saw a roof of slate.\nThey read the theme of the book.\n"
           "tom  sawyer met tom sawyer; nothing, a thing.\n");
   const std::string file = t.Native("a.txt");
+  // The simple sentence rule ends a sentence at "book." although a lower-case word follows it.
   auto hits = [&](const std::string& word) {
-    const TRun r = Lexmill({"concord", "--context", "0", word, file}, t);
+    const TRun r = Lexmill({"concord", "--sentence-ends", "simple", "--context", "0", word, file}, t);
     EXPECT_EQ(r.rc, 0) << word << ": " << r.err;
     return Hits(r.out);
   };
@@ -319,3 +350,31 @@ TEST(LexmillConcord, TwentyThousandAlternatives) {
 }
 
 }  // namespace
+
+// Clusters counted by hand: sentence and paragraph ends are never crossed ("ran the", "ran big" do not
+// occur), case is folded, ties go alphabetically.
+TEST(LexmillClusters, HandCountedSizesRangesAndLimits) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "The big dog ran. The big dog sat!\nThe big cat ran.\n\nBig dog ran home.");
+  t.Write("b.txt", "the big dog ran");
+  const std::string a = t.Native("a.txt"), b = t.Native("b.txt");
+  const std::string header = "#cluster\tfrequency\ttexts\n";
+  TRun r = Lexmill({"clusters", "--size", "2", a, b}, t);
+  EXPECT_EQ(r.rc, 0) << r.err;
+  EXPECT_EQ(r.out, header + "big dog\t4\t2\nthe big\t4\t2\ndog ran\t3\t2\n");
+  r = Lexmill({"clusters", "--min-freq", "1", "--top", "3", a, b}, t);
+  EXPECT_EQ(r.out, header + "big dog ran\t3\t2\nthe big dog\t3\t2\nbig cat ran\t1\t1\n");
+  r = Lexmill({"clusters", "--size=2-3", "--min-freq", "3", a, b}, t);
+  EXPECT_EQ(r.out, header + "big dog\t4\t2\nthe big\t4\t2\nbig dog ran\t3\t2\ndog ran\t3\t2\nthe big dog\t3\t2\n");
+  // One text: nothing crosses its sentence ends, so "ran the" and "sat the" never appear.
+  r = Lexmill({"clusters", "--size", "2", "--min-freq", "1", a}, t);
+  EXPECT_EQ(r.out.find("ran the"), std::string::npos);
+  EXPECT_EQ(r.out.find("sat the"), std::string::npos);
+  EXPECT_EQ(r.out.find("ran big"), std::string::npos);
+  EXPECT_NE(r.out.find("ran home\t1\t1\n"), std::string::npos);
+  for (const char* bad : {"0", "3-2", "9", "2-", "x"}) {
+    r = Lexmill({"clusters", "--size", bad, a}, t);
+    EXPECT_EQ(r.rc, 2) << bad;
+    EXPECT_EQ(r.out, "") << bad;
+  }
+}

@@ -11,6 +11,8 @@ namespace lx {
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths);
 int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                const std::vector<std::string>& paths);
+// Clusters of consecutive words within sentences, most frequent first.
+int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& paths);
 
 // Why a --sort value of concord cannot be used, or empty when it can.
 std::string ConcordSortFault(const std::string& keys);

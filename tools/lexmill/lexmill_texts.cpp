@@ -251,14 +251,16 @@ bool IsSpaceChar(WideChar c) {
          c == 0x3000 || c == u'\f' || c == u'\v';
 }
 
-// Sentence ends: ".", "!" or "?" followed by white space. Paragraph ends: the line end that begins a blank
-// line (only spaces or tabs up to the next line end).
-void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n) {
+// Paragraph ends: the line end that begins a blank line (only spaces or tabs up to the next line end).
+// Sentence ends by the simple rule: ".", "!" or "?" followed by white space; otherwise they are left to
+// PlaceSentenceEnds.
+void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n, bool simpleSentences) {
   std::size_t resume = 0;  // blank lines after a paragraph end belong to it
   auto at = [&](std::size_t i) {
     if (i < resume) return;
     const WideChar c = text[i];
     if (c != u'\n') {
+      if (!simpleSentences) return;
       if (i + 1 < n && IsSpaceChar(text[i + 1]) && (classes[i] & CharClassSegmentMarker) == 0)
         classes[i] = CharClassSegmentMarker | seg_sentence_end_by_rule;
       return;
@@ -291,6 +293,40 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n)
   }
 }
 
+// Sentence ends as the class splitter finds them (abbreviations before lower-case words run on, closing
+// quotes stay with their sentence, every script's terminators count). A paragraph end also ends a sentence
+// left open: its marker goes on the blank line's own line end, which the paragraph marker leaves free.
+void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
+                       std::vector<TSentenceEnd>& ends) {
+  ends.clear();
+  FindSentenceEnds(text, classes, n, ends);
+  // The marker goes on the white character closing the end when there is one, so that a closing quote is not
+  // counted as a token of its own.
+  for (const TSentenceEnd& e : ends) {
+    const uint16_t last = classes[e.end - 1];
+    const bool white = !(last & CharClassHiddenOrMarker) && (last & CharClassWhite);
+    classes[white ? e.end - 1 : e.terminator] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+  }
+  bool open = false;  // words since the last sentence end
+  for (std::size_t i = 0; i < n; ++i) {
+    const uint16_t k = classes[i];
+    if (!(k & CharClassSegmentMarker)) {
+      open = open || (!(k & CharClassHidden) && (k & CharClassWordChar));
+      continue;
+    }
+    const uint16_t code = k & kSegmentCodeMask;
+    if (code == seg_sentence_end_by_rule) {
+      open = false;
+    } else if (code == seg_paragraph_end_by_rule && open) {
+      std::size_t j = i + 1;
+      while (j < n && text[j] != u'\n') ++j;
+      if (j < n && !(classes[j] & CharClassSegmentMarker))
+        classes[j] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+      open = false;
+    }
+  }
+}
+
 }  // namespace
 
 void TLexmillTextReader::Classify(bool markers) {
@@ -310,7 +346,10 @@ void TLexmillTextReader::Classify(bool markers) {
       HandleMiddleChars(chars.data(), classes.data(), options.middle.data(),
                         static_cast<int>(options.middle.size()), n, true, false, false);
     HandleMiddleCharsInNumbers(true, false, chars.data(), classes.data(), n);
-    if (markers) PlaceSegmentMarkers(chars.data(), classes.data(), length);
+    if (markers) {
+      PlaceSegmentMarkers(chars.data(), classes.data(), length, options.simpleSentenceEnds);
+      if (!options.simpleSentenceEnds) PlaceSentenceEnds(chars.data(), classes.data(), length, sentenceEnds);
+    }
   }
   classes[length] = classes[length + 1] = 0x0248;  // the spare slots read as a space
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "lexcore/rtl/lx_types.h"
+#include "lexcore/text/sentence_terminators.h"
 #include "tools/lexmill/lexmill_encoding.h"
 #include "tools/lexmill/lexmill_output.h"
 
@@ -38,6 +39,11 @@ struct TLexmillOptions {
   bool normalize = true;          // words compared in NFC unless --no-normalize
   int jobs = 1;                   // texts read and analysed at once
   std::string concordSort;        // concord --sort keys, empty for text order
+
+  // --sentence-ends simple: any ".", "!" or "?" before white space ends a sentence
+  bool simpleSentenceEnds = false;
+  // clusters --size: the fewest and most words of a cluster
+  uint32_t clusterMin = 3, clusterMax = 3;
 };
 
 // Problems met while choosing and reading texts: each is told on standard error and counted, so the exit
@@ -92,6 +98,7 @@ class TLexmillTextReader {
   std::size_t byteCount = 0;
   std::u16string chars;
   std::vector<uint16_t> classes;
+  std::vector<TSentenceEnd> sentenceEnds;
   std::size_t length = 0;
 };
 

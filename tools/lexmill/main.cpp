@@ -23,6 +23,7 @@ namespace {
 const char kHelp[] =
     "usage: lexmill wordlist [options] PATH...\n"
     "       lexmill concord [options] SEARCHWORD PATH...\n"
+    "       lexmill clusters [options] PATH...\n"
     "       lexmill keywords [options] --ref PATH... PATH...\n"
     "       lexmill collocates [options] SEARCHWORD PATH...\n"
     "       lexmill --list-locales | --version | --help\n"
@@ -34,6 +35,9 @@ const char kHelp[] =
     "           and paragraph number. SEARCHWORD is typed in the search-word language: * for any\n"
     "           characters, ==word== for a case-sensitive word, spaces for a phrase (big dog), / between\n"
     "           alternatives (go/goes/went). Without ==, case is ignored.\n"
+    "clusters   every run of --size consecutive words (words as in wordlist, joined by one space) that\n"
+    "           stays within one sentence and paragraph, with its frequency and the number of texts it\n"
+    "           occurs in, most frequent first, then alphabetically by code point.\n"
     "keywords   the words unusually frequent in the texts against the --ref texts: frequency and per cent\n"
     "           in each, log-likelihood, its p, log ratio and BIC; strongest first. A word missing from the\n"
     "           reference counts 0 there. Same word rule as wordlist.\n"
@@ -59,8 +63,11 @@ const char kHelp[] =
     "more than 1% C1 controls or private-use characters gets a warning; a file with NUL bytes that is not\n"
     "UTF-16 or UTF-32 is binary and skipped. Words are compared in NFC unless --no-normalize.\n"
     "PATH - reads standard input. A file named twice or reached twice through links is read once.\n"
-    "Sentences end at '.', '!' or '?' followed by white space; paragraphs end at blank lines. Word numbers\n"
-    "count white-space separated tokens from 1; sentence and paragraph numbers count from 1 in each text.\n"
+    "Sentences end at a full stop, question or exclamation mark of any script (. ! ? and the CJK,\n"
+    "Devanagari, Myanmar, Ethiopic, Arabic... ones) or an ellipsis, unless a lower-case letter or a digit\n"
+    "comes next (3.5, e.g. the); closing quotes and brackets after it stay in the sentence. Paragraphs end\n"
+    "at blank lines, and so does a sentence left open there. Word numbers count white-space separated\n"
+    "tokens from 1; sentence and paragraph numbers count from 1 in each text.\n"
     "\n"
     "options:\n"
     "  --lcid HEX        locale of the texts (default 0x0409)\n"
@@ -87,10 +94,12 @@ const char kHelp[] =
     "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
-    "  --min-freq N      wordlist: only words occurring at least N times\n"
-    "  --top N           wordlist: only the first N words\n"
+    "  --min-freq N      wordlist: only words occurring at least N times; clusters: likewise (default 2)\n"
+    "  --top N           wordlist: only the first N words; clusters: only the first N clusters\n"
+    "  --size N | N-M    clusters: words in a cluster, or a range of sizes (default 3, at most 8)\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
+    "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
     "  --ref PATH        keywords: reference texts (repeat for several)\n"
     "  --negative        keywords: also negative key words, after the others, most negative last\n"
     "  --max-p P         keywords: only p <= P (default 0.000001)\n"
@@ -158,21 +167,36 @@ bool ParseCount(const char* s, int64_t limit, int64_t& out) {
   return true;
 }
 
+// "3" or "2-4", sizes from 1 to 8.
+bool ParseClusterSize(const std::string& value, uint32_t& low, uint32_t& high) {
+  const auto dash = value.find('-');
+  int64_t a = 0, b = 0;
+  if (!ParseCount(value.substr(0, dash).c_str(), 8, a)) return false;
+  b = a;
+  if (dash != std::string::npos && !ParseCount(value.substr(dash + 1).c_str(), 8, b)) return false;
+  if (a < 1 || b < a) return false;
+  low = static_cast<uint32_t>(a);
+  high = static_cast<uint32_t>(b);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords or collocates");
+  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords, collocates or clusters");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") return PrintOut(kHelp);
   if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
   if (command == "--list-locales") return ListLocales();
-  if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates")
+  if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates" &&
+      command != "clusters")
     return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
   TLexmillScoreOptions scores;
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+  if (command == "clusters") options.minFreq = 2;
   std::vector<std::string> positional;
   std::string favouritesIn, favouritesOut;
   bool optionsDone = false;
@@ -218,7 +242,8 @@ int main(int argc, char** argv) {
       const bool known = name == "--lcid" || name == "--middle" || name == "--format" || name == "--mask" ||
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
                          name == "--max" || name == "--encoding" || name == "--jobs" ||
-                         name == "--favourites" || name == "--save-favourites";
+                         name == "--favourites" || name == "--save-favourites" || name == "--sentence-ends" ||
+                         name == "--size";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -267,6 +292,14 @@ int main(int argc, char** argv) {
       if (!ParseCount(value.c_str(), INT64_MAX, n))
         return Usage(name + " wants a whole number of 0 or more, not '" + value + "'");
       (name == "--min-freq" ? options.minFreq : name == "--top" ? options.top : options.max) = n;
+    } else if (name == "--size" && command == "clusters") {
+      if (!ParseClusterSize(value, options.clusterMin, options.clusterMax))
+        return Usage("--size wants a number of words from 1 to 8, or a range such as 2-4, not '" + value +
+                     "'");
+    } else if (name == "--sentence-ends") {
+      if (value != "full" && value != "simple")
+        return Usage("--sentence-ends is full or simple, not '" + value + "'");
+      options.simpleSentenceEnds = value == "simple";
     } else if (name == "--context") {
       if (!ParseCount(value.c_str(), 10000, n))
         return Usage("--context wants a number of characters from 0 to 10000, not '" + value + "'");
@@ -297,10 +330,12 @@ int main(int argc, char** argv) {
     }
   }
   if (command == "wordlist" && positional.empty()) return Usage("wordlist needs at least one file or folder");
+  if (command == "clusters" && positional.empty()) return Usage("clusters needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
   try {
     if (command == "wordlist") return Finish(RunWordlist(options, positional));
+    if (command == "clusters") return Finish(RunClusters(options, positional));
     if (command == "keywords") {
       if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
       if (positional.empty()) return Usage("keywords needs at least one file or folder");
