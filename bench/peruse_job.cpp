@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         return n;
       },
       theirs);
-  std::printf("walk: %ld files in %.3f s (%.0f files/s); find: %ld files in %.3f s; ratio walk/find %.2f\n", ours,
-              walk, ours / walk, theirs, find, walk / find);
+  std::printf("walk: %ld files in %.3f s (%.0f files/s); find: %ld files in %.3f s; ratio walk/find %.2f\n",
+              ours, walk, ours / walk, theirs, find, walk / find);
   return ours == theirs ? 0 : 1;
 }

@@ -365,7 +365,8 @@ TEST(LexmillClusters, HandCountedSizesRangesAndLimits) {
   r = Lexmill({"clusters", "--min-freq", "1", "--top", "3", a, b}, t);
   EXPECT_EQ(r.out, header + "big dog ran\t3\t2\nthe big dog\t3\t2\nbig cat ran\t1\t1\n");
   r = Lexmill({"clusters", "--size=2-3", "--min-freq", "3", a, b}, t);
-  EXPECT_EQ(r.out, header + "big dog\t4\t2\nthe big\t4\t2\nbig dog ran\t3\t2\ndog ran\t3\t2\nthe big dog\t3\t2\n");
+  EXPECT_EQ(r.out,
+            header + "big dog\t4\t2\nthe big\t4\t2\nbig dog ran\t3\t2\ndog ran\t3\t2\nthe big dog\t3\t2\n");
   // One text: nothing crosses its sentence ends, so "ran the" and "sat the" never appear.
   r = Lexmill({"clusters", "--size", "2", "--min-freq", "1", a}, t);
   EXPECT_EQ(r.out.find("ran the"), std::string::npos);

@@ -16,9 +16,9 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
-#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_concord_sort.h"
 #include "tools/lexmill/lexmill_scores.h"
+#include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
 
@@ -146,8 +146,9 @@ struct TTextHits {
 
 }  // namespace
 
-// g++ 12 reports a temporary of the parallel text loop as maybe uninitialised at this function's closing brace;
-// every member it could mean has an initialiser, and the same loop in the word list draws no such report.
+// g++ 12 reports a temporary of the parallel text loop as maybe uninitialised at this function's closing
+// brace; every member it could mean has an initialiser, and the same loop in the word list draws no such
+// report.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,

@@ -128,7 +128,8 @@ int RunKeywords(const TLexmillOptions& options, const TLexmillScoreOptions& scor
     for (const TKeyWordRow& r : *group)
       rows.push_back({ToOneLineUTF8(r.word.data(), r.word.size()), std::to_string(r.f0),
                       PerCentText(r.f0, totals[0]), std::to_string(r.f1), PerCentText(r.f1, totals[1]),
-                      ScoreText(r.kw.LL, 2), options.format != TLexmillFormat::table ? PText(r.p) : UTF16ToUTF8(PValueStr(r.p)),
+                      ScoreText(r.kw.LL, 2),
+                      options.format != TLexmillFormat::table ? PText(r.p) : UTF16ToUTF8(PValueStr(r.p)),
                       ScoreText(r.kw.LogRatio, 2), ScoreText(r.kw.BIC_Score, 2)});
   const std::string summary = std::to_string(positive.size()) + " key words" +
                               (scores.negative ? ", " + std::to_string(negative.size()) + " negative" : "") +

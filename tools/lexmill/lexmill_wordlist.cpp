@@ -16,9 +16,9 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
-#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_lists.h"
 #include "tools/lexmill/lexmill_sort.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_wordcounts.h"
 
 namespace lx {
@@ -290,9 +290,11 @@ struct TLexmillWordCounter::Impl {
   int64_t tokens = 0;
 };
 
-TLexmillWordCounter::TLexmillWordCounter(LCID lcid, bool keepCase) : impl(std::make_unique<Impl>(lcid, keepCase)) {}
+TLexmillWordCounter::TLexmillWordCounter(LCID lcid, bool keepCase)
+    : impl(std::make_unique<Impl>(lcid, keepCase)) {}
 TLexmillWordCounter::~TLexmillWordCounter() = default;
-void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classes, std::size_t n, int32_t textNo) {
+void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classes, std::size_t n,
+                                    int32_t textNo) {
   // The word list's rule: runs of letters and digits; classes[n] is white.
   std::size_t i = 0;
   while (i < n) {
@@ -306,10 +308,20 @@ void TLexmillWordCounter::CountText(const WideChar* text, const uint16_t* classe
 uint32_t TLexmillWordCounter::CountWord(const WideChar* p, std::size_t n, int32_t textNo) {
   return impl->Count(p, n, textNo);
 }
-int64_t TLexmillWordCounter::Tokens() const { return impl->tokens; }
-uint32_t TLexmillWordCounter::Types() const { return static_cast<uint32_t>(impl->freq.size()); }
-const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const { return impl->counter.WordOf(index); }
-int64_t TLexmillWordCounter::Frequency(uint32_t index) const { return impl->freq[index]; }
-int32_t TLexmillWordCounter::Texts(uint32_t index) const { return impl->texts[index]; }
+int64_t TLexmillWordCounter::Tokens() const {
+  return impl->tokens;
+}
+uint32_t TLexmillWordCounter::Types() const {
+  return static_cast<uint32_t>(impl->freq.size());
+}
+const UnicodeString& TLexmillWordCounter::Word(uint32_t index) const {
+  return impl->counter.WordOf(index);
+}
+int64_t TLexmillWordCounter::Frequency(uint32_t index) const {
+  return impl->freq[index];
+}
+int32_t TLexmillWordCounter::Texts(uint32_t index) const {
+  return impl->texts[index];
+}
 
 }  // namespace lx
