@@ -611,6 +611,8 @@ class TLXBaseDataClass : public TObject {
   int32_t CompareLemmas(TLXBaseListObject* entry);
   int32_t CompareDispersions(TLXBaseListObject* entry);
   int32_t CompareWordsByLength(TLXBaseListObject* entry);
+  // Reads compare_ID_with: the entropy belongs to the entry's place in the list, not to the object.
+  int32_t CompareRelativeEntropies(TLXBaseListObject* entry);
   int32_t CompareWordsReverse(const void* word);
   void ComputeReversedBaseWord(const void* word);
   // Reverses a zero-terminated buffer in the holder's storage form; surrogate pairs stay in order.

@@ -330,6 +330,10 @@ int32_t TLXBaseDataClass::CompareWordsByLength(TLXBaseListObject* entry) {
   return IntegerComparison(entry->MainWordLength());
 }
 
+int32_t TLXBaseDataClass::CompareRelativeEntropies(TLXBaseListObject*) {
+  return FloatComparison(LemmasRelativeEntropy(compare_ID_with, Patroa->GetRelativeEntropyBasis()));
+}
+
 int32_t TLXBaseDataClass::CompareWordsReverse(const void* word) {
   const TLXTextFunctions& f = Patroa->Funcs();
   void* copy = f.NewCopy(word);
