@@ -443,6 +443,8 @@ class TLXBaseDataClass : public TObject {
   virtual int32_t MainWordColumn() { return 1; }
   virtual void Remove(int32_t index);
   virtual void SetBase(TLXBaseListObject* /*entry*/, TSortLevel /*level*/) {}
+  // Told after the sort exchanges the entries at two positions, for lists that keep data by position.
+  virtual void SortExchanged(int32_t /*i*/, int32_t /*j*/) {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
 

@@ -274,6 +274,7 @@ void TLXBaseDataClass::UserObjectQuickSort(int32_t lo, int32_t hi, const TLXBase
       }
       if (i <= j) {
         std::swap(CurrentList[i], CurrentList[j]);
+        SortExchanged(i, j);
         ++i;
         --j;
       }
