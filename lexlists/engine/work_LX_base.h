@@ -11,6 +11,7 @@
 #include "lexcore/containers/Useful_classes.h"
 #include "lexcore/definitions/Wdef.h"
 #include "lexcore/definitions/extra_font_list.h"
+#include "lexcore/definitions/option_texts.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_list.h"
 #include "lexcore/rtl/lx_resources.h"
@@ -645,6 +646,10 @@ class TLXBaseDataClass : public TObject {
   virtual void TopRowDataRec(int32_t column, TGrid_data_rec& cell);
   void AddSpecialFeaturesToDrawGridDataRec(int32_t row, TGrid_data_rec& cell);
   void LeftmostColumnDataRec(int32_t row, TGrid_data_rec& cell);
+  // The word cell of a tagged list: the entry's prefix holds its tag, shown before or after the word, alone,
+  // or not at all; a prefix with no "<" in it is not a tag and is not shown.
+  void FormatDrawGridDataRecPrefixEtcForTagTreatment(TGrid_data_rec& cell, int32_t row,
+                                                     TWordListTagDisplay display);
   UnicodeString CheckedPPMFormatHeading(int32_t column, const TGrid_data_rec& cell);
   virtual bool GetAFileStatus(int32_t /*index*/, bool /*flag*/) { return false; }
 

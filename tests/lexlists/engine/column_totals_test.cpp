@@ -283,3 +283,34 @@ TEST_F(TotalsFixture, CategoriesDetailsAndStatsHeader) {
   lines.reset(list->SelectedStatsFilenames(-1, hasData));
   EXPECT_EQ(lines->Get(2), u"line 1 to 2");
 }
+
+TEST(TagCells, EachDisplayPlacesTheTagOrHidesIt) {
+  TLXBaseHolder holder{0x0409, true};
+  auto list = Create<TWordList>(&holder);
+  list->AddWord(u"run", 3, 1);
+  list->AddWord(u"walk", 2, 1);
+  list->AddWord(u"swim", 1, 1);
+  list->Word(0)->SetPrefix(u"<VB>");
+  list->Word(1)->SetPrefix(u"NN");  // not a tag: no "<"
+  struct TCase {
+    TWordListTagDisplay display;
+    int32_t row;
+    const char16_t* shown;
+  };
+  const TCase cases[] = {{wltd_no_tags, 0, u"run"},
+                         {wltd_tags_as_prefix, 0, u"<VB>run"},
+                         {wltd_tags_as_suffix, 0, u"run<VB>"},
+                         {wltd_only_tags, 0, u"<VB>"},
+                         {wltd_tags_as_prefix, 1, u"walk"},
+                         {wltd_tags_as_suffix, 1, u"walk"},
+                         {wltd_only_tags, 1, u"NN"},
+                         {wltd_only_tags, 2, u"n/a"}};
+  for (const TCase& c : cases) {
+    TGrid_data_rec cell;
+    cell.TrueColumn = 1;
+    cell.show_word = true;
+    cell.word_details[dgso_suffix] = u"stale";
+    list->FormatDrawGridDataRecPrefixEtcForTagTreatment(cell, c.row, c.display);
+    EXPECT_EQ(RelevantAffixesOfStringData(cell), UnicodeString(c.shown)) << c.display << " row " << c.row;
+  }
+}
