@@ -279,7 +279,11 @@ bool FoldersFromSameHead(const UnicodeString& a, const UnicodeString& b) {
 int CommonDrivePathElements(const UnicodeString& a, const UnicodeString& b) {
   const auto ea = PathElements(a), eb = PathElements(b);
   std::size_t n = 0;
-  while (n < ea.size() && n < eb.size() && ea[n] == eb[n]) ++n;
+  // Drive letters and shares ignore case; the rest of a name keeps it.
+  auto same = [&](std::size_t i) {
+    return i == 0 && !ExtractFileDrive(ea[0]).empty() ? SameText(ea[0], eb[0]) : ea[i] == eb[i];
+  };
+  while (n < ea.size() && n < eb.size() && same(n)) ++n;
   return static_cast<int>(n);
 }
 
