@@ -545,6 +545,7 @@ bool TLXBaseDataClass::ReadFromStream(TStream& stream) {
   LastStreamError.clear();
   Clear();
   UndoList = std::make_unique<TUndoList>(fEntriesClass);
+  fJoinedButTakenOut.clear();
   int64_t at = stream.GetPosition();
   if (!fParseFormulaHandler->ReadFromStream(stream)) {
     LastStreamError = AtOffset(at, u"the formula columns");
@@ -633,9 +634,16 @@ bool TLXBaseDataClass::Join(int32_t head, TLXBaseListObject* entry) {
   return true;
 }
 
-bool TLXBaseDataClass::fJoinPair(int32_t head, int32_t other) {
+bool TLXBaseDataClass::Join(int32_t head, int32_t other, TUndoable undoable) {
   if (head < 0 || head >= fCount || other < 0 || other >= fCount || head == other) return false;
   if (!CurrentList[other] || CurrentList[other]->JoinedElsewhere()) return false;
+  fMarkLemmatised();
+  if (undoable == undoable_yes) {
+    T1LongintList pair;
+    pair.AddOne(head);
+    pair.AddOne(other);
+    return JoinARange(pair, undoable_yes, true);
+  }
   return Join(head, CurrentList[other]);
 }
 
@@ -644,7 +652,7 @@ bool TLXBaseDataClass::PrivateJoinARange(const T1LongintList& indices) {
   const int32_t head = indices.GetAValue(0);
   for (int32_t i = 1; i < indices.Count(); ++i) {
     MyYieldProcess();
-    if (!fJoinPair(head, indices.GetAValue(i))) return false;
+    if (!Join(head, indices.GetAValue(i), undoable_no)) return false;
   }
   return true;
 }

@@ -14,6 +14,12 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
 // Clusters of consecutive words within sentences, most frequent first.
 int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& paths);
 
+// A saved word list shown as the word list shows it, or with --info what its file says about it.
+int RunShow(const TLexmillOptions& options, const std::string& path, bool lcidGiven);
+// Saved word lists merged into one, saved as output.
+int RunMerge(const TLexmillOptions& options, const std::vector<std::string>& inputs,
+             const std::string& output, bool lcidGiven);
+
 // Why a --sort value of concord cannot be used, or empty when it can.
 std::string ConcordSortFault(const std::string& keys);
 

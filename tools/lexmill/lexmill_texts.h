@@ -44,6 +44,10 @@ struct TLexmillOptions {
   bool simpleSentenceEnds = false;
   // clusters --size: the fewest and most words of a cluster
   uint32_t clusterMin = 3, clusterMax = 3;
+
+  // saved lists: wordlist --save, --lemmas, --stoplist; show --info, --show-forms; merge -o
+  std::string saveFile, lemmaFile, stopFile, outFile;
+  bool showForms = false, showInfo = false;
 };
 
 // Problems met while choosing and reading texts: each is told on standard error and counted, so the exit

@@ -26,6 +26,8 @@ const char kHelp[] =
     "       lexmill clusters [options] PATH...\n"
     "       lexmill keywords [options] --ref PATH... PATH...\n"
     "       lexmill collocates [options] SEARCHWORD PATH...\n"
+    "       lexmill show [options] LISTFILE\n"
+    "       lexmill merge [options] LISTFILE... -o LISTFILE\n"
     "       lexmill --list-locales | --version | --help\n"
     "\n"
     "wordlist   every word of the texts with its frequency, per cent of all tokens and the number of texts\n"
@@ -44,6 +46,10 @@ const char kHelp[] =
     "collocates the words within --span of each hit of SEARCHWORD: joint frequency (with), the word's\n"
     "           frequency (total), the chosen measures and counts per position (L5..L1 R1..R5). N is the\n"
     "           running words, R the hits, S the span's width. Same word rule as wordlist.\n"
+    "show       a word list saved with wordlist --save (or made by merge) as wordlist shows it: forms\n"
+    "           joined under a head and deleted entries left out, a head counting with its forms.\n"
+    "merge      saved word lists made into one, as if their texts had been counted together: frequencies\n"
+    "           and texts add up, forms joined under a head in any list are joined under it again.\n"
     "\n"
     "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
     "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
@@ -89,13 +95,15 @@ const char kHelp[] =
     "  --no-normalize    compare words as they are written, not in NFC\n"
     "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
     "                    are the same for every N\n"
-    "  --sort KEYS       wordlist: up to three of freq, alpha, reverse (by word endings) and length,\n"
-    "                    comma-separated (default freq: most frequent first); a leading '-' turns a key's\n"
+    "  --sort KEYS       wordlist, show, merge: up to three of freq, alpha, reverse (by word endings)\n"
+    "                    and length, comma-separated (default freq: most frequent first); a leading '-'\n"
+    "                    turns a key's\n"
     "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
-    "  --min-freq N      wordlist: only words occurring at least N times; clusters: likewise (default 2)\n"
-    "  --top N           wordlist: only the first N words; clusters: only the first N clusters\n"
+    "  --min-freq N      wordlist, show: only words occurring at least N times; clusters: likewise\n"
+    "                    (default 2)\n"
+    "  --top N           wordlist, show: only the first N words; clusters: only the first N clusters\n"
     "  --size N | N-M    clusters: words in a cluster, or a range of sizes (default 3, at most 8)\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
@@ -113,6 +121,17 @@ const char kHelp[] =
     "                    zscore); default mi,t,ll,logdice\n"
     "  --min-with N      collocates: only words occurring N times around the hits (default 3)\n"
     "  --sort KEY        collocates: with (default), total or a measure; highest first\n"
+    "  --save FILE       wordlist: also save the list as a list file (.lst added when FILE has no\n"
+    "                    extension); the file is replaced only once the new one is complete\n"
+    "  --lemmas FILE     wordlist: join forms under their head words. Lines 'head -> form, form' or\n"
+    "                    'form head' (more heads after the first are ignored); # starts a comment line.\n"
+    "                    A head missing from the texts is added with frequency 0; a head's frequency is\n"
+    "                    its own and its forms' together, its texts its own\n"
+    "  --stoplist FILE   wordlist: leave out the words of FILE (separated by spaces or lines; # starts a\n"
+    "                    comment line), before joining lemmas; the name is kept in a saved list\n"
+    "  --show-forms      wordlist, show: a last column with each head's forms and their frequencies\n"
+    "  --info            show: what the list file says about the list instead of its words\n"
+    "  -o FILE           merge: the list file to write (.lst added when FILE has no extension)\n"
     "  --list-locales    the locale identifiers --lcid accepts\n"
     "  --version         the version of lexmill\n"
     "  -h, --help        this text\n"
@@ -183,13 +202,14 @@ bool ParseClusterSize(const std::string& value, uint32_t& low, uint32_t& high) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords, collocates or clusters");
+  if (argc < 2)
+    return Usage("a sub-command is needed: wordlist, concord, keywords, collocates, clusters, show or merge");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") return PrintOut(kHelp);
   if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
   if (command == "--list-locales") return ListLocales();
   if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates" &&
-      command != "clusters")
+      command != "clusters" && command != "show" && command != "merge")
     return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
@@ -200,6 +220,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> positional;
   std::string favouritesIn, favouritesOut;
   bool optionsDone = false;
+  bool lcidGiven = false;
   for (int i = 2; i < argc; ++i) {
     const std::string a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -232,6 +253,10 @@ int main(int argc, char** argv) {
       options.normalize = false;
       continue;
     }
+    if (a == "--show-forms" || a == "--info") {
+      (a == "--info" ? options.showInfo : options.showForms) = true;
+      continue;
+    }
     // Every other option takes a value, as --opt VALUE or --opt=VALUE.
     std::string name = a, value;
     const auto eq = a.find('=');
@@ -243,7 +268,8 @@ int main(int argc, char** argv) {
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
                          name == "--max" || name == "--encoding" || name == "--jobs" ||
                          name == "--favourites" || name == "--save-favourites" || name == "--sentence-ends" ||
-                         name == "--size";
+                         name == "--size" || name == "--save" || name == "--lemmas" || name == "--stoplist" ||
+                         name == "-o";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -259,6 +285,7 @@ int main(int argc, char** argv) {
         return Usage("--lcid " + value +
                      " is not a locale identifier known here; 'lexmill --list-locales' lists them");
       options.lcid = static_cast<LCID>(v);
+      lcidGiven = true;
     } else if (name == "--middle") {
       options.middle = UTF8ToUTF16(value);
     } else if (name == "--format") {
@@ -267,6 +294,12 @@ int main(int argc, char** argv) {
     } else if (name == "--favourites" || name == "--save-favourites") {
       if (value.empty()) return Usage(name + " needs a file name");
       (name == "--favourites" ? favouritesIn : favouritesOut) = value;
+    } else if (name == "--save" || name == "--lemmas" || name == "--stoplist" || name == "-o") {
+      if (value.empty()) return Usage(name + " needs a file name");
+      (name == "--save"       ? options.saveFile
+       : name == "--lemmas"   ? options.lemmaFile
+       : name == "--stoplist" ? options.stopFile
+                              : options.outFile) = value;
     } else if (name == "--mask") {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
@@ -333,8 +366,13 @@ int main(int argc, char** argv) {
   if (command == "clusters" && positional.empty()) return Usage("clusters needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
+  if (command == "show" && positional.size() != 1) return Usage("show needs one list file");
+  if (command == "merge" && (positional.empty() || options.outFile.empty()))
+    return Usage("merge needs at least one list file and -o with the file to write");
   try {
     if (command == "wordlist") return Finish(RunWordlist(options, positional));
+    if (command == "show") return Finish(RunShow(options, positional.front(), lcidGiven));
+    if (command == "merge") return Finish(RunMerge(options, positional, options.outFile, lcidGiven));
     if (command == "clusters") return Finish(RunClusters(options, positional));
     if (command == "keywords") {
       if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
