@@ -252,9 +252,10 @@ bool TLXBaseDataClass::Zap(TUndoable undoable) {
       UndoList->InsertAZapHolderList(a_zapping, std::move(zaps));
       fReportUndoState();
     }
-    DoASort(-1, 0, fCount - 1);
   }
+  // A busy list does not sort.
   SetListBusy(no_action);
+  if (any) DoASort(-1, 0, fCount - 1);
   return any;
 }
 
@@ -278,8 +279,8 @@ bool TLXBaseDataClass::UnZap(TZapHolderList& zaps) {
   zaps.Pack();
   zaps.HeldByList.clear();
   zaps.EntriesInList = true;
-  DoAlphabeticalAscendingSort();
   SetListBusy(no_action);
+  DoAlphabeticalAscendingSort();
   return true;
 }
 
@@ -304,11 +305,11 @@ bool TLXBaseDataClass::PrivateZap(TZapHolderList& zaps) {
     any = true;
   }
   Pack();
+  SetListBusy(no_action);
   if (any) {
     ListModified.Include(mod_edited);
     DoASort(-1, 0, fCount - 1);
   }
-  SetListBusy(no_action);
   return any;
 }
 
@@ -340,8 +341,8 @@ void TLXBaseDataClass::ReduceTo(bool random, int32_t n) {
       Remove(fCount - 1);
     }
   }
-  DoASort(-1, 0, fCount - 1);
   SetListBusy(no_action);
+  DoASort(-1, 0, fCount - 1);
 }
 
 // ---- merging --------------------------------------------------------------------------------------------
