@@ -118,6 +118,16 @@ bool TPrivateObj::OwnsLoadedJoin(const TLXBaseListObject* entry) const {
                      [&](const auto& e) { return e.get() == entry; });
 }
 
+bool TPrivateObj::IsEmpty() const {
+  // Span lists are written in format 3 at least, so a stored 3 (or less) saves as a fresh list does.
+  constexpr int32_t kLeastSpanVersionWritten = 3;
+  TPrivateDetailsRec3 plain;
+  plain.version = kPrivateRecordVersion;
+  return PrivateDetailsToImage(fdetails) == PrivateDetailsToImage(plain) && annotations->Count() == 0 &&
+         ExtraFontList->Count() == 0 && ExtraFontList->GetEFVersion() <= kLeastSpanVersionWritten &&
+         joinlist->Count() == 0 && fLoadedJoins.empty();
+}
+
 bool TPrivateObj::SaveToStream(TLXBaseDataClass* /*list*/, TStream& stream, const TStoredListInfo& info) {
   try {
     if (!ExtraFontList->XSaveToStream(stream, info.stored_version_number)) return false;
@@ -340,15 +350,46 @@ WideChar* TLXBaseListObject::BaseConvertedToUnicode(uint32_t codepage, void* ans
 
 bool TLXBaseListObject::SavePrivateToStream(TLXBaseDataClass* list, TStream& stream,
                                             const TStoredListInfo& info) {
-  // An untouched entry writes an empty record without keeping a private object.
-  if (!privateobj) return TPrivateObj().SaveToStream(list, stream, info);
-  return privateobj->SaveToStream(list, stream, info);
+  if (privateobj) return privateobj->SaveToStream(list, stream, info);
+  // An untouched entry writes an empty record without keeping a private object; the record's bytes depend
+  // only on the two facts of the stored information, so they are made once for a list of a million.
+  struct TEmptyRecord {
+    int32_t version = -1;
+    uint8_t canSaveDeleted = 2;
+    bool ok = false;
+    TMemoryStream bytes;
+  };
+  static thread_local TEmptyRecord empty;
+  if (empty.version != info.stored_version_number || empty.canSaveDeleted != info.can_save_deleted) {
+    empty.bytes.Clear();
+    empty.ok = TPrivateObj().SaveToStream(list, empty.bytes, info);
+    empty.version = info.stored_version_number;
+    empty.canSaveDeleted = info.can_save_deleted;
+  }
+  if (!empty.ok) return false;
+  try {
+    empty.bytes.SaveToStream(stream);
+  } catch (const EStreamError&) {
+    return false;
+  }
+  return true;
 }
 
 bool TLXBaseListObject::ReadPrivateFromStream(TLXBaseDataClass* list, TStream& stream,
                                               const TStoredListInfo& info) {
-  EnsurePrivateObjExists();
-  return privateobj->ReadFromStream(list, stream, info);
+  if (privateobj) return privateobj->ReadFromStream(list, stream, info);
+  // Most entries of a saved list have nothing private: read into a spare object, kept only when it holds
+  // something, so a big list costs no allocations for them.
+  static thread_local std::unique_ptr<TPrivateObj> spare;
+  if (!spare) spare = std::make_unique<TPrivateObj>();
+  const bool ok = spare->ReadFromStream(list, stream, info);
+  if (!ok || !spare->IsEmpty()) {
+    privateobj = std::move(spare);
+  } else {
+    // Left as a fresh object would be, for the next entry.
+    spare->fdetails = TPrivateDetailsRec3{};
+  }
+  return ok;
 }
 
 // ---- list -------------------------------------------------------------------------------------------

@@ -97,6 +97,8 @@ class TPrivateObj : public TObject {
   // Takes ownership of entries that are already in joinlist.
   void AdoptLoadedJoins(std::vector<std::unique_ptr<TLXBaseListObject>> entries);
   bool OwnsLoadedJoin(const TLXBaseListObject* entry) const;
+  // Nothing set: an entry without a private object saves the same bytes.
+  bool IsEmpty() const;
 
   bool SaveToStream(TLXBaseDataClass* list, TStream& stream, const TStoredListInfo& info);
   bool ReadFromStream(TLXBaseDataClass* list, TStream& stream, const TStoredListInfo& info);

@@ -141,8 +141,15 @@ TEST_F(SavedLists, MergeKeepsLemmasAndRefusesWhatItCannotRead) {
 }
 
 TEST_F(SavedLists, ADamagedOrTruncatedListFileIsRefusedWithItsOffset) {
-  ASSERT_EQ(Mill({"wordlist", "--save", P("x"), P("a.txt")}, t).rc, 0);
+  ASSERT_EQ(Mill({"wordlist", "--lcid", "0x0809", "--save", P("x"), P("a.txt")}, t).rc, 0);
   const std::string bytes = t.Read("x.lst");
+  // The command's own block after the entries: marker, version, 14 running words, 1 text, the locale.
+  EXPECT_EQ(bytes.substr(bytes.size() - 24), std::string("LXLT\x01\0\0\0\x0e\0\0\0\0\0\0\0\x01\0\0\0\x09\x08\0\0", 24));
+  // Without it the list still reads; running words are then the sum of the frequencies.
+  t.Write("bare.lst", bytes.substr(0, bytes.size() - 24));
+  const TRun bare = Mill({"show", "--info", P("bare.lst")}, t);
+  EXPECT_EQ(bare.rc, 0);
+  EXPECT_NE(bare.out.find("texts\tunknown\n"), std::string::npos) << bare.out;
   // Cut inside the entries: the header reads, the entries do not.
   t.Write("cut.lst", bytes.substr(0, bytes.size() - 60));
   const TRun cut = Mill({"show", P("cut.lst")}, t);

@@ -51,8 +51,7 @@ UnicodeString StoredFileName(const std::string& path) {
 }
 
 void SaveLexmillList(TLexmillWordList& list, const std::string& path, const TLexmillListTotals& totals) {
-  SaveFileDurably(UTF8ToUTF16(path), [&](TStream& stream) {
-    SaveListToStream(list, tt_wordlist, stream);
+  SaveListFile(list, tt_wordlist, UTF8ToUTF16(path), [&](TStream& stream) {
     WriteLE(stream, kTotalsMarker);
     WriteLE(stream, kTotalsVersion);
     WriteLE(stream, totals.tokens);
@@ -63,7 +62,8 @@ void SaveLexmillList(TLexmillWordList& list, const std::string& path, const TLex
 
 void ReadLexmillList(TLexmillWordList& list, const std::string& path, TLexmillListTotals& totals) {
   totals = TLexmillListTotals{};
-  TFileStream stream(UTF8ToUTF16(ExistingListFile(path)), fmOpenRead);
+  TMemoryStream stream;
+  stream.LoadFromFile(UTF8ToUTF16(ExistingListFile(path)));
   ReadListFromStream(list, tt_wordlist, stream);
   // A list written elsewhere may end with its entries, or with something else of its own.
   if (stream.Remaining() < kTotalsBytes) return;
