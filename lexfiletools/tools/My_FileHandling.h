@@ -102,6 +102,8 @@ class TFileAndDirIterator : public TObject {
   TOnDoneSubFoldersEvent OnDoneSubFolders;
   TOnDoneFileIteratingEvent OnDoneFileIterating;
   TProcessingAFolderEvent OnDirExamining;
+  // A folder that could not be read (or a symbolic-link loop), with the reason; the walk goes on without it.
+  TFolderProblemEvent OnFolderProblem;
 
   TFolderFulsList* Folderlist() const { return fFolderlist.get(); }
   TStringList* DirNames() const { return fDirnames.get(); }
