@@ -337,6 +337,11 @@ void FileSeeds() {
   Put("zip_members", "two-members",
       ZipBytes({{"a.txt", "first text"}, {"sub/b.txt", std::string(2000, 'b')}}, true));
   Put("zip_members", "hostile-names", ZipBytes({{"../up.txt", "x"}, {"/abs.txt", "y"}}, false));
+  Put("markup", "html",
+      std::string("\x02\x10") +
+          "<!doctype html><p class=x>caf&eacute; &amp; &#233;<b>bo</b>ld</p><!-- c -->"
+          "<script>a<b</script><li>open<br/> 3 < 4 &#x1F600; &nosuch;");
+  Put("markup", "brackets", std::string("\x05\x03") + "[s]one[/s] [t two <x> [[ ]");
 }
 
 }  // namespace

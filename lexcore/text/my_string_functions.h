@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lexcore/containers/Useful_classes.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
@@ -79,6 +80,58 @@ UnicodeString WithoutMarkup(const UnicodeString& text, int maxTagLength);
 UnicodeString WithoutMarkup(const UnicodeString& text, WideChar openChar, WideChar closeChar,
                             int maxTagLength);
 UnicodeString MarkupFreeTextFromAFile(const UnicodeString& fileName, int maxTagLength);
+
+// ---- Mark-up. A tag is the span from an opening delimiter to the next closing one, delimiters included;
+// nothing here parses nesting or attributes. Positions are 1-based.
+
+// The report of an opening tag that is never closed: the tag, the text before it, its position.
+struct T2StringsAndIntegerRec {
+  UnicodeString s1;
+  UnicodeString s2;
+  int32_t i = 0;
+};
+
+// Begins with "</".
+bool IsAnOffTag(std::u16string_view tag);
+// "/" after the "<" (attributes stay): <p class=x> gives </p class=x>; "/" in front of anything else.
+UnicodeString SameTagButSwitchedOff(std::u16string_view tag);
+// <s> with 5 gives <s "5">; a string not ending in ">" is returned as it is.
+UnicodeString TagOnNumbered(std::u16string_view tag, int32_t n);
+bool IsAngleBracketed(std::u16string_view s);
+UnicodeString Angle_Bracketed(std::u16string_view s);
+// Takes off one enclosing pair only when it is at both ends.
+UnicodeString UNAngle_Bracketed(std::u16string_view s);
+// A "<" with a ">" somewhere after it.
+bool AngleBracketedSubstringInString(std::u16string_view s);
+// Only the tags, concatenated; a tag without its closing delimiter ends the search.
+UnicodeString MarkupWithoutText(std::u16string_view text);
+UnicodeString MarkupWithoutText(std::u16string_view text, WideChar openChar, WideChar closeChar);
+// The text between <name> and the first </name> after it; found says whether both were there.
+UnicodeString SimpleTagValue(std::u16string_view tagName, std::u16string_view text, bool& found);
+UnicodeString TrimmedSimpleTagValue(std::u16string_view tagName, std::u16string_view text, bool& found);
+// Between the first startMarker and the next endMarker after it; empty when either is missing.
+UnicodeString ExtractMarkupDataFromText(std::u16string_view text, std::u16string_view startMarker,
+                                        std::u16string_view endMarker);
+// Counting stops once the count exceeds limit.
+int32_t NumberOfTagsWithinChunk(std::u16string_view text, int32_t limit = 2147483647);
+// Each span from open to the end of the next close is offered (TStringAndIntegerRec: the span and the running
+// count); a true answer stops the search.
+using TStudyStringFunction = bool (*)(const TStringAndIntegerRec& found, const UnicodeString& parameter);
+using TStudyStringMethod = std::function<bool(const TStringAndIntegerRec& found)>;
+int32_t FindAndStudyStringInText(std::u16string_view text, std::u16string_view open,
+                                 std::u16string_view close, TStudyStringFunction predicate,
+                                 const UnicodeString& parameter);
+int32_t FindAndStudyStringInText(std::u16string_view text, std::u16string_view open,
+                                 std::u16string_view close, const TStudyStringMethod& method);
+// The first opening tag whose switched-off form occurs nowhere in the text, or empty. Off tags are passed
+// over, so are tags holding a lower-case letter when upperCaseOnly and tags holding "%" when skipPercentTags.
+// With a callback each candidate is reported and returned only when the callback answers true.
+using TUnclosedTagCallback = std::function<bool(const T2StringsAndIntegerRec& report)>;
+UnicodeString OpenWithoutCloseTagInText(std::u16string_view text, int32_t contextLength, bool upperCaseOnly,
+                                        bool skipPercentTags, const TUnclosedTagCallback& callback = {});
+// At most n characters before pos; empty when n < 1.
+UnicodeString PrecedingContext(std::u16string_view text, int32_t n, int32_t pos);
+bool ContainsAPercent(std::u16string_view s);
 
 // The paragraphs of a word-processor document (the zip entry named Document.xml), each followed by CRLF;
 // entities are left as they stand. Empty when the file does not exist or has no such entry; archive errors
@@ -250,7 +303,7 @@ std::vector<bool> ConvertStringToRangeOfBoolean(std::u16string_view s, int32_t c
 
 // ---- Case (letters as the Unicode tables class them).
 
-bool IsAllUppercase(std::u16string_view s);  // at least one letter and none in lower case
+bool IsAllUppercase(std::u16string_view s);  // no lower-case letter (so true for "" and "123")
 bool FirstLetterIsCapitalised(std::u16string_view s);
 bool NextWordCapitalised(std::u16string_view s, int from);  // the first letter at or after from
 bool FirstCharIsLowerCase(std::u16string_view s);
@@ -354,6 +407,53 @@ UnicodeString WideStringFromCardinal(uint32_t c);
 // the width is that of the widest line, the height one line height per line (one line for empty text).
 TSize TextSizeOfString(std::u16string_view s, const TFont& font);
 int32_t TextWidthOfString(std::u16string_view s, const TFont& font);
+
+// ---- Word and n-gram lists of a text. A word is a run of letters (Lu, Ll, Lt, Lm, Lo) and decimal digits.
+// The lists are sorted and ignore case (a word keeps the form first met); each entry's object slot holds its
+// frequency (FrequencyInSlot reads it).
+
+struct TSimpleWordListRec {
+  std::unique_ptr<TStringList> list;
+  int32_t tokens = 0;
+};
+int32_t FrequencyInSlot(const TStrings& list, int32_t index);
+// Words of at least minLength characters; sortByFreq re-orders the list most frequent first (ties stay in
+// alphabetical order).
+TSimpleWordListRec SimpleWordListOfTxt(std::u16string_view text, int32_t minLength, bool sortByFreq);
+TSimpleWordListRec SimpleWordListOfTxt(std::u16string_view text,
+                                       const std::function<bool(const UnicodeString& word)>& accept,
+                                       bool sortByFreq);
+// n words joined by single spaces. Tags from "<" to ">" are skipped (a "<" with no ">" in reach ends at the
+// first white character once maxTagLength is reached). Hyphens, connectors and commas let n-grams run on;
+// other punctuation met with a full window ends them, but met before the window is full it does not.
+std::unique_ptr<TStringList> SimpleNGramListOfTxt(std::u16string_view text, int32_t n, int32_t maxTagLength,
+                                                  bool sortByFreq,
+                                                  const std::function<void(int32_t percent)>& progress = {});
+int32_t BasicWordCount(std::u16string_view text);
+// Spaces plus one.
+int32_t WordsInCluster(std::u16string_view cluster);
+
+// The first word (in frequency order of the longer list) whose frequencies in the two texts differ by more
+// than maxDifference; an empty word when there is none, and then the two counts are 0.
+struct TBagOfWordsSimilarRec {
+  int32_t freqA = 0;
+  int32_t freqB = 0;
+  UnicodeString word;
+};
+TBagOfWordsSimilarRec BagOfWordsSimilar(std::u16string_view textA, std::u16string_view textB,
+                                        int32_t maxDifference, int32_t minLength, int32_t minFrequency);
+struct TTypeAndTokenDifferencesRec {
+  bool similar = false;
+  int32_t type_differences = 0;
+  int32_t token_differences = 0;
+  float type_difference_percent = 0;
+  float token_difference_percent = 0;
+};
+// Lists made by SimpleWordListOfTxt. Only threshold is compared with the two percentages.
+TTypeAndTokenDifferencesRec TypeAndTokenDifferences2SimpleWordLists(const TStringList& a,
+                                                                    const TStringList& b,
+                                                                    float firstThreshold, float threshold,
+                                                                    UnicodeString& lastDifferingWord);
 
 // ---- Sentences. Positions are 1-based.
 

@@ -100,6 +100,13 @@ const char kHelp[] =
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
     "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
+    "  --tags T          strip, keep or auto (default): strip takes mark-up out before words are read\n"
+    "                    (tags are neither words nor separators: inline ones such as <b> join what is\n"
+    "                    around them, others keep words apart; comments and script and style contents go;\n"
+    "                    &amp; &#233; &eacute; and the other HTML 5 references are decoded); auto strips\n"
+    "                    .htm, .html, .xml and .sgml files and texts that begin with the opening\n"
+    "                    delimiter. A tag opened and never closed is warned of once per file\n"
+    "  --tag-delimiters XY  the opening and closing characters of a tag (default <>)\n"
     "  --ref PATH        keywords: reference texts (repeat for several)\n"
     "  --negative        keywords: also negative key words, after the others, most negative last\n"
     "  --max-p P         keywords: only p <= P (default 0.000001)\n"
@@ -243,7 +250,7 @@ int main(int argc, char** argv) {
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
                          name == "--max" || name == "--encoding" || name == "--jobs" ||
                          name == "--favourites" || name == "--save-favourites" || name == "--sentence-ends" ||
-                         name == "--size";
+                         name == "--size" || name == "--tags" || name == "--tag-delimiters";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -300,6 +307,20 @@ int main(int argc, char** argv) {
       if (value != "full" && value != "simple")
         return Usage("--sentence-ends is full or simple, not '" + value + "'");
       options.simpleSentenceEnds = value == "simple";
+    } else if (name == "--tags") {
+      using TTags = TLexmillOptions::TTags;
+      if (value != "auto" && value != "strip" && value != "keep")
+        return Usage("--tags is strip, keep or auto, not '" + value + "'");
+      options.tags = value == "strip"  ? TTags::tags_strip
+                     : value == "keep" ? TTags::tags_keep
+                                       : TTags::tags_auto;
+    } else if (name == "--tag-delimiters") {
+      const UnicodeString pair = UTF8ToUTF16(value);
+      if (pair.size() != 2 || pair[0] == pair[1] || pair[0] < 0x21 || pair[1] < 0x21)
+        return Usage("--tag-delimiters wants two different characters such as '<>' or '[]', not '" + value +
+                     "'");
+      options.tagOpen = pair[0];
+      options.tagClose = pair[1];
     } else if (name == "--context") {
       if (!ParseCount(value.c_str(), 10000, n))
         return Usage("--context wants a number of characters from 0 to 10000, not '" + value + "'");
