@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "lexcore/containers/Useful_classes.h"
@@ -454,6 +455,87 @@ TTypeAndTokenDifferencesRec TypeAndTokenDifferences2SimpleWordLists(const TStrin
                                                                     const TStringList& b,
                                                                     float firstThreshold, float threshold,
                                                                     UnicodeString& lastDifferingWord);
+
+// ---- Repeated sentences across texts. Texts are loaded one by one (mark-up removed), cut into paragraphs at
+// CRLF and into sentences, and every sentence met is counted in its whole text; sentences that occur often
+// enough are gathered with the texts they occur in.
+
+// (file number, frequency in that file) pairs, in the order the files were met.
+class TListOfOccurrences : public TObject {
+ public:
+  struct TOccurrence {
+    int32_t file_number = 0;
+    int32_t frequency = 0;
+  };
+  int32_t Count() const { return static_cast<int32_t>(items.size()); }
+  const TOccurrence& Get(int32_t index) const { return items.at(static_cast<std::size_t>(index)); }
+  // Adds frequency to the file's pair, appending the pair when the file is new.
+  void AddOrInc(int32_t fileNumber, int32_t frequency);
+  int64_t TotalFrequency() const;
+  void Clear() { items.clear(); }
+
+ private:
+  std::vector<TOccurrence> items;
+};
+
+// Sentences (unsorted; look-up ignores case) with their occurrence lists, which the list owns.
+class TStringlistWithListOfOccurrences : public TStringList {
+ public:
+  TStringlistWithListOfOccurrences();
+  // The sentence's index after adding (fileNumber, frequency) to its occurrences.
+  int32_t AddOrIncOneByFreq(const UnicodeString& sentence, int32_t fileNumber, int32_t frequency);
+  TListOfOccurrences* GetAListOfOccurrences(int32_t index) const;  // null out of range
+  // Sentences found in more than one file.
+  int32_t Repeateds() const;
+  int32_t IndexOf(std::u16string_view s) const override;
+  void Delete(int32_t index) override;
+  void Clear() override;
+
+ protected:
+  void Changed() override;
+
+ private:
+  // Upper-cased sentence -> index, rebuilt after the list is reordered or shortened.
+  mutable std::unordered_map<UnicodeString, int32_t> index_;
+  mutable bool indexValid_ = true;
+};
+
+class TRepeatedChunks {
+ public:
+  using TProgressEvent = std::function<bool(int32_t)>;
+  using TFinishedEvent = std::function<void(int32_t)>;
+
+  TRepeatedChunks();
+  void Clear();
+  void SetSettings(bool includeLast, int32_t maxTagLength, int32_t minOccurrences, int32_t minLetters,
+                   TProgressEvent onProgress, TProgressEvent onStart, TFinishedEvent onFinished);
+  // The file's number, or -1 when it does not exist; its text, without mark-up, becomes the current text.
+  int32_t LoadATextFile(const UnicodeString& fileName);
+  void AddToRepeatedSentencesInTxt(int32_t fileNumber);
+  // Raises EAssertionFailed when there is no sentence list. Each distinct sentence is counted once per text,
+  // by a case-sensitive search of the whole text (overlapping finds count): each costs a pass over the text.
+  void AddedToRepeatedSentencesInTxt(int32_t fileNumber, std::u16string_view text);
+  void Stop() { running = false; }
+  UnicodeString GetAFilename(int32_t fileNumber) const;
+  // Most frequent over all files first; ties in reverse ordinal order of the sentences.
+  void SortDescendingFreq();
+  // By the file number of the first occurrence, lowest first; ties as above.
+  void SortAScendingFilenumbers();
+
+  bool running = false;
+  bool include_last_sentence = true;
+  int32_t min_letters = 0;
+  int32_t min_occurrences = 1;
+  int32_t max_tag_length = 0;
+  TProgressEvent
+      OnProgress;  // given the position in the text, for texts of more than 100,000 characters; false stops
+  TProgressEvent OnStart;     // given the file number
+  TFinishedEvent OnFinished;  // given the number of sentences gathered
+  UnicodeString current_text;
+  std::vector<int32_t> integer_list;
+  std::unique_ptr<TFolderEfficientFileStringlist> file_list;
+  std::unique_ptr<TStringlistWithListOfOccurrences> sentence_list;
+};
 
 // ---- Sentences. Positions are 1-based.
 
