@@ -89,4 +89,61 @@ TEST(LexmillTags, AutoStripOptionsReferencesAndWarnings) {
   }
 }
 
+TEST(LexmillRepeats, SentencesRepeatedWithinAndAcrossTexts) {
+  lxtest::TempDir t;
+  t.Write("a.txt",
+          "This is the standard notice of the firm. Something else here entirely.\n"
+          "This is the standard   notice of the firm!\n\nShort one. Short one.\n");
+  t.Write("b.txt", "THIS is the standard notice\nof the firm. Another sentence of six words.\n");
+  t.Write("c.txt",
+          "He paid 3.50 dollars for it, e.g. in cash. Then he left the shop for good.\n"
+          "He paid 3.50 dollars for it, e.g. in cash.\n");
+  const std::string a = t.Native("a.txt"), b = t.Native("b.txt"), c = t.Native("c.txt");
+  TRun r = lxtest::Mill({"repeats", a, b, c}, t);
+  EXPECT_EQ(r.rc, 0) << r.err;
+  // Compared by words, case folded: line breaks, spaces and the terminator do not matter. The first form met
+  // is shown. "3.50" and "e.g." before a lower-case word do not end a sentence.
+  EXPECT_EQ(r.out,
+            "#sentence\tfrequency\ttexts\toccurrences\n"
+            "This is the standard notice of the firm.\t3\t2\t" +
+                a + " (2); " + b +
+                " (1)\n"
+                "He paid 3.50 dollars for it, e.g. in cash.\t2\t1\t" +
+                c + " (2)\n");
+  r = lxtest::Mill({"repeats", "--min-words", "3", "--top", "1", "--case", a, b}, t);
+  EXPECT_EQ(r.out,
+            "#sentence\tfrequency\ttexts\toccurrences\n"
+            "This is the standard notice of the firm.\t2\t1\t" +
+                a + " (2)\n");
+  r = lxtest::Mill({"repeats", "--min-words", "2", a}, t);
+  EXPECT_NE(r.out.find("Short one.\t2\t1\t"), std::string::npos) << r.out;
+  EXPECT_EQ(lxtest::Mill({"repeats", "--min-words", "0", a}, t).rc, 2);
+  EXPECT_EQ(lxtest::Mill({"repeats"}, t).rc, 2);
+}
+
+TEST(LexmillClusters, SpillingToDiskGivesTheSameClusters) {
+  lxtest::TempDir t;
+  const std::string novel = lxtest::DataFile("en/austen-opening.txt");
+  const std::string page = lxtest::DataFile("udhr/eng.html");
+  t.Write("again.txt", "It is a truth universally acknowledged. Human rights and fundamental freedoms.\n");
+  for (const char* size : {"3", "2-4"}) {
+    const std::vector<std::string> base = {"clusters", "--size", size, "--min-freq",
+                                           "1",        novel,    page, t.Native("again.txt")};
+    const TRun memory = lxtest::Mill(base, t);
+    ASSERT_EQ(memory.rc, 0) << memory.err;
+    EXPECT_EQ(memory.err.find("sorted runs"), std::string::npos);
+    std::vector<std::string> spilled = base;
+    spilled.insert(spilled.begin() + 1, {"--memory", "1K"});
+    const TRun disk = lxtest::Mill(spilled, t);
+    ASSERT_EQ(disk.rc, 0) << disk.err;
+    EXPECT_NE(disk.err.find("sorted runs on disk"), std::string::npos) << disk.err;
+    EXPECT_EQ(disk.out, memory.out) << size;
+    // Clusters met in several texts count each text once, though a text's counts were spread over runs.
+    EXPECT_NE(memory.out.find("\nit is a\t"), std::string::npos);
+  }
+  for (const char* bad : {"0", "512", "12X", "G"})
+    EXPECT_EQ(lxtest::Mill({"clusters", "--memory", bad, novel}, t).rc, 2) << bad;
+  EXPECT_EQ(lxtest::Mill({"clusters", "--memory", "4M", novel}, t).rc, 0);
+}
+
 }  // namespace

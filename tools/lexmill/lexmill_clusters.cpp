@@ -1,9 +1,17 @@
 // Clusters: runs of N consecutive words inside one sentence. Each thread turns a text into its own word
 // numbers (each distinct form is case-folded once, when first met); the main thread maps them to the list's
 // numbers and counts every window through a hash table keyed by the sequence of numbers, so a cluster's
-// text is only spelled out for the clusters that are shown.
+// text is only spelled out for the clusters that are shown. When the table outgrows --memory it is written
+// to disk as a sorted run and emptied; the runs are merged at the end.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <queue>
+#include <stdexcept>
 #include <string_view>
 #include <unordered_map>
 
@@ -92,7 +100,7 @@ class TClusterTable {
     uint32_t length;
     int64_t freq;
     int32_t texts;
-    int32_t lastText;
+    int32_t firstText, lastText;
   };
 
   TClusterTable() : slots(1024, kEmpty), mask(1023) {}
@@ -113,13 +121,34 @@ class TClusterTable {
     }
     slots[i] = static_cast<uint32_t>(entries.size());
     LX_ASSERT(entries.size() < kEmpty - 1, u"cluster table full");
-    entries.push_back(TEntry{arena.size(), n, 1, 1, text});
+    entries.push_back(TEntry{arena.size(), n, 1, 1, text, text});
     arena.insert(arena.end(), words, words + n);
     if (entries.size() * 4 > slots.size() * 3) Grow();
   }
 
   const std::vector<TEntry>& Entries() const { return entries; }
   const uint32_t* Words(const TEntry& e) const { return arena.data() + e.offset; }
+  // What the table holds, in bytes, as allocated.
+  uint64_t Bytes() const {
+    return slots.capacity() * sizeof(uint32_t) + entries.capacity() * sizeof(TEntry) +
+           arena.capacity() * sizeof(uint32_t);
+  }
+  // The entries' indexes in the order of their word-number sequences.
+  std::vector<uint32_t> SortedOrder() const {
+    std::vector<uint32_t> order(entries.size());
+    for (uint32_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::sort(order.begin(), order.end(), [this](uint32_t a, uint32_t b) {
+      const TEntry &x = entries[a], &y = entries[b];
+      return std::lexicographical_compare(Words(x), Words(x) + x.length, Words(y), Words(y) + y.length);
+    });
+    return order;
+  }
+  void Clear() {
+    std::vector<uint32_t>(1024, kEmpty).swap(slots);
+    mask = 1023;
+    std::vector<TEntry>().swap(entries);
+    std::vector<uint32_t>().swap(arena);
+  }
 
  private:
   static constexpr uint32_t kEmpty = UINT32_MAX;
@@ -149,6 +178,148 @@ class TClusterTable {
   std::vector<uint32_t> arena;
 };
 
+// A cluster with its counts as a sorted run holds it: the run is written in the order of word-number
+// sequences, so runs merge in one pass.
+struct TRunRecord {
+  std::vector<uint32_t> words;
+  int64_t freq = 0;
+  int32_t texts = 0, firstText = 0, lastText = 0;
+};
+
+class ELexmillSpillError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// An unnamed temporary file in $TMPDIR (else /tmp): it is gone when closed, however the run ends.
+std::FILE* NewSpillFile() {
+  const char* base = std::getenv("TMPDIR");
+  std::string name = std::string(base && *base ? base : "/tmp") + "/lexmill-clusters-XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) throw ELexmillSpillError("cannot create a spill file in " + name + ": " + std::strerror(errno));
+  ::unlink(name.c_str());
+  std::FILE* f = ::fdopen(fd, "w+b");
+  if (!f) {
+    ::close(fd);
+    throw ELexmillSpillError(std::string("cannot open a spill file: ") + std::strerror(errno));
+  }
+  std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
+  return f;
+}
+
+void Put(std::FILE* f, const void* p, std::size_t n) {
+  if (std::fwrite(p, 1, n, f) != n)
+    throw ELexmillSpillError(std::string("cannot write a spill file: ") + std::strerror(errno));
+}
+
+class TRunReader {
+ public:
+  explicit TRunReader(std::FILE* f) : f(f) {
+    if (std::fflush(f) != 0 || std::fseek(f, 0, SEEK_SET) != 0)
+      throw ELexmillSpillError(std::string("cannot read back a spill file: ") + std::strerror(errno));
+  }
+  // False at the end of the run.
+  bool Next(TRunRecord& r) {
+    uint32_t n = 0;
+    if (std::fread(&n, sizeof n, 1, f) != 1) {
+      if (std::ferror(f)) throw ELexmillSpillError("cannot read back a spill file");
+      return false;
+    }
+    if (n == 0 || n > 64) throw ELexmillSpillError("a spill file was damaged");  // we wrote at most 8 words
+    r.words.resize(n);
+    if (std::fread(r.words.data(), sizeof(uint32_t), n, f) != n ||
+        std::fread(&r.freq, sizeof r.freq, 1, f) != 1 || std::fread(&r.texts, sizeof r.texts, 1, f) != 1 ||
+        std::fread(&r.firstText, sizeof r.firstText, 1, f) != 1 ||
+        std::fread(&r.lastText, sizeof r.lastText, 1, f) != 1)
+      throw ELexmillSpillError("a spill file ended early");
+    return true;
+  }
+
+ private:
+  std::FILE* f;
+};
+
+// Sorted runs of the cluster table written to disk whenever it outgrows its budget, merged at the end.
+class TClusterSpill {
+ public:
+  ~TClusterSpill() {
+    for (std::FILE* f : runs) std::fclose(f);
+  }
+  std::size_t Runs() const { return runs.size(); }
+
+  void Spill(TClusterTable& table) {
+    std::FILE* f = NewSpillFile();
+    runs.push_back(f);
+    for (uint32_t k : table.SortedOrder()) {
+      const TClusterTable::TEntry& e = table.Entries()[k];
+      Write(f, table.Words(e), e.length, e.freq, e.texts, e.firstText, e.lastText);
+    }
+    table.Clear();
+    // A small budget makes many runs: they are merged into one before files and buffers pile up.
+    if (runs.size() >= kMaxRuns) {
+      std::FILE* merged = NewSpillFile();
+      Merge([&](const TRunRecord& r) {
+        Write(merged, r.words.data(), static_cast<uint32_t>(r.words.size()), r.freq, r.texts, r.firstText,
+              r.lastText);
+      });
+      for (std::FILE* old : runs) std::fclose(old);
+      runs.assign(1, merged);
+    }
+  }
+
+  // Every cluster once, with the counts of all runs added up, in word-number order. Runs were written in
+  // the order texts were read, so a text split between two runs is the last of the one and the first of
+  // the next, and is counted once.
+  template <class Each>
+  void Merge(Each each) {
+    std::vector<TRunReader> readers;
+    std::vector<TRunRecord> heads(runs.size());
+    using TItem = std::pair<const std::vector<uint32_t>*, std::size_t>;
+    auto later = [](const TItem& a, const TItem& b) {
+      if (*a.first != *b.first) return *b.first < *a.first;
+      return b.second < a.second;  // the same cluster comes out run by run, in the order of runs
+    };
+    std::priority_queue<TItem, std::vector<TItem>, decltype(later)> queue(later);
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+      readers.emplace_back(runs[r]);
+      if (readers[r].Next(heads[r])) queue.emplace(&heads[r].words, r);
+    }
+    TRunRecord current;
+    bool have = false;
+    while (!queue.empty()) {
+      const std::size_t r = queue.top().second;
+      queue.pop();
+      TRunRecord& h = heads[r];
+      if (have && h.words == current.words) {
+        current.freq += h.freq;
+        current.texts += h.texts - (current.lastText == h.firstText ? 1 : 0);
+        current.lastText = h.lastText;
+      } else {
+        if (have) each(current);
+        current = h;
+        have = true;
+      }
+      if (readers[r].Next(h)) queue.emplace(&h.words, r);
+    }
+    if (have) each(current);
+  }
+
+ private:
+  static constexpr std::size_t kMaxRuns = 64;
+
+  static void Write(std::FILE* f, const uint32_t* words, uint32_t length, int64_t freq, int32_t texts,
+                    int32_t firstText, int32_t lastText) {
+    Put(f, &length, sizeof length);
+    Put(f, words, length * sizeof(uint32_t));
+    Put(f, &freq, sizeof freq);
+    Put(f, &texts, sizeof texts);
+    Put(f, &firstText, sizeof firstText);
+    Put(f, &lastText, sizeof lastText);
+  }
+
+  std::vector<std::FILE*> runs;
+};
+
 }  // namespace
 
 int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& paths) {
@@ -160,6 +331,7 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
   std::unordered_map<UnicodeString, uint32_t, TU16Hash, std::equal_to<>> index;
   std::vector<UnicodeString> words;
   TClusterTable table;
+  TClusterSpill spill;
   std::vector<uint32_t> global;
   int32_t texts = 0;
   int64_t tokens = 0;
@@ -194,6 +366,7 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
           while (end < n && global[end] != kBreak) ++end;
           for (uint32_t size = options.clusterMin; size <= options.clusterMax; ++size)
             for (std::size_t i = start; i + size <= end; ++i) table.Add(global.data() + i, size, texts);
+          if (table.Bytes() > options.clusterMemory && !table.Entries().empty()) spill.Spill(table);
         }
         ++texts;
         return true;
@@ -205,15 +378,28 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
     int32_t texts;
   };
   std::vector<TShown> shown;
-  for (const TClusterTable::TEntry& e : table.Entries()) {
-    if (e.freq < options.minFreq) continue;
+  auto show = [&](const uint32_t* w, uint32_t length, int64_t freq, int32_t inTexts) {
+    if (freq < options.minFreq) return;
     UnicodeString joined;
-    const uint32_t* w = table.Words(e);
-    for (uint32_t i = 0; i < e.length; ++i) {
+    for (uint32_t i = 0; i < length; ++i) {
       if (i) joined += u' ';
       joined += words[w[i]];
     }
-    shown.push_back(TShown{ToUTF8(joined), e.freq, e.texts});
+    shown.push_back(TShown{ToUTF8(joined), freq, inTexts});
+  };
+  std::size_t distinct = 0;
+  if (spill.Runs() == 0) {
+    distinct = table.Entries().size();
+    for (const TClusterTable::TEntry& e : table.Entries()) show(table.Words(e), e.length, e.freq, e.texts);
+  } else {
+    if (!table.Entries().empty()) spill.Spill(table);
+    std::fprintf(stderr,
+                 "lexmill: the counts outgrew --memory and were merged from %zu sorted runs on disk\n",
+                 spill.Runs());
+    spill.Merge([&](const TRunRecord& r) {
+      ++distinct;
+      show(r.words.data(), static_cast<uint32_t>(r.words.size()), r.freq, r.texts);
+    });
   }
   // UTF-8 byte order is code-point order, the same on every machine.
   std::sort(shown.begin(), shown.end(), [](const TShown& a, const TShown& b) {
@@ -226,8 +412,8 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
                      options.summaryInOutput);
   for (std::size_t i = 0; i < count; ++i)
     out.Row({shown[i].text, std::to_string(shown[i].freq), std::to_string(shown[i].texts)});
-  out.Summary("tokens " + std::to_string(tokens) + ", clusters " + std::to_string(table.Entries().size()) +
-              ", shown " + std::to_string(count) + ", texts " + std::to_string(texts));
+  out.Summary("tokens " + std::to_string(tokens) + ", clusters " + std::to_string(distinct) + ", shown " +
+              std::to_string(count) + ", texts " + std::to_string(texts));
   out.Finish();
   return ExitCode(problems, files);
 }

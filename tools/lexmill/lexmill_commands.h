@@ -13,6 +13,8 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                const std::vector<std::string>& paths);
 // Clusters of consecutive words within sentences, most frequent first.
 int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& paths);
+// Sentences occurring more than once within or across the texts, most frequent first.
+int RunRepeats(const TLexmillOptions& options, const std::vector<std::string>& paths);
 
 // Why a --sort value of concord cannot be used, or empty when it can.
 std::string ConcordSortFault(const std::string& keys);

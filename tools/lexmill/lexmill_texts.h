@@ -44,6 +44,10 @@ struct TLexmillOptions {
   bool simpleSentenceEnds = false;
   // clusters --size: the fewest and most words of a cluster
   uint32_t clusterMin = 3, clusterMax = 3;
+  // clusters --memory: bytes of counts held before sorted runs are spilled to disk
+  uint64_t clusterMemory = uint64_t(2) << 30;
+  // repeats --min-words: the fewest words of a sentence looked at
+  int64_t minWords = 6;
 
   // --tags: strip mark-up (and decode character references), keep it as text, or strip it from files named
   // .htm, .html, .xml or .sgml and from texts that start with the opening delimiter
