@@ -73,8 +73,14 @@ class TClusterWordReader {
 
  private:
   uint32_t Number(std::u16string_view form, TClusterText& out) {
-    const auto known = forms.find(form);
-    if (known != forms.end()) return known->second;
+    const uint64_t h = FormHash(form);
+    std::size_t i = h & formMask;
+    for (; formSlots[i] != kNoForm; i = (i + 1) & formMask) {
+      const TForm& f = formList[formSlots[i]];
+      if (f.hash == h && f.length == form.size() &&
+          std::memcmp(formChars.data() + f.offset, form.data(), form.size() * sizeof(WideChar)) == 0)
+        return f.number;
+    }
     UnicodeString key(form);
     if (!keepCase) key = Lowercase(lcid, key);
     auto [it, added] = canonical.try_emplace(key, static_cast<uint32_t>(count));
@@ -82,35 +88,71 @@ class TClusterWordReader {
       ++count;
       out.newWords.push_back(key);
     }
-    forms.emplace(UnicodeString(form), it->second);
+    formSlots[i] = static_cast<uint32_t>(formList.size());
+    formList.push_back(TForm{h, formChars.size(), static_cast<uint32_t>(form.size()), it->second});
+    formChars.append(form);
+    if (formList.size() * 2 > formSlots.size()) GrowForms();
     return it->second;
   }
+
+  // Every token is looked up here: a flat table over one arena of characters keeps that to one or two cache
+  // lines a token.
+  static uint64_t FormHash(std::u16string_view s) {
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
+    for (WideChar c : s) h = (h ^ c) * 0x100000001B3ull;
+    return h ^ (h >> 29);
+  }
+
+  void GrowForms() {
+    formSlots.assign(formSlots.size() * 2, kNoForm);
+    formMask = formSlots.size() - 1;
+    for (uint32_t k = 0; k < formList.size(); ++k) {
+      std::size_t i = formList[k].hash & formMask;
+      while (formSlots[i] != kNoForm) i = (i + 1) & formMask;
+      formSlots[i] = k;
+    }
+  }
+
+  struct TForm {
+    uint64_t hash;
+    std::size_t offset;
+    uint32_t length;
+    uint32_t number;
+  };
+  static constexpr uint32_t kNoForm = UINT32_MAX;
 
   LCID lcid;
   bool keepCase;
   std::size_t count = 0;
-  std::unordered_map<UnicodeString, uint32_t, TU16Hash, std::equal_to<>> forms, canonical;
+  std::vector<uint32_t> formSlots = std::vector<uint32_t>(4096, kNoForm);
+  std::size_t formMask = 4095;
+  std::vector<TForm> formList;
+  std::u16string formChars;
+  std::unordered_map<UnicodeString, uint32_t, TU16Hash, std::equal_to<>> canonical;
 };
 
 // Counts of word-number sequences: open addressing over slots that point into one arena of numbers.
 class TClusterTable {
  public:
+  static constexpr uint32_t kMaxWords = 8;
   struct TEntry {
-    uint64_t offset;  // into the arena
-    uint32_t length;
     int64_t freq;
     int32_t texts;
     int32_t firstText, lastText;
+    uint32_t length;
+    uint32_t words[kMaxWords];  // held here, so a count touches its slot and its entry only
   };
 
   TClusterTable() : slots(1024, kEmpty), mask(1023) {}
 
   void Add(const uint32_t* words, uint32_t n, int32_t text) {
     const uint64_t h = Hash(words, n);
+    const uint64_t tag = h >> 32 << 32;  // a slot keeps the hash's high half beside the entry's index
     std::size_t i = h & mask;
     for (; slots[i] != kEmpty; i = (i + 1) & mask) {
-      TEntry& e = entries[slots[i]];
-      if (e.length == n && std::memcmp(arena.data() + e.offset, words, n * sizeof(uint32_t)) == 0) {
+      if ((slots[i] & kTagMask) != tag) continue;
+      TEntry& e = entries[slots[i] & kIndexMask];
+      if (e.length == n && std::memcmp(e.words, words, n * sizeof(uint32_t)) == 0) {
         ++e.freq;
         if (e.lastText != text) {
           e.lastText = text;
@@ -119,39 +161,40 @@ class TClusterTable {
         return;
       }
     }
-    slots[i] = static_cast<uint32_t>(entries.size());
-    LX_ASSERT(entries.size() < kEmpty - 1, u"cluster table full");
-    entries.push_back(TEntry{arena.size(), n, 1, 1, text, text});
-    arena.insert(arena.end(), words, words + n);
+    LX_ASSERT(entries.size() < kIndexMask, u"cluster table full");
+    slots[i] = tag | entries.size();
+    TEntry& e = entries.emplace_back();
+    e.freq = 1;
+    e.texts = 1;
+    e.firstText = e.lastText = text;
+    e.length = n;
+    std::memcpy(e.words, words, n * sizeof(uint32_t));
     if (entries.size() * 4 > slots.size() * 3) Grow();
   }
 
   const std::vector<TEntry>& Entries() const { return entries; }
-  const uint32_t* Words(const TEntry& e) const { return arena.data() + e.offset; }
+  const uint32_t* Words(const TEntry& e) const { return e.words; }
   // What the table holds, in bytes, as allocated.
-  uint64_t Bytes() const {
-    return slots.capacity() * sizeof(uint32_t) + entries.capacity() * sizeof(TEntry) +
-           arena.capacity() * sizeof(uint32_t);
-  }
+  uint64_t Bytes() const { return slots.capacity() * sizeof(uint64_t) + entries.capacity() * sizeof(TEntry); }
   // The entries' indexes in the order of their word-number sequences.
   std::vector<uint32_t> SortedOrder() const {
     std::vector<uint32_t> order(entries.size());
     for (uint32_t k = 0; k < order.size(); ++k) order[k] = k;
     std::sort(order.begin(), order.end(), [this](uint32_t a, uint32_t b) {
       const TEntry &x = entries[a], &y = entries[b];
-      return std::lexicographical_compare(Words(x), Words(x) + x.length, Words(y), Words(y) + y.length);
+      return std::lexicographical_compare(x.words, x.words + x.length, y.words, y.words + y.length);
     });
     return order;
   }
   void Clear() {
-    std::vector<uint32_t>(1024, kEmpty).swap(slots);
+    std::vector<uint64_t>(1024, kEmpty).swap(slots);
     mask = 1023;
     std::vector<TEntry>().swap(entries);
-    std::vector<uint32_t>().swap(arena);
   }
 
  private:
-  static constexpr uint32_t kEmpty = UINT32_MAX;
+  static constexpr uint64_t kEmpty = UINT64_MAX;
+  static constexpr uint64_t kIndexMask = 0xFFFFFFFFull, kTagMask = ~kIndexMask;
 
   static uint64_t Hash(const uint32_t* w, uint32_t n) {
     uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
@@ -166,16 +209,16 @@ class TClusterTable {
     slots.assign(slots.size() * 2, kEmpty);
     mask = slots.size() - 1;
     for (uint32_t k = 0; k < entries.size(); ++k) {
-      std::size_t i = Hash(arena.data() + entries[k].offset, entries[k].length) & mask;
+      const uint64_t h = Hash(entries[k].words, entries[k].length);
+      std::size_t i = h & mask;
       while (slots[i] != kEmpty) i = (i + 1) & mask;
-      slots[i] = k;
+      slots[i] = (h >> 32 << 32) | k;
     }
   }
 
-  std::vector<uint32_t> slots;
+  std::vector<uint64_t> slots;
   std::size_t mask;
   std::vector<TEntry> entries;
-  std::vector<uint32_t> arena;
 };
 
 // A cluster with its counts as a sorted run holds it: the run is written in the order of word-number
@@ -225,7 +268,7 @@ class TRunReader {
       if (std::ferror(f)) throw ELexmillSpillError("cannot read back a spill file");
       return false;
     }
-    if (n == 0 || n > 64) throw ELexmillSpillError("a spill file was damaged");  // we wrote at most 8 words
+    if (n == 0 || n > TClusterTable::kMaxWords) throw ELexmillSpillError("a spill file was damaged");
     r.words.resize(n);
     if (std::fread(r.words.data(), sizeof(uint32_t), n, f) != n ||
         std::fread(&r.freq, sizeof r.freq, 1, f) != 1 || std::fread(&r.texts, sizeof r.texts, 1, f) != 1 ||
