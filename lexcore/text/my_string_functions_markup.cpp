@@ -69,11 +69,12 @@ UnicodeString MarkupWithoutText(std::u16string_view text) {
 
 UnicodeString MarkupWithoutText(std::u16string_view text, WideChar openChar, WideChar closeChar) {
   UnicodeString out;
-  std::size_t from = 0;
+  std::size_t from = 0, close = 0;
   for (;;) {
     const std::size_t open = text.find(openChar, from);
     if (open == npos) break;
-    const std::size_t close = text.find(closeChar, open + 1);
+    // Openings that share a closing delimiter do not look for it again, so "<<<<...>" stays linear.
+    if (close <= open) close = text.find(closeChar, open + 1);
     if (close == npos) break;
     out.append(text.substr(open, close - open + 1));
     from = open + 1;
@@ -134,10 +135,7 @@ int32_t StudySpans(std::u16string_view text, std::u16string_view open, std::u16s
     const std::size_t start = text.find(open, from);
     if (start == npos) break;
     const std::size_t end = text.find(close, start + open.size());
-    if (end == npos) {
-      from = start + open.size();
-      continue;
-    }
+    if (end == npos) break;  // no later opening can have a closing string after it either
     const std::size_t after = end + close.size();
     rec.s = UnicodeString(text.substr(start, after - start));
     ++rec.i;

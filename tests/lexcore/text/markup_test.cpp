@@ -30,6 +30,9 @@ TEST(Markup, WithoutMarkupHonoursTheTagLengthLimit) {
   EXPECT_EQ(WithoutMarkup(u"x <b>y", 0), u"x <b>y");
   EXPECT_EQ(MarkupWithoutText(u"a <b>bold</b> <i"), u"<b></b>");
   EXPECT_EQ(MarkupWithoutText(u"[a] x [b]", u'[', u']'), u"[a][b]");
+  EXPECT_EQ(MarkupWithoutText(u"<<b>"), u"<<b><b>");  // each opening with the next closing after it
+  // Many openings before one closing share it: each span runs from its opening to that closing.
+  EXPECT_EQ(MarkupWithoutText(std::u16string(2000, u'<') + u">").size(), 2003000u);
 }
 
 TEST(Markup, ValuesCountsAndSpans) {
@@ -51,6 +54,8 @@ TEST(Markup, ValuesCountsAndSpans) {
   });
   EXPECT_EQ(n, 2);
   EXPECT_EQ(seen, u"{a}|{b {c}|");
+  EXPECT_EQ(FindAndStudyStringInText(std::u16string(100'000, u'{') + u"x", u"{", u"}", TStudyStringMethod()),
+            0);
   EXPECT_EQ(PrecedingContext(u"abcdef", 3, 5), u"bcd");
   EXPECT_EQ(PrecedingContext(u"abcdef", 10, 3), u"ab");
   EXPECT_EQ(PrecedingContext(u"abcdef", 0, 3), u"");
