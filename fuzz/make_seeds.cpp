@@ -29,6 +29,7 @@
 #include "lexlists/engine/list_files.h"
 #include "lexlists/engine/stored_list_info.h"
 #include "lexlists/engine/word_list_entries.h"
+#include "lexlists/formula/search_categorising.h"
 
 using namespace lx;
 namespace fs = std::filesystem;
@@ -337,6 +338,19 @@ void FileSeeds() {
   Put("zip_members", "two-members",
       ZipBytes({{"a.txt", "first text"}, {"sub/b.txt", std::string(2000, 'b')}}, true));
   Put("zip_members", "hostile-names", ZipBytes({{"../up.txt", "x"}, {"/abs.txt", "y"}}, false));
+  Put("markup", "html",
+      std::string("\x02\x10") +
+          "<!doctype html><p class=x>caf&eacute; &amp; &#233;<b>bo</b>ld</p><!-- c -->"
+          "<script>a<b</script><li>open<br/> 3 < 4 &#x1F600; &nosuch;");
+  TDoubleSearchCategoryRec category;
+  category.requirement[0].how = ccp_StartsWith;
+  category.requirement[0].s_seek_base = u"un";
+  category.requirement[1].how = ccp_Between;
+  category.requirement[1].data_numerical = 1;
+  category.requirement[1].n_seek_high = 10;
+  Put("categories", "two",
+      StreamBytes([&](TStream& s) { TRequirementsArrayHolder(category).SaveToStream(s); }));
+  Put("markup", "brackets", std::string("\x05\x03") + "[s]one[/s] [t two <x> [[ ]");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -24,6 +25,7 @@ const char kHelp[] =
     "usage: lexmill wordlist [options] PATH...\n"
     "       lexmill concord [options] SEARCHWORD PATH...\n"
     "       lexmill clusters [options] PATH...\n"
+    "       lexmill repeats [options] PATH...\n"
     "       lexmill keywords [options] --ref PATH... PATH...\n"
     "       lexmill collocates [options] SEARCHWORD PATH...\n"
     "       lexmill show [options] LISTFILE\n"
@@ -40,6 +42,10 @@ const char kHelp[] =
     "clusters   every run of --size consecutive words (words as in wordlist, joined by one space) that\n"
     "           stays within one sentence and paragraph, with its frequency and the number of texts it\n"
     "           occurs in, most frequent first, then alphabetically by code point.\n"
+    "repeats    every sentence of at least --min-words words that occurs more than once within or across\n"
+    "           the texts: the sentence as first met, its frequency, the number of texts and each text\n"
+    "           with its count (occurrences). Sentences are compared by their words as wordlist reads\n"
+    "           them (case folded unless --case); most frequent first, then alphabetically.\n"
     "keywords   the words unusually frequent in the texts against the --ref texts: frequency and per cent\n"
     "           in each, log-likelihood, its p, log ratio and BIC; strongest first. A word missing from the\n"
     "           reference counts 0 there. Same word rule as wordlist.\n"
@@ -101,13 +107,24 @@ const char kHelp[] =
     "                    alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
-    "  --min-freq N      wordlist, show: only words occurring at least N times; clusters: likewise\n"
-    "                    (default 2)\n"
+    "  --min-freq N      wordlist, show: only words occurring at least N times; clusters, repeats:\n"
+    "                    likewise (default 2)\n"
     "  --top N           wordlist, show: only the first N words; clusters: only the first N clusters\n"
     "  --size N | N-M    clusters: words in a cluster, or a range of sizes (default 3, at most 8)\n"
+    "  --memory BYTES    clusters: counts held in memory before they are spilled to disk as sorted runs\n"
+    "                    in the temporary folder ($TMPDIR, else /tmp) and merged at the end (default 2G;\n"
+    "                    K, M and G suffixes; at least 1K). The result is the same either way\n"
+    "  --min-words N     repeats: only sentences of at least N words (default 6)\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
     "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
+    "  --tags T          strip, keep or auto (default): strip takes mark-up out before words are read\n"
+    "                    (tags are neither words nor separators: inline ones such as <b> join what is\n"
+    "                    around them, others keep words apart; comments and script and style contents go;\n"
+    "                    &amp; &#233; &eacute; and the other HTML 5 references are decoded); auto strips\n"
+    "                    .htm, .html, .xml and .sgml files and texts that begin with the opening\n"
+    "                    delimiter. A tag opened and never closed is warned of once per file\n"
+    "  --tag-delimiters XY  the opening and closing characters of a tag (default <>)\n"
     "  --ref PATH        keywords: reference texts (repeat for several)\n"
     "  --negative        keywords: also negative key words, after the others, most negative last\n"
     "  --max-p P         keywords: only p <= P (default 0.000001)\n"
@@ -199,24 +216,50 @@ bool ParseClusterSize(const std::string& value, uint32_t& low, uint32_t& high) {
   return true;
 }
 
+// "4096", "512K", "300M", "2G": at least 1 KB.
+bool ParseByteCount(const std::string& value, uint64_t& out) {
+  if (value.empty()) return false;
+  uint64_t scale = 1;
+  std::string digits = value;
+  switch (std::toupper(static_cast<unsigned char>(value.back()))) {
+    case 'K':
+      scale = uint64_t(1) << 10;
+      break;
+    case 'M':
+      scale = uint64_t(1) << 20;
+      break;
+    case 'G':
+      scale = uint64_t(1) << 30;
+      break;
+    default:
+      break;
+  }
+  if (scale != 1) digits.pop_back();
+  int64_t n = 0;
+  if (!ParseCount(digits.c_str(), INT64_MAX / static_cast<int64_t>(uint64_t(1) << 30), n)) return false;
+  out = static_cast<uint64_t>(n) * scale;
+  return out >= (uint64_t(1) << 10);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2)
-    return Usage("a sub-command is needed: wordlist, concord, keywords, collocates, clusters, show or merge");
+    return Usage(
+        "a sub-command is needed: wordlist, concord, keywords, collocates, clusters, repeats, show or merge");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") return PrintOut(kHelp);
   if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
   if (command == "--list-locales") return ListLocales();
   if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates" &&
-      command != "clusters" && command != "show" && command != "merge")
+      command != "clusters" && command != "repeats" && command != "show" && command != "merge")
     return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
   TLexmillScoreOptions scores;
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
-  if (command == "clusters") options.minFreq = 2;
+  if (command == "clusters" || command == "repeats") options.minFreq = 2;
   std::vector<std::string> positional;
   std::string favouritesIn, favouritesOut;
   bool optionsDone = false;
@@ -269,7 +312,8 @@ int main(int argc, char** argv) {
                          name == "--max" || name == "--encoding" || name == "--jobs" ||
                          name == "--favourites" || name == "--save-favourites" || name == "--sentence-ends" ||
                          name == "--size" || name == "--save" || name == "--lemmas" || name == "--stoplist" ||
-                         name == "-o";
+                         name == "-o" || name == "--tags" || name == "--tag-delimiters" ||
+                         name == "--min-words" || name == "--memory";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -333,6 +377,28 @@ int main(int argc, char** argv) {
       if (value != "full" && value != "simple")
         return Usage("--sentence-ends is full or simple, not '" + value + "'");
       options.simpleSentenceEnds = value == "simple";
+    } else if (name == "--min-words" && command == "repeats") {
+      if (!ParseCount(value.c_str(), 100000, n) || n == 0)
+        return Usage("--min-words wants a number of words from 1 to 100000, not '" + value + "'");
+      options.minWords = n;
+    } else if (name == "--memory" && command == "clusters") {
+      if (!ParseByteCount(value, options.clusterMemory))
+        return Usage("--memory wants a number of bytes of at least 1K, such as 512M or 4G, not '" + value +
+                     "'");
+    } else if (name == "--tags") {
+      using TTags = TLexmillOptions::TTags;
+      if (value != "auto" && value != "strip" && value != "keep")
+        return Usage("--tags is strip, keep or auto, not '" + value + "'");
+      options.tags = value == "strip"  ? TTags::tags_strip
+                     : value == "keep" ? TTags::tags_keep
+                                       : TTags::tags_auto;
+    } else if (name == "--tag-delimiters") {
+      const UnicodeString pair = UTF8ToUTF16(value);
+      if (pair.size() != 2 || pair[0] == pair[1] || pair[0] < 0x21 || pair[1] < 0x21)
+        return Usage("--tag-delimiters wants two different characters such as '<>' or '[]', not '" + value +
+                     "'");
+      options.tagOpen = pair[0];
+      options.tagClose = pair[1];
     } else if (name == "--context") {
       if (!ParseCount(value.c_str(), 10000, n))
         return Usage("--context wants a number of characters from 0 to 10000, not '" + value + "'");
@@ -364,6 +430,7 @@ int main(int argc, char** argv) {
   }
   if (command == "wordlist" && positional.empty()) return Usage("wordlist needs at least one file or folder");
   if (command == "clusters" && positional.empty()) return Usage("clusters needs at least one file or folder");
+  if (command == "repeats" && positional.empty()) return Usage("repeats needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
   if (command == "show" && positional.size() != 1) return Usage("show needs one list file");
@@ -374,6 +441,7 @@ int main(int argc, char** argv) {
     if (command == "show") return Finish(RunShow(options, positional.front(), lcidGiven));
     if (command == "merge") return Finish(RunMerge(options, positional, options.outFile, lcidGiven));
     if (command == "clusters") return Finish(RunClusters(options, positional));
+    if (command == "repeats") return Finish(RunRepeats(options, positional));
     if (command == "keywords") {
       if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
       if (positional.empty()) return Usage("keywords needs at least one file or folder");
