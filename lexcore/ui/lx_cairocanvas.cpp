@@ -215,14 +215,19 @@ void TCairoCanvas::UseFont(bool rtl) const {
   if (font.Style.Contains(fsStrikeOut)) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
   pango_layout_set_attributes(m.layout, attrs);
   pango_attr_list_unref(attrs);
-  PangoFontMetrics* fm = pango_context_get_metrics(ctx, d, nullptr);
+  // Ascent and height from a laid-out line: the context's own metrics come out in the unscaled space of a
+  // page whose surface is scaled to points.
+  pango_layout_set_text(m.layout, "Xy", 2);
+  PangoRectangle logical;
+  pango_layout_get_extents(m.layout, nullptr, &logical);
   m.metrics = {};
-  m.metrics.tmAscent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(fm));
-  m.metrics.tmDescent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(fm));
-  m.metrics.tmHeight = m.metrics.tmAscent + m.metrics.tmDescent;
-  m.metrics.tmAveCharWidth = std::max(1, PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(fm)));
+  m.metrics.tmAscent = PANGO_PIXELS_CEIL(pango_layout_get_baseline(m.layout));
+  m.metrics.tmHeight = std::max(m.metrics.tmAscent, PANGO_PIXELS_CEIL(logical.height));
+  m.metrics.tmDescent = m.metrics.tmHeight - m.metrics.tmAscent;
+  pango_layout_set_text(m.layout, "x", 1);
+  pango_layout_get_extents(m.layout, nullptr, &logical);
+  m.metrics.tmAveCharWidth = std::max(1, PANGO_PIXELS(logical.width));
   m.metrics.tmMaxCharWidth = em;
-  pango_font_metrics_unref(fm);
   pango_font_description_free(d);
   m.applied = font;
   m.rtl = rtl;
