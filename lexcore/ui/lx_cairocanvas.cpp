@@ -10,6 +10,7 @@
 #include <cstring>
 #include <mutex>
 #include <set>
+#include <unordered_map>
 
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -85,6 +86,12 @@ TUtf8Text ToPangoText(std::u16string_view text) {
   return t;
 }
 
+// Colour does not change how text is shaped.
+bool SameShape(const TFont& a, const TFont& b) {
+  return a.Name == b.Name && a.Size == b.Size && a.Style == b.Style && a.Pitch == b.Pitch &&
+         a.PixelsPerInch == b.PixelsPerInch;
+}
+
 cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
   static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
   return CAIRO_STATUS_SUCCESS;
@@ -115,6 +122,8 @@ struct TCairoCanvas::TImpl {
   bool fontSet = false;
   TTextMetric metrics;
   bool rtl = false;
+  // Widths already shaped with the current font: a page measures the same words over and over.
+  std::unordered_map<std::u16string, int32_t> widths;
 
   ~TImpl() {
     if (layout) g_object_unref(layout);
@@ -193,7 +202,7 @@ UnicodeString FamilyFor(const TFont& font, const UnicodeString& fallback,
 void TCairoCanvas::UseFont(bool rtl) const {
   TImpl& m = *impl_;
   const TFont& font = Font;
-  if (m.fontSet && m.applied == font && m.rtl == rtl) return;
+  if (m.fontSet && SameShape(m.applied, font) && m.rtl == rtl) return;
   const UnicodeString family = FamilyFor(font, fallback_, substituted_);
   PangoContext* ctx = pango_layout_get_context(m.layout);
   pango_cairo_context_set_resolution(ctx, std::clamp(font.PixelsPerInch, 1, 2400));
@@ -229,6 +238,7 @@ void TCairoCanvas::UseFont(bool rtl) const {
   m.metrics.tmAveCharWidth = std::max(1, PANGO_PIXELS(logical.width));
   m.metrics.tmMaxCharWidth = em;
   pango_font_description_free(d);
+  if (!m.fontSet || !(SameShape(m.applied, font))) m.widths.clear();
   m.applied = font;
   m.rtl = rtl;
   m.fontSet = true;
@@ -243,10 +253,19 @@ TSize TCairoCanvas::TextExtent(std::u16string_view text) const {
   TImpl& m = *impl_;
   UseFont(m.rtl);
   if (text.empty()) return {0, m.metrics.tmHeight};
+  const bool cacheable = text.size() <= 64;
+  if (cacheable) {
+    const auto it = m.widths.find(std::u16string(text));
+    if (it != m.widths.end()) return {it->second, m.metrics.tmHeight};
+  }
   const TUtf8Text t = ToPangoText(text);
   pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
   PangoRectangle logical;
   pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
+  if (cacheable) {
+    if (m.widths.size() > 50000) m.widths.clear();
+    m.widths.emplace(std::u16string(text), logical.width);
+  }
   return {logical.width, m.metrics.tmHeight};
 }
 
