@@ -443,6 +443,8 @@ class TLXBaseDataClass : public TObject {
   virtual int32_t MainWordColumn() { return 1; }
   virtual void Remove(int32_t index);
   virtual void SetBase(TLXBaseListObject* /*entry*/, TSortLevel /*level*/) {}
+  // Told after the sort exchanges the entries at two positions, for lists that keep data by position.
+  virtual void SortExchanged(int32_t /*i*/, int32_t /*j*/) {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
 
@@ -611,6 +613,8 @@ class TLXBaseDataClass : public TObject {
   int32_t CompareLemmas(TLXBaseListObject* entry);
   int32_t CompareDispersions(TLXBaseListObject* entry);
   int32_t CompareWordsByLength(TLXBaseListObject* entry);
+  // Reads compare_ID_with: the entropy belongs to the entry's place in the list, not to the object.
+  int32_t CompareRelativeEntropies(TLXBaseListObject* entry);
   int32_t CompareWordsReverse(const void* word);
   void ComputeReversedBaseWord(const void* word);
   // Reverses a zero-terminated buffer in the holder's storage form; surrogate pairs stay in order.

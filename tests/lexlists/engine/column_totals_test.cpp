@@ -174,6 +174,30 @@ TEST_F(TotalsFixture, RelativeEntropies) {
   EXPECT_EQ(list->LemmasRelativeEntropy(0, 10), 0.0f);
 }
 
+TEST_F(TotalsFixture, RelativeEntropyComparisonUsesTheEntryIndexAndTheHoldersBasis) {
+  Fill(0);
+  list->AddWord(u"go", 5, 1);
+  list->AddWord(u"went", 5, 1);
+  list->AddWord(u"gone", 5, 1);
+  list->AddWord(u"goes", 5, 1);
+  list->AddWord(u"alone", 9, 1);
+  ASSERT_TRUE(list->Join(0, list->Get(1)));
+  ASSERT_TRUE(list->Join(0, list->Get(2)));
+  ASSERT_TRUE(list->Join(0, list->Get(3)));
+  // Four equal frequencies spread evenly: 1; the unjoined entry has none.
+  list->base_compare_float = 0.5f;
+  list->compare_ID_with = 0;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(4)), 1);
+  list->compare_ID_with = 4;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(0)), -1);
+  // With a basis of one value, even the lemma has no spread.
+  holder.SetRelativeEntropyBasis(1);
+  list->compare_ID_with = 0;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(0)), -1);
+  list->base_compare_float = 0;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(0)), 0);
+}
+
 TEST_F(TotalsFixture, CellRecordsCornerHeadingAndEntries) {
   Fill(3);
   list->Word(1)->EnsurePrivateObjExists();
