@@ -156,3 +156,31 @@ TEST_F(MessageDialogTest, CatalogueComposesItsTextsAndButtons) {
 
 }  // namespace
 }  // namespace lx
+
+namespace lx {
+namespace {
+
+// A presenter that waits for the dialog to close by itself, as a window left alone does.
+class TWaitingPresenter : public TMessagePresenter {
+ public:
+  TModalResult ShowModal(TMessageDialog& d) override {
+    return d.WaitClosed(std::chrono::seconds(10)) ? mrNone : mrOk;
+  }
+};
+
+TEST(MessageDialogClockTest, TheDefaultTimerClosesAnUnansweredDialog) {
+  SetMessagePresenter(std::make_shared<TWaitingPresenter>());
+  SetDialogClockFactory(nullptr);
+  TForm form;
+  bool timedOut = false;
+  const auto t0 = std::chrono::steady_clock::now();
+  const TModalResult r = FormCentredMessageDlg(&form, timedOut, u"waiting", mtInformation,
+                                               MsgDlgButtonsFromBits(4), 0, nullptr, 1, false);
+  EXPECT_EQ(r, mrCancel);
+  EXPECT_TRUE(timedOut);
+  EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+  SetMessagePresenter(nullptr);
+}
+
+}  // namespace
+}  // namespace lx
