@@ -13,6 +13,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_favourites.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sort.h"
@@ -117,6 +118,11 @@ const char kHelp[] =
     "  --min-words N     repeats: only sentences of at least N words (default 6)\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
+    "  --pdf FILE        concord: also print the lines to a PDF file, one line a hit with the hit centred\n"
+    "                    and highlighted, the search word and page number in the header, file and word\n"
+    "                    position in the footer\n"
+    "  --png FILE        concord: also draw the first printed page as a PNG picture\n"
+    "  --paper P         concord: a4 (default), letter, a4-landscape or letter-landscape\n"
     "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
     "  --tags T          strip, keep or auto (default): strip takes mark-up out before words are read\n"
     "                    (tags are neither words nor separators: inline ones such as <b> join what is\n"
@@ -313,7 +319,8 @@ int main(int argc, char** argv) {
                          name == "--favourites" || name == "--save-favourites" || name == "--sentence-ends" ||
                          name == "--size" || name == "--save" || name == "--lemmas" || name == "--stoplist" ||
                          name == "-o" || name == "--tags" || name == "--tag-delimiters" ||
-                         name == "--min-words" || name == "--memory";
+                         name == "--min-words" || name == "--memory" || name == "--pdf" || name == "--png" ||
+                         name == "--paper";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -347,6 +354,13 @@ int main(int argc, char** argv) {
     } else if (name == "--mask") {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
+    } else if ((name == "--pdf" || name == "--png") && command == "concord") {
+      if (value.empty()) return Usage(name + " needs a file name");
+      (name == "--pdf" ? options.concordPdf : options.concordPng) = value;
+    } else if (name == "--paper" && command == "concord") {
+      const std::string fault = PaperFault(value);
+      if (!fault.empty()) return Usage(fault);
+      options.paper = value;
     } else if (name == "--sort" && command == "concord") {
       const std::string fault = ConcordSortFault(value);
       if (!fault.empty()) return Usage(fault);
