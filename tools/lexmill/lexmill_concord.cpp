@@ -16,6 +16,7 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_concord_sort.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sources.h"
@@ -200,7 +201,9 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                                           {"sentence", true},
                                           {"paragraph", true}},
       options.summaryInOutput, !table);
+  TConcordPrinter printer(options, searchWord);
   auto write = [&](const TConcordLine& l, const std::string& file) {
+    if (printer.Wanted()) printer.Add(l.Left(), l.Hit(), l.Right(), file, l.word);
     const std::string word = std::to_string(l.word), sentence = std::to_string(l.sentence),
                       paragraph = std::to_string(l.paragraph);
     if (table)
@@ -315,6 +318,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
               std::to_string(textsWithHits) + " of " + std::to_string(textsRead) +
               (textsRead == 1 ? " text" : " texts"));
   out.Finish();
+  printer.Finish(problems);
   return ExitCode(problems, files);
 }
 
