@@ -1,6 +1,7 @@
 // Text loading: the UTF-8 checks, encoding detection and decoding, and string lists loaded from a stream with
-// each encoding (and with the one its byte-order mark announces).
+// each encoding (and with the one its byte-order mark announces), and the list for text of doubtful encoding.
 #include "fuzz_support.h"
+#include "lexcore/files/file_utils.h"
 #include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_stringlist.h"
@@ -44,6 +45,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     list.CommaText();
     TMemoryStream out;
     list.SaveToStream(out, TEncoding::UTF8);
+
+    // Text of doubtful encoding never raises, whatever the bytes.
+    TMemoryStream doubtful;
+    fuzz::FillStream(doubtful, bytes);
+    TPossiblyDodgyTextStringlist dodgy;
+    try {
+      dodgy.LoadFromStream(doubtful);
+    } catch (const Exception&) {
+      __builtin_trap();
+    }
+    dodgy.Text();
   } catch (const Exception&) {
   }
   return 0;
