@@ -5,6 +5,7 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <string_view>
@@ -256,10 +257,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
       options.summaryInOutput, !table);
   std::string hitCell, whereCell;
   auto write = [&](const TConcordLine& l, std::string_view text, const std::string& file) {
-    char word[16], sentence[16], paragraph[16];
-    std::snprintf(word, sizeof word, "%d", l.word);
-    std::snprintf(sentence, sizeof sentence, "%d", l.sentence);
-    std::snprintf(paragraph, sizeof paragraph, "%d", l.paragraph);
+    char word[16] = {}, sentence[16] = {}, paragraph[16] = {};
+    std::to_chars(word, word + sizeof word - 1, l.word);
+    std::to_chars(sentence, sentence + sizeof sentence - 1, l.sentence);
+    std::to_chars(paragraph, paragraph + sizeof paragraph - 1, l.paragraph);
     if (table) {
       hitCell.assign(1, '[');
       hitCell.append(l.Hit(text));
@@ -301,9 +302,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         const UnicodeString name = UTF8ToUTF16(files[fileNo]);
         const int32_t n = static_cast<int32_t>(reader.Length());
         const uint16_t* classes = reader.Classes();
-        const bool anyHidden = std::any_of(classes, classes + n, [](uint16_t k) {
-          return (k & CharClassHiddenOrMarker) == CharClassHidden;
-        });
+        // Without an early exit the loop runs many classes at a time, and almost every text has none.
+        unsigned hidden = 0;
+        for (int32_t i = 0; i < n; ++i) hidden |= (classes[i] & CharClassHiddenOrMarker) == CharClassHidden;
+        const bool anyHidden = hidden != 0;
         std::vector<TSearch_word_format_rec>& engineWords = anyHidden ? wordsOf[worker] : searchedOf[worker];
         const WideChar* folded = nullptr;
         if (anyFolded && std::any_of(engineWords.begin(), engineWords.end(),

@@ -56,6 +56,7 @@ void WalkFolder(const std::string& root, const UnicodeString& mask, bool readZip
   // whatever its name (the mask is for members), so the walk takes all files and the mask sorts them here.
   TPeruseDir walker(readZips ? UnicodeString(u"*") : mask, u"*", mask, u"", u"", true, readZips, !readZips,
                     false, false, false);
+  walker.SetNeedSizeAndDate(false);  // only the names are taken
   if (readZips)
     walker.OnCheckFileAcceptable = [&mask](const TMySearchRec& r, bool inZip) {
       return inZip || MatchesMask(r.ShortName, mask);
