@@ -7,6 +7,7 @@
 
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_types.h"
+#include "lexcore/ui/lx_graphics.h"  // kScreenPixelsPerInch
 
 namespace lx {
 
@@ -21,7 +22,6 @@ enum TScreenMeasurementUnits : uint8_t { sm_inches, sm_centimetres };
 
 constexpr double inch_to_cm = 2.54;
 constexpr double inch_to_mm = 25.4;
-constexpr int32_t kScreenPixelsPerInch = 96;
 
 LX_DECLARE_RESOURCESTRING(_LXWordsNoTags)
 LX_DECLARE_RESOURCESTRING(_LXTagsIncluded)

@@ -257,6 +257,38 @@ int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16s
   return ToCstr(CompareSpecials(a, b));
 }
 
+void AppendBigEndian(std::string& key, uint32_t value, int bytes) {
+  for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8)
+    key.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+// The collator's key, zero-terminated and free of other zero bytes, so that a shorter key never compares as
+// a prefix of a longer one and anything appended only decides between equal keys.
+void AppendCollationKey(std::string& key, UCollator* coll, std::u16string_view s) {
+  const auto* units = reinterpret_cast<const UChar*>(s.data());
+  const auto n = static_cast<int32_t>(s.size());
+  const std::size_t start = key.size();
+  key.resize(start + 64);
+  int32_t need = ucol_getSortKey(coll, units, n, reinterpret_cast<uint8_t*>(key.data() + start), 64);
+  if (need > 64) {
+    key.resize(start + static_cast<std::size_t>(need));
+    need = ucol_getSortKey(coll, units, n, reinterpret_cast<uint8_t*>(key.data() + start), need);
+  }
+  key.resize(start + static_cast<std::size_t>(need));
+}
+
+// CompareSpecials as bytes: per hyphen or apostrophe a marker above the end marker, its position inverted
+// (further right sorts first) and the unit itself; fewer of them sorts first.
+void AppendSpecialsKey(std::string& key, std::u16string_view s) {
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (!IsWordSortSpecial(s[i])) continue;
+    key.push_back('\x02');
+    AppendBigEndian(key, 0xFFFFFFFFu - static_cast<uint32_t>(i), 4);
+    AppendBigEndian(key, s[i], 2);
+  }
+  key.push_back('\x01');
+}
+
 bool CheckArguments(uint32_t flags, const void* a, int aLen, const void* b, int bLen) {
   if (!a || !b || aLen < -1 || bLen < -1) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -280,6 +312,27 @@ int CompareStringW(uint32_t lcid, uint32_t flags, const WideChar* a, int aLen, c
     return 0;
   }
   return CompareTexts(lcid, flags, sa, sb);
+}
+
+std::string CompareStringKey(uint32_t lcid, uint32_t flags, std::u16string_view text) {
+  std::string key;
+  if ((flags & ~kKnownFlags) != 0 || text.size() > INT32_MAX) return key;
+  lcid = ResolveLCID(lcid);
+  UCollator* coll = ThreadCollator(lcid, flags & kCollatorFlags);
+  thread_local std::u16string neutral;
+  const std::u16string_view s = Neutralised(text, flags, TurkicLocale(lcid), neutral);
+  if (!coll) {
+    for (char16_t c : s) AppendBigEndian(key, c, 2);
+    return key;
+  }
+  if (flags & SORT_STRINGSORT) {
+    AppendCollationKey(key, coll, s);
+    return key;
+  }
+  thread_local std::u16string withoutSpecials;
+  AppendCollationKey(key, coll, WithoutSpecials(s, withoutSpecials));
+  if (!(flags & NORM_IGNORESYMBOLS)) AppendSpecialsKey(key, s);
+  return key;
 }
 
 int CompareStringA(uint32_t lcid, uint32_t flags, const char* a, int aLen, const char* b, int bLen) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "lexcore/rtl/lx_types.h"
 
@@ -28,6 +30,10 @@ extern uint32_t Global_CompareStringFlags;
 // case, NORM_IGNORENONSPACE accents, NORM_IGNORESYMBOLS punctuation and symbols; SORT_DIGITSASNUMBERS
 // compares runs of digits by their value.
 int CompareStringW(uint32_t lcid, uint32_t flags, const WideChar* a, int aLen, const WideChar* b, int bLen);
+// A byte string whose order (unsigned bytes, std::string::compare) is CompareStringW's order for the same
+// locale and flags: equal keys for texts it calls equal. Made once per text, it lets a long sort compare
+// bytes instead of collating every pair. Unsupported flags give an empty key (as for an empty text).
+std::string CompareStringKey(uint32_t lcid, uint32_t flags, std::u16string_view text);
 // The same on 8-bit text in the LCID's ANSI code page.
 int CompareStringA(uint32_t lcid, uint32_t flags, const char* a, int aLen, const char* b, int bLen);
 

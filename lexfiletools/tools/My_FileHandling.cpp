@@ -101,9 +101,11 @@ void TFileAndDirIterator::IterateFindingFiles() {
       FileMask, DirMask, ZipMask, ExcludedFoldersMask, ExcludedExtensions, ExcludingMACOS_files, ReadZipfiles,
       TreatZipsLikeAnyOtherFile, AcceptSystemFiles, AcceptHiddenFiles, AcceptHiddenFolders);
   TPeruseDir& walker = *fPeruseDir;
+  walker.SetNeedSizeAndDate(NeedSizeAndDate);
   walker.OnFoundDir = [this](const UnicodeString& d) { AddADir(d); };
   walker.OnCheckFileAcceptable = OnCheckFileAcceptable;
   walker.OnZipProblem = OnZipProblem;
+  walker.OnFolderProblem = OnFolderProblem;
   walker.OnZipReading = OnZipReading;
   walker.OnZipStartReading = OnZipStartReading;
   Clear();
@@ -111,7 +113,9 @@ void TFileAndDirIterator::IterateFindingFiles() {
     // "head/*a;b" names the sub-folders a and b of head.
     std::vector<UnicodeString> listed;
     const size_t star = HeadDir.find(u'*');
-    const bool listMode = star != UnicodeString::npos && star > 0 && DirectoryExists(HeadDir.substr(0, star));
+    // A folder whose own name holds '*' is that folder, not a list.
+    const bool listMode = star != UnicodeString::npos && star > 0 && !DirectoryExists(HeadDir) &&
+                          DirectoryExists(HeadDir.substr(0, star));
     if (listMode) {
       const UnicodeString names = HeadDir.substr(star + 1);
       HeadDir = HeadDir.substr(0, star);
@@ -166,8 +170,9 @@ void TFileAndDirIterator::IterateFindingFiles() {
         }
         folder->Setdirnum(i);
         if (OnDirProgress) OnDirProgress(i);
-      } catch (const std::exception&) {
+      } catch (const std::exception& e) {
         // One unreadable folder does not end the search.
+        if (OnFolderProblem) OnFolderProblem(folder->DirName(), UTF8ToUTF16(e.what()));
       }
     }
   } catch (...) {

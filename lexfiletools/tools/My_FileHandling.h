@@ -88,6 +88,9 @@ class TFileAndDirIterator : public TObject {
   bool AcceptHiddenFiles = false;
   bool AcceptHiddenFolders = false;
   bool ExcludingMACOS_files = false;
+  // False when only the files' names are wanted: the walk then asks the system nothing about plain files,
+  // and their sizes and dates stay zero (so sort by name).
+  bool NeedSizeAndDate = true;
 
   TProcessingAFileEvent OnProcessingAFile;
   TProcessingAFolderEvent OnProcessingAFolder;
@@ -102,6 +105,8 @@ class TFileAndDirIterator : public TObject {
   TOnDoneSubFoldersEvent OnDoneSubFolders;
   TOnDoneFileIteratingEvent OnDoneFileIterating;
   TProcessingAFolderEvent OnDirExamining;
+  // A folder that could not be read (or a symbolic-link loop), with the reason; the walk goes on without it.
+  TFolderProblemEvent OnFolderProblem;
 
   TFolderFulsList* Folderlist() const { return fFolderlist.get(); }
   TStringList* DirNames() const { return fDirnames.get(); }

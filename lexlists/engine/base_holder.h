@@ -74,10 +74,15 @@ class TLXBaseHolder : public TObject {
   virtual int32_t FindWordPosition(bool isUnicode, TLXBaseListObject* entry, bool any_digit, bool at_end,
                                    bool at_start);
 
+  // How many of a lemma's frequencies (the largest) its relative entropy is taken over; 0 = all.
+  int32_t GetRelativeEntropyBasis() const { return fRelativeEntropyBasis; }
+  void SetRelativeEntropyBasis(int32_t basis) { fRelativeEntropyBasis = basis < 0 ? 0 : basis; }
+
   LCID fLCID = 0;
   uint32_t fcodepage = 1252;
   bool fOperatingInUnicode = true;
   bool fSwitchedToUnicode = false;
+  int32_t fRelativeEntropyBasis = 0;
 };
 
 }  // namespace lx

@@ -8,6 +8,7 @@
 
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "lexlists/engine/sort_key_cache.h"
 #include "lexlists/engine/work_LX_base.h"
 
 namespace lx {
@@ -161,7 +162,10 @@ class TWordList : public TLXBaseDataClass {
         // Words the locale finds equal (canonically equivalent forms) go by code units, so the order
         // does not depend on where the quicksort's pivots fell.
         compare = [this](TLXBaseListObject* e) {
-          const int32_t c = CompareWords(e);
+          TSortKeyCache::TKeyRef key;
+          const int32_t c = fHasBaseKey && fSortKeys.Find(compare_ID_with, e, key)
+                                ? TSortKeyCache::Compare(key, fBaseKey)
+                                : CompareWords(e);
           return c != 0 ? c : Patroa->Funcs().PlainCompare(e->MainWordAsPointer(), base_compare_pointer);
         };
         if (level == main_sort) SetSortAlphabetical(main_sort, true);
@@ -200,9 +204,22 @@ class TWordList : public TLXBaseDataClass {
         break;
       default:
         base_compare_pointer = entry->MainWordAsPointer();
+        fHasBaseKey = fSortKeys.Find(compare_ID_base, entry, fBaseKey);
         break;
     }
   }
+
+  // An alphabetical level compares keys made once per word; the order is the locale comparison's.
+  void DoASort(int32_t column, int32_t first, int32_t last) override {
+    bool byWord = false;
+    for (int level = main_sort; level <= LXSortSettings.SortLevelsAvailable; ++level)
+      byWord |= LXSortSettings.sort_ints[level] == kSortWord && !LXSortSettings.SortIsPrivate[level];
+    if (byWord && fListBusy == no_action) fSortKeys.Build(*this, first, last);
+    TLXBaseDataClass::DoASort(column, first, last);
+    fSortKeys.Clear();
+    fHasBaseKey = false;
+  }
+  void SortExchanged(int32_t i, int32_t j) override { fSortKeys.Exchange(i, j); }
 
   void EnsureAlphabeticalAscendingSort() override {
     Set1Sort(main_sort, kSortWord);
@@ -223,6 +240,11 @@ class TWordList : public TLXBaseDataClass {
     SetSortAscending(second_sort, true);
     DoASort(-1, 0, fCount - 1);
   }
+
+ private:
+  TSortKeyCache fSortKeys;
+  TSortKeyCache::TKeyRef fBaseKey;
+  bool fHasBaseKey = false;
 };
 
 }  // namespace lx

@@ -11,6 +11,7 @@
 #include "lexcore/containers/Useful_classes.h"
 #include "lexcore/definitions/Wdef.h"
 #include "lexcore/definitions/extra_font_list.h"
+#include "lexcore/definitions/option_texts.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/rtl/lx_list.h"
 #include "lexcore/rtl/lx_resources.h"
@@ -443,6 +444,8 @@ class TLXBaseDataClass : public TObject {
   virtual int32_t MainWordColumn() { return 1; }
   virtual void Remove(int32_t index);
   virtual void SetBase(TLXBaseListObject* /*entry*/, TSortLevel /*level*/) {}
+  // Told after the sort exchanges the entries at two positions, for lists that keep data by position.
+  virtual void SortExchanged(int32_t /*i*/, int32_t /*j*/) {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
 
@@ -611,6 +614,8 @@ class TLXBaseDataClass : public TObject {
   int32_t CompareLemmas(TLXBaseListObject* entry);
   int32_t CompareDispersions(TLXBaseListObject* entry);
   int32_t CompareWordsByLength(TLXBaseListObject* entry);
+  // Reads compare_ID_with: the entropy belongs to the entry's place in the list, not to the object.
+  int32_t CompareRelativeEntropies(TLXBaseListObject* entry);
   int32_t CompareWordsReverse(const void* word);
   void ComputeReversedBaseWord(const void* word);
   // Reverses a zero-terminated buffer in the holder's storage form; surrogate pairs stay in order.
@@ -641,6 +646,10 @@ class TLXBaseDataClass : public TObject {
   virtual void TopRowDataRec(int32_t column, TGrid_data_rec& cell);
   void AddSpecialFeaturesToDrawGridDataRec(int32_t row, TGrid_data_rec& cell);
   void LeftmostColumnDataRec(int32_t row, TGrid_data_rec& cell);
+  // The word cell of a tagged list: the entry's prefix holds its tag, shown before or after the word, alone,
+  // or not at all; a prefix with no "<" in it is not a tag and is not shown.
+  void FormatDrawGridDataRecPrefixEtcForTagTreatment(TGrid_data_rec& cell, int32_t row,
+                                                     TWordListTagDisplay display);
   UnicodeString CheckedPPMFormatHeading(int32_t column, const TGrid_data_rec& cell);
   virtual bool GetAFileStatus(int32_t /*index*/, bool /*flag*/) { return false; }
 

@@ -274,6 +274,7 @@ void TLXBaseDataClass::UserObjectQuickSort(int32_t lo, int32_t hi, const TLXBase
       }
       if (i <= j) {
         std::swap(CurrentList[i], CurrentList[j]);
+        SortExchanged(i, j);
         ++i;
         --j;
       }
@@ -328,6 +329,10 @@ int32_t TLXBaseDataClass::CompareDispersions(TLXBaseListObject* entry) {
 
 int32_t TLXBaseDataClass::CompareWordsByLength(TLXBaseListObject* entry) {
   return IntegerComparison(entry->MainWordLength());
+}
+
+int32_t TLXBaseDataClass::CompareRelativeEntropies(TLXBaseListObject*) {
+  return FloatComparison(LemmasRelativeEntropy(compare_ID_with, Patroa->GetRelativeEntropyBasis()));
 }
 
 int32_t TLXBaseDataClass::CompareWordsReverse(const void* word) {

@@ -290,6 +290,35 @@ void TLXBaseDataClass::AddSpecialFeaturesToDrawGridDataRec(int32_t row, TGrid_da
     cell.colourfontList = e->privateobj->ExtraFontList.get();
 }
 
+void TLXBaseDataClass::FormatDrawGridDataRecPrefixEtcForTagTreatment(TGrid_data_rec& cell, int32_t row,
+                                                                     TWordListTagDisplay display) {
+  cell.word_details[dgso_main] = GetSomeWordAsString(row, cell.TrueColumn);
+  TLXBaseListObject* e = Get(row);
+  const UnicodeString tag = e ? e->MainWordPrefix() : UnicodeString();
+  const bool looksLikeTag = tag.find(u'<') != UnicodeString::npos;
+  cell.word_details[dgso_prefix].clear();
+  cell.word_details[dgso_suffix].clear();
+  cell.Show_prefix = cell.show_suffix = false;
+  switch (display) {
+    case wltd_no_tags:
+      break;
+    case wltd_tags_as_prefix:
+      cell.word_details[dgso_prefix] = tag;
+      cell.Show_prefix = looksLikeTag;
+      break;
+    case wltd_tags_as_suffix:
+      cell.word_details[dgso_suffix] = tag;
+      cell.show_suffix = looksLikeTag;
+      break;
+    case wltd_only_tags:
+      cell.word_details[dgso_prefix] = tag;
+      cell.Show_prefix = !tag.empty();
+      cell.word_details[dgso_main].clear();
+      cell.show_word = false;
+      break;
+  }
+}
+
 void TLXBaseDataClass::LeftmostColumnDataRec(int32_t row, TGrid_data_rec& cell) {
   cell.IsEdgeData = true;
   cell.data_type = ddt_number;

@@ -342,6 +342,23 @@ double DispersionValue(const std::vector<int32_t>& values) {
   return DispersionValue(std::vector<double>(values.begin(), values.end()));
 }
 
+double DispersionDP(const std::vector<int64_t>& occurrences, const std::vector<int64_t>& partSizes) {
+  if (occurrences.size() != partSizes.size() || occurrences.empty())
+    throw EInvalidOp("Invalid floating point operation");
+  double occurrencesTotal = 0, sizesTotal = 0;
+  for (size_t i = 0; i < occurrences.size(); ++i) {
+    if (occurrences[i] < 0 || partSizes[i] < 0) throw EInvalidOp("Invalid floating point operation");
+    occurrencesTotal += static_cast<double>(occurrences[i]);
+    sizesTotal += static_cast<double>(partSizes[i]);
+  }
+  if (occurrencesTotal == 0 || sizesTotal == 0) throw EZeroDivide("Floating point division by zero");
+  double sum = 0;
+  for (size_t i = 0; i < occurrences.size(); ++i)
+    sum += std::fabs(static_cast<double>(occurrences[i]) / occurrencesTotal -
+                     static_cast<double>(partSizes[i]) / sizesTotal);
+  return sum / 2;
+}
+
 // ---- Other numeric routines ----
 
 double Log_Gamma(double x) {

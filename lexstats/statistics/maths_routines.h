@@ -88,6 +88,10 @@ float LogDice(int32_t O, int32_t R, int32_t C);
 float RelativeEntropy(const std::vector<int32_t>& values);
 double DispersionValue(const std::vector<double>& values);
 double DispersionValue(const std::vector<int32_t>& values);
+// Gries's DP: half the summed differences between each part's share of a word's occurrences and the part's
+// share of the corpus; 0 when the word is spread exactly as the parts' sizes, towards 1 when it sits in one
+// small part. Counts and sizes must pair up and have non-zero totals (EInvalidOp, EZeroDivide otherwise).
+double DispersionDP(const std::vector<int64_t>& occurrences, const std::vector<int64_t>& partSizes);
 
 // ---- Other numeric routines ----
 double Log_Gamma(double x);

@@ -81,6 +81,30 @@ TEST(FileAndDirIterator, ListedSubFoldersAndZips) {
   EXPECT_EQ(t.it.TotalFiles(), 6);
 }
 
+TEST(FileAndDirIterator, FolderProblemsAreReportedAndStarredFolderNamesAreFolders) {
+  Tree t;
+  std::filesystem::create_symlink(t.dir.path / "root", t.dir.path / "root/a/loop");
+  std::vector<std::string> problems;
+  t.it.OnFolderProblem = [&](const lx::UnicodeString& d, const lx::UnicodeString&) {
+    problems.push_back(U8(d));
+  };
+  t.it.HeadDir = t.Root();
+  t.it.IncludeSubFolders = true;
+  t.it.IterateFindingFiles();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("loop"), std::string::npos);
+  EXPECT_EQ(t.it.TotalFiles(), 6);
+
+  // A folder whose name holds a star is read as that folder, not as a list of sub-folders.
+  std::filesystem::create_directories(t.dir.path / "root/a*b");
+  t.dir.Write("root/a*b/x.txt", "x");
+  t.it.HeadDir = t.dir.File("root/a*b");
+  t.it.IncludeSubFolders = false;
+  t.it.IterateFindingFiles();
+  EXPECT_EQ(t.Names(), (std::vector<std::string>{"root/a*b/"}));
+  EXPECT_EQ(t.Processed(), (std::vector<std::string>{"root/a*b/x.txt"}));
+}
+
 TEST(FileAndDirIterator, NumbersFilesAcrossFolders) {
   Tree t;
   t.it.HeadDir = t.Root();

@@ -18,6 +18,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/text/WideMasks.h"
 #include "lexcore/text/my_string_functions.h"
+#include "lexfiletools/tools/My_FileHandling.h"
 #include "tools/lexmill/lexmill_encoding.h"
 
 namespace lx {
@@ -54,30 +55,31 @@ void WalkFolder(const std::string& root, const UnicodeString& mask, bool readZip
                 std::vector<std::string>& out, TLexmillProblems& problems) {
   // Hidden files and dot-folders are skipped, as are Mac resource forks. Every archive is looked into,
   // whatever its name (the mask is for members), so the walk takes all files and the mask sorts them here.
-  TPeruseDir walker(readZips ? UnicodeString(u"*") : mask, u"*", mask, u"", u"", true, readZips, !readZips,
-                    false, false, false);
-  walker.SetNeedSizeAndDate(false);  // only the names are taken
+  TFileAndDirIterator texts;
+  texts.HeadDir = UTF8ToUTF16(root);
+  texts.IncludeSubFolders = true;
+  texts.FileMask = readZips ? UnicodeString(u"*") : mask;
+  texts.DirMask.assign(1, u'*');  // (a one-character literal trips a false -Wrestrict in g++ 12)
+  texts.ZipMask = mask;
+  texts.ExcludingMACOS_files = true;
+  texts.ReadZipfiles = readZips;
+  texts.TreatZipsLikeAnyOtherFile = !readZips;
+  texts.NeedSizeAndDate = false;  // only the names are taken
   if (readZips)
-    walker.OnCheckFileAcceptable = [&mask](const TMySearchRec& r, bool inZip) {
+    texts.OnCheckFileAcceptable = [&mask](const TMySearchRec& r, bool inZip) {
       return inZip || MatchesMask(r.ShortName, mask);
     };
-  std::vector<UnicodeString> folders{ExcludeTrailingPathDelimiter(UTF8ToUTF16(root))};
-  walker.OnFoundDir = [&](const UnicodeString& d) { folders.push_back(d); };
-  walker.OnFolderProblem = [&](const UnicodeString& d, const UnicodeString& why) {
+  texts.OnFolderProblem = [&](const UnicodeString& d, const UnicodeString& why) {
     problems.Report("cannot read the folder " + UTF16ToUTF8(d) + ": " + UTF16ToUTF8(why));
   };
-  walker.OnZipProblem = [&](const UnicodeString& f, int, int, int, const UnicodeString& message, int&) {
+  texts.OnZipProblem = [&](const UnicodeString& f, int, int, int, const UnicodeString& message, int&) {
     problems.Report("cannot read the archive " + UTF16ToUTF8(f) + ": " + UTF16ToUTF8(message));
   };
-  walker.ProcessAllSubDirectories(folders.front());
-  for (const UnicodeString& d : folders) {
-    TMySearchRecList found;
-    walker.HandleAllFilesIn(d, &found);
-    const UnicodeString folder = IncludeTrailingPathDelimiter(d);
-    for (int i = 0; i < found.Count(); ++i) {
-      const TMySearchRec r = found.GetAMySearchRec(i);
-      out.push_back(UTF16ToUTF8(r.Number_Within_Zip > 0 ? r.ShortName : folder + r.ShortName));
-    }
+  texts.IterateFindingFiles();
+  for (int32_t i = 0; i < texts.Folderlist()->Count(); ++i) {
+    const TFolderful* folder = texts.Folderlist()->GetAFolderFul(i);
+    for (int32_t j = 0; folder && j < folder->Count(); ++j)
+      out.push_back(UTF16ToUTF8(folder->GetFullName(j)));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <random>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -144,6 +145,53 @@ TEST(Collation, ServicesAreSafeAcrossThreads) {
   }
   for (auto& th : threads) th.join();
   EXPECT_EQ(failures.load(), 0);
+}
+
+TEST(Collation, SortKeysOrderAsTheComparisonDoes) {
+  // Texts that stress every step of the comparison: case, accents composed and decomposed, hyphens and
+  // apostrophes at different places, ligatures, digits, dotted and dotless i, unpaired surrogates.
+  const std::vector<std::u16string> pieces = {u"a",       u"A",
+                                              u"e",       u"\u00E9",
+                                              u"e\u0301", u"-",
+                                              u"'",       u"\u2019",
+                                              u"\u2013",  u"ss",
+                                              u"\u00DF",  u"ae",
+                                              u"\u00E6",  u"i",
+                                              u"\u0130",  u"\u0131",
+                                              u"I",       u"2",
+                                              u"10",      u" ",
+                                              u"z",       std::u16string(1, char16_t(0xD800)),
+                                              u"\u30AB",  u"\u304B"};
+  std::mt19937 rng(5);
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1), len(0, 5);
+  std::vector<std::u16string> texts;
+  for (int i = 0; i < 400; ++i) {
+    std::u16string t;
+    for (std::size_t n = len(rng); n > 0; --n) t += pieces[pick(rng)];
+    texts.push_back(t);
+  }
+  const uint32_t flagSets[] = {0,
+                               NORM_IGNORECASE,
+                               NORM_IGNORENONSPACE,
+                               NORM_IGNORESYMBOLS,
+                               SORT_STRINGSORT,
+                               SORT_DIGITSASNUMBERS,
+                               NORM_IGNORECASE | NORM_IGNORENONSPACE | NORM_IGNORESYMBOLS};
+  for (uint32_t lcid : {0x0409u, 0x041Fu, 0x0407u, 0x0411u, 0x007Fu}) {
+    for (uint32_t flags : flagSets) {
+      std::vector<std::string> keys;
+      for (const auto& t : texts) keys.push_back(CompareStringKey(lcid, flags, t));
+      for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < texts.size(); j += 7) {
+          const int c = keys[i].compare(keys[j]);
+          const int expected = Cmp(lcid, flags, texts[i], texts[j]) - CSTR_EQUAL;
+          ASSERT_EQ((c > 0) - (c < 0), expected)
+              << std::hex << "lcid " << lcid << " flags " << flags << " pair " << std::dec << i << "," << j;
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(CompareStringKey(0x0409, 0x80000000u, u"abc").empty());
 }
 
 }  // namespace

@@ -174,6 +174,30 @@ TEST_F(TotalsFixture, RelativeEntropies) {
   EXPECT_EQ(list->LemmasRelativeEntropy(0, 10), 0.0f);
 }
 
+TEST_F(TotalsFixture, RelativeEntropyComparisonUsesTheEntryIndexAndTheHoldersBasis) {
+  Fill(0);
+  list->AddWord(u"go", 5, 1);
+  list->AddWord(u"went", 5, 1);
+  list->AddWord(u"gone", 5, 1);
+  list->AddWord(u"goes", 5, 1);
+  list->AddWord(u"alone", 9, 1);
+  ASSERT_TRUE(list->Join(0, list->Get(1)));
+  ASSERT_TRUE(list->Join(0, list->Get(2)));
+  ASSERT_TRUE(list->Join(0, list->Get(3)));
+  // Four equal frequencies spread evenly: 1; the unjoined entry has none.
+  list->base_compare_float = 0.5f;
+  list->compare_ID_with = 0;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(4)), 1);
+  list->compare_ID_with = 4;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(0)), -1);
+  // With a basis of one value, even the lemma has no spread.
+  holder.SetRelativeEntropyBasis(1);
+  list->compare_ID_with = 0;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(0)), -1);
+  list->base_compare_float = 0;
+  EXPECT_EQ(list->CompareRelativeEntropies(list->Get(0)), 0);
+}
+
 TEST_F(TotalsFixture, CellRecordsCornerHeadingAndEntries) {
   Fill(3);
   list->Word(1)->EnsurePrivateObjExists();
@@ -258,4 +282,35 @@ TEST_F(TotalsFixture, CategoriesDetailsAndStatsHeader) {
   EXPECT_EQ(lines->Get(3), u"");
   lines.reset(list->SelectedStatsFilenames(-1, hasData));
   EXPECT_EQ(lines->Get(2), u"line 1 to 2");
+}
+
+TEST(TagCells, EachDisplayPlacesTheTagOrHidesIt) {
+  TLXBaseHolder holder{0x0409, true};
+  auto list = Create<TWordList>(&holder);
+  list->AddWord(u"run", 3, 1);
+  list->AddWord(u"walk", 2, 1);
+  list->AddWord(u"swim", 1, 1);
+  list->Word(0)->SetPrefix(u"<VB>");
+  list->Word(1)->SetPrefix(u"NN");  // not a tag: no "<"
+  struct TCase {
+    TWordListTagDisplay display;
+    int32_t row;
+    const char16_t* shown;
+  };
+  const TCase cases[] = {{wltd_no_tags, 0, u"run"},
+                         {wltd_tags_as_prefix, 0, u"<VB>run"},
+                         {wltd_tags_as_suffix, 0, u"run<VB>"},
+                         {wltd_only_tags, 0, u"<VB>"},
+                         {wltd_tags_as_prefix, 1, u"walk"},
+                         {wltd_tags_as_suffix, 1, u"walk"},
+                         {wltd_only_tags, 1, u"NN"},
+                         {wltd_only_tags, 2, u"n/a"}};
+  for (const TCase& c : cases) {
+    TGrid_data_rec cell;
+    cell.TrueColumn = 1;
+    cell.show_word = true;
+    cell.word_details[dgso_suffix] = u"stale";
+    list->FormatDrawGridDataRecPrefixEtcForTagTreatment(cell, c.row, c.display);
+    EXPECT_EQ(RelevantAffixesOfStringData(cell), UnicodeString(c.shown)) << c.display << " row " << c.row;
+  }
 }

@@ -5,6 +5,7 @@
 #include <random>
 #include <tuple>
 
+#include "lexcore/platform/win_collation.h"
 #include "lexlists/headings/headingsU.h"
 #include "tests/lexlists/engine/example_word_list.h"
 
@@ -346,6 +347,33 @@ TEST_F(SortFixture, ThreeLevelsAgreeWithAStableSortOnRandomEntries) {
           << "plan " << plan[0].sortColumn << " entry " << i;
     }
   }
+}
+
+// Long alphabetical sorts compare keys made once per word; the order must be the locale comparison's under
+// both comparison settings, hyphens, apostrophes, case and accent forms included.
+TEST_F(SortFixture, AlphabeticalOrderIsTheLocaleComparisonsWithEitherCaseSetting) {
+  const std::vector<UnicodeString> pieces = {u"co", u"op",     u"-", u"'", u"Co", u"\u00E9", u"e\u0301",
+                                             u"ss", u"\u00DF", u"a", u"A", u"2",  u"10"};
+  std::mt19937 rng(3);
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1), len(1, 4);
+  for (int i = 0; i < 2000; ++i) {
+    UnicodeString w;
+    for (std::size_t n = len(rng); n > 0; --n) w += pieces[pick(rng)];
+    list->AddWord(w, 1, 1);
+  }
+  const uint32_t saved = Global_CompareStringFlags;
+  for (uint32_t flags : {0u, NORM_IGNORECASE}) {
+    Global_CompareStringFlags = flags;
+    list->DoAlphabeticalAscendingSort();
+    for (int32_t i = 0; i + 1 < list->Count(); ++i) {
+      const int c = holder.Funcs().LocaleCompare(0x0409, list->Word(i)->data.w, list->Word(i + 1)->data.w);
+      ASSERT_LE(c, 0) << "flags " << flags << " at " << i;
+      if (c == 0) {
+        ASSERT_LE(holder.Funcs().PlainCompare(list->Word(i)->data.w, list->Word(i + 1)->data.w), 0);
+      }
+    }
+  }
+  Global_CompareStringFlags = saved;
 }
 
 // Sorted, reversed and all-equal input must stay n log n; the comparison count shows a quadratic fall-back.

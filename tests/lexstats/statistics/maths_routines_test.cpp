@@ -109,6 +109,18 @@ TEST(Spread, RelativeEntropyAndDispersion) {
   EXPECT_EQ(DispersionValue(std::vector<double>{-1, 0, 1}), 0.0);
 }
 
+// Gries, S. Th. (2008), Dispersions and adjusted frequencies in corpora, International Journal of Corpus
+// Linguistics 13(4): a corpus of five parts of 9, 10, 10, 10 and 11 words in which a word occurs 1, 2, 3, 4
+// and 5 times has DP 0.18.
+TEST(Spread, GriesDPOfThePublishedExample) {
+  EXPECT_NEAR(DispersionDP({1, 2, 3, 4, 5}, {9, 10, 10, 10, 11}), 0.18, 1e-9);
+  EXPECT_NEAR(DispersionDP({2, 4}, {50, 100}), 0.0, 1e-12);
+  EXPECT_NEAR(DispersionDP({7, 0, 0}, {1, 1, 998}), 0.999, 1e-9);
+  EXPECT_THROW(DispersionDP({1, 2}, {3}), EInvalidOp);
+  EXPECT_THROW(DispersionDP({0, 0}, {3, 4}), EZeroDivide);
+  EXPECT_THROW(DispersionDP({1, -1}, {3, 4}), EInvalidOp);
+}
+
 TEST(NumericRoutines, LogGammaExactOnHalvesAndLibraryElsewhere) {
   EXPECT_NEAR(Log_Gamma(1.5), -0.1208, kTol);
   EXPECT_NEAR(Log_Gamma(5), std::log(24.0), 1e-12);
