@@ -29,6 +29,7 @@
 #include "lexlists/engine/list_files.h"
 #include "lexlists/engine/stored_list_info.h"
 #include "lexlists/engine/word_list_entries.h"
+#include "lexlists/formula/search_categorising.h"
 
 using namespace lx;
 namespace fs = std::filesystem;
@@ -196,6 +197,23 @@ void RecordSeeds() {
   });
 }
 
+void TextDrawerSeeds() {
+  // options, width, height (16-bit each), midpoint (32-bit), hit length (16-bit), typed-word length, typed,
+  // text.
+  auto drawer = [](const char* name, uint8_t options, int16_t w, int16_t h, int32_t mid, int16_t len,
+                   std::u16string_view typed, std::u16string_view text) {
+    std::string head(1, static_cast<char>(options));
+    head.append(reinterpret_cast<const char*>(&w), 2).append(reinterpret_cast<const char*>(&h), 2);
+    head.append(reinterpret_cast<const char*>(&mid), 4).append(reinterpret_cast<const char*>(&len), 2);
+    const std::string typedBytes = UTF16Bytes(typed);
+    Put("text_drawer", name,
+        head + std::string(1, static_cast<char>(typedBytes.size())) + typedBytes + UTF16Bytes(text));
+  };
+  drawer("wrapped", 4, 120, 60, 5, 3, u"cat", u"the cat sat on the <b>mat</b>, 1,000 times");
+  drawer("rtl", 1 | 4, 200, 40, 7, 4, u"2024",
+         u"\u0645\u0631\u062D\u0628\u0627 2024 New York \u0639\u0627\u0644\u0645");
+}
+
 void SearchSeeds() {
   TBaseSearchItems items(TTagDelimiters{}, 0x0409, true);
   items.AddedSearchWords(u"cat*");
@@ -337,6 +355,19 @@ void FileSeeds() {
   Put("zip_members", "two-members",
       ZipBytes({{"a.txt", "first text"}, {"sub/b.txt", std::string(2000, 'b')}}, true));
   Put("zip_members", "hostile-names", ZipBytes({{"../up.txt", "x"}, {"/abs.txt", "y"}}, false));
+  Put("markup", "html",
+      std::string("\x02\x10") +
+          "<!doctype html><p class=x>caf&eacute; &amp; &#233;<b>bo</b>ld</p><!-- c -->"
+          "<script>a<b</script><li>open<br/> 3 < 4 &#x1F600; &nosuch;");
+  TDoubleSearchCategoryRec category;
+  category.requirement[0].how = ccp_StartsWith;
+  category.requirement[0].s_seek_base = u"un";
+  category.requirement[1].how = ccp_Between;
+  category.requirement[1].data_numerical = 1;
+  category.requirement[1].n_seek_high = 10;
+  Put("categories", "two",
+      StreamBytes([&](TStream& s) { TRequirementsArrayHolder(category).SaveToStream(s); }));
+  Put("markup", "brackets", std::string("\x05\x03") + "[s]one[/s] [t two <x> [[ ]");
 }
 
 }  // namespace
@@ -354,6 +385,7 @@ int main(int argc, char** argv) {
     FormatSeeds();
     RecordSeeds();
     SearchSeeds();
+    TextDrawerSeeds();
     TextSeeds();
     SettingsAndListInfoSeeds();
     FileToolsSeeds();

@@ -3,7 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 # of folders on lower layers. Shared-types headers (named *_types.h, or listed below) hold small types several
 # layers use: they may include runtime headers only, and any folder may include them.
 #
-#   rtl < platform < ui < containers < definitions < text, settings < files < drawing < search
+#   rtl < platform < ui < containers < definitions < text, settings < files < drawing < search < painting
+#
+# painting holds the text drawer, which highlights search words and so sits above search.
 #
 # Folders on one layer (text, settings) do not include each other.
 set(rank_rtl 0)
@@ -16,6 +18,7 @@ set(rank_settings 5)
 set(rank_files 6)
 set(rank_drawing 7)
 set(rank_search 8)
+set(rank_painting 9)
 set(shared_types_headers files/MySearchRec.h)
 
 if(NOT SOURCE_DIR)

@@ -275,6 +275,9 @@ UnicodeString TListTypeNames::operator[](TLexmillList kind) const {
 const TListTypeNames list_type_as_string{};
 
 UnicodeString Global_user_ReadWrite_folder;
+TNotifyEvent Global_HelpProc;
+int32_t Global_MessageHelpCtx = 0;
+bool Global_TimedOut = false;
 int32_t Global_detailed_consistency_files = 0;
 
 const std::array<std::string_view, kListKindCount> list_signature32 = {

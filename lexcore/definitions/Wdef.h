@@ -14,6 +14,7 @@
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/definitions/streamable_stringlist.h"
+#include "lexcore/rtl/lx_object.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_streams.h"
@@ -143,6 +144,11 @@ extern const TListTypeNames list_type_as_string;
 
 // The user's own folder for settings and customised column headings; empty until the host sets it.
 extern UnicodeString Global_user_ReadWrite_folder;
+// The tool's help viewer behind every message's Help button, the help context of the message being shown, and
+// whether the last message closed itself on its time-out.
+extern TNotifyEvent Global_HelpProc;
+extern int32_t Global_MessageHelpCtx;
+extern bool Global_TimedOut;
 // How many text files the current detailed-consistency list compares (one column each).
 extern int32_t Global_detailed_consistency_files;
 

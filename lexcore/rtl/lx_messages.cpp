@@ -17,3 +17,15 @@ void ShowMessage(const UnicodeString& text) {
 }
 
 }  // namespace lx
+
+namespace lx {
+
+std::function<bool(const UnicodeString& question, bool defaultAnswer)> Global_AskYesNoProc;
+
+bool AskYesNo(const UnicodeString& question, bool defaultAnswer) {
+  if (Global_AskYesNoProc) return Global_AskYesNoProc(question, defaultAnswer);
+  ShowMessage(question + (defaultAnswer ? u" (yes)" : u" (no)"));
+  return defaultAnswer;
+}
+
+}  // namespace lx

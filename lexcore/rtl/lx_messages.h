@@ -12,4 +12,9 @@ extern std::function<void(const UnicodeString& text)> Global_ShowMessageProc;
 
 void ShowMessage(const UnicodeString& text);
 
+// The question seam: a yes-or-no question for the user. Without a handler (a terminal host) the question is
+// shown as a message and answered with defaultAnswer, the answer a dialog's default button would give.
+extern std::function<bool(const UnicodeString& question, bool defaultAnswer)> Global_AskYesNoProc;
+bool AskYesNo(const UnicodeString& question, bool defaultAnswer);
+
 }  // namespace lx

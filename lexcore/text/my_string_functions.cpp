@@ -1237,14 +1237,12 @@ std::vector<bool> ConvertStringToRangeOfBoolean(std::u16string_view s, int32_t c
 // ---- Case
 
 bool IsAllUppercase(std::u16string_view s) {
-  bool letter = false;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const char32_t c = CharStartingAt(s, i);
     if (c > 0xFFFF) ++i;
     if (u_islower(static_cast<UChar32>(c))) return false;
-    if (u_isalpha(static_cast<UChar32>(c))) letter = true;
   }
-  return letter;
+  return true;
 }
 
 bool NextWordCapitalised(std::u16string_view s, int from) {

@@ -12,8 +12,10 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "lexcore/containers/Useful_classes.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_types.h"
@@ -79,6 +81,58 @@ UnicodeString WithoutMarkup(const UnicodeString& text, int maxTagLength);
 UnicodeString WithoutMarkup(const UnicodeString& text, WideChar openChar, WideChar closeChar,
                             int maxTagLength);
 UnicodeString MarkupFreeTextFromAFile(const UnicodeString& fileName, int maxTagLength);
+
+// ---- Mark-up. A tag is the span from an opening delimiter to the next closing one, delimiters included;
+// nothing here parses nesting or attributes. Positions are 1-based.
+
+// The report of an opening tag that is never closed: the tag, the text before it, its position.
+struct T2StringsAndIntegerRec {
+  UnicodeString s1;
+  UnicodeString s2;
+  int32_t i = 0;
+};
+
+// Begins with "</".
+bool IsAnOffTag(std::u16string_view tag);
+// "/" after the "<" (attributes stay): <p class=x> gives </p class=x>; "/" in front of anything else.
+UnicodeString SameTagButSwitchedOff(std::u16string_view tag);
+// <s> with 5 gives <s "5">; a string not ending in ">" is returned as it is.
+UnicodeString TagOnNumbered(std::u16string_view tag, int32_t n);
+bool IsAngleBracketed(std::u16string_view s);
+UnicodeString Angle_Bracketed(std::u16string_view s);
+// Takes off one enclosing pair only when it is at both ends.
+UnicodeString UNAngle_Bracketed(std::u16string_view s);
+// A "<" with a ">" somewhere after it.
+bool AngleBracketedSubstringInString(std::u16string_view s);
+// Only the tags, concatenated; a tag without its closing delimiter ends the search.
+UnicodeString MarkupWithoutText(std::u16string_view text);
+UnicodeString MarkupWithoutText(std::u16string_view text, WideChar openChar, WideChar closeChar);
+// The text between <name> and the first </name> after it; found says whether both were there.
+UnicodeString SimpleTagValue(std::u16string_view tagName, std::u16string_view text, bool& found);
+UnicodeString TrimmedSimpleTagValue(std::u16string_view tagName, std::u16string_view text, bool& found);
+// Between the first startMarker and the next endMarker after it; empty when either is missing.
+UnicodeString ExtractMarkupDataFromText(std::u16string_view text, std::u16string_view startMarker,
+                                        std::u16string_view endMarker);
+// Counting stops once the count exceeds limit.
+int32_t NumberOfTagsWithinChunk(std::u16string_view text, int32_t limit = 2147483647);
+// Each span from open to the end of the next close is offered (TStringAndIntegerRec: the span and the running
+// count); a true answer stops the search.
+using TStudyStringFunction = bool (*)(const TStringAndIntegerRec& found, const UnicodeString& parameter);
+using TStudyStringMethod = std::function<bool(const TStringAndIntegerRec& found)>;
+int32_t FindAndStudyStringInText(std::u16string_view text, std::u16string_view open,
+                                 std::u16string_view close, TStudyStringFunction predicate,
+                                 const UnicodeString& parameter);
+int32_t FindAndStudyStringInText(std::u16string_view text, std::u16string_view open,
+                                 std::u16string_view close, const TStudyStringMethod& method);
+// The first opening tag whose switched-off form occurs nowhere in the text, or empty. Off tags are passed
+// over, so are tags holding a lower-case letter when upperCaseOnly and tags holding "%" when skipPercentTags.
+// With a callback each candidate is reported and returned only when the callback answers true.
+using TUnclosedTagCallback = std::function<bool(const T2StringsAndIntegerRec& report)>;
+UnicodeString OpenWithoutCloseTagInText(std::u16string_view text, int32_t contextLength, bool upperCaseOnly,
+                                        bool skipPercentTags, const TUnclosedTagCallback& callback = {});
+// At most n characters before pos; empty when n < 1.
+UnicodeString PrecedingContext(std::u16string_view text, int32_t n, int32_t pos);
+bool ContainsAPercent(std::u16string_view s);
 
 // The paragraphs of a word-processor document (the zip entry named Document.xml), each followed by CRLF;
 // entities are left as they stand. Empty when the file does not exist or has no such entry; archive errors
@@ -250,7 +304,7 @@ std::vector<bool> ConvertStringToRangeOfBoolean(std::u16string_view s, int32_t c
 
 // ---- Case (letters as the Unicode tables class them).
 
-bool IsAllUppercase(std::u16string_view s);  // at least one letter and none in lower case
+bool IsAllUppercase(std::u16string_view s);  // no lower-case letter (so true for "" and "123")
 bool FirstLetterIsCapitalised(std::u16string_view s);
 bool NextWordCapitalised(std::u16string_view s, int from);  // the first letter at or after from
 bool FirstCharIsLowerCase(std::u16string_view s);
@@ -354,6 +408,134 @@ UnicodeString WideStringFromCardinal(uint32_t c);
 // the width is that of the widest line, the height one line height per line (one line for empty text).
 TSize TextSizeOfString(std::u16string_view s, const TFont& font);
 int32_t TextWidthOfString(std::u16string_view s, const TFont& font);
+
+// ---- Word and n-gram lists of a text. A word is a run of letters (Lu, Ll, Lt, Lm, Lo) and decimal digits.
+// The lists are sorted and ignore case (a word keeps the form first met); each entry's object slot holds its
+// frequency (FrequencyInSlot reads it).
+
+struct TSimpleWordListRec {
+  std::unique_ptr<TStringList> list;
+  int32_t tokens = 0;
+};
+int32_t FrequencyInSlot(const TStrings& list, int32_t index);
+// Words of at least minLength characters; sortByFreq re-orders the list most frequent first (ties stay in
+// alphabetical order).
+TSimpleWordListRec SimpleWordListOfTxt(std::u16string_view text, int32_t minLength, bool sortByFreq);
+TSimpleWordListRec SimpleWordListOfTxt(std::u16string_view text,
+                                       const std::function<bool(const UnicodeString& word)>& accept,
+                                       bool sortByFreq);
+// n words joined by single spaces. Tags from "<" to ">" are skipped (a "<" with no ">" in reach ends at the
+// first white character once maxTagLength is reached). Hyphens, connectors and commas let n-grams run on;
+// other punctuation met with a full window ends them, but met before the window is full it does not.
+std::unique_ptr<TStringList> SimpleNGramListOfTxt(std::u16string_view text, int32_t n, int32_t maxTagLength,
+                                                  bool sortByFreq,
+                                                  const std::function<void(int32_t percent)>& progress = {});
+int32_t BasicWordCount(std::u16string_view text);
+// Spaces plus one.
+int32_t WordsInCluster(std::u16string_view cluster);
+
+// The first word (in frequency order of the longer list) whose frequencies in the two texts differ by more
+// than maxDifference; an empty word when there is none, and then the two counts are 0.
+struct TBagOfWordsSimilarRec {
+  int32_t freqA = 0;
+  int32_t freqB = 0;
+  UnicodeString word;
+};
+TBagOfWordsSimilarRec BagOfWordsSimilar(std::u16string_view textA, std::u16string_view textB,
+                                        int32_t maxDifference, int32_t minLength, int32_t minFrequency);
+struct TTypeAndTokenDifferencesRec {
+  bool similar = false;
+  int32_t type_differences = 0;
+  int32_t token_differences = 0;
+  float type_difference_percent = 0;
+  float token_difference_percent = 0;
+};
+// Lists made by SimpleWordListOfTxt. Only threshold is compared with the two percentages.
+TTypeAndTokenDifferencesRec TypeAndTokenDifferences2SimpleWordLists(const TStringList& a,
+                                                                    const TStringList& b,
+                                                                    float firstThreshold, float threshold,
+                                                                    UnicodeString& lastDifferingWord);
+
+// ---- Repeated sentences across texts. Texts are loaded one by one (mark-up removed), cut into paragraphs at
+// CRLF and into sentences, and every sentence met is counted in its whole text; sentences that occur often
+// enough are gathered with the texts they occur in.
+
+// (file number, frequency in that file) pairs, in the order the files were met.
+class TListOfOccurrences : public TObject {
+ public:
+  struct TOccurrence {
+    int32_t file_number = 0;
+    int32_t frequency = 0;
+  };
+  int32_t Count() const { return static_cast<int32_t>(items.size()); }
+  const TOccurrence& Get(int32_t index) const { return items.at(static_cast<std::size_t>(index)); }
+  // Adds frequency to the file's pair, appending the pair when the file is new.
+  void AddOrInc(int32_t fileNumber, int32_t frequency);
+  int64_t TotalFrequency() const;
+  void Clear() { items.clear(); }
+
+ private:
+  std::vector<TOccurrence> items;
+};
+
+// Sentences (unsorted; look-up ignores case) with their occurrence lists, which the list owns.
+class TStringlistWithListOfOccurrences : public TStringList {
+ public:
+  TStringlistWithListOfOccurrences();
+  // The sentence's index after adding (fileNumber, frequency) to its occurrences.
+  int32_t AddOrIncOneByFreq(const UnicodeString& sentence, int32_t fileNumber, int32_t frequency);
+  TListOfOccurrences* GetAListOfOccurrences(int32_t index) const;  // null out of range
+  // Sentences found in more than one file.
+  int32_t Repeateds() const;
+  int32_t IndexOf(std::u16string_view s) const override;
+  void Delete(int32_t index) override;
+  void Clear() override;
+
+ protected:
+  void Changed() override;
+
+ private:
+  // Upper-cased sentence -> index, rebuilt after the list is reordered or shortened.
+  mutable std::unordered_map<UnicodeString, int32_t> index_;
+  mutable bool indexValid_ = true;
+};
+
+class TRepeatedChunks {
+ public:
+  using TProgressEvent = std::function<bool(int32_t)>;
+  using TFinishedEvent = std::function<void(int32_t)>;
+
+  TRepeatedChunks();
+  void Clear();
+  void SetSettings(bool includeLast, int32_t maxTagLength, int32_t minOccurrences, int32_t minLetters,
+                   TProgressEvent onProgress, TProgressEvent onStart, TFinishedEvent onFinished);
+  // The file's number, or -1 when it does not exist; its text, without mark-up, becomes the current text.
+  int32_t LoadATextFile(const UnicodeString& fileName);
+  void AddToRepeatedSentencesInTxt(int32_t fileNumber);
+  // Raises EAssertionFailed when there is no sentence list. Each distinct sentence is counted once per text,
+  // by a case-sensitive search of the whole text (overlapping finds count): each costs a pass over the text.
+  void AddedToRepeatedSentencesInTxt(int32_t fileNumber, std::u16string_view text);
+  void Stop() { running = false; }
+  UnicodeString GetAFilename(int32_t fileNumber) const;
+  // Most frequent over all files first; ties in reverse ordinal order of the sentences.
+  void SortDescendingFreq();
+  // By the file number of the first occurrence, lowest first; ties as above.
+  void SortAScendingFilenumbers();
+
+  bool running = false;
+  bool include_last_sentence = true;
+  int32_t min_letters = 0;
+  int32_t min_occurrences = 1;
+  int32_t max_tag_length = 0;
+  TProgressEvent
+      OnProgress;  // given the position in the text, for texts of more than 100,000 characters; false stops
+  TProgressEvent OnStart;     // given the file number
+  TFinishedEvent OnFinished;  // given the number of sentences gathered
+  UnicodeString current_text;
+  std::vector<int32_t> integer_list;
+  std::unique_ptr<TFolderEfficientFileStringlist> file_list;
+  std::unique_ptr<TStringlistWithListOfOccurrences> sentence_list;
+};
 
 // ---- Sentences. Positions are 1-based.
 

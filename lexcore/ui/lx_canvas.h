@@ -44,15 +44,16 @@ class TCanvas {
   TBackgroundMode BackgroundMode = bkOpaque;
   TPoint PenPos;
 
-  // Measuring, always with the current Font; one line (line breaks take no room).
-  TSize TextExtent(std::u16string_view text) const;
+  // Measuring, always with the current Font; one line (line breaks take no room). A device with a real font
+  // engine measures with it, so that layouts fit what it paints.
+  virtual TSize TextExtent(std::u16string_view text) const;
   int32_t TextWidth(std::u16string_view text) const { return TextExtent(text).cx; }
   int32_t TextHeight(std::u16string_view text) const { return TextExtent(text).cy; }
-  TTextMetric GetTextMetrics() const;
+  virtual TTextMetric GetTextMetrics() const;
   // Units of text that fit in maxExtent pixels, the extent after each unit (when partial has room for every
   // unit) and the size of the whole text.
-  int32_t GetTextExtentExPoint(std::u16string_view text, int32_t maxExtent, std::span<int32_t> partial,
-                               TSize& size) const;
+  virtual int32_t GetTextExtentExPoint(std::u16string_view text, int32_t maxExtent,
+                                       std::span<int32_t> partial, TSize& size) const;
 
   // Painting. TextOut moves the pen to the end of the text, as the runtime's canvas does.
   void TextOut(int32_t x, int32_t y, std::u16string_view text);

@@ -9,12 +9,15 @@ namespace {
 // Three empty texts, three numbers and the smallest private record: what a joined entry takes at least.
 constexpr int64_t kLeastEntryBytes = 3 * 4 + 3 * 4 + 4;
 
-TStoredListInfo InfoOf(TLXBaseDataClass* list) {
+const TStoredListInfo& InfoOf(TLXBaseDataClass* list) {
   if (list && list->StoredListInfo) return list->StoredListInfo->fdata;
-  TStoredListInfo info;
-  info.can_save_deleted = 1;
-  info.stored_version_number = 21;
-  return info;
+  static const TStoredListInfo standalone = [] {
+    TStoredListInfo info;
+    info.can_save_deleted = 1;
+    info.stored_version_number = 21;
+    return info;
+  }();
+  return standalone;
 }
 
 bool WriteText(TStream& stream, const UnicodeString& text) {
@@ -71,6 +74,8 @@ bool TWordListEntry::ReadOneFromStream(TStream& stream, bool withJoins) {
   int32_t joins = 0;
   if (!ReadLE(stream, joins)) return false;
   if (joins < 0 || (!withJoins && joins != 0) || joins > stream.Remaining() / kLeastEntryBytes) return false;
+  if (joins == 0) return true;
+  EnsurePrivateObjExists();
   // The stored flag is kept as it was, so a reopened list saves the same bytes.
   const uint8_t stored_in_load = privateobj->fdetails.join_created_in_load;
   for (int32_t i = 0; i < joins; ++i) {

@@ -132,6 +132,16 @@ class TWordList : public TLXBaseDataClass {
     return i;
   }
 
+  // A head of joined forms counts as often as it and they do together, as it is shown; beyond the 32-bit
+  // field it is held at the largest value.
+  static int32_t FrequencyWithJoins(TLXBaseListObject* entry) {
+    int64_t total = entry->MainWordFrequency();
+    if (TJoinlist* joins = entry->OwnJoinlist())
+      for (int32_t i = 0; i < joins->Count(); ++i)
+        if (joins->Entry(i)) total += joins->Entry(i)->MainWordFrequency();
+    return static_cast<int32_t>(std::min<int64_t>(total, INT32_MAX));
+  }
+
   // The entry against the word being searched for (or the sort's base), by the locale's rules.
   int32_t CompareWords(TLXBaseListObject* entry) {
     return Patroa->Funcs().LocaleCompare(Patroa->GetLCID(), entry->MainWordAsPointer(), base_compare_pointer);
@@ -171,7 +181,7 @@ class TWordList : public TLXBaseDataClass {
         if (level == main_sort) SetSortAlphabetical(main_sort, true);
         break;
       case kSortFreq:
-        compare = [this](TLXBaseListObject* e) { return IntegerComparison(e->MainWordFrequency()); };
+        compare = [this](TLXBaseListObject* e) { return IntegerComparison(FrequencyWithJoins(e)); };
         break;
       case kSortTexts:
         compare = [this](TLXBaseListObject* e) { return IntegerComparison(e->MainNTexts()); };
@@ -191,7 +201,7 @@ class TWordList : public TLXBaseDataClass {
   void SetBase(TLXBaseListObject* entry, TSortLevel level) override {
     switch (LXSortSettings.sort_ints[level]) {
       case kSortFreq:
-        base_compare_int = entry->MainWordFrequency();
+        base_compare_int = FrequencyWithJoins(entry);
         break;
       case kSortTexts:
         base_compare_int = entry->MainNTexts();

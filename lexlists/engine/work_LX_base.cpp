@@ -118,6 +118,16 @@ bool TPrivateObj::OwnsLoadedJoin(const TLXBaseListObject* entry) const {
                      [&](const auto& e) { return e.get() == entry; });
 }
 
+bool TPrivateObj::IsEmpty() const {
+  // Span lists are written in format 3 at least, so a stored 3 (or less) saves as a fresh list does.
+  constexpr int32_t kLeastSpanVersionWritten = 3;
+  TPrivateDetailsRec3 plain;
+  plain.version = kPrivateRecordVersion;
+  return PrivateDetailsToImage(fdetails) == PrivateDetailsToImage(plain) && annotations->Count() == 0 &&
+         ExtraFontList->Count() == 0 && ExtraFontList->GetEFVersion() <= kLeastSpanVersionWritten &&
+         joinlist->Count() == 0 && fLoadedJoins.empty();
+}
+
 bool TPrivateObj::SaveToStream(TLXBaseDataClass* /*list*/, TStream& stream, const TStoredListInfo& info) {
   try {
     if (!ExtraFontList->XSaveToStream(stream, info.stored_version_number)) return false;
@@ -340,15 +350,46 @@ WideChar* TLXBaseListObject::BaseConvertedToUnicode(uint32_t codepage, void* ans
 
 bool TLXBaseListObject::SavePrivateToStream(TLXBaseDataClass* list, TStream& stream,
                                             const TStoredListInfo& info) {
-  // An untouched entry writes an empty record without keeping a private object.
-  if (!privateobj) return TPrivateObj().SaveToStream(list, stream, info);
-  return privateobj->SaveToStream(list, stream, info);
+  if (privateobj) return privateobj->SaveToStream(list, stream, info);
+  // An untouched entry writes an empty record without keeping a private object; the record's bytes depend
+  // only on the two facts of the stored information, so they are made once for a list of a million.
+  struct TEmptyRecord {
+    int32_t version = -1;
+    uint8_t canSaveDeleted = 2;
+    bool ok = false;
+    TMemoryStream bytes;
+  };
+  static thread_local TEmptyRecord empty;
+  if (empty.version != info.stored_version_number || empty.canSaveDeleted != info.can_save_deleted) {
+    empty.bytes.Clear();
+    empty.ok = TPrivateObj().SaveToStream(list, empty.bytes, info);
+    empty.version = info.stored_version_number;
+    empty.canSaveDeleted = info.can_save_deleted;
+  }
+  if (!empty.ok) return false;
+  try {
+    empty.bytes.SaveToStream(stream);
+  } catch (const EStreamError&) {
+    return false;
+  }
+  return true;
 }
 
 bool TLXBaseListObject::ReadPrivateFromStream(TLXBaseDataClass* list, TStream& stream,
                                               const TStoredListInfo& info) {
-  EnsurePrivateObjExists();
-  return privateobj->ReadFromStream(list, stream, info);
+  if (privateobj) return privateobj->ReadFromStream(list, stream, info);
+  // Most entries of a saved list have nothing private: read into a spare object, kept only when it holds
+  // something, so a big list costs no allocations for them.
+  static thread_local std::unique_ptr<TPrivateObj> spare;
+  if (!spare) spare = std::make_unique<TPrivateObj>();
+  const bool ok = spare->ReadFromStream(list, stream, info);
+  if (!ok || !spare->IsEmpty()) {
+    privateobj = std::move(spare);
+  } else {
+    // Left as a fresh object would be, for the next entry.
+    spare->fdetails = TPrivateDetailsRec3{};
+  }
+  return ok;
 }
 
 // ---- list -------------------------------------------------------------------------------------------
@@ -545,6 +586,7 @@ bool TLXBaseDataClass::ReadFromStream(TStream& stream) {
   LastStreamError.clear();
   Clear();
   UndoList = std::make_unique<TUndoList>(fEntriesClass);
+  fJoinedButTakenOut.clear();
   int64_t at = stream.GetPosition();
   if (!fParseFormulaHandler->ReadFromStream(stream)) {
     LastStreamError = AtOffset(at, u"the formula columns");
@@ -633,9 +675,16 @@ bool TLXBaseDataClass::Join(int32_t head, TLXBaseListObject* entry) {
   return true;
 }
 
-bool TLXBaseDataClass::fJoinPair(int32_t head, int32_t other) {
+bool TLXBaseDataClass::Join(int32_t head, int32_t other, TUndoable undoable) {
   if (head < 0 || head >= fCount || other < 0 || other >= fCount || head == other) return false;
   if (!CurrentList[other] || CurrentList[other]->JoinedElsewhere()) return false;
+  fMarkLemmatised();
+  if (undoable == undoable_yes) {
+    T1LongintList pair;
+    pair.AddOne(head);
+    pair.AddOne(other);
+    return JoinARange(pair, undoable_yes, true);
+  }
   return Join(head, CurrentList[other]);
 }
 
@@ -644,7 +693,7 @@ bool TLXBaseDataClass::PrivateJoinARange(const T1LongintList& indices) {
   const int32_t head = indices.GetAValue(0);
   for (int32_t i = 1; i < indices.Count(); ++i) {
     MyYieldProcess();
-    if (!fJoinPair(head, indices.GetAValue(i))) return false;
+    if (!Join(head, indices.GetAValue(i), undoable_no)) return false;
   }
   return true;
 }

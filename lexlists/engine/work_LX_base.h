@@ -29,6 +29,8 @@ class TLXBaseListObject;
 class TGridHeaderList;
 class TParseFormulaHandler;
 class TUndoList;
+class TZapHolderList;
+class TUnOrReDoActionHolder;
 
 // ---- private record
 // -----------------------------------------------------------------------------------------
@@ -96,6 +98,8 @@ class TPrivateObj : public TObject {
   // Takes ownership of entries that are already in joinlist.
   void AdoptLoadedJoins(std::vector<std::unique_ptr<TLXBaseListObject>> entries);
   bool OwnsLoadedJoin(const TLXBaseListObject* entry) const;
+  // Nothing set: an entry without a private object saves the same bytes.
+  bool IsEmpty() const;
 
   bool SaveToStream(TLXBaseDataClass* list, TStream& stream, const TStoredListInfo& info);
   bool ReadFromStream(TLXBaseDataClass* list, TStream& stream, const TStoredListInfo& info);
@@ -373,6 +377,11 @@ class TStringlistWithIntegerList : public TStringList {
 
 constexpr int32_t kMaxListEntries = 134217728;  // 0x8000000
 
+enum TUndoable : uint8_t { undoable_no, undoable_yes };
+enum TUnorRedoing : uint8_t { undoing, redoing };
+enum TUnOrReDoActions : uint8_t { a_zapping, a_joining, a_matching, a_deleting, a_editing };
+enum TMarkedF5Item : uint8_t { marcado_clear, marcado_boss, marcado_subordinate };
+
 // Closes the list header of a saved list.
 constexpr int32_t sentinel_const = 6789;
 
@@ -448,6 +457,9 @@ class TLXBaseDataClass : public TObject {
   virtual void SortExchanged(int32_t /*i*/, int32_t /*j*/) {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
+  // Readies this list to take the other's entries: room for both, one text form, and both in alphabetical
+  // order unless they are already sorted alike.
+  virtual bool DonePreMergeChecks(TLXBaseDataClass& other);
 
   // ---- the list header of a saved list: formulas, headings, stored information, sentinel
   virtual bool SaveToStream(TStream& stream);
@@ -466,6 +478,9 @@ class TLXBaseDataClass : public TObject {
   // False for an index outside the list or no entry; otherwise the entry (and whatever it had joined) goes
   // under the head.
   bool Join(int32_t head, TLXBaseListObject* entry);
+  // False for an index outside the list, equal indices, or other already joined elsewhere; with undo the
+  // pair is recorded as a range join.
+  bool Join(int32_t head, int32_t other, TUndoable undoable);
   // The first index is the head; the others are joined to it in order, stopping at the first that cannot be
   // (outside the list, the head itself, or already joined elsewhere).
   bool PrivateJoinARange(const T1LongintList& indices);
@@ -475,6 +490,43 @@ class TLXBaseDataClass : public TObject {
   void UnJoinAll();
   // The joined entries' frequencies, the head's own not included.
   int32_t GetTotalJoinedFreq(int32_t index);
+  TJoinlistAndDetails GetJoinListAndDetails(int32_t index);
+  void SetJoinListAndDetails(int32_t index, const TJoinlistAndDetails& rec);
+  std::vector<TWord_entry_String_rec> JoinedWordData(int32_t index);
+
+  // ---- joins with undo, matching, marking, deleting, zapping, reducing (work_LX_undo.cpp)
+  // The first index is the head. With undo, a range that joined is recorded as one action.
+  bool JoinARange(const T1LongintList& indices, TUndoable undoable, bool flag);
+  bool MatchARange(const T1LongintList& indices, TUndoable undoable, bool flag);
+  bool PrivateMatchARange(const T1LongintList& indices, bool flag);
+  // Clears the matches, then sorts the list again.
+  bool UnMatch(const T1LongintList& indices);
+  void UnmatchAll();
+  void UnmarkAll();
+  // Bosses first (in list order), then subordinates.
+  std::unique_ptr<T1LongintList> ComputedListOfMarkedRows();
+  bool DeleteOne(int32_t index, bool flag);
+  void SetDeleted(int32_t index, bool flag) { DeleteOne(index, flag); }
+  bool DeleteARange(const T1LongintList& indices, TUndoable undoable, bool flag);
+  bool PrivateDeleteARange(const T1LongintList& indices, bool flag);
+  // Takes out every entry flagged deleted or joined elsewhere; false when there was none. An entry a head's
+  // join list refers to is kept alive by the list as long as the list lives.
+  bool Zap(TUndoable undoable);
+  // Puts a zap's entries back (flags as they were); the zap list remembers them for a redo.
+  bool UnZap(TZapHolderList& zaps);
+  // Takes out again those of the zap list's entries still in the list.
+  bool PrivateZap(TZapHolderList& zaps);
+  // Cuts the list to n entries: the last ones, or random ones that CanDeleteRandomly allows; a random
+  // reduction stops when no remaining entry may go.
+  void ReduceTo(bool random, int32_t n);
+
+  // ---- undo and redo
+  bool GetCanUnDo() const;
+  bool GetCanReDo() const;
+  void AddItemsToUndoList(TUnOrReDoActions action, const T1LongintList& indices);
+  bool Undo();
+  bool Redo();
+  void ReportUnOrRedoAction(const UnicodeString& name, bool isRedo, int32_t count);
 
   // ---- the array
   TLXBaseListObject* Get(int32_t index) const;
@@ -740,7 +792,17 @@ class TLXBaseDataClass : public TObject {
 
  private:
   int32_t fGetAssertedIndex(int32_t index, const char16_t* message) const;
-  bool fJoinPair(int32_t head, int32_t other);
+  void fReportUndoState();
+  void fReportRedoState();
+  // Where a recorded entry is now: its recorded index when it is still there, else a search; -1 when gone.
+  int32_t fCurrentIndexOf(int32_t recorded, const TLXBaseListObject* entry) const;
+  // An index list of where a holder's recorded entries are now.
+  std::unique_ptr<T1LongintList> fCurrentIndices(const TUnOrReDoActionHolder& holder) const;
+  // Empties the entry's slot: the entry goes to the zap list (when given), and is kept alive by the list when
+  // it is joined elsewhere, or else freed.
+  void fTakeOut(int32_t index, TZapHolderList* zaps);
+  // Entries taken out of the list while a head's join list still refers to them.
+  std::vector<std::unique_ptr<TLXBaseListObject>> fJoinedButTakenOut;
   void fMarkLemmatised();
   // The comparison that ordered a level (its private one when private, null when none), with its base set
   // from entry.

@@ -1,9 +1,17 @@
 // Clusters: runs of N consecutive words inside one sentence. Each thread turns a text into its own word
 // numbers (each distinct form is case-folded once, when first met); the main thread maps them to the list's
 // numbers and counts every window through a hash table keyed by the sequence of numbers, so a cluster's
-// text is only spelled out for the clusters that are shown.
+// text is only spelled out for the clusters that are shown. When the table outgrows --memory it is written
+// to disk as a sorted run and emptied; the runs are merged at the end.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <queue>
+#include <stdexcept>
 #include <string_view>
 #include <unordered_map>
 
@@ -65,8 +73,14 @@ class TClusterWordReader {
 
  private:
   uint32_t Number(std::u16string_view form, TClusterText& out) {
-    const auto known = forms.find(form);
-    if (known != forms.end()) return known->second;
+    const uint64_t h = FormHash(form);
+    std::size_t i = h & formMask;
+    for (; formSlots[i] != kNoForm; i = (i + 1) & formMask) {
+      const TForm& f = formList[formSlots[i]];
+      if (f.hash == h && f.length == form.size() &&
+          std::memcmp(formChars.data() + f.offset, form.data(), form.size() * sizeof(WideChar)) == 0)
+        return f.number;
+    }
     UnicodeString key(form);
     if (!keepCase) key = Lowercase(lcid, key);
     auto [it, added] = canonical.try_emplace(key, static_cast<uint32_t>(count));
@@ -74,35 +88,71 @@ class TClusterWordReader {
       ++count;
       out.newWords.push_back(key);
     }
-    forms.emplace(UnicodeString(form), it->second);
+    formSlots[i] = static_cast<uint32_t>(formList.size());
+    formList.push_back(TForm{h, formChars.size(), static_cast<uint32_t>(form.size()), it->second});
+    formChars.append(form);
+    if (formList.size() * 2 > formSlots.size()) GrowForms();
     return it->second;
   }
+
+  // Every token is looked up here: a flat table over one arena of characters keeps that to one or two cache
+  // lines a token.
+  static uint64_t FormHash(std::u16string_view s) {
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
+    for (WideChar c : s) h = (h ^ c) * 0x100000001B3ull;
+    return h ^ (h >> 29);
+  }
+
+  void GrowForms() {
+    formSlots.assign(formSlots.size() * 2, kNoForm);
+    formMask = formSlots.size() - 1;
+    for (uint32_t k = 0; k < formList.size(); ++k) {
+      std::size_t i = formList[k].hash & formMask;
+      while (formSlots[i] != kNoForm) i = (i + 1) & formMask;
+      formSlots[i] = k;
+    }
+  }
+
+  struct TForm {
+    uint64_t hash;
+    std::size_t offset;
+    uint32_t length;
+    uint32_t number;
+  };
+  static constexpr uint32_t kNoForm = UINT32_MAX;
 
   LCID lcid;
   bool keepCase;
   std::size_t count = 0;
-  std::unordered_map<UnicodeString, uint32_t, TU16Hash, std::equal_to<>> forms, canonical;
+  std::vector<uint32_t> formSlots = std::vector<uint32_t>(4096, kNoForm);
+  std::size_t formMask = 4095;
+  std::vector<TForm> formList;
+  std::u16string formChars;
+  std::unordered_map<UnicodeString, uint32_t, TU16Hash, std::equal_to<>> canonical;
 };
 
 // Counts of word-number sequences: open addressing over slots that point into one arena of numbers.
 class TClusterTable {
  public:
+  static constexpr uint32_t kMaxWords = 8;
   struct TEntry {
-    uint64_t offset;  // into the arena
-    uint32_t length;
     int64_t freq;
     int32_t texts;
-    int32_t lastText;
+    int32_t firstText, lastText;
+    uint32_t length;
+    uint32_t words[kMaxWords];  // held here, so a count touches its slot and its entry only
   };
 
   TClusterTable() : slots(1024, kEmpty), mask(1023) {}
 
   void Add(const uint32_t* words, uint32_t n, int32_t text) {
     const uint64_t h = Hash(words, n);
+    const uint64_t tag = h >> 32 << 32;  // a slot keeps the hash's high half beside the entry's index
     std::size_t i = h & mask;
     for (; slots[i] != kEmpty; i = (i + 1) & mask) {
-      TEntry& e = entries[slots[i]];
-      if (e.length == n && std::memcmp(arena.data() + e.offset, words, n * sizeof(uint32_t)) == 0) {
+      if ((slots[i] & kTagMask) != tag) continue;
+      TEntry& e = entries[slots[i] & kIndexMask];
+      if (e.length == n && std::memcmp(e.words, words, n * sizeof(uint32_t)) == 0) {
         ++e.freq;
         if (e.lastText != text) {
           e.lastText = text;
@@ -111,18 +161,40 @@ class TClusterTable {
         return;
       }
     }
-    slots[i] = static_cast<uint32_t>(entries.size());
-    LX_ASSERT(entries.size() < kEmpty - 1, u"cluster table full");
-    entries.push_back(TEntry{arena.size(), n, 1, 1, text});
-    arena.insert(arena.end(), words, words + n);
+    LX_ASSERT(entries.size() < kIndexMask, u"cluster table full");
+    slots[i] = tag | entries.size();
+    TEntry& e = entries.emplace_back();
+    e.freq = 1;
+    e.texts = 1;
+    e.firstText = e.lastText = text;
+    e.length = n;
+    std::memcpy(e.words, words, n * sizeof(uint32_t));
     if (entries.size() * 4 > slots.size() * 3) Grow();
   }
 
   const std::vector<TEntry>& Entries() const { return entries; }
-  const uint32_t* Words(const TEntry& e) const { return arena.data() + e.offset; }
+  const uint32_t* Words(const TEntry& e) const { return e.words; }
+  // What the table holds, in bytes, as allocated.
+  uint64_t Bytes() const { return slots.capacity() * sizeof(uint64_t) + entries.capacity() * sizeof(TEntry); }
+  // The entries' indexes in the order of their word-number sequences.
+  std::vector<uint32_t> SortedOrder() const {
+    std::vector<uint32_t> order(entries.size());
+    for (uint32_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::sort(order.begin(), order.end(), [this](uint32_t a, uint32_t b) {
+      const TEntry &x = entries[a], &y = entries[b];
+      return std::lexicographical_compare(x.words, x.words + x.length, y.words, y.words + y.length);
+    });
+    return order;
+  }
+  void Clear() {
+    std::vector<uint64_t>(1024, kEmpty).swap(slots);
+    mask = 1023;
+    std::vector<TEntry>().swap(entries);
+  }
 
  private:
-  static constexpr uint32_t kEmpty = UINT32_MAX;
+  static constexpr uint64_t kEmpty = UINT64_MAX;
+  static constexpr uint64_t kIndexMask = 0xFFFFFFFFull, kTagMask = ~kIndexMask;
 
   static uint64_t Hash(const uint32_t* w, uint32_t n) {
     uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
@@ -137,16 +209,158 @@ class TClusterTable {
     slots.assign(slots.size() * 2, kEmpty);
     mask = slots.size() - 1;
     for (uint32_t k = 0; k < entries.size(); ++k) {
-      std::size_t i = Hash(arena.data() + entries[k].offset, entries[k].length) & mask;
+      const uint64_t h = Hash(entries[k].words, entries[k].length);
+      std::size_t i = h & mask;
       while (slots[i] != kEmpty) i = (i + 1) & mask;
-      slots[i] = k;
+      slots[i] = (h >> 32 << 32) | k;
     }
   }
 
-  std::vector<uint32_t> slots;
+  std::vector<uint64_t> slots;
   std::size_t mask;
   std::vector<TEntry> entries;
-  std::vector<uint32_t> arena;
+};
+
+// A cluster with its counts as a sorted run holds it: the run is written in the order of word-number
+// sequences, so runs merge in one pass.
+struct TRunRecord {
+  std::vector<uint32_t> words;
+  int64_t freq = 0;
+  int32_t texts = 0, firstText = 0, lastText = 0;
+};
+
+class ELexmillSpillError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// An unnamed temporary file in $TMPDIR (else /tmp): it is gone when closed, however the run ends.
+std::FILE* NewSpillFile() {
+  const char* base = std::getenv("TMPDIR");
+  std::string name = std::string(base && *base ? base : "/tmp") + "/lexmill-clusters-XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) throw ELexmillSpillError("cannot create a spill file in " + name + ": " + std::strerror(errno));
+  ::unlink(name.c_str());
+  std::FILE* f = ::fdopen(fd, "w+b");
+  if (!f) {
+    ::close(fd);
+    throw ELexmillSpillError(std::string("cannot open a spill file: ") + std::strerror(errno));
+  }
+  std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
+  return f;
+}
+
+void Put(std::FILE* f, const void* p, std::size_t n) {
+  if (std::fwrite(p, 1, n, f) != n)
+    throw ELexmillSpillError(std::string("cannot write a spill file: ") + std::strerror(errno));
+}
+
+class TRunReader {
+ public:
+  explicit TRunReader(std::FILE* f) : f(f) {
+    if (std::fflush(f) != 0 || std::fseek(f, 0, SEEK_SET) != 0)
+      throw ELexmillSpillError(std::string("cannot read back a spill file: ") + std::strerror(errno));
+  }
+  // False at the end of the run.
+  bool Next(TRunRecord& r) {
+    uint32_t n = 0;
+    if (std::fread(&n, sizeof n, 1, f) != 1) {
+      if (std::ferror(f)) throw ELexmillSpillError("cannot read back a spill file");
+      return false;
+    }
+    if (n == 0 || n > TClusterTable::kMaxWords) throw ELexmillSpillError("a spill file was damaged");
+    r.words.resize(n);
+    if (std::fread(r.words.data(), sizeof(uint32_t), n, f) != n ||
+        std::fread(&r.freq, sizeof r.freq, 1, f) != 1 || std::fread(&r.texts, sizeof r.texts, 1, f) != 1 ||
+        std::fread(&r.firstText, sizeof r.firstText, 1, f) != 1 ||
+        std::fread(&r.lastText, sizeof r.lastText, 1, f) != 1)
+      throw ELexmillSpillError("a spill file ended early");
+    return true;
+  }
+
+ private:
+  std::FILE* f;
+};
+
+// Sorted runs of the cluster table written to disk whenever it outgrows its budget, merged at the end.
+class TClusterSpill {
+ public:
+  ~TClusterSpill() {
+    for (std::FILE* f : runs) std::fclose(f);
+  }
+  std::size_t Runs() const { return runs.size(); }
+
+  void Spill(TClusterTable& table) {
+    std::FILE* f = NewSpillFile();
+    runs.push_back(f);
+    for (uint32_t k : table.SortedOrder()) {
+      const TClusterTable::TEntry& e = table.Entries()[k];
+      Write(f, table.Words(e), e.length, e.freq, e.texts, e.firstText, e.lastText);
+    }
+    table.Clear();
+    // A small budget makes many runs: they are merged into one before files and buffers pile up.
+    if (runs.size() >= kMaxRuns) {
+      std::FILE* merged = NewSpillFile();
+      Merge([&](const TRunRecord& r) {
+        Write(merged, r.words.data(), static_cast<uint32_t>(r.words.size()), r.freq, r.texts, r.firstText,
+              r.lastText);
+      });
+      for (std::FILE* old : runs) std::fclose(old);
+      runs.assign(1, merged);
+    }
+  }
+
+  // Every cluster once, with the counts of all runs added up, in word-number order. Runs were written in
+  // the order texts were read, so a text split between two runs is the last of the one and the first of
+  // the next, and is counted once.
+  template <class Each>
+  void Merge(Each each) {
+    std::vector<TRunReader> readers;
+    std::vector<TRunRecord> heads(runs.size());
+    using TItem = std::pair<const std::vector<uint32_t>*, std::size_t>;
+    auto later = [](const TItem& a, const TItem& b) {
+      if (*a.first != *b.first) return *b.first < *a.first;
+      return b.second < a.second;  // the same cluster comes out run by run, in the order of runs
+    };
+    std::priority_queue<TItem, std::vector<TItem>, decltype(later)> queue(later);
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+      readers.emplace_back(runs[r]);
+      if (readers[r].Next(heads[r])) queue.emplace(&heads[r].words, r);
+    }
+    TRunRecord current;
+    bool have = false;
+    while (!queue.empty()) {
+      const std::size_t r = queue.top().second;
+      queue.pop();
+      TRunRecord& h = heads[r];
+      if (have && h.words == current.words) {
+        current.freq += h.freq;
+        current.texts += h.texts - (current.lastText == h.firstText ? 1 : 0);
+        current.lastText = h.lastText;
+      } else {
+        if (have) each(current);
+        current = h;
+        have = true;
+      }
+      if (readers[r].Next(h)) queue.emplace(&h.words, r);
+    }
+    if (have) each(current);
+  }
+
+ private:
+  static constexpr std::size_t kMaxRuns = 64;
+
+  static void Write(std::FILE* f, const uint32_t* words, uint32_t length, int64_t freq, int32_t texts,
+                    int32_t firstText, int32_t lastText) {
+    Put(f, &length, sizeof length);
+    Put(f, words, length * sizeof(uint32_t));
+    Put(f, &freq, sizeof freq);
+    Put(f, &texts, sizeof texts);
+    Put(f, &firstText, sizeof firstText);
+    Put(f, &lastText, sizeof lastText);
+  }
+
+  std::vector<std::FILE*> runs;
 };
 
 }  // namespace
@@ -160,6 +374,7 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
   std::unordered_map<UnicodeString, uint32_t, TU16Hash, std::equal_to<>> index;
   std::vector<UnicodeString> words;
   TClusterTable table;
+  TClusterSpill spill;
   std::vector<uint32_t> global;
   int32_t texts = 0;
   int64_t tokens = 0;
@@ -194,6 +409,7 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
           while (end < n && global[end] != kBreak) ++end;
           for (uint32_t size = options.clusterMin; size <= options.clusterMax; ++size)
             for (std::size_t i = start; i + size <= end; ++i) table.Add(global.data() + i, size, texts);
+          if (table.Bytes() > options.clusterMemory && !table.Entries().empty()) spill.Spill(table);
         }
         ++texts;
         return true;
@@ -205,15 +421,28 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
     int32_t texts;
   };
   std::vector<TShown> shown;
-  for (const TClusterTable::TEntry& e : table.Entries()) {
-    if (e.freq < options.minFreq) continue;
+  auto show = [&](const uint32_t* w, uint32_t length, int64_t freq, int32_t inTexts) {
+    if (freq < options.minFreq) return;
     UnicodeString joined;
-    const uint32_t* w = table.Words(e);
-    for (uint32_t i = 0; i < e.length; ++i) {
+    for (uint32_t i = 0; i < length; ++i) {
       if (i) joined += u' ';
       joined += words[w[i]];
     }
-    shown.push_back(TShown{ToUTF8(joined), e.freq, e.texts});
+    shown.push_back(TShown{ToUTF8(joined), freq, inTexts});
+  };
+  std::size_t distinct = 0;
+  if (spill.Runs() == 0) {
+    distinct = table.Entries().size();
+    for (const TClusterTable::TEntry& e : table.Entries()) show(table.Words(e), e.length, e.freq, e.texts);
+  } else {
+    if (!table.Entries().empty()) spill.Spill(table);
+    std::fprintf(stderr,
+                 "lexmill: the counts outgrew --memory and were merged from %zu sorted runs on disk\n",
+                 spill.Runs());
+    spill.Merge([&](const TRunRecord& r) {
+      ++distinct;
+      show(r.words.data(), static_cast<uint32_t>(r.words.size()), r.freq, r.texts);
+    });
   }
   // UTF-8 byte order is code-point order, the same on every machine.
   std::sort(shown.begin(), shown.end(), [](const TShown& a, const TShown& b) {
@@ -226,8 +455,8 @@ int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& 
                      options.summaryInOutput);
   for (std::size_t i = 0; i < count; ++i)
     out.Row({shown[i].text, std::to_string(shown[i].freq), std::to_string(shown[i].texts)});
-  out.Summary("tokens " + std::to_string(tokens) + ", clusters " + std::to_string(table.Entries().size()) +
-              ", shown " + std::to_string(count) + ", texts " + std::to_string(texts));
+  out.Summary("tokens " + std::to_string(tokens) + ", clusters " + std::to_string(distinct) + ", shown " +
+              std::to_string(count) + ", texts " + std::to_string(texts));
   out.Finish();
   return ExitCode(problems, files);
 }

@@ -13,6 +13,14 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                const std::vector<std::string>& paths);
 // Clusters of consecutive words within sentences, most frequent first.
 int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& paths);
+// Sentences occurring more than once within or across the texts, most frequent first.
+int RunRepeats(const TLexmillOptions& options, const std::vector<std::string>& paths);
+
+// A saved word list shown as the word list shows it, or with --info what its file says about it.
+int RunShow(const TLexmillOptions& options, const std::string& path, bool lcidGiven);
+// Saved word lists merged into one, saved as output.
+int RunMerge(const TLexmillOptions& options, const std::vector<std::string>& inputs,
+             const std::string& output, bool lcidGiven);
 
 // Why a --sort value of concord cannot be used, or empty when it can.
 std::string ConcordSortFault(const std::string& keys);

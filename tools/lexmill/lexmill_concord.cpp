@@ -19,6 +19,7 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_concord_sort.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sources.h"
@@ -255,8 +256,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                                           {"sentence", true},
                                           {"paragraph", true}},
       options.summaryInOutput, !table);
+  TConcordPrinter printer(options, searchWord);
   std::string hitCell, whereCell;
   auto write = [&](const TConcordLine& l, std::string_view text, const std::string& file) {
+    if (printer.Wanted()) printer.Add(l.Left(text), l.Hit(text), l.Right(text), file, l.word);
     char word[16] = {}, sentence[16] = {}, paragraph[16] = {};
     std::to_chars(word, word + sizeof word - 1, l.word);
     std::to_chars(sentence, sentence + sizeof sentence - 1, l.sentence);
@@ -400,6 +403,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
               std::to_string(textsWithHits) + " of " + std::to_string(textsRead) +
               (textsRead == 1 ? " text" : " texts"));
   out.Finish();
+  printer.Finish(problems);
   return ExitCode(problems, files);
 }
 

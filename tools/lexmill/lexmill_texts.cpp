@@ -240,6 +240,7 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
                     decoder.UsedName() + "; it is probably in another encoding (see --encoding)");
     }
   }
+  StripTags(path, problems);
   if (options.normalize) NormalizeNFC(chars, length);
   return true;
 }

@@ -41,11 +41,26 @@ struct TLexmillOptions {
   bool normalize = true;          // words compared in NFC unless --no-normalize
   int jobs = 1;                   // texts read and analysed at once
   std::string concordSort;        // concord --sort keys, empty for text order
+  std::string concordPdf, concordPng;  // concord --pdf / --png: the printed pages, the first page as a picture
+  std::string paper = "a4";            // --paper
 
   // --sentence-ends simple: any ".", "!" or "?" before white space ends a sentence
   bool simpleSentenceEnds = false;
   // clusters --size: the fewest and most words of a cluster
   uint32_t clusterMin = 3, clusterMax = 3;
+
+  // saved lists: wordlist --save, --lemmas, --stoplist; show --info, --show-forms; merge -o
+  std::string saveFile, lemmaFile, stopFile, outFile;
+  bool showForms = false, showInfo = false;
+  // clusters --memory: bytes of counts held before sorted runs are spilled to disk
+  uint64_t clusterMemory = uint64_t(2) << 30;
+  // repeats --min-words: the fewest words of a sentence looked at
+  int64_t minWords = 6;
+
+  // --tags: strip mark-up (and decode character references), keep it as text, or strip it from files named
+  // .htm, .html, .xml or .sgml and from texts that start with the opening delimiter
+  enum class TTags : uint8_t { tags_auto, tags_strip, tags_keep } tags = TTags::tags_auto;
+  WideChar tagOpen = u'<', tagClose = u'>';  // --tag-delimiters
 };
 
 // Problems met while choosing and reading texts: each is told on standard error and counted, so the exit
@@ -93,12 +108,15 @@ class TLexmillTextReader {
   // A zip member's bytes, and a .docx document's text (lexmill_sources.cpp).
   bool ReadMemberBytes(const std::string& path, TLexmillProblems& problems);
   bool ReadDocument(const std::string& path, TLexmillProblems& problems);
+  // Takes the mark-up out of the decoded text when --tags asks for it (lexmill_markup.cpp).
+  void StripTags(const std::string& path, TLexmillProblems& problems);
 
   const TLexmillOptions& options;
   TLexmillDecoder decoder;
   std::string bytes;  // the file's bytes are its first byteCount
   std::size_t byteCount = 0;
   std::u16string chars;
+  std::u16string stripped;  // the text without its mark-up, before it takes the place of chars
   std::vector<uint16_t> classes;
   std::vector<TSentenceEnd> sentenceEnds;
   std::size_t length = 0;

@@ -10,12 +10,16 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_strings.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_lemmas.h"
+#include "tools/lexmill/lexmill_listfile.h"
 #include "tools/lexmill/lexmill_lists.h"
 #include "tools/lexmill/lexmill_sort.h"
 #include "tools/lexmill/lexmill_sources.h"
@@ -266,16 +270,41 @@ class TWordMerger {
   std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> index;
 };
 
-std::string PerCent(int64_t freq, int64_t tokens) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", tokens ? 100.0 * static_cast<double>(freq) / tokens : 0.0);
-  return buf;
+// Takes out the entries that, with their forms, occur fewer than minFreq times, forms and all.
+void KeepFrequentHeads(TLexmillWordList& list, int64_t minFreq) {
+  if (minFreq <= 1) return;
+  std::unordered_set<TLXBaseListObject*> going;
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    TLexmillWordEntry* e = list.Word(i);
+    if (e->JoinedElsewhere() || TLexmillWordList::FrequencyWithJoins(e) >= minFreq) continue;
+    going.insert(e);
+    for (int32_t j = 0; j < e->JoinCount(); ++j) going.insert(e->OwnJoinlist()->Entry(j));
+  }
+  for (int32_t i = 0; i < list.Count(); ++i)
+    if (going.count(list.Get(i))) {
+      delete list.Get(i);
+      list.Put(i, nullptr);
+    }
+  list.Pack();
 }
 
 }  // namespace
 
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
+  // The lists a run depends on are read first, so a missing one costs no counting.
+  std::unordered_set<UnicodeString> stopWords;
+  if (!options.stopFile.empty() && !ReadStopList(options.stopFile, options, stopWords, problems))
+    return kExitProblems;
+  std::vector<TLexmillLemma> lemmas;
+  if (!options.lemmaFile.empty()) {
+    int badLines = 0;
+    if (!ReadLemmaFile(options.lemmaFile, options, lemmas, badLines, problems)) return kExitProblems;
+    if (badLines)
+      problems.Warn(std::to_string(badLines) + " lines of " + options.lemmaFile +
+                    " are neither 'head -> form, form' nor 'form head' and were skipped");
+    std::erase_if(lemmas, [&](const TLexmillLemma& l) { return stopWords.count(l.head) != 0; });
+  }
   const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
@@ -300,29 +329,41 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
         return true;
       });
 
-  // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store.
+  // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store. With lemmas,
+  // the least frequency applies to a head with its forms, so it is applied after joining.
   TLXBaseHolder holder(options.lcid, true);
   auto list = Create<TLexmillWordList>(&holder);
+  const bool lemmatising = !lemmas.empty();
   for (const TCanonicalWord& w : counter.words)
-    if (w.freq >= options.minFreq)
+    if ((lemmatising || w.freq >= options.minFreq) && !stopWords.count(w.word))
       list->AddWord(w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
+  if (lemmatising) {
+    const TLexmillJoinCounts joined = JoinLemmas(*list, lemmas);
+    if (joined.notJoined)
+      problems.Warn(std::to_string(joined.notJoined) + " forms of " + options.lemmaFile +
+                    " were not joined: each was under another head already, or its head was");
+    KeepFrequentHeads(*list, options.minFreq);
+  }
   std::vector<TLexmillSortKey> keys;
   std::string error;
   if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
   SortWordList(*list, keys);
 
-  const int32_t shownCount =
-      options.top >= 0 ? static_cast<int32_t>(std::min<int64_t>(options.top, list->Count())) : list->Count();
-  TLexmillWriter out(options.format, {{"word"}, {"frequency", true}, {"per cent", true}, {"texts", true}},
-                     options.summaryInOutput);
-  for (int32_t i = 0; i < shownCount; ++i) {
-    TLexmillWordEntry* e = list->Word(i);
-    out.Row({ToUTF8(e->MainWordOnly()), std::to_string(e->data.f), PerCent(e->data.f, counter.tokens),
-             std::to_string(e->data.n_files)});
+  WriteWordListRows(*list, options, counter.tokens,
+                    "tokens " + std::to_string(counter.tokens) + ", types " +
+                        std::to_string(counter.words.size()) + ", texts " + std::to_string(texts));
+  if (!options.saveFile.empty()) {
+    const std::string target = WithListExtension(options.saveFile);
+    if (!paths.empty())
+      list->StoredListInfo->fdata.info_derives_from_filename = StoredFileName(paths.front());
+    if (!options.stopFile.empty())
+      list->StoredListInfo->fdata.stoplist_filename = StoredFileName(options.stopFile);
+    try {
+      SaveLexmillList(*list, target, TLexmillListTotals{counter.tokens, texts, options.lcid});
+    } catch (const Exception& e) {
+      problems.Report("cannot save the list " + target + ": " + UTF16ToUTF8(e.Message));
+    }
   }
-  out.Summary("tokens " + std::to_string(counter.tokens) + ", types " + std::to_string(counter.words.size()) +
-              ", texts " + std::to_string(texts));
-  out.Finish();
   return ExitCode(problems, files);
 }
 

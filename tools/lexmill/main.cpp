@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +13,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_favourites.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sort.h"
@@ -24,8 +26,11 @@ const char kHelp[] =
     "usage: lexmill wordlist [options] PATH...\n"
     "       lexmill concord [options] SEARCHWORD PATH...\n"
     "       lexmill clusters [options] PATH...\n"
+    "       lexmill repeats [options] PATH...\n"
     "       lexmill keywords [options] --ref PATH... PATH...\n"
     "       lexmill collocates [options] SEARCHWORD PATH...\n"
+    "       lexmill show [options] LISTFILE\n"
+    "       lexmill merge [options] LISTFILE... -o LISTFILE\n"
     "       lexmill --list-locales | --version | --help\n"
     "\n"
     "wordlist   every word of the texts with its frequency, per cent of all tokens and the number of texts\n"
@@ -38,12 +43,20 @@ const char kHelp[] =
     "clusters   every run of --size consecutive words (words as in wordlist, joined by one space) that\n"
     "           stays within one sentence and paragraph, with its frequency and the number of texts it\n"
     "           occurs in, most frequent first, then alphabetically by code point.\n"
+    "repeats    every sentence of at least --min-words words that occurs more than once within or across\n"
+    "           the texts: the sentence as first met, its frequency, the number of texts and each text\n"
+    "           with its count (occurrences). Sentences are compared by their words as wordlist reads\n"
+    "           them (case folded unless --case); most frequent first, then alphabetically.\n"
     "keywords   the words unusually frequent in the texts against the --ref texts: frequency and per cent\n"
     "           in each, log-likelihood, its p, log ratio and BIC; strongest first. A word missing from the\n"
     "           reference counts 0 there. Same word rule as wordlist.\n"
     "collocates the words within --span of each hit of SEARCHWORD: joint frequency (with), the word's\n"
     "           frequency (total), the chosen measures and counts per position (L5..L1 R1..R5). N is the\n"
     "           running words, R the hits, S the span's width. Same word rule as wordlist.\n"
+    "show       a word list saved with wordlist --save (or made by merge) as wordlist shows it: forms\n"
+    "           joined under a head and deleted entries left out, a head counting with its forms.\n"
+    "merge      saved word lists made into one, as if their texts had been counted together: frequencies\n"
+    "           and texts add up, forms joined under a head in any list are joined under it again.\n"
     "\n"
     "PATH is a file (always read), a folder (read recursively for files matching --mask, hidden files and\n"
     "folders left out), a zip archive (its members matching --mask) or archive.zip/member.\n"
@@ -89,17 +102,35 @@ const char kHelp[] =
     "  --no-normalize    compare words as they are written, not in NFC\n"
     "  --jobs N          texts read and analysed at once (default: the number of cores); the results\n"
     "                    are the same for every N\n"
-    "  --sort KEYS       wordlist: up to three of freq, alpha, reverse (by word endings) and length,\n"
-    "                    comma-separated (default freq: most frequent first); a leading '-' turns a key's\n"
-    "                    order round (-alpha is z to a, -freq least frequent first); ties go alphabetically\n"
+    "  --sort KEYS       wordlist, show: up to three of freq, alpha, reverse (by word endings) and\n"
+    "                    length, comma-separated (default freq: most frequent first); a leading '-' turns\n"
+    "                    a key's order round (-alpha is z to a, -freq least frequent first); ties go\n"
+    "                    alphabetically\n"
     "                    concord: keys among L5..L1, hit, R1..R5, file, position, separated by commas,\n"
     "                    each with - after it for descending (R1,L1-); default text order\n"
-    "  --min-freq N      wordlist: only words occurring at least N times; clusters: likewise (default 2)\n"
-    "  --top N           wordlist: only the first N words; clusters: only the first N clusters\n"
+    "  --min-freq N      wordlist, show: only words occurring at least N times; clusters, repeats:\n"
+    "                    likewise (default 2)\n"
+    "  --top N           wordlist, show: only the first N words; clusters: only the first N clusters\n"
     "  --size N | N-M    clusters: words in a cluster, or a range of sizes (default 3, at most 8)\n"
+    "  --memory BYTES    clusters: counts held in memory before they are spilled to disk as sorted runs\n"
+    "                    in the temporary folder ($TMPDIR, else /tmp) and merged at the end (default 2G;\n"
+    "                    K, M and G suffixes; at least 1K). The result is the same either way\n"
+    "  --min-words N     repeats: only sentences of at least N words (default 6)\n"
     "  --context N       concord: characters of context on each side (default 40)\n"
     "  --max N           concord: at most N hits\n"
+    "  --pdf FILE        concord: also print the lines to a PDF file, one line a hit with the hit centred\n"
+    "                    and highlighted, the search word and page number in the header, file and word\n"
+    "                    position in the footer\n"
+    "  --png FILE        concord: also draw the first printed page as a PNG picture\n"
+    "  --paper P         concord: a4 (default), letter, a4-landscape or letter-landscape\n"
     "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
+    "  --tags T          strip, keep or auto (default): strip takes mark-up out before words are read\n"
+    "                    (tags are neither words nor separators: inline ones such as <b> join what is\n"
+    "                    around them, others keep words apart; comments and script and style contents go;\n"
+    "                    &amp; &#233; &eacute; and the other HTML 5 references are decoded); auto strips\n"
+    "                    .htm, .html, .xml and .sgml files and texts that begin with the opening\n"
+    "                    delimiter. A tag opened and never closed is warned of once per file\n"
+    "  --tag-delimiters XY  the opening and closing characters of a tag (default <>)\n"
     "  --ref PATH        keywords: reference texts (repeat for several)\n"
     "  --negative        keywords: also negative key words, after the others, most negative last\n"
     "  --max-p P         keywords: only p <= P (default 0.000001)\n"
@@ -113,6 +144,17 @@ const char kHelp[] =
     "                    zscore); default mi,t,ll,logdice\n"
     "  --min-with N      collocates: only words occurring N times around the hits (default 3)\n"
     "  --sort KEY        collocates: with (default), total or a measure; highest first\n"
+    "  --save FILE       wordlist: also save the list as a list file (.lst added when FILE has no\n"
+    "                    extension); the file is replaced only once the new one is complete\n"
+    "  --lemmas FILE     wordlist: join forms under their head words. Lines 'head -> form, form' or\n"
+    "                    'form head' (more heads after the first are ignored); # starts a comment line.\n"
+    "                    A head missing from the texts is added with frequency 0; a head's frequency is\n"
+    "                    its own and its forms' together, its texts its own\n"
+    "  --stoplist FILE   wordlist: leave out the words of FILE (separated by spaces or lines; # starts a\n"
+    "                    comment line), before joining lemmas; the name is kept in a saved list\n"
+    "  --show-forms      wordlist, show: a last column with each head's forms and their frequencies\n"
+    "  --info            show: what the list file says about the list instead of its words\n"
+    "  -o FILE           merge: the list file to write (.lst added when FILE has no extension)\n"
     "  --list-locales    the locale identifiers --lcid accepts\n"
     "  --version         the version of lexmill\n"
     "  -h, --help        this text\n"
@@ -180,26 +222,54 @@ bool ParseClusterSize(const std::string& value, uint32_t& low, uint32_t& high) {
   return true;
 }
 
+// "4096", "512K", "300M", "2G": at least 1 KB.
+bool ParseByteCount(const std::string& value, uint64_t& out) {
+  if (value.empty()) return false;
+  uint64_t scale = 1;
+  std::string digits = value;
+  switch (std::toupper(static_cast<unsigned char>(value.back()))) {
+    case 'K':
+      scale = uint64_t(1) << 10;
+      break;
+    case 'M':
+      scale = uint64_t(1) << 20;
+      break;
+    case 'G':
+      scale = uint64_t(1) << 30;
+      break;
+    default:
+      break;
+  }
+  if (scale != 1) digits.pop_back();
+  int64_t n = 0;
+  if (!ParseCount(digits.c_str(), INT64_MAX / static_cast<int64_t>(uint64_t(1) << 30), n)) return false;
+  out = static_cast<uint64_t>(n) * scale;
+  return out >= (uint64_t(1) << 10);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("a sub-command is needed: wordlist, concord, keywords, collocates or clusters");
+  if (argc < 2)
+    return Usage(
+        "a sub-command is needed: wordlist, concord, keywords, collocates, clusters, repeats, show or merge");
   const std::string command = argv[1];
   if (command == "-h" || command == "--help") return PrintOut(kHelp);
   if (command == "--version") return PrintOut("lexmill " LEXMILL_VERSION "\n");
   if (command == "--list-locales") return ListLocales();
   if (command != "wordlist" && command != "concord" && command != "keywords" && command != "collocates" &&
-      command != "clusters")
+      command != "clusters" && command != "repeats" && command != "show" && command != "merge")
     return Usage("unknown sub-command '" + command + "'");
 
   TLexmillOptions options;
   TLexmillScoreOptions scores;
   options.format = ::isatty(1) ? TLexmillFormat::table : TLexmillFormat::tsv;
   options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
-  if (command == "clusters") options.minFreq = 2;
+  if (command == "clusters" || command == "repeats") options.minFreq = 2;
   std::vector<std::string> positional;
   std::string favouritesIn, favouritesOut;
   bool optionsDone = false;
+  bool lcidGiven = false;
   for (int i = 2; i < argc; ++i) {
     const std::string a = argv[i];
     if (optionsDone || a.size() < 2 || a[0] != '-') {
@@ -232,6 +302,10 @@ int main(int argc, char** argv) {
       options.normalize = false;
       continue;
     }
+    if (a == "--show-forms" || a == "--info") {
+      (a == "--info" ? options.showInfo : options.showForms) = true;
+      continue;
+    }
     // Every other option takes a value, as --opt VALUE or --opt=VALUE.
     std::string name = a, value;
     const auto eq = a.find('=');
@@ -243,7 +317,10 @@ int main(int argc, char** argv) {
                          name == "--sort" || name == "--min-freq" || name == "--top" || name == "--context" ||
                          name == "--max" || name == "--encoding" || name == "--jobs" ||
                          name == "--favourites" || name == "--save-favourites" || name == "--sentence-ends" ||
-                         name == "--size";
+                         name == "--size" || name == "--save" || name == "--lemmas" || name == "--stoplist" ||
+                         name == "-o" || name == "--tags" || name == "--tag-delimiters" ||
+                         name == "--min-words" || name == "--memory" || name == "--pdf" || name == "--png" ||
+                         name == "--paper";
       if (!known) return Usage("unknown option '" + a + "'");
       if (i + 1 >= argc) return Usage("option " + name + " needs a value");
       value = argv[++i];
@@ -259,6 +336,7 @@ int main(int argc, char** argv) {
         return Usage("--lcid " + value +
                      " is not a locale identifier known here; 'lexmill --list-locales' lists them");
       options.lcid = static_cast<LCID>(v);
+      lcidGiven = true;
     } else if (name == "--middle") {
       options.middle = UTF8ToUTF16(value);
     } else if (name == "--format") {
@@ -267,9 +345,22 @@ int main(int argc, char** argv) {
     } else if (name == "--favourites" || name == "--save-favourites") {
       if (value.empty()) return Usage(name + " needs a file name");
       (name == "--favourites" ? favouritesIn : favouritesOut) = value;
+    } else if (name == "--save" || name == "--lemmas" || name == "--stoplist" || name == "-o") {
+      if (value.empty()) return Usage(name + " needs a file name");
+      (name == "--save"       ? options.saveFile
+       : name == "--lemmas"   ? options.lemmaFile
+       : name == "--stoplist" ? options.stopFile
+                              : options.outFile) = value;
     } else if (name == "--mask") {
       if (value.empty()) return Usage("--mask needs a file-name mask such as *.txt");
       options.mask = UTF8ToUTF16(value);
+    } else if ((name == "--pdf" || name == "--png") && command == "concord") {
+      if (value.empty()) return Usage(name + " needs a file name");
+      (name == "--pdf" ? options.concordPdf : options.concordPng) = value;
+    } else if (name == "--paper" && command == "concord") {
+      const std::string fault = PaperFault(value);
+      if (!fault.empty()) return Usage(fault);
+      options.paper = value;
     } else if (name == "--sort" && command == "concord") {
       const std::string fault = ConcordSortFault(value);
       if (!fault.empty()) return Usage(fault);
@@ -300,6 +391,28 @@ int main(int argc, char** argv) {
       if (value != "full" && value != "simple")
         return Usage("--sentence-ends is full or simple, not '" + value + "'");
       options.simpleSentenceEnds = value == "simple";
+    } else if (name == "--min-words" && command == "repeats") {
+      if (!ParseCount(value.c_str(), 100000, n) || n == 0)
+        return Usage("--min-words wants a number of words from 1 to 100000, not '" + value + "'");
+      options.minWords = n;
+    } else if (name == "--memory" && command == "clusters") {
+      if (!ParseByteCount(value, options.clusterMemory))
+        return Usage("--memory wants a number of bytes of at least 1K, such as 512M or 4G, not '" + value +
+                     "'");
+    } else if (name == "--tags") {
+      using TTags = TLexmillOptions::TTags;
+      if (value != "auto" && value != "strip" && value != "keep")
+        return Usage("--tags is strip, keep or auto, not '" + value + "'");
+      options.tags = value == "strip"  ? TTags::tags_strip
+                     : value == "keep" ? TTags::tags_keep
+                                       : TTags::tags_auto;
+    } else if (name == "--tag-delimiters") {
+      const UnicodeString pair = UTF8ToUTF16(value);
+      if (pair.size() != 2 || pair[0] == pair[1] || pair[0] < 0x21 || pair[1] < 0x21)
+        return Usage("--tag-delimiters wants two different characters such as '<>' or '[]', not '" + value +
+                     "'");
+      options.tagOpen = pair[0];
+      options.tagClose = pair[1];
     } else if (name == "--context") {
       if (!ParseCount(value.c_str(), 10000, n))
         return Usage("--context wants a number of characters from 0 to 10000, not '" + value + "'");
@@ -331,11 +444,18 @@ int main(int argc, char** argv) {
   }
   if (command == "wordlist" && positional.empty()) return Usage("wordlist needs at least one file or folder");
   if (command == "clusters" && positional.empty()) return Usage("clusters needs at least one file or folder");
+  if (command == "repeats" && positional.empty()) return Usage("repeats needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
+  if (command == "show" && positional.size() != 1) return Usage("show needs one list file");
+  if (command == "merge" && (positional.empty() || options.outFile.empty()))
+    return Usage("merge needs at least one list file and -o with the file to write");
   try {
     if (command == "wordlist") return Finish(RunWordlist(options, positional));
+    if (command == "show") return Finish(RunShow(options, positional.front(), lcidGiven));
+    if (command == "merge") return Finish(RunMerge(options, positional, options.outFile, lcidGiven));
     if (command == "clusters") return Finish(RunClusters(options, positional));
+    if (command == "repeats") return Finish(RunRepeats(options, positional));
     if (command == "keywords") {
       if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
       if (positional.empty()) return Usage("keywords needs at least one file or folder");

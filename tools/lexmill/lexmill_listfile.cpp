@@ -1,0 +1,119 @@
+#include "tools/lexmill/lexmill_listfile.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "lexcore/rtl/lx_atomicsave.h"
+#include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_strings.h"
+#include "lexlists/engine/list_files.h"
+
+namespace lx {
+
+namespace {
+
+// "LXLT", then a version, the running words, the texts and the locale.
+constexpr uint32_t kTotalsMarker = 0x544C584C;
+constexpr int32_t kTotalsVersion = 1;
+constexpr int64_t kTotalsBytes = 4 + 4 + 8 + 4 + 4;
+
+std::string PerCent(int64_t freq, int64_t tokens) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", tokens > 0 ? 100.0 * static_cast<double>(freq) / tokens : 0.0);
+  return buf;
+}
+
+}  // namespace
+
+std::string WithListExtension(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  // A leading dot makes a hidden name, not an extension.
+  const std::size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0 && dot + 1 < name.size()) return path;
+  return path + UTF16ToUTF8(DefaultExtFromListType(lt_word_list));
+}
+
+std::string ExistingListFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) return path;
+  const std::string withExt = WithListExtension(path);
+  return withExt != path && ::stat(withExt.c_str(), &st) == 0 ? withExt : path;
+}
+
+UnicodeString StoredFileName(const std::string& path) {
+  // Short strings hold 255 bytes.
+  if (path.size() <= 255) return UTF8ToUTF16(path);
+  const std::size_t slash = path.find_last_of('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return name.size() <= 255 ? UTF8ToUTF16(name) : UnicodeString();
+}
+
+void SaveLexmillList(TLexmillWordList& list, const std::string& path, const TLexmillListTotals& totals) {
+  SaveListFile(list, tt_wordlist, UTF8ToUTF16(path), [&](TStream& stream) {
+    WriteLE(stream, kTotalsMarker);
+    WriteLE(stream, kTotalsVersion);
+    WriteLE(stream, totals.tokens);
+    WriteLE(stream, totals.texts);
+    WriteLE(stream, static_cast<uint32_t>(totals.lcid));
+  });
+}
+
+void ReadLexmillList(TLexmillWordList& list, const std::string& path, TLexmillListTotals& totals) {
+  totals = TLexmillListTotals{};
+  TMemoryStream stream;
+  stream.LoadFromFile(UTF8ToUTF16(ExistingListFile(path)));
+  ReadListFromStream(list, tt_wordlist, stream);
+  // A list written elsewhere may end with its entries, or with something else of its own.
+  if (stream.Remaining() < kTotalsBytes) return;
+  uint32_t marker = 0, lcid = 0;
+  int32_t version = 0, texts = 0;
+  int64_t tokens = 0;
+  if (!ReadLE(stream, marker) || marker != kTotalsMarker || !ReadLE(stream, version) ||
+      version != kTotalsVersion || !ReadLE(stream, tokens) || !ReadLE(stream, texts) || !ReadLE(stream, lcid))
+    return;
+  if (tokens >= 0) totals.tokens = tokens;
+  if (texts >= 0) totals.texts = texts;
+  if (lcid <= 0xFFFF) totals.lcid = static_cast<LCID>(lcid);
+}
+
+int64_t SumOfFrequencies(TLexmillWordList& list) {
+  int64_t sum = 0;
+  for (int32_t i = 0; i < list.Count(); ++i)
+    if (list.Word(i)) sum += list.Word(i)->MainWordFrequency();
+  return sum;
+}
+
+void WriteWordListRows(TLexmillWordList& list, const TLexmillOptions& options, int64_t tokens,
+                       const std::string& summary) {
+  std::vector<TLexmillColumn> columns = {{"word"}, {"frequency", true}, {"per cent", true}, {"texts", true}};
+  if (options.showForms) columns.push_back({"forms"});
+  TLexmillWriter out(options.format, columns, options.summaryInOutput);
+  int64_t shown = 0;
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    TLexmillWordEntry* e = list.Word(i);
+    if (!e || e->JoinedElsewhere() || e->IsDeleted()) continue;
+    const int32_t freq = TLexmillWordList::FrequencyWithJoins(e);
+    if (freq < options.minFreq) continue;
+    if (options.top >= 0 && shown >= options.top) break;
+    ++shown;
+    std::vector<std::string> row = {ToUTF8(e->MainWordOnly()), std::to_string(freq), PerCent(freq, tokens),
+                                    std::to_string(e->data.n_files)};
+    if (options.showForms) {
+      std::string forms;
+      for (int32_t j = 0; j < e->JoinCount(); ++j) {
+        TLXBaseListObject* f = e->OwnJoinlist()->Entry(j);
+        if (!f) continue;
+        forms += (forms.empty() ? "" : ", ") + ToUTF8(f->MainWordOnly()) + " " +
+                 std::to_string(f->MainWordFrequency());
+      }
+      row.push_back(forms);
+    }
+    out.Row(row);
+  }
+  out.Summary(summary);
+  out.Finish();
+}
+
+}  // namespace lx

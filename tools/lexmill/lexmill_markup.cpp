@@ -1,0 +1,60 @@
+// --tags: tagged texts read without their mark-up.
+#include <algorithm>
+#include <cctype>
+
+#include "lexcore/text/markup_stripper.h"
+#include "tools/lexmill/lexmill_texts.h"
+
+namespace lx {
+
+namespace {
+
+bool NamedAsMarkup(const std::string& path) {
+  const auto dot = path.find_last_of("./");
+  if (dot == std::string::npos || path[dot] != '.') return false;
+  std::string ext = path.substr(dot + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext == "htm" || ext == "html" || ext == "xml" || ext == "sgml";
+}
+
+bool StartsWithDelimiter(const WideChar* p, std::size_t n, WideChar open) {
+  std::size_t i = 0;
+  while (i < n && (p[i] == 0xFEFF || p[i] == u' ' || p[i] == u'\t' || p[i] == u'\r' || p[i] == u'\n')) ++i;
+  return i < n && p[i] == open;
+}
+
+std::size_t LineOf(const WideChar* p, std::size_t pos) {
+  return static_cast<std::size_t>(std::count(p, p + pos, u'\n')) + 1;
+}
+
+}  // namespace
+
+void TLexmillTextReader::StripTags(const std::string& path, TLexmillProblems& problems) {
+  using TTags = TLexmillOptions::TTags;
+  if (options.tags == TTags::tags_keep) return;
+  if (options.tags == TTags::tags_auto && !NamedAsMarkup(path) &&
+      !StartsWithDelimiter(chars.data(), length, options.tagOpen))
+    return;
+  TMarkupStripReport report;
+  StripMarkup(chars.data(), length, options.tagOpen, options.tagClose, true, stripped, report);
+  // Told once a file: the first thing that looks unclosed is enough to go and look.
+  std::string warning;
+  if (report.unclosedDelimiter != std::u16string_view::npos)
+    warning = "an opening " + ToUTF8(UnicodeString(1, options.tagOpen)) + " on line " +
+              std::to_string(LineOf(chars.data(), report.unclosedDelimiter)) +
+              " has no closing one after it and is read as text";
+  if (!report.unclosedTag.empty()) {
+    if (!warning.empty()) warning += "; ";
+    warning +=
+        "the tag " +
+        ToUTF8(UnicodeString(1, options.tagOpen) + report.unclosedTag + UnicodeString(1, options.tagClose)) +
+        " on line " + std::to_string(LineOf(chars.data(), report.unclosedTagPosition)) + " is never closed";
+  }
+  if (!warning.empty()) problems.Warn(path + ": " + warning);
+  length = stripped.size();
+  if (chars.size() < length + 1) chars.resize(length + 1);
+  std::copy(stripped.begin(), stripped.end(), chars.begin());
+  chars[length] = 0;
+}
+
+}  // namespace lx
