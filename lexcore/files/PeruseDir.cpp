@@ -155,6 +155,19 @@ bool TPeruseDir::Enumerate(const UnicodeString& dir, const UnicodeString& mask, 
     TFound f;
     f.name = UTF8ToUTF16(e->d_name);
     if (!MatchesMask(f.name, mask)) continue;
+    const bool hidden = e->d_name[0] == '.';
+    // A walk for folders needs no folder's size or date.
+    if ((foldersOnly && e->d_type == DT_DIR) ||
+        (!fNeedSizeAndDate && (e->d_type == DT_REG || e->d_type == DT_DIR))) {
+      f.rec.Attr = (e->d_type == DT_DIR ? faDirectory : 0) | (hidden ? faHidden : 0);
+      out.push_back(std::move(f));
+      continue;
+    }
+    if (!fNeedSizeAndDate && !foldersOnly && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) {
+      f.rec.Attr = faSysFile | (hidden ? faHidden : 0);  // a device, pipe or socket
+      out.push_back(std::move(f));
+      continue;
+    }
     struct stat st {};
     // Relative to the open folder, which spares the system a walk down the whole path for every file. A link
     // is taken as what it points to; a dangling one as itself.
@@ -166,7 +179,7 @@ bool TPeruseDir::Enumerate(const UnicodeString& dir, const UnicodeString& mask, 
     // Devices, pipes and sockets are no texts: they pass only where system files are accepted.
     else if (!S_ISREG(st.st_mode))
       attr |= faSysFile;
-    if (e->d_name[0] == '.') attr |= faHidden;
+    if (hidden) attr |= faHidden;
     f.rec.Attr = attr;
     f.rec.Size = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(st.st_size)));
     if (foldersOnly && !S_ISDIR(st.st_mode)) continue;

@@ -88,6 +88,11 @@ class TPeruseDir : public TObject {
   int32_t SubDirsFound() const { return fsubdir_counter; }
   bool CheckingMACOSFiles() const { return fCheckingMACOS_files; }
   void SetCheckingMACOSFiles(bool v) { fCheckingMACOS_files = v; }
+  // Whether found files carry their size and date (the default). A caller that needs only names spares
+  // the system a query per file: the folder entry's own type says what it is, except for links and file
+  // systems that do not tell.
+  bool NeedSizeAndDate() const { return fNeedSizeAndDate; }
+  void SetNeedSizeAndDate(bool v) { fNeedSizeAndDate = v; }
 
   TZipStartReadingEvent OnZipStartReading;
   TCheckFileAcceptableEvent OnCheckFileAcceptable;
@@ -117,6 +122,7 @@ class TPeruseDir : public TObject {
   int32_t ftotal_files_in_zips = 0, fzips_examined = 0, fsubdir_counter = 0;
   bool fCheckingMACOS_files, fTreatZipsLikeAnyOtherFile, fAcceptSystemFiles, fAcceptHiddenFiles,
       fAcceptHiddenFolders, fExamineZips;
+  bool fNeedSizeAndDate = true;
   std::set<std::pair<uint64_t, uint64_t>> fVisited;  // device and inode of the folders walked
 };
 

@@ -101,6 +101,7 @@ void TFileAndDirIterator::IterateFindingFiles() {
       FileMask, DirMask, ZipMask, ExcludedFoldersMask, ExcludedExtensions, ExcludingMACOS_files, ReadZipfiles,
       TreatZipsLikeAnyOtherFile, AcceptSystemFiles, AcceptHiddenFiles, AcceptHiddenFolders);
   TPeruseDir& walker = *fPeruseDir;
+  walker.SetNeedSizeAndDate(NeedSizeAndDate);
   walker.OnFoundDir = [this](const UnicodeString& d) { AddADir(d); };
   walker.OnCheckFileAcceptable = OnCheckFileAcceptable;
   walker.OnZipProblem = OnZipProblem;

@@ -88,6 +88,9 @@ class TFileAndDirIterator : public TObject {
   bool AcceptHiddenFiles = false;
   bool AcceptHiddenFolders = false;
   bool ExcludingMACOS_files = false;
+  // False when only the files' names are wanted: the walk then asks the system nothing about plain files,
+  // and their sizes and dates stay zero (so sort by name).
+  bool NeedSizeAndDate = true;
 
   TProcessingAFileEvent OnProcessingAFile;
   TProcessingAFolderEvent OnProcessingAFolder;

@@ -324,6 +324,48 @@ TEST(LexmillConcord, CaseFoldsAsTheWordListDoes) {
   EXPECT_EQ(Hits(tr.out), (Words{"\xC4\xB0stanbul", "istanbul"}));
 }
 
+// Every word of the word list is found by the concordance exactly as often as the list counts it, on forms
+// whose case is more than ASCII: titlecase digraphs, the Kelvin sign, Greek, sharp s and letters beyond the
+// Basic Multilingual Plane.
+TEST(LexmillConcord, FindsEveryListedWordAsOftenAsCounted) {
+  lxtest::TempDir t;
+  t.Write("a.txt",
+          "Stra\xC3\x9F"
+          "e STRASSE stra\xC3\x9F"
+          "e \xE1\xBA\x9Etra\xC3\x9F"
+          "e "  // Straße, ẞtraße
+          "\xC7\x84"
+          "emal \xC7\x85"
+          "emal \xC7\x86"
+          "emal "                                                                               // DŽ Dž dž
+          "K\xE2\x84\xAA kk KK "                                                                // Kelvin sign
+          "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 \xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 "  // Σοφία σοφία
+          "\xF0\x90\x90\x80\xF0\x90\x90\xA8 \xF0\x90\x90\xA8\xF0\x90\x90\xA8 "                  // Deseret
+          "\xC3\x89"
+          "clair \xC3\xA9"
+          "clair \xC3\x89"
+          "CLAIR the The THE\n");
+  const std::string file = t.Native("a.txt");
+  for (const char* lcid : {"0x0409", "0x041F", "0x0407"}) {
+    SCOPED_TRACE(lcid);
+    const TRun list = Lexmill({"wordlist", "--lcid", lcid, "--format", "tsv", file}, t);
+    ASSERT_EQ(list.rc, 0) << list.err;
+    std::istringstream lines(list.out);
+    std::string line;
+    std::getline(lines, line);  // the header
+    int words = 0;
+    while (std::getline(lines, line)) {
+      const std::string word = line.substr(0, line.find('\t'));
+      const long counted = std::stol(line.substr(word.size() + 1));
+      const TRun r = Lexmill({"concord", "--lcid", lcid, "--context", "0", word, file}, t);
+      ASSERT_EQ(r.rc, 0) << r.err;
+      EXPECT_EQ(static_cast<long>(Hits(r.out).size()), counted) << word;
+      ++words;
+    }
+    EXPECT_GE(words, 7);
+  }
+}
+
 TEST(LexmillConcord, TwentyThousandAlternatives) {
   // Plain alternatives are looked up, not searched for one by one; mixed with a wildcard one they give
   // the same lines as each would alone.

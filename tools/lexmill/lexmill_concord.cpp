@@ -2,12 +2,15 @@
 // language; the search-and-do engine scans each text's buffer and class array (with sentence and paragraph
 // markers in place) and hands back every hit with its word, sentence and paragraph numbers.
 #include <sys/stat.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <memory>
-#include <unordered_set>
+#include <string_view>
 
+#include "lexcore/platform/win_casemap.h"
 #include "lexcore/platform/win_chartypes.h"
 #include "lexcore/rtl/lx_stringlist.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -69,24 +72,82 @@ bool IsPlainWord(const TSearch_word_format_rec& rec, LCID lcid) {
   return true;
 }
 
-// The plain words among the alternatives, as the text's runs are looked up: folded ones against the folded
-// text, case-sensitive ones against the text as it stands.
-struct TPlainWords {
-  std::unordered_set<UnicodeString> folded, exact;
+// The plain words among the alternatives, as the text's runs are compared: folded ones against the run
+// lower-cased as the word list lower-cases, case-sensitive ones against the run as it stands. The text is
+// never lower-cased as a whole: a run is lower-cased only when its length and first character could make
+// one of the folded words, which lower-casing one code point at a time allows.
+class TPlainWords {
+ public:
+  void AddFolded(const UnicodeString& w) { Add(folded, w); }
+  void AddExact(const UnicodeString& w) { Add(exact, w); }
   bool Empty() const { return folded.empty() && exact.empty(); }
+
+  // Readies the lower-casing of the locale: each unit of the Basic Multilingual Plane on its own (units of a
+  // surrogate pair are never looked up here), and which units lower-case to a first unit of a folded word.
+  void Prepare(LCID lcid) {
+    locale = lcid;
+    if (folded.empty()) return;
+    fold.resize(0x10000);
+    for (std::size_t u = 0; u < fold.size(); ++u)
+      fold[u] = U16_IS_SURROGATE(u) ? u' ' : static_cast<char16_t>(u);
+    LCMapStringW(lcid, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, fold.data(), static_cast<int>(fold.size()),
+                 fold.data(), static_cast<int>(fold.size()));
+    for (std::size_t u = 0xD800; u < 0xE000; ++u) fold[u] = static_cast<char16_t>(u);
+    firstFolded.assign(0x10000, false);
+    for (const UnicodeString& w : folded)
+      for (std::size_t u = 0; u < fold.size(); ++u)
+        if (fold[u] == w[0] || (U16_IS_SURROGATE(u) && U16_IS_SURROGATE(w[0]))) firstFolded[u] = true;
+  }
+
+  bool Matches(const WideChar* run, std::size_t len) {
+    if (len >= lengths.size() || !lengths[len]) return false;
+    if (!folded.empty() && firstFolded[run[0]]) {
+      bool pairs = false;
+      key.resize(len);
+      for (std::size_t i = 0; i < len; ++i) {
+        pairs |= U16_IS_SURROGATE(run[i]);
+        key[i] = fold[run[i]];
+      }
+      if (pairs) {  // a code point beyond the Basic Multilingual Plane lower-cases as a whole
+        key.assign(run, len);
+        LCMapStringW(locale, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, key.data(), static_cast<int>(len),
+                     key.data(), static_cast<int>(len));
+      }
+      if (Among(folded, key.data(), len)) return true;
+    }
+    return !exact.empty() && Among(exact, run, len);
+  }
+
+ private:
+  void Add(std::vector<UnicodeString>& to, const UnicodeString& w) {
+    if (std::find(to.begin(), to.end(), w) == to.end()) to.push_back(w);
+    if (lengths.size() <= w.size()) lengths.resize(w.size() + 1, false);
+    lengths[w.size()] = true;
+  }
+  static bool Among(const std::vector<UnicodeString>& words, const WideChar* p, std::size_t len) {
+    for (const UnicodeString& w : words)
+      if (w.size() == len && std::equal(w.begin(), w.end(), p)) return true;
+    return false;
+  }
+
+  std::vector<UnicodeString> folded, exact;
+  std::vector<bool> lengths;  // the lengths of the words, in units
+  LCID locale = 0;
+  std::vector<char16_t> fold;
+  std::vector<bool> firstFolded;
+  UnicodeString key;
 };
 
 // Every run of letters and digits that is one of the plain words, with its word, sentence and paragraph
 // numbers counted as the search engine counts them; at most `wanted` (0: all). Only for texts without
 // hidden characters, where a run is exactly what a bounded word can match.
 template <typename THitT>
-void FindPlainWords(const TPlainWords& plain, const WideChar* text, const WideChar* folded,
-                    const uint16_t* classes, int32_t n, int64_t wanted, std::vector<THitT>& hits) {
+void FindPlainWords(TPlainWords& plain, const WideChar* text, const uint16_t* classes, int32_t n,
+                    int64_t wanted, std::vector<THitT>& hits) {
   int32_t number[5] = {0, 0, 0, 0, 0}, position[5] = {0, 0, 0, 0, 0};
   bool inHeading = false;
   bool boundary = true;
   int64_t found = 0;
-  UnicodeString key;
   for (int32_t i = 0; i < n;) {
     const uint16_t k = classes[i];
     if (k & CharClassSegmentMarker) ApplySegmentCode(k & kSegmentCodeMask, number, position, inHeading, {});
@@ -103,16 +164,7 @@ void FindPlainWords(const TPlainWords& plain, const WideChar* text, const WideCh
     for (++i; i < n && !(classes[i] & CharClassHiddenOrMarker) && (classes[i] & CharClassWordChar); ++i) {
     }
     const std::size_t len = static_cast<std::size_t>(i - start);
-    bool hit = false;
-    if (!plain.folded.empty()) {
-      key.assign(folded + start, len);
-      hit = plain.folded.count(key) > 0;
-    }
-    if (!hit && !plain.exact.empty()) {
-      key.assign(text + start, len);
-      hit = plain.exact.count(key) > 0;
-    }
-    if (hit) {
+    if (plain.Matches(text + start, len)) {
       hits.push_back(THitT{start, static_cast<int32_t>(len), words, sentence, paragraph});
       if (wanted > 0 && ++found >= wanted) return;
     }
@@ -129,19 +181,21 @@ std::string ConcordSortFault(const std::string& keys) {
 
 namespace {
 
-// Left context, hit and right context end to end in one string: a frequent word gives a million lines.
+// Left context, hit and right context end to end in the text's one string of lines: a frequent word gives a
+// million lines, which cost no allocation each.
 struct TConcordLine {
-  std::string text;
-  uint32_t hitAt = 0, rightAt = 0;
+  uint32_t leftAt = 0, hitAt = 0, rightAt = 0, endAt = 0;
   int32_t word = 0, sentence = 0, paragraph = 0;
+  uint32_t kept = 0;  // when sorting: which text's string holds the line
   TConcordSortLine sort;
-  std::string_view Left() const { return std::string_view(text).substr(0, hitAt); }
-  std::string_view Hit() const { return std::string_view(text).substr(hitAt, rightAt - hitAt); }
-  std::string_view Right() const { return std::string_view(text).substr(rightAt); }
+  std::string_view Left(std::string_view s) const { return s.substr(leftAt, hitAt - leftAt); }
+  std::string_view Hit(std::string_view s) const { return s.substr(hitAt, rightAt - hitAt); }
+  std::string_view Right(std::string_view s) const { return s.substr(rightAt, endAt - rightAt); }
 };
 
 struct TTextHits {
   bool read = false;
+  std::string text;  // every line's characters, one after the other
   std::vector<TConcordLine> lines;
 };
 
@@ -183,10 +237,11 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
     if (!IsPlainWord(rec, options.lcid))
       searched.push_back(rec);
     else if (exact)
-      plain.exact.insert(rec.search_text);
+      plain.AddExact(rec.search_text);
     else
-      plain.folded.insert(rec.copies[2]);
+      plain.AddFolded(rec.copies[2]);
   }
+  plain.Prepare(options.lcid);
 
   const bool table = options.format == TLexmillFormat::table;
   // A table reads as one line of text a hit: the hit in brackets between its contexts, then where it is.
@@ -202,15 +257,24 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                                           {"paragraph", true}},
       options.summaryInOutput, !table);
   TConcordPrinter printer(options, searchWord);
-  auto write = [&](const TConcordLine& l, const std::string& file) {
-    if (printer.Wanted()) printer.Add(l.Left(), l.Hit(), l.Right(), file, l.word);
-    const std::string word = std::to_string(l.word), sentence = std::to_string(l.sentence),
-                      paragraph = std::to_string(l.paragraph);
-    if (table)
-      out.Row({l.Left(), "[" + std::string(l.Hit()) + "]", l.Right(),
-               file + "  w" + word + " s" + sentence + " p" + paragraph});
-    else
-      out.Row({l.Left(), l.Hit(), l.Right(), file, word, sentence, paragraph});
+  std::string hitCell, whereCell;
+  auto write = [&](const TConcordLine& l, std::string_view text, const std::string& file) {
+    if (printer.Wanted()) printer.Add(l.Left(text), l.Hit(text), l.Right(text), file, l.word);
+    char word[16] = {}, sentence[16] = {}, paragraph[16] = {};
+    std::to_chars(word, word + sizeof word - 1, l.word);
+    std::to_chars(sentence, sentence + sizeof sentence - 1, l.sentence);
+    std::to_chars(paragraph, paragraph + sizeof paragraph - 1, l.paragraph);
+    if (table) {
+      hitCell.assign(1, '[');
+      hitCell.append(l.Hit(text));
+      hitCell += ']';
+      whereCell.assign(file);
+      for (const char* part :
+           std::initializer_list<const char*>{"  w", word, " s", sentence, " p", paragraph})
+        whereCell += part;
+      out.Row({l.Left(text), hitCell, l.Right(text), whereCell});
+    } else
+      out.Row({l.Left(text), l.Hit(text), l.Right(text), file, word, sentence, paragraph});
   };
 
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
@@ -220,11 +284,15 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   // Each thread searches with its own engine and its own copies of the parsed words, which the search
   // changes as it goes.
   std::vector<std::vector<TSearch_word_format_rec>> wordsOf(workers, words), searchedOf(workers, searched);
+  std::vector<TPlainWords> plainOf(workers, plain);
+  // The text lower-cased, for the engine's folded searches only; reused from text to text.
+  std::vector<std::u16string> foldedOf(workers);
 
   int64_t shown = 0;
   int32_t textsRead = 0, textsWithHits = 0;
   std::vector<TConcordSortLine> sortLines;
   std::vector<TConcordLine> kept;  // only when sorting: every line waits for the sort
+  std::vector<std::string> keptTexts;
   ForEachText<TTextHits>(
       options, files, problems,
       [&](TLexmillTextReader& reader, std::size_t fileNo, std::size_t worker, TLexmillProblems& p) {
@@ -236,12 +304,22 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         std::vector<THit> hits;
         const UnicodeString name = UTF8ToUTF16(files[fileNo]);
         const int32_t n = static_cast<int32_t>(reader.Length());
-        UnicodeString folded;
-        if (anyFolded) folded = Lowercase(options.lcid, UnicodeString(reader.Chars(), reader.Length()));
         const uint16_t* classes = reader.Classes();
-        const bool anyHidden = std::any_of(classes, classes + n, [](uint16_t k) {
-          return (k & CharClassHiddenOrMarker) == CharClassHidden;
-        });
+        // Without an early exit the loop runs many classes at a time, and almost every text has none.
+        unsigned hidden = 0;
+        for (int32_t i = 0; i < n; ++i) hidden |= (classes[i] & CharClassHiddenOrMarker) == CharClassHidden;
+        const bool anyHidden = hidden != 0;
+        std::vector<TSearch_word_format_rec>& engineWords = anyHidden ? wordsOf[worker] : searchedOf[worker];
+        const WideChar* folded = nullptr;
+        if (anyFolded && std::any_of(engineWords.begin(), engineWords.end(),
+                                     [](const TSearch_word_format_rec& r) { return !CaseSensitive(r); })) {
+          std::u16string& f = foldedOf[worker];
+          if (f.size() < reader.Length() + 1) f.resize(reader.Length() + 1);
+          LCMapStringW(options.lcid, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, reader.Chars(), n, f.data(),
+                       n);
+          f[reader.Length()] = 0;
+          folded = f.data();
+        }
         auto onFound = [&hits](TSearchAndDoEngine&, const TSearchFound_Rec& r) {
           hits.push_back(THit{r.hit_offset, std::max(r.hit_length, r.pattern_length), r.stats.number[0],
                               r.stats.number[1], r.stats.number[2]});
@@ -250,11 +328,11 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         // No text needs to give more lines than --max allows in all.
         const int64_t wanted = options.max >= 0 ? options.max : 0;
         if (!plain.Empty() && !anyHidden)
-          FindPlainWords(plain, reader.Chars(), folded.data(), classes, n, wanted, hits);
+          FindPlainWords(plainOf[worker], reader.Chars(), classes, n, wanted, hits);
         TSearchAndDoEngine& engine = *engines[worker];
-        for (TSearch_word_format_rec& rec : anyHidden ? wordsOf[worker] : searchedOf[worker]) {
+        for (TSearch_word_format_rec& rec : engineWords) {
           rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
-          const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded.data();
+          const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded;
           engine.ClearChunkTextStats();
           engine.PrepareForConcordancing(name, buffer, reader.Classes(), reader.Classes() + n + 1, n * 2, n,
                                          0, false, onFound, nullptr);
@@ -270,16 +348,21 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         if (options.max >= 0 && static_cast<int64_t>(hits.size()) > options.max)
           hits.resize(static_cast<std::size_t>(options.max));
         const WideChar* text = reader.Chars();
+        std::string& lines = result.text;
+        lines.reserve(hits.size() * static_cast<std::size_t>(2 * options.context + 16));
+        result.lines.reserve(hits.size());
         for (const THit& h : hits) {
           const int32_t leftStart = std::max(0, h.offset - options.context);
           const int32_t end = std::min(n, h.offset + h.length);
           const int32_t rightEnd = static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
           TConcordLine line;
-          AppendOneLineUTF8(line.text, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
-          line.hitAt = static_cast<uint32_t>(line.text.size());
-          AppendOneLineUTF8(line.text, text + h.offset, static_cast<std::size_t>(end - h.offset));
-          line.rightAt = static_cast<uint32_t>(line.text.size());
-          AppendOneLineUTF8(line.text, text + end, static_cast<std::size_t>(rightEnd - end));
+          line.leftAt = static_cast<uint32_t>(lines.size());
+          AppendOneLineUTF8(lines, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
+          line.hitAt = static_cast<uint32_t>(lines.size());
+          AppendOneLineUTF8(lines, text + h.offset, static_cast<std::size_t>(end - h.offset));
+          line.rightAt = static_cast<uint32_t>(lines.size());
+          AppendOneLineUTF8(lines, text + end, static_cast<std::size_t>(rightEnd - end));
+          line.endAt = static_cast<uint32_t>(lines.size());
           line.word = h.word;
           line.sentence = h.sentence + 1;
           line.paragraph = h.paragraph + 1;
@@ -300,19 +383,21 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
           if (options.max >= 0 && shown >= options.max) break;
           ++shown;
           if (sortKeys.empty()) {
-            write(l, files[fileNo]);
+            write(l, t.text, files[fileNo]);
           } else {
             sortLines.push_back(std::move(l.sort));
             sortLines.back().text = static_cast<uint32_t>(fileNo);
+            l.kept = static_cast<uint32_t>(keptTexts.size());
             kept.push_back(std::move(l));
           }
         }
+        if (!sortKeys.empty() && !t.lines.empty()) keptTexts.push_back(std::move(t.text));
         // Texts after the last line still count as read, so the summary's count of texts stays exact.
         return true;
       });
   if (!sortKeys.empty()) {
     for (uint32_t i : SortConcordLines(options.lcid, sortKeys, sortLines, files))
-      write(kept[i], files[sortLines[i].text]);
+      write(kept[i], keptTexts[kept[i].kept], files[sortLines[i].text]);
   }
   out.Summary(std::to_string(shown) + (shown == 1 ? " hit" : " hits") + " in " +
               std::to_string(textsWithHits) + " of " + std::to_string(textsRead) +

@@ -70,7 +70,8 @@ std::size_t SequenceLength(const unsigned char* p, std::size_t left) {
 void AppendTsv(std::string& out, std::string_view s) {
   // Most fields need no escape: they go in whole.
   std::size_t plain = 0;
-  while (plain < s.size() && s[plain] != '\t' && s[plain] != '\n' && s[plain] != '\r' && s[plain] != '\\')
+  while (plain < s.size() && (static_cast<unsigned char>(s[plain]) > '\\' ||
+                              (s[plain] != '\t' && s[plain] != '\n' && s[plain] != '\r' && s[plain] != '\\')))
     ++plain;
   out.append(s.data(), plain);
   s.remove_prefix(plain);

@@ -64,6 +64,7 @@ void WalkFolder(const std::string& root, const UnicodeString& mask, bool readZip
   texts.ExcludingMACOS_files = true;
   texts.ReadZipfiles = readZips;
   texts.TreatZipsLikeAnyOtherFile = !readZips;
+  texts.NeedSizeAndDate = false;  // only the names are taken
   if (readZips)
     texts.OnCheckFileAcceptable = [&mask](const TMySearchRec& r, bool inZip) {
       return inZip || MatchesMask(r.ShortName, mask);

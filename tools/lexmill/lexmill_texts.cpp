@@ -377,30 +377,37 @@ void TLexmillProgress::Advance(uint64_t bytes) {
 }
 
 void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
+  // Written in place: no unit gives more than three bytes (a pair gives four for its two units).
+  const std::size_t at = out.size();
+  out.resize(at + 3 * n);
+  char* const begin = out.data() + at;
+  char* o = begin;
   for (std::size_t i = 0; i < n;) {
-    UChar32 c;
-    U16_NEXT(p, i, n, c);
-    if (c < 0x80) {
-      out += c < 0x20 ? ' ' : static_cast<char>(c);
+    if (p[i] < 0x80) {
+      *o++ = p[i] < 0x20 ? ' ' : static_cast<char>(p[i]);
+      ++i;
       continue;
     }
+    UChar32 c;
+    U16_NEXT(p, i, n, c);
     if (c == 0x2028 || c == 0x2029) {
-      out += ' ';
+      *o++ = ' ';
       continue;
     }
     if (U_IS_SURROGATE(c)) c = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
     if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
+      *o++ = static_cast<char>(0xC0 | (c >> 6));
     } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *o++ = static_cast<char>(0xE0 | (c >> 12));
+      *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *o++ = static_cast<char>(0xF0 | (c >> 18));
+      *o++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     }
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *o++ = static_cast<char>(0x80 | (c & 0x3F));
   }
+  out.resize(at + static_cast<std::size_t>(o - begin));
 }
 
 std::string ToOneLineUTF8(const WideChar* p, std::size_t n) {

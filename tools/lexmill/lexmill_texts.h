@@ -2,6 +2,8 @@
 // its character-class array, and reporting problems.
 #pragma once
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <cstdint>
@@ -142,7 +144,8 @@ void ForEachText(const TLexmillOptions& options, const std::vector<std::string>&
                  TLexmillProblems& problems, Work work, Consume consume) {
   const std::size_t n = files.size();
   const std::size_t jobs = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, n));
-  TLexmillProgress progress(TotalSize(files));
+  // Sizes are asked for only when a bar can be shown.
+  TLexmillProgress progress(::isatty(2) ? TotalSize(files) : 0);
   if (jobs == 1) {
     TLexmillTextReader reader(options);
     for (std::size_t i = 0; i < n; ++i) {

@@ -40,10 +40,25 @@ inline uint64_t HashWord(const char16_t* p, std::size_t n) {
     h = (h ^ v) * 0xbf58476d1ce4e5b9ull;
     h ^= h >> 31;
   }
+  // The last 0, 2, 4 or 6 bytes in at most two loads: a byte-wise copy through the stack would stall the
+  // load that follows it.
   v = 0;
-  std::memcpy(&v, b, bytes);
-  h = (h ^ v) * 0x94d049bb133111ebull;
-  return h ^ (h >> 32);
+  if (bytes & 4) {
+    uint32_t w;
+    std::memcpy(&w, b, 4);
+    v = w;
+  }
+  if (bytes & 2) {
+    uint16_t w;
+    std::memcpy(&w, b + (bytes & 4), 2);
+    v |= static_cast<uint64_t>(w) << ((bytes & 4) * 8);
+  }
+  // Every bit of the key must reach the low bits, which pick the slot: a plain multiply leaves them to the
+  // first characters, and words sharing a beginning would pile up in one run of slots.
+  h ^= v;
+  h = (h ^ (h >> 33)) * 0xff51afd7ed558ccdull;
+  h = (h ^ (h >> 33)) * 0xc4ceb9fe1a85ec53ull;
+  return h ^ (h >> 33);
 }
 
 struct TWordHash {
@@ -129,7 +144,11 @@ struct TTextCounts {
 // points to the thread's canonical word, so a token already seen costs one lookup and no allocation.
 class TWordCounter {
  public:
-  TWordCounter(LCID lcid, bool keepCase) : lcid(lcid), keepCase(keepCase) {}
+  TWordCounter(LCID lcid, bool keepCase) : lcid(lcid), keepCase(keepCase) {
+    // Letters of the ASCII range lower-case by a table unless the language cases them otherwise (Turkish
+    // capital I).
+    asciiTable = !keepCase && Lowercase(lcid, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ") == u"abcdefghijklmnopqrstuvwxyz";
+  }
 
   void CountText(const WideChar* text, const uint16_t* classes, std::size_t n, TTextCounts& out) {
     out.firstNew = static_cast<uint32_t>(words.size());
@@ -160,11 +179,40 @@ class TWordCounter {
  private:
   uint32_t Canonical(const char16_t* p, std::size_t n) {
     const uint64_t h = HashWord(p, n);
+    THot* hot = nullptr;
+    if (n <= THot::kChars) {
+      hot = &hotForms[(h >> 40) & (kHotForms - 1)];
+      if (hot->length == n && SameChars(hot->text, p, n)) return hot->canonical;
+    }
+    const uint32_t w = Lookup(p, n, h);
+    if (hot) {
+      std::memcpy(hot->text, p, n * sizeof(char16_t));
+      hot->length = static_cast<uint16_t>(n);
+      hot->canonical = w;
+    }
+    return w;
+  }
+
+  static bool SameChars(const char16_t* a, const char16_t* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (a[i] != b[i]) return false;
+    return true;
+  }
+
+  uint32_t Lookup(const char16_t* p, std::size_t n, uint64_t h) {
     std::size_t slot = 0;
     const uint32_t known = forms.Find(p, n, h, slot);
     if (known != TWordFormTable::kEmpty) return known;
     UnicodeString key(p, n);
-    if (!keepCase) key = Lowercase(lcid, key);
+    if (!keepCase) {
+      char16_t any = 0;
+      for (char16_t c : key) any |= c;
+      if (asciiTable && any < 0x80) {
+        for (char16_t& c : key) c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+      } else {
+        key = Lowercase(lcid, key);
+      }
+    }
     auto [canon, added] = canonical.try_emplace(key, static_cast<uint32_t>(words.size()));
     if (added) {
       words.push_back(std::move(key));
@@ -176,6 +224,17 @@ class TWordCounter {
 
   LCID lcid;
   bool keepCase;
+  bool asciiTable = false;
+  // The forms met last, by hash, in a table small enough to stay in the nearest cache: most tokens are a few
+  // frequent forms, and the full table is too big to stay there.
+  struct THot {
+    static constexpr std::size_t kChars = 12;
+    char16_t text[kChars];
+    uint16_t length = UINT16_MAX;
+    uint32_t canonical = 0;
+  };
+  static constexpr std::size_t kHotForms = 4096;
+  std::vector<THot> hotForms = std::vector<THot>(kHotForms);
   TWordFormTable forms;
   std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> canonical;
   std::vector<UnicodeString> words;

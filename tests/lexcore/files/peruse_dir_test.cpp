@@ -129,6 +129,36 @@ TEST(PeruseDir, FilesOfAFolderByMaskOrderAndRules) {
   EXPECT_FALSE(Walker(u"*.rtf").HandleAllFilesIn(U(t.path.string()), nullptr));
 }
 
+// A walk for names only, which asks nothing of the system about plain files, takes and leaves the same
+// entries as a full walk: folders, pipes, hidden files, links to files and dangling links alike.
+TEST(PeruseDir, NamesOnlyWalkTakesTheSameFiles) {
+  TempDir t;
+  for (const char* f : {"a.txt", "b.txt", ".hidden.txt"}) t.Write(f, "words");
+  fs::create_directory(t.path / "sub.txt");
+  ::mkfifo((t.path / "pipe.txt").c_str(), 0600);
+  fs::create_symlink(t.path / "a.txt", t.path / "link.txt");
+  fs::create_symlink(t.path / "gone", t.path / "dangling.txt");
+  fs::create_directory_symlink(t.path / "sub.txt", t.path / "dirlink.txt");
+  TMySearchRecList full, names;
+  for (TMySearchRecList* list : {&full, &names}) {
+    TPeruseDir w = Walker(u"*.txt");
+    w.SetNeedSizeAndDate(list == &full);
+    w.HandleAllFilesIn(U(t.path.string()), list);
+  }
+  std::vector<std::string> a = Names(full), b = Names(names);
+  std::sort(a.begin(), a.end());
+  std::sort(b.begin(), b.end());
+  EXPECT_EQ(b, a);
+  EXPECT_EQ(std::count(a.begin(), a.end(), "a.txt"), 1);
+  EXPECT_EQ(std::count(a.begin(), a.end(), "pipe.txt"), 0);
+  EXPECT_EQ(std::count(a.begin(), a.end(), "dirlink.txt"), 0);
+  EXPECT_EQ(std::count(a.begin(), a.end(), ".hidden.txt"), 0);
+  for (int i = 0; i < full.Count(); ++i)
+    if (full.GetAMySearchRec(i).ShortName == u"b.txt") {
+      EXPECT_EQ(full.GetAMySearchRec(i).Size, 5);
+    }
+}
+
 TEST(PeruseDir, ZipEntriesAreListedBeforeFilesAndDoNotCountAsFiles) {
   TempDir t;
   fs::copy_file(lxtest::DataFile("zip/subdir.zip"), t.path / "subdir.zip");
