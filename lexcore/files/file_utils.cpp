@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "lexcore/files/file_utils_walk.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -200,11 +201,9 @@ UnicodeString FileNameWithParentFolderOnly(const UnicodeString& path) {
   return parent.empty() ? ExtractFileName(path) : parent + PathDelim + ExtractFileName(path);
 }
 
-namespace {
-
-void CollectFiles(const UnicodeString& dir, const UnicodeString& ext, TStringList& list, bool subfolders,
-                  int depth) {
-  // Deep enough for any real tree; a link cycle cannot make this run for ever.
+void CollectTreeEntries(const UnicodeString& dir, TStringList& list, bool subfolders,
+                        const UnicodeString& ext, bool withFolders, int depth) {
+  // Deep enough for any real tree.
   if (depth > 64) return;
   DIR* d = ::opendir(Native(dir).c_str());
   if (!d) return;
@@ -218,22 +217,21 @@ void CollectFiles(const UnicodeString& dir, const UnicodeString& ext, TStringLis
   for (const UnicodeString& n : names) {
     const UnicodeString full = folder + n;
     if (DirectoryExists(full)) {
-      if (subfolders) CollectFiles(full, ext, list, true, depth + 1);
+      if (withFolders) list.Add(full + PathDelim);
+      if (subfolders) CollectTreeEntries(full, list, true, ext, withFolders, depth + 1);
     } else if (ext.empty() || SameText(ExtractFileExt(n), ext)) {
       list.Add(full);
     }
   }
 }
 
-}  // namespace
-
 void ListOfAllFilesIn(const UnicodeString& dir, TStringList& list, bool subfolders) {
-  CollectFiles(dir, UnicodeString(), list, subfolders, 0);
+  CollectTreeEntries(dir, list, subfolders, UnicodeString(), false);
 }
 
 void ListOfAllFilesMatchingExt(const UnicodeString& dir, const UnicodeString& ext, TStringList& list,
                                bool subfolders) {
-  CollectFiles(dir, ext.empty() || ext[0] == u'.' ? ext : u"." + ext, list, subfolders, 0);
+  CollectTreeEntries(dir, list, subfolders, ext.empty() || ext[0] == u'.' ? ext : u"." + ext, false);
 }
 
 UnicodeString ExtractFileDrive(const UnicodeString& name) {

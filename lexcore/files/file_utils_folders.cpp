@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "lexcore/files/file_utils.h"
+#include "lexcore/files/file_utils_walk.h"
 #include "lexcore/rtl/lx_paths.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -136,28 +137,6 @@ int RemoveEmptyBelow(const std::string& dir, int depth) {
     if (::rmdir(s.c_str()) == 0) ++removed;
   }
   return removed;
-}
-
-void CollectFilesAndDirs(const UnicodeString& dir, TStringList& list, bool subfolders, int depth) {
-  if (depth > 64) return;
-  DIR* d = ::opendir(Native(dir).c_str());
-  if (!d) return;
-  std::vector<UnicodeString> names;
-  while (const dirent* e = ::readdir(d))
-    if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-      names.push_back(UTF8ToUTF16(e->d_name));
-  ::closedir(d);
-  std::sort(names.begin(), names.end());
-  const UnicodeString folder = IncludeTrailingPathDelimiter(dir);
-  for (const UnicodeString& n : names) {
-    const UnicodeString full = folder + n;
-    if (DirectoryExists(full)) {
-      list.Add(full + PathDelim);
-      if (subfolders) CollectFilesAndDirs(full, list, true, depth + 1);
-    } else {
-      list.Add(full);
-    }
-  }
 }
 
 }  // namespace
@@ -296,7 +275,7 @@ UnicodeString NameUpToXPathDelimiters(const UnicodeString& path, int x) {
 }
 
 void ListOfFilesAndDirs(const UnicodeString& dir, TStringList& list, bool subfolders) {
-  CollectFilesAndDirs(dir, list, subfolders, 0);
+  CollectTreeEntries(dir, list, subfolders, UnicodeString(), true);
 }
 
 void SortListOfFiles(TStringList& list) {
