@@ -144,7 +144,8 @@ TEST_F(SavedLists, ADamagedOrTruncatedListFileIsRefusedWithItsOffset) {
   ASSERT_EQ(Mill({"wordlist", "--lcid", "0x0809", "--save", P("x"), P("a.txt")}, t).rc, 0);
   const std::string bytes = t.Read("x.lst");
   // The command's own block after the entries: marker, version, 14 running words, 1 text, the locale.
-  EXPECT_EQ(bytes.substr(bytes.size() - 24), std::string("LXLT\x01\0\0\0\x0e\0\0\0\0\0\0\0\x01\0\0\0\x09\x08\0\0", 24));
+  EXPECT_EQ(bytes.substr(bytes.size() - 24),
+            std::string("LXLT\x01\0\0\0\x0e\0\0\0\0\0\0\0\x01\0\0\0\x09\x08\0\0", 24));
   // Without it the list still reads; running words are then the sum of the frequencies.
   t.Write("bare.lst", bytes.substr(0, bytes.size() - 24));
   const TRun bare = Mill({"show", "--info", P("bare.lst")}, t);

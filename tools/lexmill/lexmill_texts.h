@@ -41,8 +41,9 @@ struct TLexmillOptions {
   bool normalize = true;          // words compared in NFC unless --no-normalize
   int jobs = 1;                   // texts read and analysed at once
   std::string concordSort;        // concord --sort keys, empty for text order
-  std::string concordPdf, concordPng;  // concord --pdf / --png: the printed pages, the first page as a picture
-  std::string paper = "a4";            // --paper
+  std::string concordPdf,
+      concordPng;            // concord --pdf / --png: the printed pages, the first page as a picture
+  std::string paper = "a4";  // --paper
 
   // --sentence-ends simple: any ".", "!" or "?" before white space ends a sentence
   bool simpleSentenceEnds = false;
