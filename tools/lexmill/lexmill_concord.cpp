@@ -170,9 +170,9 @@ inline bool InRun(uint16_t k) {
   return !(k & CharClassHiddenOrMarker) && (k & CharClassWordChar);
 }
 
-// FindPlainWords when a matching run can only start with one of a few units: those units are looked for
-// eight at a time, and the words in between are counted from the classes eight at a time, one character at
-// a time only where a block holds a segment marker.
+// FindPlainWords when a matching run can only start with one of a few units: those units and the segment
+// markers are looked for eight at a time, and the words in between are counted from the classes eight at a
+// time.
 template <typename THitT>
 void FindPlainWordsByFirstUnit(TPlainWords& plain, const std::vector<WideChar>& firsts, const WideChar* text,
                                const uint16_t* classes, int32_t n, int64_t wanted, std::vector<THitT>& hits) {
@@ -204,27 +204,29 @@ void FindPlainWordsByFirstUnit(TPlainWords& plain, const std::vector<WideChar>& 
   const std::size_t units = std::min<std::size_t>(firsts.size(), 4);
   __m128i unit[4];
   for (std::size_t f = 0; f < units; ++f) unit[f] = _mm_set1_epi16(static_cast<int16_t>(firsts[f]));
-  const __m128i whiteBits = _mm_set1_epi16(static_cast<int16_t>(CharClassWhite)), zero = _mm_setzero_si128();
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i whiteOrMarker = _mm_set1_epi16(static_cast<int16_t>(CharClassWhite | CharClassSegmentMarker));
   for (; i + 8 <= n; i += 8) {
     const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
-    if (_mm_movemask_epi8(_mm_cmplt_epi16(k, zero))) {  // a segment marker: its numbers change here
-      for (int32_t j = i; j < i + 8; ++j)
-        if (step(j)) return;
-      continue;
-    }
     const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
     __m128i eq = _mm_cmpeq_epi16(t, unit[0]);
     for (std::size_t f = 1; f < units; ++f) eq = _mm_or_si128(eq, _mm_cmpeq_epi16(t, unit[f]));
-    // Two mask bits a character: words start where a character is not white and the one before it is.
+    // Two mask bits a character: words start where a character is not white and the one before it is; a
+    // segment marker counts as white.
+    const unsigned markers = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi16(k, zero)));
     const unsigned white =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(k, whiteBits), zero))) ^
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(k, whiteOrMarker), zero))) ^
         0xFFFFu;
     const unsigned starts = ~white & 0xFFFFu & ((white << 2) | (boundary ? 3u : 0u));
-    for (unsigned cand = static_cast<unsigned>(_mm_movemask_epi8(eq)); cand;
-         cand &= cand - 1, cand &= cand - 1) {
-      const unsigned bit = static_cast<unsigned>(__builtin_ctz(cand));
-      const int32_t words = number[0] + CountMarked(starts & ((4u << bit) - 1));
-      if (tryRun(i + static_cast<int32_t>(bit / 2), words)) return;
+    // Markers and candidates in text order: a marker changes the numbers of the hits after it.
+    for (unsigned events = (static_cast<unsigned>(_mm_movemask_epi8(eq)) | markers) & 0x5555u; events;
+         events &= events - 1) {
+      const unsigned bit = static_cast<unsigned>(__builtin_ctz(events));
+      const int32_t at = i + static_cast<int32_t>(bit / 2);
+      if (markers & (1u << bit))
+        ApplySegmentCode(classes[at] & kSegmentCodeMask, number, position, inHeading, {});
+      else if (tryRun(at, number[0] + CountMarked(starts & ((4u << bit) - 1))))
+        return;
     }
     number[0] += CountMarked(starts);
     boundary = (white & 0x8000u) != 0;
