@@ -371,6 +371,9 @@ bool TLexmillTextReader::PrepareOnePass() {
   }
   for (const WideChar c : {u'.', u',', u'\u00B7'})
     if (table[c] & (CharClassWordChar | C1_DIGIT)) return false;
+  asciiKinds.clear();
+  for (WideChar c = 0; c < 0x80; ++c)
+    if (unitKinds[c]) asciiKinds.push_back(c);
   return true;
 }
 
@@ -393,7 +396,35 @@ bool TLexmillTextReader::ClassifyOnePass() {
   for (std::size_t start = 0; start < n; start += kChunk) {
     const std::size_t end = std::min(n, start + kChunk);
     std::size_t count = carried;
-    for (std::size_t i = start; i < end; ++i) {
+    std::size_t i = start;
+#if defined(__SSE2__)
+    // Blocks of eight ASCII units none of which a rule looks at take the table alone.
+    if (!asciiKinds.empty() && asciiKinds.size() <= kMostAsciiKinds) {
+      __m128i look[kMostAsciiKinds];
+      for (std::size_t a = 0; a < kMostAsciiKinds; ++a)
+        look[a] = _mm_set1_epi16(static_cast<int16_t>(asciiKinds[std::min(a, asciiKinds.size() - 1)]));
+      const __m128i ascii = _mm_set1_epi16(0x7F);
+      for (; i + 8 <= end; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        __m128i other = _mm_subs_epu16(v, ascii);  // not zero beyond ASCII
+        for (std::size_t a = 0; a < kMostAsciiKinds; ++a)
+          other = _mm_or_si128(other, _mm_cmpeq_epi16(v, look[a]));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(other, _mm_setzero_si128())) == 0xFFFF) {
+          for (std::size_t j = i; j < i + 8; ++j) k[j] = table[text[j]];
+          continue;
+        }
+        for (std::size_t j = i; j < i + 8; ++j) {
+          const WideChar u = text[j];
+          k[j] = table[u];
+          const uint8_t kind = kinds[u];
+          seen |= kind;
+          at[count] = static_cast<uint32_t>(j);
+          count += kind != 0;
+        }
+      }
+    }
+#endif
+    for (; i < end; ++i) {
       const WideChar u = text[i];
       k[i] = table[u];
       const uint8_t kind = kinds[u];

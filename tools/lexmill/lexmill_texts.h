@@ -126,6 +126,8 @@ class TLexmillTextReader {
   int onePass = -1;                // whether the options allow the one-pass class fill; -1: not asked yet
   std::vector<uint8_t> unitKinds;  // for the one-pass fill: which rule a unit may fall under
   std::vector<uint32_t> noted;     // for the one-pass fill: the units of a chunk waiting for their rule
+  static constexpr std::size_t kMostAsciiKinds = 6;
+  std::vector<WideChar> asciiKinds;  // the ASCII units of unitKinds, looked for eight at a time when few
   std::size_t length = 0;
 };
 
