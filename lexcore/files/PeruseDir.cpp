@@ -342,7 +342,7 @@ bool TPeruseDir::HandleAllFilesIn(const UnicodeString& dir, TMySearchRecList* li
         MyYieldProcess();
         continue;
       }
-      if (global_keeping_log) Log(u"\t" + Format(u"found %s", {f.name}));
+      if (global_keeping_log) Log(Format(u"\tfound %s", {f.name}));
       const std::size_t extLen = fZipExtension.size();
       const bool isZip =
           f.name.size() > extLen &&
