@@ -30,6 +30,7 @@
 #include "lexlists/engine/stored_list_info.h"
 #include "lexlists/engine/word_list_entries.h"
 #include "lexlists/formula/search_categorising.h"
+#include "tools/lexmill/lexmill_listfile.h"
 
 using namespace lx;
 namespace fs = std::filesystem;
@@ -299,6 +300,39 @@ void ListFileSeeds() {
   Put("list_files", "joined", StreamBytes([&](TStream& s) { SaveListToStream(*list, tt_wordlist, s); }));
 }
 
+// The command's own readers: lemma and stop lists (a flag byte, then UTF-16 text) and saved word lists with
+// their totals.
+void LexmillSeeds() {
+  const auto text = [](bool keepCase, std::u16string_view s) {
+    return std::string(1, keepCase ? '\1' : '\0') + UTF16Bytes(s);
+  };
+  Put("lemma_files", "arrows",
+      text(false, u"# forms under their heads\nGo -> goes, went, gone\nbe -> am, is, was\n\nbe -> were\n"));
+  Put("lemma_files", "columns", text(true, u"went go\r\ngeese goose\nmice mouse rat\nlonely\n -> x\n"));
+  Put("lemma_files", "mixed",
+      text(false, u"go -> went, ,goes\nwent be\nbe -> go\n\u00c9T\u00c9 -> \u00eatre\n"));
+  Put("stop_lists", "words", text(false, u"# stop words\nthe a an\tOF\r\n  and\u00a0or\n#not this\n"));
+  Put("stop_lists", "case", text(true, u"The THE the\n\ufeffx\n"));
+
+  TLXBaseHolder holder(0x0409, true);
+  auto list = Create<TWordList>(&holder);
+  list->StoredListInfo->fdata.stoplist_filename = u"stop.txt";
+  const int32_t go = list->AddWord(u"go", 5, 2);
+  const int32_t went = list->AddWord(u"went", 4, 1);
+  list->AddWord(u"gone", 1, 1);
+  list->Word(go)->JoinFrom(list->Word(went));
+  const int32_t old = list->AddWord(u"old", 2, 2);
+  list->Word(old)->EnsurePrivateObjExists();
+  list->Word(old)->privateobj->fdetails.deleted = 1;
+  Put("lexmill_lists", "with-totals", StreamBytes([&](TStream& s) {
+        SaveLexmillList(*list, s, TLexmillListTotals{12, 3, 0x0409});
+      }));
+  Put("lexmill_lists", "totals-unknown",
+      StreamBytes([&](TStream& s) { SaveLexmillList(*list, s, TLexmillListTotals{}); }));
+  Put("lexmill_lists", "no-totals",
+      StreamBytes([&](TStream& s) { SaveListToStream(*list, tt_wordlist, s); }));
+}
+
 void SettingsFileSeeds() {
   auto put = [](const char* name, TEncoding encoding) {
     const fs::path file = fs::temp_directory_path() / ("lexmill-seed-" + std::to_string(::getpid()) + ".ini");
@@ -390,6 +424,7 @@ int main(int argc, char** argv) {
     SettingsAndListInfoSeeds();
     FileToolsSeeds();
     ListFileSeeds();
+    LexmillSeeds();
     SettingsFileSeeds();
     FileSeeds();
   } catch (const std::exception& e) {

@@ -26,6 +26,8 @@ void SaveListFile(TLXBaseDataClass& list, tool_type tool, const UnicodeString& f
 // signature, a damaged header or a damaged entry; what was read stays in the list for the caller to discard.
 // Bytes after the last entry are left unread.
 void ReadListFromStream(TLXBaseDataClass& list, tool_type tool, TStream& stream);
-void ReadListFile(TLXBaseDataClass& list, tool_type tool, const UnicodeString& fileName);
+// tail, when given, reads what the tool keeps after the entries.
+void ReadListFile(TLXBaseDataClass& list, tool_type tool, const UnicodeString& fileName,
+                  const std::function<void(TStream&)>& tail = nullptr);
 
 }  // namespace lx

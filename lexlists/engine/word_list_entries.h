@@ -59,6 +59,9 @@ class TWordListEntry : public TLXBaseListObject {
         return TLXBaseListObject::GetAWordAsString(row, column);
     }
   }
+  UnicodeString GetAWordPlusAffixesAsString(int32_t row, int32_t column) override {
+    return column == 1 ? MainWordPlusPrefixAndSuffix() : GetAWordAsString(row, column);
+  }
   void SetAWordAsString(int32_t, int32_t column, const UnicodeString& s) override {
     if (column == 1) SetWord(s);
   }

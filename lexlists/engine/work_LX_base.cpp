@@ -348,11 +348,11 @@ WideChar* TLXBaseListObject::BaseConvertedToUnicode(uint32_t codepage, void* ans
   return out;
 }
 
-bool TLXBaseListObject::SavePrivateToStream(TLXBaseDataClass* list, TStream& stream,
-                                            const TStoredListInfo& info) {
-  if (privateobj) return privateobj->SaveToStream(list, stream, info);
-  // An untouched entry writes an empty record without keeping a private object; the record's bytes depend
-  // only on the two facts of the stored information, so they are made once for a list of a million.
+namespace {
+
+// The bytes an entry without a private object stores: they depend only on the two facts of the stored
+// information, so they are made once for a list of a million, and a reader recognises them whole.
+const std::vector<uint8_t>* EmptyPrivateRecord(TLXBaseDataClass* list, const TStoredListInfo& info) {
   struct TEmptyRecord {
     int32_t version = -1;
     uint8_t canSaveDeleted = 2;
@@ -366,9 +366,18 @@ bool TLXBaseListObject::SavePrivateToStream(TLXBaseDataClass* list, TStream& str
     empty.version = info.stored_version_number;
     empty.canSaveDeleted = info.can_save_deleted;
   }
-  if (!empty.ok) return false;
+  return empty.ok ? &empty.bytes.Bytes() : nullptr;
+}
+
+}  // namespace
+
+bool TLXBaseListObject::SavePrivateToStream(TLXBaseDataClass* list, TStream& stream,
+                                            const TStoredListInfo& info) {
+  if (privateobj) return privateobj->SaveToStream(list, stream, info);
+  const std::vector<uint8_t>* empty = EmptyPrivateRecord(list, info);
+  if (!empty) return false;
   try {
-    empty.bytes.SaveToStream(stream);
+    if (!empty->empty()) stream.WriteBuffer(empty->data(), static_cast<int64_t>(empty->size()));
   } catch (const EStreamError&) {
     return false;
   }
@@ -378,8 +387,17 @@ bool TLXBaseListObject::SavePrivateToStream(TLXBaseDataClass* list, TStream& str
 bool TLXBaseListObject::ReadPrivateFromStream(TLXBaseDataClass* list, TStream& stream,
                                               const TStoredListInfo& info) {
   if (privateobj) return privateobj->ReadFromStream(list, stream, info);
-  // Most entries of a saved list have nothing private: read into a spare object, kept only when it holds
-  // something, so a big list costs no allocations for them.
+  // Most entries of a saved list have nothing private and store exactly the empty record: one read and a
+  // comparison, no record parsed and no allocation.
+  const std::vector<uint8_t>* empty = EmptyPrivateRecord(list, info);
+  uint8_t head[128];
+  if (empty && !empty->empty() && empty->size() <= sizeof head) {
+    const int64_t n = static_cast<int64_t>(empty->size());
+    const int64_t got = stream.Read(head, n);
+    if (got == n && std::memcmp(head, empty->data(), empty->size()) == 0) return true;
+    if (got > 0) stream.Seek(-got, soCurrent);
+  }
+  // Anything else is read into a spare object, kept only when it holds something.
   static thread_local std::unique_ptr<TPrivateObj> spare;
   if (!spare) spare = std::make_unique<TPrivateObj>();
   const bool ok = spare->ReadFromStream(list, stream, info);
@@ -747,6 +765,15 @@ int32_t TLXBaseDataClass::GetTotalJoinedFreq(int32_t index) {
   for (int32_t i = 0; joins && i < joins->Count(); ++i)
     if (joins->Entry(i)) total += joins->Entry(i)->MainWordFrequency();
   return total;
+}
+
+void TLXBaseDataClass::PopulateAStringlistWithLemmaInfo(TStringListWithALongint& strings, int32_t index,
+                                                        bool includeHead,
+                                                        const TLemmaInfoCallback& callback) {
+  TLXBaseListObject* head = Get(index);
+  if (includeHead && head)
+    strings.AddOne(head->GetAWordPlusAffixesAsString(index, MainWordColumn()), head->MainWordFrequency());
+  if (callback) callback(index, strings);
 }
 
 int32_t TLXBaseDataClass::AddABlankEntryWithMainWord(const UnicodeString& word) {

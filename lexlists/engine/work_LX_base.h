@@ -493,6 +493,11 @@ class TLXBaseDataClass : public TObject {
   TJoinlistAndDetails GetJoinListAndDetails(int32_t index);
   void SetJoinListAndDetails(int32_t index, const TJoinlistAndDetails& rec);
   std::vector<TWord_entry_String_rec> JoinedWordData(int32_t index);
+  // With includeHead, the head's word with its affixes goes into strings with its frequency; then callback
+  // (when given) adds what it wants of the entry, typically its joined forms.
+  using TLemmaInfoCallback = std::function<void(int32_t index, TStringListWithALongint& strings)>;
+  void PopulateAStringlistWithLemmaInfo(TStringListWithALongint& strings, int32_t index, bool includeHead,
+                                        const TLemmaInfoCallback& callback = nullptr);
 
   // ---- joins with undo, matching, marking, deleting, zapping, reducing (work_LX_undo.cpp)
   // The first index is the head. With undo, a range that joined is recorded as one action.

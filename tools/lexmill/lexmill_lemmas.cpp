@@ -43,13 +43,8 @@ std::vector<UnicodeString> Words(std::u16string_view s) {
   return words;
 }
 
-// The lines of a text read as the texts are, so a list in UTF-16 or a code page works too.
-bool ReadLines(const std::string& path, const TLexmillOptions& options,
-               std::vector<std::u16string_view>& lines, TLexmillTextReader& reader,
-               TLexmillProblems& problems) {
-  if (!reader.Read(path, problems)) return false;
-  const std::u16string_view text(reader.Chars(), reader.Length());
-  (void)options;
+std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
+  std::vector<std::u16string_view> lines;
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find(u'\n', start);
@@ -57,7 +52,7 @@ bool ReadLines(const std::string& path, const TLexmillOptions& options,
     lines.push_back(text.substr(start, end - start));
     start = end + 1;
   }
-  return true;
+  return lines;
 }
 
 UnicodeString AsListWord(const UnicodeString& word, const TLexmillOptions& options) {
@@ -66,19 +61,17 @@ UnicodeString AsListWord(const UnicodeString& word, const TLexmillOptions& optio
 
 }  // namespace
 
-bool ReadLemmaFile(const std::string& path, const TLexmillOptions& options,
-                   std::vector<TLexmillLemma>& lemmas, int& badLines, TLexmillProblems& problems) {
-  TLexmillTextReader reader(options);
-  std::vector<std::u16string_view> lines;
-  if (!ReadLines(path, options, lines, reader, problems)) return false;
+void ParseLemmaText(std::u16string_view text, const TLexmillOptions& options,
+                    std::vector<TLexmillLemma>& lemmas, int& badLines) {
   std::unordered_map<UnicodeString, std::size_t> byHead;
+  for (std::size_t i = 0; i < lemmas.size(); ++i) byHead.emplace(lemmas[i].head, i);
   auto add = [&](const UnicodeString& head, const UnicodeString& form) {
     auto [it, added] = byHead.try_emplace(AsListWord(head, options), lemmas.size());
     if (added) lemmas.push_back({it->first, {}});
     lemmas[it->second].forms.push_back(AsListWord(form, options));
   };
   badLines = 0;
-  for (std::u16string_view line : lines) {
+  for (std::u16string_view line : LinesOf(text)) {
     const UnicodeString trimmed = Trimmed(line);
     if (trimmed.empty() || trimmed[0] == u'#') continue;
     const std::size_t arrow = trimmed.find(u"->");
@@ -100,19 +93,31 @@ bool ReadLemmaFile(const std::string& path, const TLexmillOptions& options,
     }
     add(words[1], words[0]);
   }
+}
+
+void ParseStopListText(std::u16string_view text, const TLexmillOptions& options,
+                       std::unordered_set<UnicodeString>& words) {
+  for (std::u16string_view line : LinesOf(text)) {
+    const UnicodeString trimmed = Trimmed(line);
+    if (trimmed.empty() || trimmed[0] == u'#') continue;
+    for (const UnicodeString& w : Words(trimmed)) words.insert(AsListWord(w, options));
+  }
+}
+
+// Read as the texts are, so a list in UTF-16 or a code page works too.
+bool ReadLemmaFile(const std::string& path, const TLexmillOptions& options,
+                   std::vector<TLexmillLemma>& lemmas, int& badLines, TLexmillProblems& problems) {
+  TLexmillTextReader reader(options);
+  if (!reader.Read(path, problems)) return false;
+  ParseLemmaText(std::u16string_view(reader.Chars(), reader.Length()), options, lemmas, badLines);
   return true;
 }
 
 bool ReadStopList(const std::string& path, const TLexmillOptions& options,
                   std::unordered_set<UnicodeString>& words, TLexmillProblems& problems) {
   TLexmillTextReader reader(options);
-  std::vector<std::u16string_view> lines;
-  if (!ReadLines(path, options, lines, reader, problems)) return false;
-  for (std::u16string_view line : lines) {
-    const UnicodeString trimmed = Trimmed(line);
-    if (trimmed.empty() || trimmed[0] == u'#') continue;
-    for (const UnicodeString& w : Words(trimmed)) words.insert(AsListWord(w, options));
-  }
+  if (!reader.Read(path, problems)) return false;
+  ParseStopListText(std::u16string_view(reader.Chars(), reader.Length()), options, words);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -17,11 +18,17 @@ struct TLexmillLemma {
 };
 
 // Lines "head -> form, form" or "form head [head...]" (the first head is taken); blank lines and lines
-// starting with '#' are skipped. Heads are kept in the order first met, each with all its forms. False when
-// the file cannot be read; lines that are neither form are counted in badLines.
+// starting with '#' are skipped. Heads are kept in the order first met, each with all its forms; lines that
+// are neither form are counted in badLines.
+void ParseLemmaText(std::u16string_view text, const TLexmillOptions& options,
+                    std::vector<TLexmillLemma>& lemmas, int& badLines);
+// Words separated by white space or line ends; lines starting with '#' are skipped.
+void ParseStopListText(std::u16string_view text, const TLexmillOptions& options,
+                       std::unordered_set<UnicodeString>& words);
+
+// The files through the texts' reader; false (and a report) when a file cannot be read.
 bool ReadLemmaFile(const std::string& path, const TLexmillOptions& options,
                    std::vector<TLexmillLemma>& lemmas, int& badLines, TLexmillProblems& problems);
-// Words separated by white space or line ends; lines starting with '#' are skipped.
 bool ReadStopList(const std::string& path, const TLexmillOptions& options,
                   std::unordered_set<UnicodeString>& words, TLexmillProblems& problems);
 

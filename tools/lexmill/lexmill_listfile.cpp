@@ -50,21 +50,17 @@ UnicodeString StoredFileName(const std::string& path) {
   return name.size() <= 255 ? UTF8ToUTF16(name) : UnicodeString();
 }
 
-void SaveLexmillList(TLexmillWordList& list, const std::string& path, const TLexmillListTotals& totals) {
-  SaveListFile(list, tt_wordlist, UTF8ToUTF16(path), [&](TStream& stream) {
-    WriteLE(stream, kTotalsMarker);
-    WriteLE(stream, kTotalsVersion);
-    WriteLE(stream, totals.tokens);
-    WriteLE(stream, totals.texts);
-    WriteLE(stream, static_cast<uint32_t>(totals.lcid));
-  });
+namespace {
+
+void WriteTotals(TStream& stream, const TLexmillListTotals& totals) {
+  WriteLE(stream, kTotalsMarker);
+  WriteLE(stream, kTotalsVersion);
+  WriteLE(stream, totals.tokens);
+  WriteLE(stream, totals.texts);
+  WriteLE(stream, static_cast<uint32_t>(totals.lcid));
 }
 
-void ReadLexmillList(TLexmillWordList& list, const std::string& path, TLexmillListTotals& totals) {
-  totals = TLexmillListTotals{};
-  TMemoryStream stream;
-  stream.LoadFromFile(UTF8ToUTF16(ExistingListFile(path)));
-  ReadListFromStream(list, tt_wordlist, stream);
+void ReadTotals(TStream& stream, TLexmillListTotals& totals) {
   // A list written elsewhere may end with its entries, or with something else of its own.
   if (stream.Remaining() < kTotalsBytes) return;
   uint32_t marker = 0, lcid = 0;
@@ -78,6 +74,29 @@ void ReadLexmillList(TLexmillWordList& list, const std::string& path, TLexmillLi
   if (lcid <= 0xFFFF) totals.lcid = static_cast<LCID>(lcid);
 }
 
+}  // namespace
+
+void SaveLexmillList(TLexmillWordList& list, const std::string& path, const TLexmillListTotals& totals) {
+  SaveListFile(list, tt_wordlist, UTF8ToUTF16(path), [&](TStream& stream) { WriteTotals(stream, totals); });
+}
+
+void SaveLexmillList(TLexmillWordList& list, TStream& stream, const TLexmillListTotals& totals) {
+  SaveListToStream(list, tt_wordlist, stream);
+  WriteTotals(stream, totals);
+}
+
+void ReadLexmillList(TLexmillWordList& list, const std::string& path, TLexmillListTotals& totals) {
+  totals = TLexmillListTotals{};
+  ReadListFile(list, tt_wordlist, UTF8ToUTF16(ExistingListFile(path)),
+               [&](TStream& stream) { ReadTotals(stream, totals); });
+}
+
+void ReadLexmillList(TLexmillWordList& list, TStream& stream, TLexmillListTotals& totals) {
+  totals = TLexmillListTotals{};
+  ReadListFromStream(list, tt_wordlist, stream);
+  ReadTotals(stream, totals);
+}
+
 int64_t SumOfFrequencies(TLexmillWordList& list) {
   int64_t sum = 0;
   for (int32_t i = 0; i < list.Count(); ++i)
@@ -85,19 +104,15 @@ int64_t SumOfFrequencies(TLexmillWordList& list) {
   return sum;
 }
 
-void WriteWordListRows(TLexmillWordList& list, const TLexmillOptions& options, int64_t tokens,
-                       const std::string& summary) {
-  std::vector<TLexmillColumn> columns = {{"word"}, {"frequency", true}, {"per cent", true}, {"texts", true}};
-  if (options.showForms) columns.push_back({"forms"});
-  TLexmillWriter out(options.format, columns, options.summaryInOutput);
-  int64_t shown = 0;
+std::vector<std::vector<std::string>> WordListRows(TLexmillWordList& list, const TLexmillOptions& options,
+                                                   int64_t tokens) {
+  std::vector<std::vector<std::string>> rows;
   for (int32_t i = 0; i < list.Count(); ++i) {
     TLexmillWordEntry* e = list.Word(i);
     if (!e || e->JoinedElsewhere() || e->IsDeleted()) continue;
     const int32_t freq = TLexmillWordList::FrequencyWithJoins(e);
     if (freq < options.minFreq) continue;
-    if (options.top >= 0 && shown >= options.top) break;
-    ++shown;
+    if (options.top >= 0 && static_cast<int64_t>(rows.size()) >= options.top) break;
     std::vector<std::string> row = {ToUTF8(e->MainWordOnly()), std::to_string(freq), PerCent(freq, tokens),
                                     std::to_string(e->data.n_files)};
     if (options.showForms) {
@@ -110,8 +125,17 @@ void WriteWordListRows(TLexmillWordList& list, const TLexmillOptions& options, i
       }
       row.push_back(forms);
     }
-    out.Row(row);
+    rows.push_back(std::move(row));
   }
+  return rows;
+}
+
+void WriteWordListRows(TLexmillWordList& list, const TLexmillOptions& options, int64_t tokens,
+                       const std::string& summary) {
+  std::vector<TLexmillColumn> columns = {{"word"}, {"frequency", true}, {"per cent", true}, {"texts", true}};
+  if (options.showForms) columns.push_back({"forms"});
+  TLexmillWriter out(options.format, columns, options.summaryInOutput);
+  for (const std::vector<std::string>& row : WordListRows(list, options, tokens)) out.Row(row);
   out.Summary(summary);
   out.Finish();
 }

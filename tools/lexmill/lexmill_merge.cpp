@@ -1,7 +1,8 @@
-// `lexmill merge A B... -o C`: one word list from saved word lists, as if their texts had been counted
-// together. Frequencies and numbers of texts add up (the texts of different lists are different texts);
-// forms joined under a head in any list are joined under it again in the merged list, so a head's total is
-// that of the merged forms.
+// `lexmill merge A B... -o C`: one word list from saved word lists.
+#include "tools/lexmill/lexmill_merge.h"
+
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <unordered_map>
 
@@ -10,30 +11,133 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
-#include "tools/lexmill/lexmill_listfile.h"
 
 namespace lx {
 
-namespace {
-
-// Words with affixes, told apart by a separator no word holds.
-UnicodeString KeyOf(TLXBaseListObject* e) {
-  return e->MainWordPrefix() + u'\x01' + e->MainWordOnly() + u'\x01' + e->MainWordSuffix();
+TLexmillMerger::TLexmillMerger(TLXBaseHolder& holder)
+    : holder(holder), merged(Create<TLexmillWordList>(&holder)) {
+  if (!holder.OperatingInUnicode()) throw EListError(u"lists are merged in UTF-16 only");
 }
 
-}  // namespace
+TLexmillMerger::TKey TLexmillMerger::KeyOf(TLXBaseListObject* e) const {
+  auto* w = static_cast<TLexmillWordEntry*>(e);
+  const auto view = [&](const void* p) {
+    return p ? std::u16string_view(static_cast<const char16_t*>(p),
+                                   static_cast<std::size_t>(holder.Funcs().Length(p)))
+             : std::u16string_view();
+  };
+  return {view(w->data.prefix_or_tag), view(w->data.w), view(w->data.suffix)};
+}
+
+uint64_t TLexmillMerger::HashOf(const TKey& key) {
+  // FNV-1a over the three texts, each closed by a unit no text holds.
+  uint64_t h = 14695981039346656037ull;
+  for (std::u16string_view part : {key.prefix, key.word, key.suffix}) {
+    for (char16_t c : part) h = (h ^ c) * 1099511628211ull;
+    h = (h ^ 0x1FFFF) * 1099511628211ull;
+  }
+  return h ^ (h >> 29);
+}
+
+TLexmillMerger::TSlot& TLexmillMerger::SlotOf(const TKey& key, uint64_t hash) {
+  const std::size_t mask = slots.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    TSlot& slot = slots[i];
+    if (!slot.entry || (slot.hash == hash && KeyOf(slot.entry) == key)) return slot;
+  }
+}
+
+void TLexmillMerger::Reserve(std::size_t entries) {
+  // At most half full, so probes stay short and a free slot always ends one.
+  std::size_t size = 16;
+  while (size < 2 * entries) size *= 2;
+  if (size <= slots.size()) return;
+  std::vector<TSlot> old(size);
+  old.swap(slots);
+  for (const TSlot& s : old)
+    if (s.entry) {
+      const std::size_t mask = slots.size() - 1;
+      std::size_t i = s.hash & mask;
+      while (slots[i].entry) i = (i + 1) & mask;
+      slots[i] = s;
+    }
+}
+
+void TLexmillMerger::Add(TLexmillWordList& part, const TLexmillListTotals& totals) {
+  if (parts++ == 0) {
+    total.lcid = holder.GetLCID();
+    TStoredListInfo& info = merged->StoredListInfo->fdata;
+    info.matchlist_filename = part.StoredListInfo->fdata.matchlist_filename;
+    info.stoplist_filename = part.StoredListInfo->fdata.stoplist_filename;
+    info.has_affixes = part.StoredListInfo->fdata.has_affixes;
+  }
+  // A damaged or hostile list may say anything: the sums stop at the largest value.
+  if (totals.tokens < 0 || totals.texts < 0) totalsKnown = false;
+  if (totalsKnown) {
+    total.tokens = totals.tokens > INT64_MAX - total.tokens ? INT64_MAX : total.tokens + totals.tokens;
+    total.texts = static_cast<int32_t>(std::min<int64_t>(int64_t{total.texts} + totals.texts, INT32_MAX));
+  }
+  merged->DonePreMergeChecks(part);
+  Reserve(used + static_cast<std::size_t>(part.Count()));
+  for (int32_t i = 0; i < part.Count(); ++i) {
+    TLexmillWordEntry* e = part.Word(i);
+    const TKey key = KeyOf(e);
+    const uint64_t hash = HashOf(key);
+    TSlot& slot = SlotOf(key, hash);
+    if (!slot.entry) {
+      TLexmillWordEntry* m = merged->Word(merged->AddWord(UnicodeString(key.word), 0, 0));
+      m->SetPrefix(UnicodeString(key.prefix));
+      m->SetSuffix(UnicodeString(key.suffix));
+      slot = {hash, m};
+      ++used;
+    }
+    TLexmillWordEntry* m = slot.entry;
+    m->data.f = static_cast<int32_t>(std::min<int64_t>(int64_t{m->data.f} + e->data.f, INT32_MAX));
+    m->data.n_files =
+        static_cast<int32_t>(std::min<int64_t>(int64_t{m->data.n_files} + e->data.n_files, INT32_MAX));
+    if (e->IsDeleted()) {
+      m->EnsurePrivateObjExists();
+      m->privateobj->fdetails.deleted = 1;
+    }
+    for (int32_t j = 0; j < e->JoinCount(); ++j)
+      if (TLXBaseListObject* f = e->OwnJoinlist()->Entry(j)) {
+        const TKey form = KeyOf(f);
+        joins.push_back(
+            {m, UnicodeString(form.prefix), UnicodeString(form.word), UnicodeString(form.suffix)});
+      }
+  }
+  merged->StoredListInfo->fdata.lifetimezaps += part.StoredListInfo->fdata.lifetimezaps;
+}
+
+int TLexmillMerger::Finish() {
+  int conflicts = 0;
+  std::unordered_map<const TLXBaseListObject*, int32_t> at;
+  if (!joins.empty())
+    for (int32_t i = 0; i < merged->Count(); ++i) at.emplace(merged->Get(i), i);
+  for (const TJoin& join : joins) {
+    const TKey key{join.prefix, join.word, join.suffix};
+    TLexmillWordEntry* form = SlotOf(key, HashOf(key)).entry;
+    if (!form) continue;
+    // A form another list has under the same head is there already.
+    TJoinlist* under = join.head->OwnJoinlist();
+    if (under && under->IndexOf(form) >= 0) continue;
+    // Joins stay one level deep: a head joined under another takes no forms.
+    if (join.head->JoinedElsewhere() || !merged->Join(at[join.head], at[form], undoable_no)) ++conflicts;
+  }
+  joins.clear();
+  return conflicts;
+}
+
+TLexmillListTotals TLexmillMerger::Totals() const {
+  TLexmillListTotals t = total;
+  if (!totalsKnown) t.tokens = t.texts = -1;
+  return t;
+}
 
 int RunMerge(const TLexmillOptions& options, const std::vector<std::string>& inputs,
              const std::string& output, bool lcidGiven) {
   TLXBaseHolder holder(options.lcid, true);
-  auto merged = Create<TLexmillWordList>(&holder);
-  // Entries by their words; pointers, since the merge checks may sort the list.
-  std::unordered_map<UnicodeString, TLexmillWordEntry*> index;
-  std::vector<std::pair<UnicodeString, UnicodeString>> joins;  // head, form
-  TLexmillListTotals total;
-  total.tokens = 0;
-  total.texts = 0;
-  bool totalsKnown = true;
+  TLexmillMerger merger(holder);
   for (std::size_t n = 0; n < inputs.size(); ++n) {
     const std::string& path = inputs[n];
     TLexmillListTotals totals;
@@ -47,68 +151,28 @@ int RunMerge(const TLexmillOptions& options, const std::vector<std::string>& inp
     }
     if (n == 0) {
       if (totals.lcid && !lcidGiven && IsValidLCID(totals.lcid)) holder.SetLCID(totals.lcid);
-      total.lcid = holder.GetLCID();
-      TStoredListInfo& info = merged->StoredListInfo->fdata;
-      info.matchlist_filename = part->StoredListInfo->fdata.matchlist_filename;
-      info.stoplist_filename = part->StoredListInfo->fdata.stoplist_filename;
-      info.has_affixes = part->StoredListInfo->fdata.has_affixes;
-    } else if (totals.lcid && totals.lcid != total.lcid) {
+    } else if (totals.lcid && totals.lcid != holder.GetLCID()) {
       std::fprintf(stderr, "lexmill: warning: %s was made in locale 0x%04X, the merged list is in 0x%04X\n",
-                   path.c_str(), static_cast<unsigned>(totals.lcid), static_cast<unsigned>(total.lcid));
+                   path.c_str(), static_cast<unsigned>(totals.lcid), static_cast<unsigned>(holder.GetLCID()));
     }
-    if (totals.tokens < 0 || totals.texts < 0) totalsKnown = false;
-    if (totalsKnown) {
-      total.tokens += totals.tokens;
-      total.texts += totals.texts;
+    try {
+      merger.Add(*part, totals);
+    } catch (const Exception& e) {
+      std::fprintf(stderr, "lexmill: cannot merge the list %s: %s\n", path.c_str(),
+                   UTF16ToUTF8(e.Message).c_str());
+      return kExitProblems;
     }
-    merged->DonePreMergeChecks(*part);
-    index.reserve(index.size() + static_cast<std::size_t>(part->Count()));
-    for (int32_t i = 0; i < part->Count(); ++i) {
-      TLexmillWordEntry* e = part->Word(i);
-      auto [it, added] = index.try_emplace(KeyOf(e), nullptr);
-      if (added) {
-        const int32_t at = merged->AddWord(e->MainWordOnly(), 0, 0);
-        it->second = merged->Word(at);
-        it->second->SetPrefix(e->MainWordPrefix());
-        it->second->SetSuffix(e->MainWordSuffix());
-      }
-      TLexmillWordEntry* m = it->second;
-      m->data.f = static_cast<int32_t>(std::min<int64_t>(int64_t{m->data.f} + e->data.f, INT32_MAX));
-      m->data.n_files =
-          static_cast<int32_t>(std::min<int64_t>(int64_t{m->data.n_files} + e->data.n_files, INT32_MAX));
-      if (e->IsDeleted()) {
-        m->EnsurePrivateObjExists();
-        m->privateobj->fdetails.deleted = 1;
-      }
-      for (int32_t j = 0; j < e->JoinCount(); ++j)
-        if (TLXBaseListObject* f = e->OwnJoinlist()->Entry(j)) joins.emplace_back(KeyOf(e), KeyOf(f));
-    }
-    merged->StoredListInfo->fdata.lifetimezaps += part->StoredListInfo->fdata.lifetimezaps;
   }
-  int conflicts = 0;
-  std::unordered_map<const TLXBaseListObject*, int32_t> at;
-  if (!joins.empty())
-    for (int32_t i = 0; i < merged->Count(); ++i) at.emplace(merged->Get(i), i);
-  for (const auto& [head, form] : joins) {
-    auto h = index.find(head), f = index.find(form);
-    if (h == index.end() || f == index.end()) continue;
-    // A form another list has under the same head is there already.
-    TJoinlist* under = h->second->OwnJoinlist();
-    if (under && under->IndexOf(f->second) >= 0) continue;
-    // Joins stay one level deep: a head joined under another takes no forms.
-    if (h->second->JoinedElsewhere() || !merged->Join(at[h->second], at[f->second], undoable_no)) ++conflicts;
-  }
-  if (conflicts)
+  if (const int conflicts = merger.Finish())
     std::fprintf(stderr,
                  "lexmill: warning: %d forms are under different heads in different lists; each stays "
                  "under the first head met\n",
                  conflicts);
   // Saved in the order first met: show sorts as it is asked to, and a million locale comparisons are the
   // larger part of a merge.
-  if (!totalsKnown) total.tokens = total.texts = -1;
   const std::string target = WithListExtension(output);
   try {
-    SaveLexmillList(*merged, target, total);
+    SaveLexmillList(merger.List(), target, merger.Totals());
   } catch (const Exception& e) {
     std::fprintf(stderr, "lexmill: cannot save the list %s: %s\n", target.c_str(),
                  UTF16ToUTF8(e.Message).c_str());

@@ -75,4 +75,33 @@ TEST_F(JoiningFixture, UnjoiningAReopenedListFreesItsCopiesAndUnflagsTheEntries)
   EXPECT_FALSE(back->GetJoinedElsewhere(1));
 }
 
+TEST_F(JoiningFixture, LemmaInfoGivesTheHeadWithAffixesAndLeavesTheRestToTheCallback) {
+  ASSERT_TRUE(JoinRange(*list, {0, 1, 3}));
+  list->Word(0)->SetPrefix(u"<");
+  list->Word(0)->SetSuffix(u">");
+  // The callback adds the forms, as a tool's lemma window does.
+  auto forms = [&](int32_t index, TStringListWithALongint& strings) {
+    for (const TWord_entry_String_rec& form : list->JoinedWordData(index))
+      strings.AddOne(form.word_details[dgso_main], form.freq);
+  };
+  TStringListWithALongint strings;
+  list->PopulateAStringlistWithLemmaInfo(strings, 0, true, forms);
+  ASSERT_EQ(strings.Count(), 3);
+  EXPECT_EQ(strings.Get(0), u"<be>");
+  EXPECT_EQ(strings.GetOne(0), 9);
+  EXPECT_EQ(strings.Get(1), u"been");
+  EXPECT_EQ(strings.GetOne(2), 4);
+
+  TStringListWithALongint without;
+  int32_t calledWith = -1;
+  list->PopulateAStringlistWithLemmaInfo(
+      without, 2, false, [&](int32_t index, TStringListWithALongint&) { calledWith = index; });
+  EXPECT_EQ(without.Count(), 0);
+  EXPECT_EQ(calledWith, 2);
+  list->PopulateAStringlistWithLemmaInfo(without, 2, true);
+  ASSERT_EQ(without.Count(), 1);
+  EXPECT_EQ(without.Get(0), u"is");
+  EXPECT_EQ(without.GetOne(0), 7);
+}
+
 }  // namespace
