@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/platform/win_locale.h"
+#include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_byteimage.h"
 #include "lexcore/settings/JulianDateRoutines.h"
 
@@ -501,7 +501,8 @@ constexpr auto kMutualInfoLayout = [](auto& io, auto& r) {
   io.Field(r.deleted);
   io.Field(r.spare);
 };
-static_assert(ByteImageSize<TMutualInfo_recFeb2016>(kMutualInfoLayout) == TMutualInfo_recFeb2016::kStoredSize);
+static_assert(ByteImageSize<TMutualInfo_recFeb2016>(kMutualInfoLayout) ==
+              TMutualInfo_recFeb2016::kStoredSize);
 
 constexpr auto kOneTextStatsLayout = [](auto& io, auto& r) {
   io.Field(r.text_bytes);
@@ -555,7 +556,8 @@ TTextsett_rec32 TextSettingsFromImage(const TTextSettingsImage& image) {
   TLangDetailsImage language;
   std::copy_n(image.begin(), language.size(), language.begin());
   settings.language = LangDetailsFromImage(language);
-  ReadByteImage(image.data() + language.size(), TTextsett_rec32::kRestSize, settings, kTextSettingsRestLayout);
+  ReadByteImage(image.data() + language.size(), TTextsett_rec32::kRestSize, settings,
+                kTextSettingsRestLayout);
   return settings;
 }
 
@@ -574,7 +576,8 @@ TTextsett_rec_old OldTextSettingsFromImage(const TOldTextSettingsImage& image) {
   TOldLangDetailsImage language;
   std::copy_n(image.begin(), language.size(), language.begin());
   old.language = OldLangDetailsFromImage(language);
-  ReadByteImage(image.data() + kOldLanguageSize, image.size() - kOldLanguageSize, old, kOldTextSettingsRestLayout);
+  ReadByteImage(image.data() + kOldLanguageSize, image.size() - kOldLanguageSize, old,
+                kOldTextSettingsRestLayout);
   return old;
 }
 
@@ -812,7 +815,8 @@ TMutualInfo_recOld MutualInfoOldFromImage(const std::array<uint8_t, TMutualInfo_
   return old;
 }
 
-std::array<uint8_t, TMutualInfo_recFeb2016::kStoredSize> MutualInfoToImage(const TMutualInfo_recFeb2016& rec) {
+std::array<uint8_t, TMutualInfo_recFeb2016::kStoredSize> MutualInfoToImage(
+    const TMutualInfo_recFeb2016& rec) {
   return WriteByteImage<TMutualInfo_recFeb2016::kStoredSize>(rec, kMutualInfoLayout);
 }
 
@@ -860,6 +864,8 @@ Tone_text_stats_rec_old OldOneTextStatsFromImage(
   return old;
 }
 
-Tone_text_stats_rec_old_base OneTextStatsRecFromOld(const Tone_text_stats_rec_old& old) { return old.base; }
+Tone_text_stats_rec_old_base OneTextStatsRecFromOld(const Tone_text_stats_rec_old& old) {
+  return old.base;
+}
 
 }  // namespace lx

@@ -222,7 +222,7 @@ struct TRelation_settings32 {
   int32_t max_entries = 0;
   Tdouble_smallint_type horizons;
   std::array<float, kRelationshipStatsCount> thresholds{};  // kThresholdNotSet: no threshold
-  uint8_t main_measure = 0;                                  // TRelationshipStats
+  uint8_t main_measure = 0;                                 // TRelationshipStats
   std::array<uint8_t, kRelationshipStatsCount> measure_wanted{};
   std::array<uint8_t, 100> spare{};
 };
@@ -311,7 +311,7 @@ struct Tone_text_stats_rec_old_base {
   int32_t stoplist_tokens = 0;
   int32_t stoplist_types = 0;
   std::array<int32_t, kLetterCounts> letter_words{};  // [i]: words of i + 1 letters
-  int32_t longer_words = 0;                            // words of more letters than that
+  int32_t longer_words = 0;                           // words of more letters than that
   std::array<uint8_t, 24> spare{};
 };
 
