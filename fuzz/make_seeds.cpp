@@ -18,6 +18,7 @@
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/streamable_stringlist.h"
 #include "lexcore/files/PeruseDir.h"
+#include "lexcore/files/chosen_file_rec.h"
 #include "lexcore/files/my_FileStreamU.h"
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_inifiles.h"

@@ -17,6 +17,7 @@
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/definitions/streamable_stringlist.h"
+#include "lexcore/files/chosen_file_rec.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 

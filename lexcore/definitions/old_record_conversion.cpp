@@ -6,7 +6,6 @@
 #include "lexcore/platform/win_locale.h"
 #include "lexcore/rtl/lx_ansi.h"
 #include "lexcore/rtl/lx_byteimage.h"
-#include "lexcore/settings/JulianDateRoutines.h"
 
 namespace lx {
 
@@ -400,50 +399,6 @@ constexpr auto kConcSettingsLayout = [](auto& io, auto& c) {
 static_assert(ByteImageSize<TConcSettingsRec32>(kConcSettingsLayout) == TConcSettingsRec32::kStoredSize);
 static_assert(ByteImageSize<TConcSettingsRecOld>(kConcSettingsLayout) == TConcSettingsRecOld::kStoredSize);
 
-// The fixed part of a chosen file as stored; the pointer slots are written as 0 and skipped on reading.
-constexpr auto kChosenFileLayout = [](auto& io, auto& r) {
-  io.Field(r.FolderData);
-  io.Field(r.Zip_Num);
-  io.Field(r.encrypted);
-  io.Field(r.Wanted);
-  io.Field(r.FileDate);
-  io.Field(r.Size);
-  io.Field(r.Words);
-  io.Field(r.KindOfFile);
-  io.Field(r.version);
-  io.Pad(2);
-  io.Field(r.TextualDateAndTime);
-  io.Field(r.hits);
-  io.Pad(4);   // jump list
-  io.Pad(4);   // short name
-  io.Pad(12);  // reserved
-};
-static_assert(ByteImageSizeIs<TChosenFile_BaseRec>(kChosenFileLayout, TChosenFile_BaseRec::kStoredSize));
-
-struct TOldChosenFile {
-  int32_t FolderData = 0;
-  int16_t Zip_Num = 0;
-  TDateTime FileDate = 0;
-  int32_t Size = 0;
-  int32_t Words = 0;
-  uint8_t encrypted = 0;
-  uint8_t Wanted = 0;
-  uint8_t KindOfFile = 0;
-};
-
-constexpr auto kOldChosenFileLayout = [](auto& io, auto& r) {
-  io.Field(r.FolderData);
-  io.Field(r.Zip_Num);
-  io.Field(r.FileDate);
-  io.Field(r.Size);
-  io.Field(r.Words);
-  io.Field(r.encrypted);
-  io.Field(r.Wanted);
-  io.Field(r.KindOfFile);
-  io.Pad(24);  // reserved
-};
-static_assert(ByteImageSize<TOldChosenFile>(kOldChosenFileLayout) == TChosenFile_BaseRec::kOldStoredSize);
-
 constexpr auto kRelationSettingsLayout = [](auto& io, auto& r) {
   io.Field(r.version);
   io.Field(r.compute_collocation);
@@ -679,64 +634,6 @@ bool ReadInConcSettRec(TStream& stream, TConcSettingsRec32& settings, int32_t ve
   TConcSettingsImage image;
   const bool ok = ReadImage(stream, image);
   settings = ConcSettingsFromImage(image);
-  return ok;
-}
-
-TChosenFileImage ChosenFileToImage(const TChosenFile_BaseRec& rec) {
-  TChosenFile_BaseRec stored = rec;
-  stored.FolderData = -rec.FolderData - 1;
-  return WriteByteImage<TChosenFile_BaseRec::kStoredSize>(stored, kChosenFileLayout);
-}
-
-TChosenFile_BaseRec ChosenFileFromImage(const TChosenFileImage& image) {
-  TChosenFile_BaseRec rec;
-  ReadByteImage(image.data(), image.size(), rec, kChosenFileLayout);
-  // |FolderData| - 1 in 64 bits: the most negative int32 gives the largest folder number, not an overflow.
-  const int64_t stored = rec.FolderData;
-  rec.FolderData = static_cast<int32_t>((stored < 0 ? -stored : stored) - 1);
-  return rec;
-}
-
-TOldChosenFileImage OldChosenFileToImage(const TChosenFile_BaseRec& rec) {
-  TOldChosenFile old;
-  old.FolderData = rec.FolderData;
-  old.Zip_Num = rec.Zip_Num;
-  old.FileDate = rec.FileDate;
-  old.Size = static_cast<int32_t>(rec.Size);
-  old.Words = rec.Words;
-  old.encrypted = rec.encrypted;
-  old.Wanted = rec.Wanted;
-  old.KindOfFile = rec.KindOfFile;
-  return WriteByteImage<TChosenFile_BaseRec::kOldStoredSize>(old, kOldChosenFileLayout);
-}
-
-bool TChosenFileRecFromStream(TStream& stream, TChosenFile_BaseRec& rec) {
-  rec = TChosenFile_BaseRec{};
-  int64_t start = 0;
-  if (!PositionOf(stream, start)) return false;
-  TOldChosenFileImage oldImage;
-  const int64_t got = ReadUpTo(stream, oldImage.data(), static_cast<int64_t>(oldImage.size()));
-  if (got < 4) return false;
-  bool ok = got == static_cast<int64_t>(oldImage.size());
-  if (static_cast<int8_t>(oldImage[3]) < 0) {
-    if (!StepBack(stream, start)) return false;
-    TChosenFileImage image;
-    ok = ReadImage(stream, image);
-    rec = ChosenFileFromImage(image);
-  } else {
-    if (!ok) std::fill(oldImage.begin() + got, oldImage.end(), 0);
-    TOldChosenFile old;
-    ReadByteImage(oldImage.data(), oldImage.size(), old, kOldChosenFileLayout);
-    rec.FolderData = old.FolderData;
-    rec.Zip_Num = old.Zip_Num;
-    rec.FileDate = old.FileDate;
-    rec.Size = old.Size;
-    rec.Words = old.Words;
-    rec.encrypted = old.encrypted;
-    rec.Wanted = old.Wanted;
-    rec.KindOfFile = old.KindOfFile;
-  }
-  if (rec.TextualDateAndTime == 0) rec.TextualDateAndTime = DateTimeToJulianAddingConst(rec.FileDate);
   return ok;
 }
 

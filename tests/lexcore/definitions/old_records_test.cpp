@@ -7,6 +7,7 @@
 #include <string>
 
 #include "lexcore/definitions/old_record_conversion.h"
+#include "lexcore/files/chosen_file_rec.h"
 #include "lexcore/platform/win_locale.h"
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/settings/JulianDateRoutines.h"
