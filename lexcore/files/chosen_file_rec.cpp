@@ -84,6 +84,8 @@ static_assert(ByteImageSize<TOldChosenFile>(kOldChosenFileLayout) == TChosenFile
 }  // namespace
 
 TChosenFileImage ChosenFileToImage(const TChosenFile_BaseRec& rec) {
+  // A negative folder number would be stored as a non-negative one and read back as the old form.
+  LX_ASSERT(rec.FolderData >= 0, "chosen file without a folder number");
   TChosenFile_BaseRec stored = rec;
   stored.FolderData = -rec.FolderData - 1;
   return WriteByteImage<TChosenFile_BaseRec::kStoredSize>(stored, kChosenFileLayout);

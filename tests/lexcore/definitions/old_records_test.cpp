@@ -443,6 +443,9 @@ TEST(OldRecords, ChosenFileOfTheCurrentForm) {
   TMemoryStream m = StreamOf(b);
   ASSERT_TRUE(TChosenFileRecFromStream(m, rec));
   EXPECT_EQ(rec.FolderData, INT32_MAX);
+  EXPECT_EQ(Bytes(ChosenFileToImage(rec)).substr(0, 4), b.substr(0, 4));
+  rec.FolderData = -1;  // would be stored as 0 and read back as the old form
+  EXPECT_THROW(ChosenFileToImage(rec), EAssertionFailed);
 
   ExpectEveryPrefixRefused(b, [](TStream& st) {
     TChosenFile_BaseRec r;
