@@ -14,9 +14,11 @@
 #include "lexcore/definitions/Wdef.h"
 #include "lexcore/definitions/extra_font_list.h"
 #include "lexcore/definitions/lang_details.h"
+#include "lexcore/definitions/old_record_conversion.h"
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/streamable_stringlist.h"
 #include "lexcore/files/PeruseDir.h"
+#include "lexcore/files/chosen_file_rec.h"
 #include "lexcore/files/my_FileStreamU.h"
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_inifiles.h"
@@ -196,6 +198,46 @@ void RecordSeeds() {
     list.Add(u"два");
     list.SaveToStream(s);
   });
+  // Settings and file records, current and old forms; arg: the record in the low bits, the file's version
+  // above.
+  auto image = [&put](const char* name, uint8_t arg, const auto& bytes) {
+    put(name, 6, arg, [&bytes](TStream& s) { s.Write(bytes.data(), static_cast<int64_t>(bytes.size())); });
+  };
+  TTextsett_rec32 text;
+  text.language.is_32_version = 1;
+  text.language.lcid = 0x0409;
+  StringToWideCharArray(u"<", text.tag_open);
+  StringToWideCharArray(u">", text.tag_close);
+  image("text-settings-current", 0 | (6 << 3), TextSettingsToImage(text));
+  TTextsett_rec_old oldText;
+  oldText.language.lcid = 0x0407;
+  oldText.tag_open = {1, '<'};
+  image("text-settings-old", 0 | (3 << 3), OldTextSettingsToImage(oldText));
+  TConcSettingsRec32 conc;
+  StringToWideCharArray(u"book*", conc.search_word);
+  image("conc-settings-current", 1 | (6 << 3), ConcSettingsToImage(conc));
+  TConcSettingsRecOld oldConc;
+  oldConc.version = 2;
+  oldConc.search_word = {4, 'b', 'o', 'o', 'k'};
+  image("conc-settings-old", 1 | (4 << 3), OldConcSettingsToImage(oldConc));
+  TChosenFile_BaseRec chosen;
+  chosen.FolderData = 4;
+  chosen.FileDate = 45000;
+  chosen.Size = 1234;
+  image("chosen-file-current", 2, ChosenFileToImage(chosen));
+  image("chosen-file-old", 2, OldChosenFileToImage(chosen));
+  TRelation_settings32 relation;
+  relation.thresholds.fill(kThresholdNotSet);
+  image("relation-settings-current", 3, RelationSettingsToImage(relation));
+  image("relation-settings-old", 3, OldRelationSettingsToImage(TMutual_info_settingsOldFrom32(relation)));
+  TMutualInfo_recOld mutual;
+  mutual.freq_A = 10;
+  mutual.measures[RelatStat_MI] = 2.5f;
+  image("relationship-old", 4, MutualInfoOldToImage(mutual));
+  Tone_text_stats_rec_old stats;
+  stats.base.tokens = 100;
+  stats.text_number = 1;
+  image("one-text-stats-old", 5, OldOneTextStatsToImage(stats));
 }
 
 void TextDrawerSeeds() {

@@ -1,6 +1,6 @@
 // Stored records of the definitions: the list-file signature block and the file recognisers, language
-// details, section starts, extra fonts, streamable string lists and the fixed record images. The first byte
-// picks the reader.
+// details, section starts, extra fonts, streamable string lists, the fixed record images and the settings and
+// file records that earlier versions stored in other forms. The first byte picks the reader.
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,10 +12,12 @@
 #include "lexcore/definitions/Wdef.h"
 #include "lexcore/definitions/extra_font_list.h"
 #include "lexcore/definitions/lang_details.h"
+#include "lexcore/definitions/old_record_conversion.h"
 #include "lexcore/definitions/search_requirements.h"
 #include "lexcore/definitions/section_starts.h"
 #include "lexcore/definitions/shared_records.h"
 #include "lexcore/definitions/streamable_stringlist.h"
+#include "lexcore/files/chosen_file_rec.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 
@@ -45,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMemoryStream stream;
   fuzz::FillStream(stream, body);
   try {
-    switch (kind % 6) {
+    switch (kind % 7) {
       case 0: {  // the signature block as a reader checks it, and the recognisers on a file
         TCheckSignature header;
         DiskSignatureISOKForToolAndList(header, static_cast<tool_type>(arg % 16),
@@ -93,6 +95,45 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (list.ReadFromStream(stream)) {
           TMemoryStream out;
           list.SaveToStream(out);
+        }
+        break;
+      }
+      case 6: {  // records of either form; arg picks the record and, for settings, the file's version
+        const int32_t version = arg >> 3;
+        switch (arg & 7) {
+          case 0: {
+            TTextsett_rec32 settings;
+            if (ReadInTextSettings(stream, settings, version)) TextSettingsToImage(settings);
+            break;
+          }
+          case 1: {
+            TConcSettingsRec32 settings;
+            if (ReadInConcSettRec(stream, settings, version)) ConcSettingsToImage(settings);
+            break;
+          }
+          case 2: {
+            TChosenFile_BaseRec rec;
+            if (TChosenFileRecFromStream(stream, rec)) ChosenFileToImage(rec);
+            break;
+          }
+          case 3: {
+            TRelation_settings32 settings;
+            if (TMutual_info_settings32FromStream(stream, settings))
+              OldRelationSettingsToImage(TMutual_info_settingsOldFrom32(settings));
+            break;
+          }
+          case 4: {
+            std::array<uint8_t, TMutualInfo_recOld::kStoredSize> old{};
+            std::memcpy(old.data(), body.data(), std::min(body.size(), old.size()));
+            MutualInfoToImage(TMutual_info_Rec32FromOld(MutualInfoOldFromImage(old)));
+            break;
+          }
+          default: {
+            std::array<uint8_t, Tone_text_stats_rec_old::kStoredSize> old{};
+            std::memcpy(old.data(), body.data(), std::min(body.size(), old.size()));
+            OneTextStatsToImage(OneTextStatsRecFromOld(OldOneTextStatsFromImage(old)));
+            break;
+          }
         }
         break;
       }
