@@ -1,7 +1,9 @@
 // Dates of texts and time-lines: year/month/day records, Julian day numbers, time-line periods and their
 // labels. Years before 1 are held as negative years; the conversions named ...AddingConst move every year
 // 4500 years on so that the stored Julian numbers stay within the calendar the rest of the runtime accepts,
-// and those named ...RemovingConst move it back.
+// and those named ...RemovingConst move it back. The shift keeps month and day, so 29 February of a leap year
+// whose shifted year is not one (1600, 2000: 6100, 6500) has no shifted number and gives 0, no date. Stored
+// numbers of every other date depend on this numbering, so it stays.
 #pragma once
 
 #include <cstdint>
