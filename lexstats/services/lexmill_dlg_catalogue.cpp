@@ -56,12 +56,14 @@ UnicodeString TCatalogueMessage::Compose(std::span<const TVarRec> args) const {
 TModalResult ShowCatalogueText(const TForm* form, const TCatalogueMessage& message, const UnicodeString& text,
                                int32_t helpCtx, uint16_t buttons) {
   const UnicodeString caption = message.Options.Caption ? message.Options.Caption->Text() : UnicodeString();
+  const uint16_t set = buttons ? buttons : message.Buttons;
+  const TMsgDlgBtn defaultButton = buttons && message.Options.DefaultButton < 0
+                                       ? DefaultButtonOf(MsgDlgButtonsFromBits(set))
+                                       : message.DefaultButton();
   return FormCentredMessageDlg(
-      form, Global_TimedOut, caption, text, message.DlgType, MsgDlgButtonsFromBits(message.Buttons),
+      form, Global_TimedOut, caption, text, message.DlgType, MsgDlgButtonsFromBits(set),
       message.HelpCtx == kCallersHelpCtx ? std::max(helpCtx, 0) : message.HelpCtx, Global_HelpProc,
-      buttons && message.Options.DefaultButton < 0 ? DefaultButtonOf(MsgDlgButtonsFromBits(buttons))
-                                                   : message.DefaultButton(),
-      message.Options.TimeoutSeconds, message.Options.WithDontShow);
+      defaultButton, message.Options.TimeoutSeconds, message.Options.WithDontShow);
 }
 
 TModalResult ShowCatalogueMessage(const TForm* form, const TCatalogueMessage& message,
