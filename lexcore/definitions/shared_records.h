@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "lexcore/definitions/file_status.h"
 #include "lexcore/rtl/lx_resources.h"
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_types.h"
@@ -57,7 +58,6 @@ enum TNumberDisplay : uint8_t {
   gdd_per_million
 };
 enum TStatsDataType : uint8_t { tsdt_float, tsdt_string };
-enum TLXFilestatus : uint8_t { fs_unknown, fs_exists, fs_moved };
 enum TLXoutput : uint8_t { pra_screen, pra_screen_test, pra_clipboard, pra_printer, pra_print_preview };
 
 enum TTimeLinePlotbase : uint8_t {

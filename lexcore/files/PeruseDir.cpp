@@ -144,48 +144,60 @@ TPeruseDir::TPeruseDir(const UnicodeString& filemask, const UnicodeString& dirma
 
 bool TPeruseDir::Enumerate(const UnicodeString& dir, const UnicodeString& mask, std::vector<TFound>& out,
                            bool foldersOnly) {
-  out.clear();
+  std::vector<std::vector<TFound>> outs;
+  const bool ok = Enumerate(dir, std::span<const UnicodeString>(&mask, 1), outs, foldersOnly);
+  out = ok ? std::move(outs.front()) : std::vector<TFound>();
+  return ok;
+}
+
+bool TPeruseDir::Enumerate(const UnicodeString& dir, std::span<const UnicodeString> masks,
+                           std::vector<std::vector<TFound>>& outs, bool foldersOnly) {
+  outs.assign(masks.size(), {});
   const std::string native = UTF16ToUTF8(dir.empty() ? UnicodeString(u".") : dir);
   DIR* d = ::opendir(native.c_str());
   if (!d) return false;
+  std::vector<bool> matched(masks.size());
   while (const dirent* e = ::readdir(d)) {
     if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
     // The folder entry already says what most entries are: no need to ask about every file for folders.
     if (foldersOnly && e->d_type != DT_DIR && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
     TFound f;
     f.name = UTF8ToUTF16(e->d_name);
-    if (!MatchesMask(f.name, mask)) continue;
+    bool any = false;
+    for (std::size_t k = 0; k < masks.size(); ++k) any |= (matched[k] = MatchesMask(f.name, masks[k]));
+    if (!any) continue;
     const bool hidden = e->d_name[0] == '.';
     // A walk for folders needs no folder's size or date.
     if ((foldersOnly && e->d_type == DT_DIR) ||
         (!fNeedSizeAndDate && (e->d_type == DT_REG || e->d_type == DT_DIR))) {
       f.rec.Attr = (e->d_type == DT_DIR ? faDirectory : 0) | (hidden ? faHidden : 0);
-      out.push_back(std::move(f));
-      continue;
-    }
-    if (!fNeedSizeAndDate && !foldersOnly && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) {
+    } else if (!fNeedSizeAndDate && !foldersOnly && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) {
       f.rec.Attr = faSysFile | (hidden ? faHidden : 0);  // a device, pipe or socket
-      out.push_back(std::move(f));
-      continue;
+    } else {
+      struct stat st {};
+      // Relative to the open folder, which spares the system a walk down the whole path for every file. A
+      // link is taken as what it points to; a dangling one as itself.
+      if (::fstatat(::dirfd(d), e->d_name, &st, 0) != 0 &&
+          ::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        continue;
+      if (foldersOnly && !S_ISDIR(st.st_mode)) continue;
+      int32_t attr = 0;
+      if (S_ISDIR(st.st_mode)) attr |= faDirectory;
+      // Devices, pipes and sockets are no texts: they pass only where system files are accepted.
+      else if (!S_ISREG(st.st_mode))
+        attr |= faSysFile;
+      if (hidden) attr |= faHidden;
+      f.rec.Attr = attr;
+      f.rec.Size = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(st.st_size)));
+      if (!foldersOnly)
+        f.rec.DateTime = LocalFileTime(st.st_mtim.tv_sec, static_cast<int32_t>(st.st_mtim.tv_nsec));
     }
-    struct stat st {};
-    // Relative to the open folder, which spares the system a walk down the whole path for every file. A link
-    // is taken as what it points to; a dangling one as itself.
-    if (::fstatat(::dirfd(d), e->d_name, &st, 0) != 0 &&
-        ::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-      continue;
-    int32_t attr = 0;
-    if (S_ISDIR(st.st_mode)) attr |= faDirectory;
-    // Devices, pipes and sockets are no texts: they pass only where system files are accepted.
-    else if (!S_ISREG(st.st_mode))
-      attr |= faSysFile;
-    if (hidden) attr |= faHidden;
-    f.rec.Attr = attr;
-    f.rec.Size = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(st.st_size)));
-    if (foldersOnly && !S_ISDIR(st.st_mode)) continue;
-    if (!foldersOnly)
-      f.rec.DateTime = LocalFileTime(st.st_mtim.tv_sec, static_cast<int32_t>(st.st_mtim.tv_nsec));
-    out.push_back(std::move(f));
+    std::size_t last = masks.size();
+    while (!matched[--last]) {
+    }
+    for (std::size_t k = 0; k < last; ++k)
+      if (matched[k]) outs[k].push_back(f);
+    outs[last].push_back(std::move(f));
   }
   ::closedir(d);
   return true;
@@ -287,33 +299,39 @@ void TPeruseDir::AddAZip(TMySearchRecList* list, const UnicodeString& path, cons
 bool TPeruseDir::HandleAllFilesIn(const UnicodeString& dir, TMySearchRecList* list) {
   if (global_keeping_log) Log(Format(u"searching %s for %s", {dir, fFilemaskStr}));
   const UnicodeString folder = IncludeTrailingPathDelimiter(dir);
-  std::vector<TFound> entries;
+  // The zip archives' mask first, then each piece of the file mask; the folder is read once for all of them.
+  std::vector<UnicodeString> masks;
   if (fExamineZips) {
     const std::size_t dot = fFilemaskStr.find(u'.');
-    const UnicodeString stem = dot == UnicodeString::npos ? fFilemaskStr : fFilemaskStr.substr(0, dot);
-    if (Enumerate(dir, stem + fZipExtension, entries)) {
-      for (const TFound& f : entries) {
-        if (global_panic_state != 0) break;
-        if (f.rec.Attr & faDirectory) continue;
-        AddAZip(list, folder, f.name);
-        MyYieldProcess();
-      }
-    }
+    masks.push_back((dot == UnicodeString::npos ? fFilemaskStr : fFilemaskStr.substr(0, dot)) +
+                    fZipExtension);
   }
-  bool result = false;
+  const std::size_t firstPiece = masks.size();
   std::size_t from = 0;
   while (from <= fFilemaskStr.size()) {
     std::size_t semi = fFilemaskStr.find(u';', from);
     if (semi == UnicodeString::npos) semi = fFilemaskStr.size();
-    const UnicodeString piece = Trim(std::u16string_view(fFilemaskStr).substr(from, semi - from));
+    UnicodeString piece = Trim(std::u16string_view(fFilemaskStr).substr(from, semi - from));
     from = semi + 1;
-    if (piece.empty()) continue;
+    if (!piece.empty()) masks.push_back(std::move(piece));
+  }
+  std::vector<std::vector<TFound>> found;
+  if (masks.empty() || !Enumerate(dir, masks, found)) return false;
+  if (fExamineZips) {
+    for (const TFound& f : found.front()) {
+      if (global_panic_state != 0) break;
+      if (f.rec.Attr & faDirectory) continue;
+      AddAZip(list, folder, f.name);
+      MyYieldProcess();
+    }
+  }
+  bool result = false;
+  for (std::size_t k = firstPiece; k < masks.size(); ++k) {
     if (global_panic_state >= 2) {
       Log(u"processing stopped");
       continue;
     }
-    if (!Enumerate(dir, piece, entries)) continue;
-    for (const TFound& f : entries) {
+    for (const TFound& f : found[k]) {
       if (global_panic_state >= 2) break;
       if (f.rec.Attr & faDirectory) continue;
       const bool ignored = ((f.rec.Attr & faSysFile) && !fAcceptSystemFiles) ||
@@ -324,7 +342,7 @@ bool TPeruseDir::HandleAllFilesIn(const UnicodeString& dir, TMySearchRecList* li
         MyYieldProcess();
         continue;
       }
-      if (global_keeping_log) Log(u"\t" + Format(u"found %s", {f.name}));
+      if (global_keeping_log) Log(Format(u"\tfound %s", {f.name}));
       const std::size_t extLen = fZipExtension.size();
       const bool isZip =
           f.name.size() > extLen &&

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -111,6 +112,9 @@ class TPeruseDir : public TObject {
   // false when it cannot be read.
   bool Enumerate(const UnicodeString& dir, const UnicodeString& mask, std::vector<TFound>& out,
                  bool foldersOnly = false);
+  // One read of the folder for several masks: outs[k] holds the entries matching masks[k].
+  bool Enumerate(const UnicodeString& dir, std::span<const UnicodeString> masks,
+                 std::vector<std::vector<TFound>>& outs, bool foldersOnly = false);
   void WalkFolders(const UnicodeString& dir, const UnicodeString& mask);
   bool PassesHiddenFileFolderTest(int32_t attr, bool isFolder) const;
   void AddAZip(TMySearchRecList* list, const UnicodeString& path, const UnicodeString& name);

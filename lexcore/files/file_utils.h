@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "lexcore/definitions/file_status.h"
 #include "lexcore/rtl/lx_datetime.h"
 #include "lexcore/rtl/lx_set.h"
 #include "lexcore/rtl/lx_stringlist.h"
@@ -15,8 +16,6 @@ namespace lx {
 
 enum TFileContentsTypes : uint8_t { _8_bit, _UTF8, _16_bit, _early_Word, _Storage, _Zip, _16_bit_reversed };
 using TFileContentsSet = Set<TFileContentsTypes, 1>;
-
-enum TLXFilestatus : uint8_t { fs_unknown, fs_exists, fs_moved };
 
 // Stand for a chosen folder and for its drive in stored file names.
 extern UnicodeString user_dir_token;    // "$userdir"

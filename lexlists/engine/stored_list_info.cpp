@@ -17,7 +17,7 @@ constexpr auto kFixedLayout = [](auto& io, auto& r) {
   io.Field(r.entries);
   io.Field(r.lifetimezaps);
 };
-static_assert(ByteImageSize<TStoredListInfo>(kFixedLayout) == TStoredListInfo::kFixedSize);
+static_assert(ByteImageSizeIs<TStoredListInfo>(kFixedLayout, TStoredListInfo::kFixedSize));
 
 constexpr auto kOverspillLayout = [](auto& io, auto& d) {
   io.Field(d.NodeSearchWordsCount);
@@ -30,8 +30,8 @@ constexpr auto kOverspillLayout = [](auto& io, auto& d) {
   io.Field(d.based_on_clusters);
   io.Field(d.spareBs);
 };
-static_assert(ByteImageSize<TOverspillExtraSavedData>(kOverspillLayout) ==
-              TOverspillExtraSavedData::kStoredSize);
+static_assert(ByteImageSizeIs<TOverspillExtraSavedData>(kOverspillLayout,
+                                                        TOverspillExtraSavedData::kStoredSize));
 
 }  // namespace
 

@@ -30,8 +30,8 @@ constexpr auto kDetails2Layout = [](auto& io, auto& r) {
   io.Field(r.deleted);
   io.Field(r.marcacao);
 };
-static_assert(ByteImageSize<TPrivateDetailsRec3>(kDetails2Layout) == TPrivateDetailsRec2::kStoredSize);
-static_assert(ByteImageSize<TPrivateDetailsRec2>(kDetails2Layout) == TPrivateDetailsRec2::kStoredSize);
+static_assert(ByteImageSizeIs<TPrivateDetailsRec3>(kDetails2Layout, TPrivateDetailsRec2::kStoredSize));
+static_assert(ByteImageSizeIs<TPrivateDetailsRec2>(kDetails2Layout, TPrivateDetailsRec2::kStoredSize));
 
 // The 28-byte record begins with the 8-byte one.
 constexpr auto kDetailsLayout = [](auto& io, auto& r) {
@@ -43,7 +43,7 @@ constexpr auto kDetailsLayout = [](auto& io, auto& r) {
   io.Field(r.tag_number_1Based);
   io.Field(r.spare);
 };
-static_assert(ByteImageSize<TPrivateDetailsRec3>(kDetailsLayout) == TPrivateDetailsRec3::kStoredSize);
+static_assert(ByteImageSizeIs<TPrivateDetailsRec3>(kDetailsLayout, TPrivateDetailsRec3::kStoredSize));
 
 }  // namespace
 

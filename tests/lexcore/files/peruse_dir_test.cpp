@@ -119,6 +119,11 @@ TEST(PeruseDir, FilesOfAFolderByMaskOrderAndRules) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"._res.txt", ".secret.txt", "a.txt", "b.txt", "e.TXT"}));
 
+  // One read of the folder serves every piece of the mask: a file matching two pieces is taken under each.
+  TMySearchRecList twice;
+  Walker(u"*.htm;c*").HandleAllFilesIn(U(t.path.string()), &twice);
+  EXPECT_EQ(Names(twice), (std::vector<std::string>{"c.htm", "c.htm"}));
+
   // A veto from the host, and a walk without a list only answers.
   TPeruseDir veto = Walker(u"*.txt");
   veto.OnCheckFileAcceptable = [](const TMySearchRec& r, bool) { return r.ShortName != u"a.txt"; };
