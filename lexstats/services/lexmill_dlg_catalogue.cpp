@@ -50,7 +50,8 @@ UnicodeString TCatalogueMessage::Compose(std::span<const TVarRec> args) const {
     if (!text.empty()) text += kLineBreak;
     text += piece->Text();
   }
-  return Format(text, args);
+  // A text without values is shown as it stands, so a stray '%' in a translation cannot break it.
+  return args.empty() ? text : Format(text, args);
 }
 
 TModalResult ShowCatalogueText(const TForm* form, const TCatalogueMessage& message, const UnicodeString& text,

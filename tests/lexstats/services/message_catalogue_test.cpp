@@ -24,6 +24,10 @@ TEST_F(CatalogueTest, CountsCarryThousandsSeparatorsAndTextsFollowTranslations) 
   SetResourceTranslation(u"_LXNDuplicatesFound", u"%.0n doppelte Eintr\u00e4ge");
   N_DuplicatesFound(&form, 2000);
   EXPECT_EQ(Last().Message, u"2,000 doppelte Eintr\u00e4ge");
+  // A text without values is not a format: its '%' stays as written.
+  SetResourceTranslation(u"_LXNoPrinter", u"100% sure: no printer");
+  NoPrinterInstalled(&form);
+  EXPECT_EQ(Last().Message, u"100% sure: no printer");
 }
 
 TEST_F(CatalogueTest, ReminderRoutinesAreSilencedByTheirMarker) {
