@@ -164,6 +164,10 @@ bool GetWordClassesW(const WideChar* src, int count, uint16_t* charType) {
   return CheckTypeArguments(CT_CTYPE1, src, count, charType) && ClassifyWide(src, count, charType, true);
 }
 
+const uint16_t* WordClassesOfUnits() {
+  return BmpTables().words.get();
+}
+
 bool GetWordClassesA(uint32_t lcid, const char* src, int count, uint16_t* charType) {
   return CheckTypeArguments(CT_CTYPE1, src, count, charType) &&
          ClassifyBytes(lcid, src, count, charType, true);

@@ -34,6 +34,9 @@ bool GetStringTypeExA(uint32_t lcid, uint32_t infoType, const char* src, int cou
 // that combining marks also count as letters (C1_ALPHA), so a word with a decomposed accent stays one word.
 bool GetWordClassesW(const WideChar* src, int count, uint16_t* charType);
 bool GetWordClassesA(uint32_t lcid, const char* src, int count, uint16_t* charType);
+// GetWordClassesW's class of each of the 65,536 units taken alone; a surrogate pair's units take the class of
+// the character they make instead, which the table cannot give.
+const uint16_t* WordClassesOfUnits();
 
 // The CT_CTYPE1 class of one code point.
 uint16_t CharType1(char32_t c);

@@ -507,6 +507,62 @@ bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, 
   return used;
 }
 
+namespace {
+
+// Well-formed UTF-8 decoded straight into dst (room for n units at least, which UTF-8 never exceeds); from
+// the first ill-formed sequence on, the converter decodes the rest, so that what it puts in place of the bad
+// bytes stays as it was.
+int DecodeUTF8Into(const Codec& codec, const char* src, std::size_t n, WideChar* dst, int dstLen) {
+  const auto* s = reinterpret_cast<const uint8_t*>(src);
+  std::size_t b = 0, u = 0;
+  auto cont = [&](std::size_t i) { return i < n && (s[i] & 0xC0) == 0x80; };
+  while (b < n) {
+    // Eight ASCII bytes at a time: most text is mostly ASCII.
+    for (uint64_t v; b + 8 <= n; b += 8, u += 8) {
+      std::memcpy(&v, s + b, 8);
+      if (v & 0x8080808080808080ull) break;
+      for (std::size_t j = 0; j < 8; ++j) dst[u + j] = s[b + j];
+    }
+    if (b == n) break;
+    const uint8_t c = s[b];
+    if (c < 0x80) {
+      dst[u++] = c;
+      ++b;
+      continue;
+    }
+    if (c >= 0xC2 && c <= 0xDF && cont(b + 1)) {
+      dst[u++] = static_cast<WideChar>(((c & 0x1F) << 6) | (s[b + 1] & 0x3F));
+      b += 2;
+      continue;
+    }
+    // No overlong forms (E0 80..9F, F0 80..8F), no surrogates (ED A0..BF), nothing beyond U+10FFFF.
+    if (c >= 0xE0 && c <= 0xEF && cont(b + 1) && cont(b + 2) && !(c == 0xE0 && s[b + 1] < 0xA0) &&
+        !(c == 0xED && s[b + 1] > 0x9F)) {
+      dst[u++] = static_cast<WideChar>(((c & 0x0F) << 12) | ((s[b + 1] & 0x3F) << 6) | (s[b + 2] & 0x3F));
+      b += 3;
+      continue;
+    }
+    if (c >= 0xF0 && c <= 0xF4 && cont(b + 1) && cont(b + 2) && cont(b + 3) &&
+        !(c == 0xF0 && s[b + 1] < 0x90) && !(c == 0xF4 && s[b + 1] > 0x8F)) {
+      const char32_t cp = (static_cast<char32_t>(c & 0x07) << 18) | ((s[b + 1] & 0x3Fu) << 12) |
+                          ((s[b + 2] & 0x3Fu) << 6) | (s[b + 3] & 0x3Fu);
+      dst[u++] = static_cast<WideChar>(0xD7C0 + (cp >> 10));
+      dst[u++] = static_cast<WideChar>(0xDC00 | (cp & 0x3FF));
+      b += 4;
+      continue;
+    }
+    break;
+  }
+  if (b == n) return static_cast<int>(u);
+  UnicodeString rest;
+  DecodeIcu(codec, src + b, n - b, rest, nullptr, false);
+  if (rest.size() > static_cast<std::size_t>(dstLen) - u) return FailWith(ERROR_INSUFFICIENT_BUFFER);
+  std::copy(rest.begin(), rest.end(), dst + u);
+  return static_cast<int>(u + rest.size());
+}
+
+}  // namespace
+
 int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int srcLen, WideChar* dst,
                         int dstLen) {
   if (!CheckBufferArguments(src, srcLen, dst, dstLen)) return 0;
@@ -521,6 +577,7 @@ int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int 
       for (std::size_t i = 0; i < n; ++i) dst[i] = codec.sb.toUnicode[static_cast<uint8_t>(src[i])];
       return static_cast<int>(n);
     }
+    if (!codec.singleByte && !(flags & MB_PRECOMPOSED)) return DecodeUTF8Into(codec, src, n, dst, dstLen);
     std::size_t plain = 0;
     while (plain < n && static_cast<uint8_t>(src[plain]) < 0x80) {
       dst[plain] = static_cast<WideChar>(src[plain]);

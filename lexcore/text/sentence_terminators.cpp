@@ -2,6 +2,10 @@
 
 #include <unicode/uchar.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 
 #include "lexcore/platform/win_chartypes.h"
@@ -122,6 +126,20 @@ bool IsPunctNotEndingSentence(WideChar c) {
 void FindSentenceEnds(const WideChar* text, const uint16_t* classes, std::size_t n,
                       std::vector<TSentenceEnd>& ends) {
   for (std::size_t i = 1; i < n; ++i) {
+#if defined(__SSE2__)
+    // Eight classes at a time to the next punctuation mark: most characters are none.
+    const __m128i look = _mm_set1_epi16(static_cast<int16_t>(C1_PUNCT | CharClassHiddenOrMarker)),
+                  punct = _mm_set1_epi16(static_cast<int16_t>(C1_PUNCT));
+    for (; i + 8 <= n; i += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
+      const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, look), punct));
+      if (mask) {
+        i += static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+        break;
+      }
+    }
+    if (i >= n) break;
+#endif
     const uint16_t k = classes[i];
     if (!(k & C1_PUNCT) || (k & CharClassHiddenOrMarker)) continue;
     const WideChar c = text[i];

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -99,6 +100,54 @@ TEST(LexmillWordlist, MiddleCharactersAndNumbers) {
   // Without word-internal characters the apostrophes and hyphens separate.
   r = Lexmill({"wordlist", "--middle", "", "--top", "1", t.Native("a.txt")}, t);
   EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ndon\t2\t13.33\t1\n");
+}
+
+// Word-internal characters and number separators are settled wherever they fall in a long text, at the
+// text's edges and with digits beyond ASCII; a text holding a surrogate pair or a joiner is read by the
+// slower route and gives the same counts.
+TEST(LexmillWordlist, MiddleCharactersAndNumbersAnywhereInALongText) {
+  std::string text = "'tis 7.5";
+  for (int i = 0; i < 6000; ++i)
+    text += "\n" + std::string(static_cast<std::size_t>(i % 13), 'x') + " it's 3.5 1,000 a-b 1.\xD9\xA3";
+  lxtest::TempDir t;
+  const std::string tail = " end' 8,";
+  t.Write("a.txt", text + tail);
+  t.Write("b.txt", text + " \xF0\x90\x90\x80 \xE2\x80\x8D" + tail);  // a Deseret letter, a joiner
+  for (const char* name : {"a.txt", "b.txt"}) {
+    SCOPED_TRACE(name);
+    const TRun r = Lexmill({"wordlist", "--format", "tsv", "--sort", "alpha", t.Native(name)}, t);
+    ASSERT_EQ(r.rc, 0) << r.err;
+    std::map<std::string, long> counts;
+    std::istringstream lines(r.out);
+    std::string line;
+    while (std::getline(lines, line))
+      if (line[0] != '#')
+        counts[line.substr(0, line.find('\t'))] = std::stol(line.substr(line.find('\t') + 1));
+    EXPECT_EQ(counts["it's"], 6000);
+    EXPECT_EQ(counts["3.5"], 6000);
+    EXPECT_EQ(counts["1,000"], 6000);
+    EXPECT_EQ(counts["a-b"], 6000);
+    EXPECT_EQ(counts["1.\xD9\xA3"], 6000);  // an Arabic-Indic three after the point
+    EXPECT_EQ(counts["7.5"], 1);
+    EXPECT_EQ(counts["tis"], 1);
+    EXPECT_EQ(counts["end"], 1);
+    EXPECT_EQ(counts["8"], 1);
+    EXPECT_EQ(counts.count("3"), 0u);
+    EXPECT_EQ(counts.count("it"), 0u);
+  }
+}
+
+// A text decomposed far from its start, after curly quotes and dashes that never compose, is counted as
+// its composed form is.
+TEST(LexmillWordlist, DecomposedLettersAfterCharactersThatNeverCompose) {
+  lxtest::TempDir t;
+  std::string text;
+  for (int i = 0; i < 50; ++i) text += "\xE2\x80\x98quoted\xE2\x80\x99 \xE2\x80\x94 ";
+  t.Write("a.txt", text + "cafe\xCC\x81 caf\xC3\xA9\n");
+  const TRun r = Lexmill({"wordlist", "--top", "1", "--format", "tsv", t.Native("a.txt")}, t);
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 9), "quoted\t50");
+  const TRun c = Lexmill({"concord", "--context", "0", "caf\xC3\xA9", t.Native("a.txt")}, t);
+  EXPECT_EQ(std::count(c.out.begin(), c.out.end(), '\n'), 3) << c.out;
 }
 
 TEST(LexmillErrors, MissingAndUnreadablePathsAreReportedAfterTheRest) {
@@ -364,6 +413,38 @@ TEST(LexmillConcord, FindsEveryListedWordAsOftenAsCounted) {
     }
     EXPECT_GE(words, 7);
   }
+}
+
+// A word looked for by its first letters and one looked for run by run number their hits alike: the same
+// text with many sentence and paragraph ends, searched for "the" alone and among alternatives with too many
+// first letters to look for directly.
+TEST(LexmillConcord, HitNumbersAgreeWhicheverWayTheWordIsFound) {
+  std::string text;
+  for (int i = 0; i < 400; ++i) {
+    text += std::string(static_cast<std::size_t>(i % 9), ' ') + "The cat. the-dog  theme  THE end!";
+    text += i % 5 == 0 ? "\n\n" : i % 7 == 0 ? "\r\n \r\n" : " ";
+    text += "anthem,the;1.5 the\t" + std::string(static_cast<std::size_t>(i % 4), 'x') + "\n";
+  }
+  lxtest::TempDir t;
+  t.Write("a.txt", text);
+  const std::string file = t.Native("a.txt");
+  auto lines = [&](const std::string& word) {
+    const TRun r = Lexmill({"concord", "--context", "3", "--format", "tsv", word, file}, t);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    std::vector<std::string> kept;
+    std::istringstream in(r.out);
+    std::string line;
+    while (std::getline(in, line)) {
+      const auto a = line.find('\t');
+      const std::string hit = line.substr(a + 1, line.find('\t', a + 1) - a - 1);
+      if (line[0] != '#' && (hit == "The" || hit == "the" || hit == "THE")) kept.push_back(line);
+    }
+    return kept;
+  };
+  const std::vector<std::string> alone = lines("the");
+  EXPECT_EQ(alone.size(), 400u * 4);  // "the-dog" is one word
+  EXPECT_EQ(alone, lines("the/a1/b1/c1/d1/e1"));
+  EXPECT_EQ(alone.back().substr(alone.back().rfind('\t') + 1), "127");  // paragraph of the last hit
 }
 
 TEST(LexmillConcord, TwentyThousandAlternatives) {

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unicode/utf16.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -86,6 +90,8 @@ class TPlainWords {
   // surrogate pair are never looked up here), and which units lower-case to a first unit of a folded word.
   void Prepare(LCID lcid) {
     locale = lcid;
+    firsts.clear();
+    for (const UnicodeString& w : exact) AddFirst(w[0]);
     if (folded.empty()) return;
     fold.resize(0x10000);
     for (std::size_t u = 0; u < fold.size(); ++u)
@@ -97,6 +103,13 @@ class TPlainWords {
     for (const UnicodeString& w : folded)
       for (std::size_t u = 0; u < fold.size(); ++u)
         if (fold[u] == w[0] || (U16_IS_SURROGATE(u) && U16_IS_SURROGATE(w[0]))) firstFolded[u] = true;
+    for (std::size_t u = 0; u < firstFolded.size(); ++u)
+      if (firstFolded[u]) AddFirst(static_cast<WideChar>(u));
+  }
+
+  // The units a matching run can start with, when there are few enough of them to be looked for directly.
+  const std::vector<WideChar>* FirstUnits() const {
+    return !firsts.empty() && firsts.size() <= kMostFirsts ? &firsts : nullptr;
   }
 
   bool Matches(const WideChar* run, std::size_t len) {
@@ -124,6 +137,10 @@ class TPlainWords {
     if (lengths.size() <= w.size()) lengths.resize(w.size() + 1, false);
     lengths[w.size()] = true;
   }
+  void AddFirst(WideChar u) {
+    if (firsts.size() <= kMostFirsts && std::find(firsts.begin(), firsts.end(), u) == firsts.end())
+      firsts.push_back(u);
+  }
   static bool Among(const std::vector<UnicodeString>& words, const WideChar* p, std::size_t len) {
     for (const UnicodeString& w : words)
       if (w.size() == len && std::equal(w.begin(), w.end(), p)) return true;
@@ -135,8 +152,89 @@ class TPlainWords {
   LCID locale = 0;
   std::vector<char16_t> fold;
   std::vector<bool> firstFolded;
+  static constexpr std::size_t kMostFirsts = 4;
+  std::vector<WideChar> firsts;  // more than kMostFirsts: too many to look for
   UnicodeString key;
 };
+
+// Characters marked in a mask of two bits a character (both bits set or both clear); no popcount
+// instruction is assumed.
+inline int32_t CountMarked(unsigned m) {
+  m &= 0x5555u;
+  m = (m & 0x3333u) + ((m >> 2) & 0x3333u);
+  m = (m + (m >> 4)) & 0x0F0Fu;
+  return static_cast<int32_t>((m + (m >> 8)) & 0x1Fu);
+}
+
+inline bool InRun(uint16_t k) {
+  return !(k & CharClassHiddenOrMarker) && (k & CharClassWordChar);
+}
+
+// FindPlainWords when a matching run can only start with one of a few units: those units and the segment
+// markers are looked for eight at a time, and the words in between are counted from the classes eight at a
+// time.
+template <typename THitT>
+void FindPlainWordsByFirstUnit(TPlainWords& plain, const std::vector<WideChar>& firsts, const WideChar* text,
+                               const uint16_t* classes, int32_t n, int64_t wanted, std::vector<THitT>& hits) {
+  int32_t number[5] = {0, 0, 0, 0, 0}, position[5] = {0, 0, 0, 0, 0};
+  bool inHeading = false;
+  bool boundary = true;  // the character before is white (or there is none)
+  int64_t found = 0;
+  const auto isFirst = [&](WideChar c) { return std::find(firsts.begin(), firsts.end(), c) != firsts.end(); };
+  // A run starting at i that is one of the words becomes a hit numbered `words`; true once enough are found.
+  const auto tryRun = [&](int32_t i, int32_t words) {
+    if (!InRun(classes[i]) || (i > 0 && InRun(classes[i - 1]))) return false;
+    int32_t end = i + 1;
+    while (end < n && InRun(classes[end])) ++end;
+    const std::size_t len = static_cast<std::size_t>(end - i);
+    if (!plain.Matches(text + i, len)) return false;
+    hits.push_back(THitT{i, static_cast<int32_t>(len), words, number[1], number[2]});
+    return wanted > 0 && ++found >= wanted;
+  };
+  const auto step = [&](int32_t i) {
+    const uint16_t k = classes[i];
+    if (k & CharClassSegmentMarker) ApplySegmentCode(k & kSegmentCodeMask, number, position, inHeading, {});
+    const bool white = (k & (CharClassSegmentMarker | CharClassWhite)) != 0;
+    if (boundary && !white) ++number[0];
+    boundary = white;
+    return isFirst(text[i]) && tryRun(i, number[0]);
+  };
+  int32_t i = 0;
+#if defined(__SSE2__)
+  const std::size_t units = std::min<std::size_t>(firsts.size(), 4);
+  __m128i unit[4];
+  for (std::size_t f = 0; f < units; ++f) unit[f] = _mm_set1_epi16(static_cast<int16_t>(firsts[f]));
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i whiteOrMarker = _mm_set1_epi16(static_cast<int16_t>(CharClassWhite | CharClassSegmentMarker));
+  for (; i + 8 <= n; i += 8) {
+    const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
+    const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+    __m128i eq = _mm_cmpeq_epi16(t, unit[0]);
+    for (std::size_t f = 1; f < units; ++f) eq = _mm_or_si128(eq, _mm_cmpeq_epi16(t, unit[f]));
+    // Two mask bits a character: words start where a character is not white and the one before it is; a
+    // segment marker counts as white.
+    const unsigned markers = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi16(k, zero)));
+    const unsigned white =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(k, whiteOrMarker), zero))) ^
+        0xFFFFu;
+    const unsigned starts = ~white & 0xFFFFu & ((white << 2) | (boundary ? 3u : 0u));
+    // Markers and candidates in text order: a marker changes the numbers of the hits after it.
+    for (unsigned events = (static_cast<unsigned>(_mm_movemask_epi8(eq)) | markers) & 0x5555u; events;
+         events &= events - 1) {
+      const unsigned bit = static_cast<unsigned>(__builtin_ctz(events));
+      const int32_t at = i + static_cast<int32_t>(bit / 2);
+      if (markers & (1u << bit))
+        ApplySegmentCode(classes[at] & kSegmentCodeMask, number, position, inHeading, {});
+      else if (tryRun(at, number[0] + CountMarked(starts & ((4u << bit) - 1))))
+        return;
+    }
+    number[0] += CountMarked(starts);
+    boundary = (white & 0x8000u) != 0;
+  }
+#endif
+  for (; i < n; ++i)
+    if (step(i)) return;
+}
 
 // Every run of letters and digits that is one of the plain words, with its word, sentence and paragraph
 // numbers counted as the search engine counts them; at most `wanted` (0: all). Only for texts without
@@ -144,6 +242,10 @@ class TPlainWords {
 template <typename THitT>
 void FindPlainWords(TPlainWords& plain, const WideChar* text, const uint16_t* classes, int32_t n,
                     int64_t wanted, std::vector<THitT>& hits) {
+  if (const std::vector<WideChar>* firsts = plain.FirstUnits()) {
+    FindPlainWordsByFirstUnit(plain, *firsts, text, classes, n, wanted, hits);
+    return;
+  }
   int32_t number[5] = {0, 0, 0, 0, 0}, position[5] = {0, 0, 0, 0, 0};
   bool inHeading = false;
   bool boundary = true;
@@ -306,8 +408,10 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         const int32_t n = static_cast<int32_t>(reader.Length());
         const uint16_t* classes = reader.Classes();
         // Without an early exit the loop runs many classes at a time, and almost every text has none.
-        unsigned hidden = 0;
-        for (int32_t i = 0; i < n; ++i) hidden |= (classes[i] & CharClassHiddenOrMarker) == CharClassHidden;
+        // The marker bit shifted onto the hidden bit clears it: markers are not hidden characters.
+        uint16_t hidden = 0;
+        for (int32_t i = 0; i < n; ++i)
+          hidden |= static_cast<uint16_t>(classes[i] & ~(classes[i] >> 4) & CharClassHidden);
         const bool anyHidden = hidden != 0;
         std::vector<TSearch_word_format_rec>& engineWords = anyHidden ? wordsOf[worker] : searchedOf[worker];
         const WideChar* folded = nullptr;

@@ -3,8 +3,13 @@
 #include <unicode/ucnv.h>
 #include <unicode/unorm2.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "lexcore/platform/win_codepages.h"
 #include "tools/lexmill/lexmill_output.h"
@@ -302,8 +307,35 @@ void NormalizeNFC(std::u16string& text, std::size_t& length) {
   const UNormalizer2* nfc = unorm2_getNFCInstance(&err);
   if (U_FAILURE(err)) return;
   const int32_t n = static_cast<int32_t>(length);
-  // Almost every text is in NFC already; the quick check spares it the copy.
-  const int32_t yes = unorm2_spanQuickCheckYes(nfc, text.data(), n, &err);
+  // Almost every text is in NFC already; the quick check spares it the copy. Characters that are in NFC
+  // whatever surrounds them (below U+0300, and units the table marks) are skipped without asking ICU; the
+  // quick check starts at the first other one, since nothing before it can combine with what follows.
+  static const std::vector<bool> inert = [nfc] {
+    std::vector<bool> t(0x10000, false);
+    for (UChar32 c = 0; c < 0x10000; ++c)
+      t[static_cast<std::size_t>(c)] = !U_IS_SURROGATE(c) && unorm2_isInert(nfc, c);
+    return t;
+  }();
+  const char16_t* p = text.data();
+  std::size_t start = 0;
+  bool other = false;
+  while (!other && start < length) {
+#if defined(__SSE2__)
+    const __m128i below = _mm_set1_epi16(0x2FF);
+    for (; start + 8 <= length; start += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + start));
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(v, below), _mm_setzero_si128())) != 0xFFFF) break;
+    }
+#endif
+    for (const std::size_t stop = std::min(length, start + 8); start < stop; ++start)
+      if (p[start] >= 0x300 && !inert[p[start]]) {
+        other = true;
+        break;
+      }
+  }
+  if (!other) return;
+  const int32_t yes = static_cast<int32_t>(start) +
+                      unorm2_spanQuickCheckYes(nfc, p + start, n - static_cast<int32_t>(start), &err);
   if (U_FAILURE(err) || yes == n) return;
   std::u16string composed(length + length / 2 + 16, u'\0');
   err = U_ZERO_ERROR;

@@ -3,6 +3,10 @@
 #include <unicode/uchar.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -70,8 +74,20 @@ std::size_t SequenceLength(const unsigned char* p, std::size_t left) {
 void AppendTsv(std::string& out, std::string_view s) {
   // Most fields need no escape: they go in whole.
   std::size_t plain = 0;
-  while (plain < s.size() && (static_cast<unsigned char>(s[plain]) > '\\' ||
-                              (s[plain] != '\t' && s[plain] != '\n' && s[plain] != '\r' && s[plain] != '\\')))
+#if defined(__SSE2__)
+  const __m128i tab = _mm_set1_epi8('\t'), lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'),
+                backslash = _mm_set1_epi8('\\');
+  for (; plain + 16 <= s.size(); plain += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + plain));
+    const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, lf)),
+                                     _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, backslash)));
+    if (const int mask = _mm_movemask_epi8(hit)) {
+      plain += static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+      break;
+    }
+  }
+#endif
+  while (plain < s.size() && s[plain] != '\t' && s[plain] != '\n' && s[plain] != '\r' && s[plain] != '\\')
     ++plain;
   out.append(s.data(), plain);
   s.remove_prefix(plain);

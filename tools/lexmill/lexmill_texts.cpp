@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <set>
 
+#include "lexcore/platform/win_chartypes.h"
 #include "lexcore/platform/win_masks.h"
 #include "lexcore/platform/win_platform.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -308,45 +309,171 @@ void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
     const bool white = !(last & CharClassHiddenOrMarker) && (last & CharClassWhite);
     classes[white ? e.end - 1 : e.terminator] = CharClassSegmentMarker | seg_sentence_end_by_rule;
   }
-  bool open = false;  // words since the last sentence end
-  for (std::size_t i = 0; i < n; ++i) {
+  // Only the markers are visited, eight classes at a time: whether words came since the last sentence end is
+  // asked at a paragraph end, looking back no further than the place the previous question started from.
+  std::size_t from = 0;  // no words between an end before here and here
+  const auto at = [&](std::size_t i) {
     const uint16_t k = classes[i];
-    if (!(k & CharClassSegmentMarker)) {
-      open = open || (!(k & CharClassHidden) && (k & CharClassWordChar));
-      continue;
-    }
+    if (!(k & CharClassSegmentMarker)) return;
     const uint16_t code = k & kSegmentCodeMask;
     if (code == seg_sentence_end_by_rule) {
-      open = false;
-    } else if (code == seg_paragraph_end_by_rule && open) {
+      from = i + 1;
+    } else if (code == seg_paragraph_end_by_rule) {
+      bool open = false;
+      for (std::size_t j = i; j > from && !open;) {
+        const uint16_t w = classes[--j];
+        open = !(w & CharClassHiddenOrMarker) && (w & CharClassWordChar);
+      }
+      from = i + 1;
+      if (!open) return;
       std::size_t j = i + 1;
       while (j < n && text[j] != u'\n') ++j;
       if (j < n && !(classes[j] & CharClassSegmentMarker))
         classes[j] = CharClassSegmentMarker | seg_sentence_end_by_rule;
-      open = false;
     }
+  };
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; i + 8 <= n; i += 8) {
+    const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
+    // Classes are read again one by one: a marker placed ahead may fall in the same block.
+    if (_mm_movemask_epi8(_mm_cmplt_epi16(k, _mm_setzero_si128())))
+      for (std::size_t j = i; j < i + 8; ++j) at(j);
   }
+#endif
+  for (; i < n; ++i) at(i);
 }
 
 }  // namespace
+
+namespace {
+
+// What the one-pass class fill looks out for, unit by unit.
+enum : uint8_t { kUnitMiddle = 1, kUnitSeparator = 2, kUnitOther = 4 };
+
+bool IsDigitClass(uint16_t k) {
+  return (k & (C1_DIGIT | CharClassSegmentMarker)) == C1_DIGIT;
+}
+
+}  // namespace
+
+bool TLexmillTextReader::PrepareOnePass() {
+  const uint16_t* table = WordClassesOfUnits();
+  unitKinds.assign(0x10000, 0);
+  for (std::size_t u = 0xD800; u < 0xE000; ++u) unitKinds[u] = kUnitOther;
+  unitKinds[0x200C] = unitKinds[0x200D] = kUnitOther;  // zero-width (non-)joiners
+  for (const WideChar c : {u'.', u',', u'\u00B7'}) unitKinds[c] = kUnitSeparator;
+  // Word-internal characters that are letters or digits already, or number separators too, would make one
+  // rule's result depend on the other's: such texts take the passes one after the other.
+  for (const WideChar c : options.middle) {
+    if (unitKinds[c] != 0 || (table[c] & (CharClassWordChar | C1_DIGIT))) return false;
+    unitKinds[c] = kUnitMiddle;
+  }
+  for (const WideChar c : {u'.', u',', u'\u00B7'})
+    if (table[c] & (CharClassWordChar | C1_DIGIT)) return false;
+  asciiKinds.clear();
+  for (WideChar c = 0; c < 0x80; ++c)
+    if (unitKinds[c]) asciiKinds.push_back(c);
+  return true;
+}
+
+// The class fill with the word-internal characters and the number separators in one pass: a unit of either
+// kind is noted while the classes are filled, and settled once the class after it is known. Neither rule
+// can change a class the other reads, since both change only a character between two word characters and
+// neither kind is a word character itself. False, with the classes unfinished, for a text holding a
+// surrogate or a zero-width (non-)joiner.
+bool TLexmillTextReader::ClassifyOnePass() {
+  const uint16_t* table = WordClassesOfUnits();
+  const uint8_t* kinds = unitKinds.data();
+  const WideChar* text = chars.data();
+  uint16_t* k = classes.data();
+  const std::size_t n = length;
+  constexpr std::size_t kChunk = 1 << 14;
+  noted.resize(kChunk + 1);
+  uint32_t* at = noted.data();
+  std::size_t carried = 0;  // a noted unit at the end of the last chunk, waiting for the class after it
+  uint8_t seen = 0;
+  for (std::size_t start = 0; start < n; start += kChunk) {
+    const std::size_t end = std::min(n, start + kChunk);
+    std::size_t count = carried;
+    std::size_t i = start;
+#if defined(__SSE2__)
+    // Blocks of eight ASCII units none of which a rule looks at take the table alone.
+    if (!asciiKinds.empty() && asciiKinds.size() <= kMostAsciiKinds) {
+      __m128i look[kMostAsciiKinds];
+      for (std::size_t a = 0; a < kMostAsciiKinds; ++a)
+        look[a] = _mm_set1_epi16(static_cast<int16_t>(asciiKinds[std::min(a, asciiKinds.size() - 1)]));
+      const __m128i ascii = _mm_set1_epi16(0x7F);
+      for (; i + 8 <= end; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        __m128i other = _mm_subs_epu16(v, ascii);  // not zero beyond ASCII
+        for (std::size_t a = 0; a < kMostAsciiKinds; ++a)
+          other = _mm_or_si128(other, _mm_cmpeq_epi16(v, look[a]));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(other, _mm_setzero_si128())) == 0xFFFF) {
+          for (std::size_t j = i; j < i + 8; ++j) k[j] = table[text[j]];
+          continue;
+        }
+        for (std::size_t j = i; j < i + 8; ++j) {
+          const WideChar u = text[j];
+          k[j] = table[u];
+          const uint8_t kind = kinds[u];
+          seen |= kind;
+          at[count] = static_cast<uint32_t>(j);
+          count += kind != 0;
+        }
+      }
+    }
+#endif
+    for (; i < end; ++i) {
+      const WideChar u = text[i];
+      k[i] = table[u];
+      const uint8_t kind = kinds[u];
+      seen |= kind;
+      at[count] = static_cast<uint32_t>(i);
+      count += kind != 0;
+    }
+    if (seen & kUnitOther) return false;
+    carried = 0;
+    for (std::size_t m = 0; m < count; ++m) {
+      const std::size_t i = at[m];
+      if (i == 0 || i + 1 >= n) continue;  // no character on one side
+      if (i + 1 == end) {
+        at[0] = static_cast<uint32_t>(i);
+        carried = 1;
+        break;
+      }
+      const uint16_t before = k[i - 1], after = k[i + 1];
+      if (kinds[text[i]] == kUnitMiddle) {
+        if ((before & CharClassWordChar) && (after & CharClassWordChar))
+          k[i] = ((before | after) & C1_DIGIT) ? CharClassAsDigit : CharClassAsLetter;
+      } else if (IsDigitClass(before) && IsDigitClass(after)) {
+        k[i] = CharClassAsDigit;
+      }
+    }
+  }
+  return true;
+}
 
 void TLexmillTextReader::Classify(bool markers) {
   if (classes.size() < length + 2) classes.resize(length + 2);
   const int n = static_cast<int>(length);
   if (n > 0) {
-    GetStringTypeExNT2000(true, options.lcid, CT_CTYPE1, classes.data(), n, chars.data());
-    // Most texts have no zero-width (non-)joiner: one branch-free pass spares two passes over the classes.
-    unsigned joiners = 0;
-    const WideChar* c = chars.data();
-    for (int i = 0; i < n; ++i) joiners |= static_cast<uint16_t>(c[i] - 0x200C) < 2u;
-    if (joiners) {
-      SetZeroWidthJoinersToDefined(chars.data(), classes.data(), n);
-      SetZeroWidthNonJoinersToDefinedAlpha(chars.data(), classes.data(), n);
+    if (onePass < 0) onePass = PrepareOnePass() ? 1 : 0;
+    if (!onePass || !ClassifyOnePass()) {
+      GetStringTypeExNT2000(true, options.lcid, CT_CTYPE1, classes.data(), n, chars.data());
+      // Most texts have no zero-width (non-)joiner: one branch-free pass spares two passes over the classes.
+      unsigned joiners = 0;
+      const WideChar* c = chars.data();
+      for (int i = 0; i < n; ++i) joiners |= static_cast<uint16_t>(c[i] - 0x200C) < 2u;
+      if (joiners) {
+        SetZeroWidthJoinersToDefined(chars.data(), classes.data(), n);
+        SetZeroWidthNonJoinersToDefinedAlpha(chars.data(), classes.data(), n);
+      }
+      if (!options.middle.empty())
+        HandleMiddleChars(chars.data(), classes.data(), options.middle.data(),
+                          static_cast<int>(options.middle.size()), n, true, false, false);
+      HandleMiddleCharsInNumbers(true, false, chars.data(), classes.data(), n);
     }
-    if (!options.middle.empty())
-      HandleMiddleChars(chars.data(), classes.data(), options.middle.data(),
-                        static_cast<int>(options.middle.size()), n, true, false, false);
-    HandleMiddleCharsInNumbers(true, false, chars.data(), classes.data(), n);
     if (markers) {
       PlaceSegmentMarkers(chars.data(), classes.data(), length, options.simpleSentenceEnds);
       if (!options.simpleSentenceEnds) PlaceSentenceEnds(chars.data(), classes.data(), length, sentenceEnds);

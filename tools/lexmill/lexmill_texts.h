@@ -112,6 +112,9 @@ class TLexmillTextReader {
   bool ReadDocument(const std::string& path, TLexmillProblems& problems);
   // Takes the mark-up out of the decoded text when --tags asks for it (lexmill_markup.cpp).
   void StripTags(const std::string& path, TLexmillProblems& problems);
+  // The class fill with the word-internal and number rules in one pass, when the options allow it.
+  bool PrepareOnePass();
+  bool ClassifyOnePass();
 
   const TLexmillOptions& options;
   TLexmillDecoder decoder;
@@ -121,6 +124,11 @@ class TLexmillTextReader {
   std::u16string stripped;  // the text without its mark-up, before it takes the place of chars
   std::vector<uint16_t> classes;
   std::vector<TSentenceEnd> sentenceEnds;
+  int onePass = -1;                // whether the options allow the one-pass class fill; -1: not asked yet
+  std::vector<uint8_t> unitKinds;  // for the one-pass fill: which rule a unit may fall under
+  std::vector<uint32_t> noted;     // for the one-pass fill: the units of a chunk waiting for their rule
+  static constexpr std::size_t kMostAsciiKinds = 6;
+  std::vector<WideChar> asciiKinds;  // the ASCII units of unitKinds, looked for eight at a time when few
   std::size_t length = 0;
 };
 

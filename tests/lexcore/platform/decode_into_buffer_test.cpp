@@ -28,6 +28,13 @@ TEST(DecodeIntoBuffer, DirectRouteAgreesWithTheGeneralOne) {
       "\xEF\xBB\xBF"
       "signed",
       "",
+      // Two-, three- and four-byte characters among runs of ASCII longer and shorter than eight bytes.
+      "na\xC3\xAFve caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D \xF0\x9F\x98\x80 \xF0\x90\x90\x80x "
+      "\xF4\x8F\xBF\xBF \xEF\xBF\xBD \xC2\x80 more plain text after them",
+      // Ill-formed: overlong forms, a surrogate, beyond U+10FFFF, a lone continuation, a cut sequence at the
+      // end, each after well-formed characters, and well-formed ones after them.
+      "\xC3\xA9 \xC0\xAF \xE0\x80\xAF \xF0\x80\x80\xAF \xC3\xA9",
+      "\xE2\x80\x99 \xED\xA0\x80 \xF4\x90\x80\x80 \xBF \xC3\xA9 \xF0\x9F\x98",
   };
   for (const auto& bytes : samples) {
     for (uint32_t flags : {0u, MB_PRECOMPOSED}) {
