@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 
 #include "tests/tools/lexmill_run.h"
@@ -82,6 +83,58 @@ TEST(LexmillPrintTest, PaperAndFaults) {
   r = Mill({"concord", "--pdf", dir.Native("e.pdf"), "absent", dir.Native("t.txt")}, dir);
   EXPECT_EQ(r.rc, 0);
   EXPECT_NE(PdfText(dir, "e.pdf").find("Concordance of \"absent\""), std::string::npos);
+}
+
+// Runs with PATH set to the given folders only, then puts it back.
+TRun MillWithPath(const std::string& path, const std::vector<std::string>& args, const TempDir& dir) {
+  const char* old = std::getenv("PATH");
+  const std::string saved = old ? old : "";
+  setenv("PATH", path.c_str(), 1);
+  TRun r = Mill(args, dir);
+  setenv("PATH", saved.c_str(), 1);
+  return r;
+}
+
+TEST(LexmillPrintTest, PrintHandsThePdfToLp) {
+  TempDir dir;
+  dir.Write("t.txt", "One target here. Another target there.");
+  std::filesystem::create_directory(dir.path / "bin");
+  // A stand-in lp: notes its arguments and what the file starts with, and chatters as lp does.
+  const std::string lp = dir.Native("bin/lp");
+  dir.Write("bin/lp", "#!/bin/sh\necho \"$@\" > '" + dir.Native("lp.args") + "'\nhead -c 5 \"$1\" > '" +
+                          dir.Native("lp.head") + "'\necho 'request id is fake-1'\n");
+  std::filesystem::permissions(lp, std::filesystem::perms::owner_all);
+  const std::string path = dir.Native("bin") + ":/usr/bin:/bin";
+
+  TRun r = MillWithPath(path, {"concord", "--print", "target", dir.Native("t.txt")}, dir);
+  ASSERT_EQ(r.rc, 0) << r.err;
+  EXPECT_EQ(r.out.find("request id"), std::string::npos);  // standard output holds results only
+  EXPECT_NE(r.err.find("request id is fake-1"), std::string::npos);
+  EXPECT_EQ(dir.Read("lp.head"), "%PDF-");
+  const std::string queued = dir.Read("lp.args");
+  ASSERT_FALSE(queued.empty());
+  EXPECT_EQ(queued[0], '/');  // an absolute name, never taken for an option
+  EXPECT_FALSE(std::filesystem::exists(queued.substr(0, queued.find('\n'))));  // the temporary PDF is gone
+
+  // With --pdf the named file is the one queued, and it stays.
+  r = MillWithPath(path, {"concord", "--print", "--pdf", dir.Native("c.pdf"), "target", dir.Native("t.txt")},
+                   dir);
+  ASSERT_EQ(r.rc, 0) << r.err;
+  EXPECT_EQ(dir.Read("lp.args"), dir.Native("c.pdf") + "\n");
+  EXPECT_TRUE(std::filesystem::exists(dir.path / "c.pdf"));
+
+  // A failing lp is a problem, reported.
+  dir.Write("bin/lp", "#!/bin/sh\nexit 3\n");
+  r = MillWithPath(path, {"concord", "--print", "target", dir.Native("t.txt")}, dir);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_NE(r.err.find("exit status 3"), std::string::npos) << r.err;
+
+  // Without lp: a clear error before any text is read.
+  std::filesystem::remove(lp);
+  r = MillWithPath(dir.Native("bin"), {"concord", "--print", "target", dir.Native("t.txt")}, dir);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_NE(r.err.find("--print needs the lp command"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/ui/lx_cairocanvas.h"
+#include "tools/lexmill/lexmill_print_job.h"
 
 namespace lx {
 
@@ -69,6 +70,7 @@ TConcordPrinter::TConcordPrinter(const TLexmillOptions& options, const UnicodeSt
     : pdf_(options.concordPdf),
       png_(options.concordPng),
       paper_(options.paper),
+      print_(options.concordPrint),
       searchWord_(searchWord),
       lcid_(options.lcid) {}
 
@@ -155,10 +157,17 @@ void TConcordPrinter::Finish(TLexmillProblems& problems) {
     return perPage;
   };
 
+  // Printing without --pdf goes through a file of its own that is gone once queued.
+  std::string pdf = pdf_;
+  const bool temporary = print_ && pdf.empty();
+  if (temporary && (pdf = TemporaryPdfName()).empty()) {
+    problems.Report("cannot print the concordance: no temporary file for the PDF");
+    return;
+  }
   try {
-    if (!pdf_.empty()) {
+    if (!pdf.empty()) {
       const TPageGeometry g = Geometry(printer, kPrintDotsPerInch);
-      printer.Port = UTF8ToUTF16(pdf_);
+      printer.Port = UTF8ToUTF16(pdf);
       printer.BeginDoc();
       TCairoCanvas& canvas = printer.Canvas();
       canvas.Font.Name = canvas.FallbackFamily();
@@ -171,7 +180,9 @@ void TConcordPrinter::Finish(TLexmillProblems& problems) {
       }
       printer.EndDoc();
       std::fprintf(stderr, "lexmill: %zu line%s on %d page%s of %d lines written to %s\n", lines_.size(),
-                   lines_.size() == 1 ? "" : "s", pages, pages == 1 ? "" : "s", perPage, pdf_.c_str());
+                   lines_.size() == 1 ? "" : "s", pages, pages == 1 ? "" : "s", perPage, pdf.c_str());
+      std::string fault;
+      if (print_ && !SendToPrinter(pdf, fault)) problems.Report("cannot print the concordance: " + fault);
     }
     if (!png_.empty()) {
       const TPageGeometry g = Geometry(printer, kScreenPixelsPerInch);
@@ -187,6 +198,7 @@ void TConcordPrinter::Finish(TLexmillProblems& problems) {
     printer.Abort();
     problems.Report(std::string("cannot print the concordance: ") + e.what());
   }
+  if (temporary) std::remove(pdf.c_str());
 }
 
 }  // namespace lx

@@ -1,6 +1,7 @@
 // Printed concordances: `concord --pdf FILE` lays the lines out on pages through the printer organiser and
 // the text drawer (one line per hit, the hit centred and highlighted, the search word and page number in the
-// header, file and position in the footer); `--png FILE` draws the first page as a picture.
+// header, file and position in the footer); `--png FILE` draws the first page as a picture; `--print`
+// sends the PDF to the printer.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@ std::string PaperFault(const std::string& paper);
 class TConcordPrinter {
  public:
   TConcordPrinter(const TLexmillOptions& options, const UnicodeString& searchWord);
-  bool Wanted() const { return !pdf_.empty() || !png_.empty(); }
+  bool Wanted() const { return !pdf_.empty() || !png_.empty() || print_; }
   void Add(std::string_view left, std::string_view hit, std::string_view right, const std::string& file,
            int32_t word);
   // Writes the files asked for; a file that cannot be written is reported as a problem.
@@ -34,6 +35,7 @@ class TConcordPrinter {
   };
   std::vector<TLine> lines_;
   std::string pdf_, png_, paper_;
+  bool print_ = false;
   UnicodeString searchWord_;
   LCID lcid_;
 };

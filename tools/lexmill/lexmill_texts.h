@@ -42,8 +42,9 @@ struct TLexmillOptions {
   int jobs = 1;                   // texts read and analysed at once
   std::string concordSort;        // concord --sort keys, empty for text order
   std::string concordPdf,
-      concordPng;            // concord --pdf / --png: the printed pages, the first page as a picture
-  std::string paper = "a4";  // --paper
+      concordPng;             // concord --pdf / --png: the printed pages, the first page as a picture
+  std::string paper = "a4";   // --paper
+  bool concordPrint = false;  // --print: the printed pages go to lp
 
   // --sentence-ends simple: any ".", "!" or "?" before white space ends a sentence
   bool simpleSentenceEnds = false;

@@ -15,6 +15,7 @@
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_favourites.h"
+#include "tools/lexmill/lexmill_print_job.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sort.h"
 
@@ -123,6 +124,8 @@ const char kHelp[] =
     "                    position in the footer\n"
     "  --png FILE        concord: also draw the first printed page as a PNG picture\n"
     "  --paper P         concord: a4 (default), letter, a4-landscape or letter-landscape\n"
+    "  --print           concord: also send the printed pages to the printer with lp (with or without\n"
+    "                    --pdf); an error when lp is not on PATH\n"
     "  --sentence-ends R full (default) as above, or simple: any '.', '!' or '?' before white space\n"
     "  --tags T          strip, keep or auto (default): strip takes mark-up out before words are read\n"
     "                    (tags are neither words nor separators: inline ones such as <b> join what is\n"
@@ -302,6 +305,10 @@ int main(int argc, char** argv) {
       options.normalize = false;
       continue;
     }
+    if (a == "--print" && command == "concord") {
+      options.concordPrint = true;
+      continue;
+    }
     if (a == "--show-forms" || a == "--info") {
       (a == "--info" ? options.showInfo : options.showForms) = true;
       continue;
@@ -447,6 +454,11 @@ int main(int argc, char** argv) {
   if (command == "repeats" && positional.empty()) return Usage("repeats needs at least one file or folder");
   if (command == "concord" && positional.size() < 2)
     return Usage("concord needs a search word and at least one file or folder");
+  // Found out before the texts are read, not after.
+  if (const std::string fault = options.concordPrint ? PrintCommandFault() : ""; !fault.empty()) {
+    std::fprintf(stderr, "lexmill: %s\n", fault.c_str());
+    return kExitProblems;
+  }
   if (command == "show" && positional.size() != 1) return Usage("show needs one list file");
   if (command == "merge" && (positional.empty() || options.outFile.empty()))
     return Usage("merge needs at least one list file and -o with the file to write");
