@@ -20,9 +20,10 @@ TEST(LemmaText, BothLineFormsGatherUnderOneHeadAndBadLinesAreCounted) {
   TLexmillOptions options;
   std::vector<TLexmillLemma> lemmas;
   int bad = -1;
-  ParseLemmaText(u"# comment\r\nGO -> goes, WENT,, gone\r\n\r\ngoing go extra\n"
-                 u"-> orphan\nhead ->\nlonely\n\u00a0be\u00a0->\u00a0is\n",
-                 options, lemmas, bad);
+  ParseLemmaText(
+      u"# comment\r\nGO -> goes, WENT,, gone\r\n\r\ngoing go extra\n"
+      u"-> orphan\nhead ->\nlonely\n\u00a0be\u00a0->\u00a0is\n",
+      options, lemmas, bad);
   EXPECT_EQ(bad, 3);
   ASSERT_EQ(lemmas.size(), 2u);
   EXPECT_EQ(lemmas[0].head, u"go");
