@@ -147,8 +147,9 @@ class TLexmillProgress {
 
 // Runs work(reader, index, problems) for each text on up to options.jobs threads, each thread with its own
 // reader, and hands every result to consume(result, index) on the calling thread in the order of files;
-// consume returns false to stop early. At most options.jobs texts are read and not yet consumed, so memory
-// stays bounded however many texts there are. Problems are reported in the order of files too.
+// consume returns false to stop early. At most four results per thread wait to be consumed, so memory stays
+// bounded however many texts there are, while a thread that finishes a short text need not wait for a long one
+// before it. Problems are reported in the order of files too.
 template <class R, class Work, class Consume>
 void ForEachText(const TLexmillOptions& options, const std::vector<std::string>& files,
                  TLexmillProblems& problems, Work work, Consume consume) {
@@ -170,7 +171,8 @@ void ForEachText(const TLexmillOptions& options, const std::vector<std::string>&
     TLexmillProblems problems;
     uint64_t bytes = 0;
   };
-  std::vector<TSlot> slots(jobs);  // text i waits in slot i % jobs
+  const std::size_t window = 4 * jobs;
+  std::vector<TSlot> slots(window);  // text i waits in slot i % window
   std::mutex m;
   std::condition_variable changed;
   std::size_t next = 0, consumed = 0;
@@ -182,7 +184,7 @@ void ForEachText(const TLexmillOptions& options, const std::vector<std::string>&
       std::size_t i;
       {
         std::unique_lock lock(m);
-        changed.wait(lock, [&] { return stop || next >= n || next < consumed + jobs; });
+        changed.wait(lock, [&] { return stop || next >= n || next < consumed + window; });
         if (stop || next >= n) return;
         i = next++;
       }
@@ -200,9 +202,9 @@ void ForEachText(const TLexmillOptions& options, const std::vector<std::string>&
         if (!failure) failure = error;
         stop = true;
       } else {
-        slots[i % jobs].result = std::move(result);
-        slots[i % jobs].problems = std::move(local);
-        slots[i % jobs].bytes = reader.BytesRead();
+        slots[i % window].result = std::move(result);
+        slots[i % window].problems = std::move(local);
+        slots[i % window].bytes = reader.BytesRead();
       }
       changed.notify_all();
     }
@@ -224,12 +226,12 @@ void ForEachText(const TLexmillOptions& options, const std::vector<std::string>&
       uint64_t bytes = 0;
       {
         std::unique_lock lock(m);
-        changed.wait(lock, [&] { return slots[i % jobs].result.has_value() || failure != nullptr; });
+        changed.wait(lock, [&] { return slots[i % window].result.has_value() || failure != nullptr; });
         if (failure) break;
-        result = std::move(slots[i % jobs].result);
-        slots[i % jobs].result.reset();
-        problems.Take(slots[i % jobs].problems);
-        bytes = slots[i % jobs].bytes;
+        result = std::move(slots[i % window].result);
+        slots[i % window].result.reset();
+        problems.Take(slots[i % window].problems);
+        bytes = slots[i % window].bytes;
         consumed = i + 1;
       }
       changed.notify_all();
