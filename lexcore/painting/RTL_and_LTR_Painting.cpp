@@ -550,9 +550,12 @@ void TMyTextDrawer::DrawConcText(std::u16string_view text, int32_t midpoint, int
 
   // Only the part of a long line that could be seen around the hit is cut into chunks.
   const int32_t reach = 8 * (rect.Width() + 64);
-  const int32_t from = std::max(0, midpoint - 1 - reach);
-  const int32_t to =
-      static_cast<int32_t>(std::min<int64_t>(text.size(), int64_t{midpoint} + hit_length + reach));
+  // A hit placed beyond the text (a stale or damaged position) leaves nothing to cut, rather than a cut past
+  // the end.
+  const auto size = static_cast<int64_t>(text.size());
+  const auto from = static_cast<int32_t>(std::clamp<int64_t>(int64_t{midpoint} - 1 - reach, 0, size));
+  const auto to =
+      static_cast<int32_t>(std::clamp<int64_t>(int64_t{midpoint} + hit_length + reach, int64_t{from}, size));
   TExtraFontList shifted;
   const TExtraFontList* fonts = extra_fonts;
   if (from > 0 && extra_fonts) {
