@@ -1,6 +1,7 @@
 #include "lexlists/headings/headingsU.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "lexcore/containers/Useful_classes_base.h"
@@ -592,7 +593,9 @@ bool TGridHeaderList::ReadHeadings(TStream& stream) {
       h.heading = ReadAString(stream);
     } else if (h.localization_number >= 1) {
       h.heading = WideHStringFromN(h.localization_number);
-      h.hint = WideHStringFromN(h.localization_number + kHintOffset);
+      // A damaged file may hold any number: one beyond the catalogue's range has no hint (and must not wrap).
+      if (h.localization_number <= INT32_MAX - kHintOffset)
+        h.hint = WideHStringFromN(h.localization_number + kHintOffset);
       if (h.localization_number == kOldConsistencyFileColumn) {
         h.hint = _LXClickToSort;
         if (Count() >= 6) h.heading = IntToStr(Count() - 1);
