@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <unordered_map>
 
 #include "lexcore/platform/win_locale.h"
@@ -13,6 +14,18 @@
 #include "tools/lexmill/lexmill_commands.h"
 
 namespace lx {
+
+namespace {
+
+// Counts read from lists that may be damaged or hostile add up within their field's range, never past it.
+template <class T>
+T SaturatedSum(T a, T b) {
+  T sum;
+  if (!__builtin_add_overflow(a, b, &sum)) return sum;
+  return b > 0 ? std::numeric_limits<T>::max() : std::numeric_limits<T>::min();
+}
+
+}  // namespace
 
 TLexmillMerger::TLexmillMerger(TLXBaseHolder& holder)
     : holder(holder), merged(Create<TLexmillWordList>(&holder)) {
@@ -74,8 +87,8 @@ void TLexmillMerger::Add(TLexmillWordList& part, const TLexmillListTotals& total
   // A damaged or hostile list may say anything: the sums stop at the largest value.
   if (totals.tokens < 0 || totals.texts < 0) totalsKnown = false;
   if (totalsKnown) {
-    total.tokens = totals.tokens > INT64_MAX - total.tokens ? INT64_MAX : total.tokens + totals.tokens;
-    total.texts = static_cast<int32_t>(std::min<int64_t>(int64_t{total.texts} + totals.texts, INT32_MAX));
+    total.tokens = SaturatedSum(total.tokens, totals.tokens);
+    total.texts = SaturatedSum(total.texts, totals.texts);
   }
   merged->DonePreMergeChecks(part);
   Reserve(used + static_cast<std::size_t>(part.Count()));
@@ -92,9 +105,8 @@ void TLexmillMerger::Add(TLexmillWordList& part, const TLexmillListTotals& total
       ++used;
     }
     TLexmillWordEntry* m = slot.entry;
-    m->data.f = static_cast<int32_t>(std::min<int64_t>(int64_t{m->data.f} + e->data.f, INT32_MAX));
-    m->data.n_files =
-        static_cast<int32_t>(std::min<int64_t>(int64_t{m->data.n_files} + e->data.n_files, INT32_MAX));
+    m->data.f = SaturatedSum(m->data.f, e->data.f);
+    m->data.n_files = SaturatedSum(m->data.n_files, e->data.n_files);
     if (e->IsDeleted()) {
       m->EnsurePrivateObjExists();
       m->privateobj->fdetails.deleted = 1;
@@ -106,7 +118,8 @@ void TLexmillMerger::Add(TLexmillWordList& part, const TLexmillListTotals& total
             {m, UnicodeString(form.prefix), UnicodeString(form.word), UnicodeString(form.suffix)});
       }
   }
-  merged->StoredListInfo->fdata.lifetimezaps += part.StoredListInfo->fdata.lifetimezaps;
+  merged->StoredListInfo->fdata.lifetimezaps =
+      SaturatedSum(merged->StoredListInfo->fdata.lifetimezaps, part.StoredListInfo->fdata.lifetimezaps);
 }
 
 int TLexmillMerger::Finish() {
