@@ -148,8 +148,8 @@ class TLexmillProgress {
 // Runs work(reader, index, problems) for each text on up to options.jobs threads, each thread with its own
 // reader, and hands every result to consume(result, index) on the calling thread in the order of files;
 // consume returns false to stop early. At most four results per thread wait to be consumed, so memory stays
-// bounded however many texts there are, while a thread that finishes a short text need not wait for a long one
-// before it. Problems are reported in the order of files too.
+// bounded however many texts there are, while a thread that finishes a short text need not wait for a long
+// one before it. Problems are reported in the order of files too.
 template <class R, class Work, class Consume>
 void ForEachText(const TLexmillOptions& options, const std::vector<std::string>& files,
                  TLexmillProblems& problems, Work work, Consume consume) {

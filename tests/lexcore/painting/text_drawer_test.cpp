@@ -260,8 +260,8 @@ TEST(TextDrawerTest, DegenerateInputsDrawNothingOrStayBounded) {
   TRect empty = Rect(0, 0, -5, -5);
   d.DrawConcText(u"a cat", 3, 3, c, kEnglish, nullptr, empty, false, u' ', pra_screen);
   EXPECT_TRUE(c.Ops.empty());
-  // A hit placed past the end of its line (a stale or damaged position), or at either extreme, is no fault; one
-  // so far past that no context could show draws nothing.
+  // A hit placed past the end of its line (a stale or damaged position), or at either extreme, is no fault;
+  // one so far past that no context could show draws nothing.
   for (const int32_t at : {6, 1000, INT32_MIN, INT32_MAX}) {
     c.Clear();
     TRect row = Rect(0, 0, 200, 20);
