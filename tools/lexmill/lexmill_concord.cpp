@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <string_view>
 
 #include "lexcore/platform/win_casemap.h"
@@ -24,6 +25,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_concord_print.h"
+#include "tools/lexmill/lexmill_concord_rows.h"
 #include "tools/lexmill/lexmill_concord_sort.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sources.h"
@@ -299,6 +301,10 @@ struct TTextHits {
   bool read = false;
   std::string text;  // every line's characters, one after the other
   std::vector<TConcordLine> lines;
+  // When the rows can be written as they are found: the text's rows ready for the output, and where each
+  // ends.
+  TRowBytes rows;
+  std::vector<std::size_t> rowEnds;
 };
 
 }  // namespace
@@ -347,18 +353,21 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
 
   const bool table = options.format == TLexmillFormat::table;
   // A table reads as one line of text a hit: the hit in brackets between its contexts, then where it is.
-  TLexmillWriter out(
-      options.format,
-      table ? std::vector<TLexmillColumn>{{"left", true}, {"hit", false, ""}, {"right", false, ""}, {"where"}}
-            : std::vector<TLexmillColumn>{{"left"},
-                                          {"hit"},
-                                          {"right"},
-                                          {"file"},
-                                          {"word", true},
-                                          {"sentence", true},
-                                          {"paragraph", true}},
-      options.summaryInOutput, !table);
+  std::vector<TLexmillColumn> columns;
+  if (table) {
+    columns = {{"left", true}, {"hit", false, ""}, {"right", false, ""}, {"where"}};
+  } else {
+    for (std::size_t c = 0; c < 7; ++c) columns.push_back({TConcordRows::kColumns[c], c >= 4});
+  }
+  TLexmillWriter out(options.format, columns, options.summaryInOutput, !table);
   TConcordPrinter printer(options, searchWord);
+  // In text order, and with nothing else to make of the lines, each text's rows are formatted where it is
+  // searched: the consumer only writes them, and no line is kept in pieces.
+  const bool direct = !table && sortKeys.empty() && !printer.Wanted();
+  const TConcordRows rowMaker(table ? TLexmillFormat::tsv : options.format);
+  // Row buffers written out go back for the next texts, so their pages are not fresh for every text.
+  std::mutex spareLock;
+  std::vector<TTextHits> spare;
   std::string hitCell, whereCell;
   auto write = [&](const TConcordLine& l, std::string_view text, const std::string& file) {
     if (printer.Wanted()) printer.Add(l.Left(text), l.Hit(text), l.Right(text), file, l.word);
@@ -389,6 +398,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   std::vector<TPlainWords> plainOf(workers, plain);
   // The text lower-cased, for the engine's folded searches only; reused from text to text.
   std::vector<std::u16string> foldedOf(workers);
+  std::vector<std::vector<THit>> hitsOf(workers);
 
   int64_t shown = 0;
   int32_t textsRead = 0, textsWithHits = 0;
@@ -399,12 +409,19 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
       options, files, problems,
       [&](TLexmillTextReader& reader, std::size_t fileNo, std::size_t worker, TLexmillProblems& p) {
         TTextHits result;
+        if (direct) {
+          std::lock_guard lock(spareLock);
+          if (!spare.empty()) {
+            result = std::move(spare.back());
+            spare.pop_back();
+          }
+        }
         if (!reader.Read(files[fileNo], p)) return result;
         result.read = true;
         if (reader.Length() == 0) return result;
         reader.Classify(true);
-        std::vector<THit> hits;
-        const UnicodeString name = UTF8ToUTF16(files[fileNo]);
+        std::vector<THit>& hits = hitsOf[worker];
+        hits.clear();
         const int32_t n = static_cast<int32_t>(reader.Length());
         const uint16_t* classes = reader.Classes();
         // Without an early exit the loop runs many classes at a time, and almost every text has none.
@@ -434,6 +451,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         if (!plain.Empty() && !anyHidden)
           FindPlainWords(plainOf[worker], reader.Chars(), classes, n, wanted, hits);
         TSearchAndDoEngine& engine = *engines[worker];
+        const UnicodeString name = engineWords.empty() ? UnicodeString() : UTF8ToUTF16(files[fileNo]);
         for (TSearch_word_format_rec& rec : engineWords) {
           rec.n_to_find = static_cast<int32_t>(std::min<int64_t>(wanted, INT32_MAX));
           const WideChar* buffer = CaseSensitive(rec) ? reader.Chars() : folded;
@@ -452,6 +470,22 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         if (options.max >= 0 && static_cast<int64_t>(hits.size()) > options.max)
           hits.resize(static_cast<std::size_t>(options.max));
         const WideChar* text = reader.Chars();
+        if (direct) {
+          const std::string fileCell = rowMaker.FileCell(files[fileNo]);
+          result.rowEnds.reserve(hits.size());
+          for (const THit& h : hits) {
+            const int32_t leftStart = std::max(0, h.offset - options.context);
+            const int32_t end = std::min(n, h.offset + h.length);
+            const int32_t rightEnd =
+                static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
+            rowMaker.Add(result.rows, text, static_cast<std::size_t>(leftStart),
+                         static_cast<std::size_t>(h.offset), static_cast<std::size_t>(end),
+                         static_cast<std::size_t>(rightEnd), fileCell, h.word, h.sentence + 1,
+                         h.paragraph + 1);
+            result.rowEnds.push_back(result.rows.Size());
+          }
+          return result;
+        }
         std::string& lines = result.text;
         lines.reserve(hits.size() * static_cast<std::size_t>(2 * options.context + 16));
         result.lines.reserve(hits.size());
@@ -482,6 +516,21 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
       [&](TTextHits& t, std::size_t fileNo) {
         if (!t.read) return true;
         ++textsRead;
+        if (direct) {
+          std::size_t rows = t.rowEnds.size();
+          if (rows) ++textsWithHits;
+          if (options.max >= 0)
+            rows =
+                static_cast<std::size_t>(std::min<int64_t>(rows, std::max<int64_t>(0, options.max - shown)));
+          if (rows) WriteOutput(t.rows.View().substr(0, t.rowEnds[rows - 1]));
+          shown += static_cast<int64_t>(rows);
+          t.read = false;
+          t.rows.Clear();
+          t.rowEnds.clear();
+          std::lock_guard lock(spareLock);
+          spare.push_back(std::move(t));
+          return true;
+        }
         if (!t.lines.empty()) ++textsWithHits;
         for (TConcordLine& l : t.lines) {
           if (options.max >= 0 && shown >= options.max) break;

@@ -164,8 +164,33 @@ bool IsJsonNumber(std::string_view s) {
 
 }  // namespace
 
+void AppendOutputField(TLexmillFormat format, std::string& out, std::string_view field) {
+  std::string fixed;
+  if (ValidUTF8Prefix(field) != field.size()) field = fixed = ValidUTF8(field);
+  switch (format) {
+    case TLexmillFormat::tsv:
+      AppendTsv(out, field);
+      break;
+    case TLexmillFormat::csv:
+      AppendCsv(out, field);
+      break;
+    case TLexmillFormat::json:
+      AppendJsonString(out, field);
+      break;
+    case TLexmillFormat::table:
+      out += field;
+      break;
+  }
+}
+
 void WriteOutput(std::string_view bytes) {
   if (gClosed) RaiseWriteError(EBADF);
+  // A large block goes out as it stands rather than through the buffer: one copy fewer.
+  if (bytes.size() >= kFlushAt) {
+    FlushOutput();
+    WriteAll(bytes.data(), bytes.size());
+    return;
+  }
   gOutput.append(bytes);
   if (gOutput.size() >= kFlushAt) FlushOutput();
 }

@@ -66,6 +66,9 @@ class TLexmillWriter {
   std::string line;
 };
 
+// One field as a TSV, CSV or JSON row holds it: made valid UTF-8, then escaped or quoted as the format asks.
+void AppendOutputField(TLexmillFormat format, std::string& out, std::string_view field);
+
 // How many bytes from the start are well-formed UTF-8 (no overlong forms, surrogates or values beyond
 // U+10FFFF); the whole length when all are.
 std::size_t ValidUTF8Prefix(std::string_view s);

@@ -1,0 +1,188 @@
+#include "tools/lexmill/lexmill_concord_rows.h"
+
+#include <unicode/utf16.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace lx {
+
+char* TRowBytes::Room(std::size_t more) {
+  if (capacity - size < more) {
+    const std::size_t grown = std::max(size + more, capacity + capacity / 2 + 4096);
+    std::unique_ptr<char[]> bigger(new char[grown]);  // default-initialised: not cleared
+    if (size) std::memcpy(bigger.get(), data.get(), size);
+    data = std::move(bigger);
+    capacity = grown;
+  }
+  return data.get() + size;
+}
+
+namespace {
+
+// A context kept on one line (control characters and line and paragraph separators become spaces, a lone
+// surrogate U+FFFD), as UTF-8 escaped for the format; returns the end of what was written.
+template <TLexmillFormat F>
+char* PutContext(char* o, const WideChar* p, std::size_t n) {
+  if (F == TLexmillFormat::json) *o++ = '"';
+  char* const start = o;
+  bool quote = false;  // CSV: a comma or a quote makes the field quoted
+  // The ASCII characters the format escapes (CSV: that make it quote the field).
+  constexpr WideChar kEscaped1 = F == TLexmillFormat::csv ? u',' : u'\\';
+  constexpr WideChar kEscaped2 = F == TLexmillFormat::tsv ? u'\\' : u'"';
+  std::size_t i = 0;
+  while (i < n) {
+    std::size_t blockEnd = n;
+#if defined(__SSE2__)
+    // Eight printable ASCII characters that need no escape are stored as they are.
+    if (i + 8 <= n) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      const __m128i outside = _mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16(0x20)), _mm_set1_epi16(0x5F));
+      const __m128i escaped =
+          _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(static_cast<int16_t>(kEscaped1))),
+                       _mm_cmpeq_epi16(v, _mm_set1_epi16(static_cast<int16_t>(kEscaped2))));
+      const bool printable = _mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) == 0xFFFF;
+      const bool anyEscaped = _mm_movemask_epi8(escaped) != 0;
+      if (printable && (F == TLexmillFormat::csv || !anyEscaped)) {
+        quote |= anyEscaped;
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(o), _mm_packus_epi16(v, v));
+        o += 8;
+        i += 8;
+        continue;
+      }
+      blockEnd = i + 8;
+    }
+#endif
+    while (i < blockEnd && i < n) {
+      const WideChar c = p[i];
+      if (c < 0x80) {
+        ++i;
+        if (c < 0x20) {
+          *o++ = ' ';
+          continue;
+        }
+        if (c == kEscaped1 || c == kEscaped2) {
+          if (F == TLexmillFormat::csv)
+            quote = true;
+          else
+            *o++ = '\\';
+        }
+        *o++ = static_cast<char>(c);
+        continue;
+      }
+      UChar32 u;
+      U16_NEXT(p, i, n, u);
+      if (u == 0x2028 || u == 0x2029) {
+        *o++ = ' ';
+        continue;
+      }
+      if (U_IS_SURROGATE(u)) u = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
+      if (u < 0x800) {
+        *o++ = static_cast<char>(0xC0 | (u >> 6));
+      } else if (u < 0x10000) {
+        *o++ = static_cast<char>(0xE0 | (u >> 12));
+        *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      } else {
+        *o++ = static_cast<char>(0xF0 | (u >> 18));
+        *o++ = static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      }
+      *o++ = static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  if (F == TLexmillFormat::csv && quote) {
+    // Quoted in place from the back: the field moves right by its two quotes and one byte a quote inside.
+    const std::size_t quotes = static_cast<std::size_t>(std::count(start, o, '"'));
+    char* from = o;
+    o += 2 + quotes;
+    char* to = o;
+    *--to = '"';
+    while (from != start) {
+      const char c = *--from;
+      *--to = c;
+      if (c == '"') *--to = '"';
+    }
+    *--to = '"';
+  }
+  if (F == TLexmillFormat::json) *o++ = '"';
+  return o;
+}
+
+template <TLexmillFormat F>
+char* PutRow(char* o, const std::string* before, const std::string& rowEnd, const WideChar* text,
+             const std::size_t (&at)[4], std::string_view fileCell, const int32_t (&numbers)[3]) {
+  for (int c = 0; c < 3; ++c) {
+    std::memcpy(o, before[c].data(), before[c].size());
+    o = PutContext<F>(o + before[c].size(), text + at[c], at[c + 1] - at[c]);
+  }
+  std::memcpy(o, before[3].data(), before[3].size());
+  o += before[3].size();
+  std::memcpy(o, fileCell.data(), fileCell.size());
+  o += fileCell.size();
+  for (int c = 0; c < 3; ++c) {
+    std::memcpy(o, before[4 + c].data(), before[4 + c].size());
+    o += before[4 + c].size();
+    o = std::to_chars(o, o + 11, numbers[c]).ptr;
+  }
+  std::memcpy(o, rowEnd.data(), rowEnd.size());
+  return o + rowEnd.size();
+}
+
+}  // namespace
+
+const char* const TConcordRows::kColumns[7] = {"left", "hit",      "right",    "file",
+                                               "word", "sentence", "paragraph"};
+
+TConcordRows::TConcordRows(TLexmillFormat f) : format(f) {
+  const bool json = format == TLexmillFormat::json, csv = format == TLexmillFormat::csv;
+  for (std::size_t c = 0; c < 7; ++c) {
+    if (json) {
+      before[c].push_back(c ? ',' : '{');
+      AppendOutputField(format, before[c], kColumns[c]);
+      before[c].push_back(':');
+    } else if (c) {
+      before[c].push_back(csv ? ',' : '\t');
+    }
+  }
+  if (json) rowEnd.push_back('}');
+  if (csv) rowEnd.push_back('\r');
+  rowEnd.push_back('\n');
+  // The numbers take at most eleven characters each, the quotes around a context two.
+  fixedSize = rowEnd.size() + 3 * 11 + 3 * 2;
+  for (const std::string& b : before) fixedSize += b.size();
+}
+
+std::string TConcordRows::FileCell(std::string_view file) const {
+  std::string cell;
+  AppendOutputField(format, cell, file);
+  return cell;
+}
+
+void TConcordRows::Add(TRowBytes& out, const WideChar* text, std::size_t leftAt, std::size_t hitAt,
+                       std::size_t rightAt, std::size_t endAt, std::string_view fileCell, int32_t word,
+                       int32_t sentence, int32_t paragraph) const {
+  // A context takes at most three bytes a unit: a pair gives four for its two units, an escaped ASCII
+  // character two.
+  char* o = out.Room(fixedSize + fileCell.size() + 3 * (endAt - leftAt));
+  const std::size_t at[4] = {leftAt, hitAt, rightAt, endAt};
+  const int32_t numbers[3] = {word, sentence, paragraph};
+  switch (format) {
+    case TLexmillFormat::csv:
+      o = PutRow<TLexmillFormat::csv>(o, before, rowEnd, text, at, fileCell, numbers);
+      break;
+    case TLexmillFormat::json:
+      o = PutRow<TLexmillFormat::json>(o, before, rowEnd, text, at, fileCell, numbers);
+      break;
+    default:
+      o = PutRow<TLexmillFormat::tsv>(o, before, rowEnd, text, at, fileCell, numbers);
+      break;
+  }
+  out.SetEnd(o);
+}
+
+}  // namespace lx
