@@ -127,12 +127,21 @@ void FindSentenceEnds(const WideChar* text, const uint16_t* classes, std::size_t
                       std::vector<TSentenceEnd>& ends) {
   for (std::size_t i = 1; i < n; ++i) {
 #if defined(__SSE2__)
-    // Eight classes at a time to the next punctuation mark: most characters are none.
+    // Eight characters at a time to the next punctuation mark that may end a sentence: most characters are
+    // none, and of the ASCII marks only ".", "!" and "?" can.
     const __m128i look = _mm_set1_epi16(static_cast<int16_t>(C1_PUNCT | CharClassHiddenOrMarker)),
-                  punct = _mm_set1_epi16(static_cast<int16_t>(C1_PUNCT));
+                  punct = _mm_set1_epi16(static_cast<int16_t>(C1_PUNCT)), ascii = _mm_set1_epi16(0x7F),
+                  dot = _mm_set1_epi16(u'.'), bang = _mm_set1_epi16(u'!'), query = _mm_set1_epi16(u'?');
     for (; i + 8 <= n; i += 8) {
       const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
-      const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, look), punct));
+      const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+      const __m128i beyondAscii = _mm_subs_epu16(t, ascii);  // not zero beyond ASCII
+      const __m128i ender = _mm_or_si128(
+          _mm_or_si128(_mm_cmpeq_epi16(t, dot), _mm_cmpeq_epi16(t, bang)),
+          _mm_or_si128(_mm_cmpeq_epi16(t, query),
+                       _mm_xor_si128(_mm_cmpeq_epi16(beyondAscii, _mm_setzero_si128()), _mm_set1_epi16(-1))));
+      const int mask =
+          _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(_mm_and_si128(v, look), punct), ender));
       if (mask) {
         i += static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
         break;

@@ -277,9 +277,12 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
   };
   std::size_t i = 0;
 #if defined(__SSE2__)
-  // Eight characters at a time: most blocks hold none of the four characters looked for.
-  const __m128i dot = _mm_set1_epi16(u'.'), bang = _mm_set1_epi16(u'!'), query = _mm_set1_epi16(u'?'),
-                lf = _mm_set1_epi16(u'\n');
+  // Eight characters at a time: most blocks hold none of the characters looked for, which without the
+  // simple sentence rule are line ends alone.
+  const __m128i lf = _mm_set1_epi16(u'\n');
+  const __m128i dot = simpleSentences ? _mm_set1_epi16(u'.') : lf,
+                bang = simpleSentences ? _mm_set1_epi16(u'!') : lf,
+                query = simpleSentences ? _mm_set1_epi16(u'?') : lf;
   for (; i + 8 <= n; i += 8) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
     const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, dot), _mm_cmpeq_epi16(v, bang)),
