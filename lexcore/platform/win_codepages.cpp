@@ -4,6 +4,10 @@
 #include <unicode/ucnv_cb.h>
 #include <unicode/utf16.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -517,7 +521,15 @@ int DecodeUTF8Into(const Codec& codec, const char* src, std::size_t n, WideChar*
   std::size_t b = 0, u = 0;
   auto cont = [&](std::size_t i) { return i < n && (s[i] & 0xC0) == 0x80; };
   while (b < n) {
-    // Eight ASCII bytes at a time: most text is mostly ASCII.
+#if defined(__SSE2__)
+    // Sixteen ASCII bytes at a time, widened in registers: most text is mostly ASCII.
+    for (; b + 16 <= n; b += 16, u += 16) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + b));
+      if (_mm_movemask_epi8(v)) break;
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + u), _mm_unpacklo_epi8(v, _mm_setzero_si128()));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + u + 8), _mm_unpackhi_epi8(v, _mm_setzero_si128()));
+    }
+#endif
     for (uint64_t v; b + 8 <= n; b += 8, u += 8) {
       std::memcpy(&v, s + b, 8);
       if (v & 0x8080808080808080ull) break;

@@ -506,12 +506,10 @@ void TLexmillProgress::Advance(uint64_t bytes) {
   std::fflush(stderr);
 }
 
-void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
-  // Written in place: no unit gives more than three bytes (a pair gives four for its two units).
-  const std::size_t at = out.size();
-  out.resize(at + 3 * n);
-  char* const begin = out.data() + at;
-  char* o = begin;
+namespace {
+
+// Writes at o, which has room for three bytes a unit (a pair gives four for its two units); returns the end.
+char* PutOneLineUTF8(char* o, const WideChar* p, std::size_t n) {
   for (std::size_t i = 0; i < n;) {
     if (p[i] < 0x80) {
       *o++ = p[i] < 0x20 ? ' ' : static_cast<char>(p[i]);
@@ -537,7 +535,24 @@ void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
     }
     *o++ = static_cast<char>(0x80 | (c & 0x3F));
   }
-  out.resize(at + static_cast<std::size_t>(o - begin));
+  return o;
+}
+
+}  // namespace
+
+void AppendOneLineUTF8(std::string& out, const WideChar* p, std::size_t n) {
+  // Through a small buffer on the stack rather than by growing the string first, which would clear what is
+  // about to be written. A pair is never split between two pieces.
+  constexpr std::size_t kPiece = 256;
+  char piece[3 * kPiece];
+  out.reserve(out.size() + n);
+  while (n > 0) {
+    std::size_t m = std::min(n, kPiece);
+    if (m < n && U16_IS_LEAD(p[m - 1]) && U16_IS_TRAIL(p[m])) --m;
+    out.append(piece, static_cast<std::size_t>(PutOneLineUTF8(piece, p, m) - piece));
+    p += m;
+    n -= m;
+  }
 }
 
 std::string ToOneLineUTF8(const WideChar* p, std::size_t n) {
