@@ -45,4 +45,11 @@ TEST(DecodeIntoBuffer, DirectRouteAgreesWithTheGeneralOne) {
   }
   std::u16string general;
   EXPECT_EQ(BothWays(CP_UTF8, MB_PRECOMPOSED, "cafe\xCC\x81", general), u"caf\u00E9");
+  // A character after every length of plain run up to two blocks of sixteen, and a bad byte.
+  for (std::size_t run = 0; run <= 34; ++run) {
+    const std::string plain(run, 'a');
+    EXPECT_EQ(BothWays(CP_UTF8, 0, plain + "\xC3\xA9" + plain, general), general) << run;
+    EXPECT_EQ(general, std::u16string(run, u'a') + u"\u00E9" + std::u16string(run, u'a'));
+    EXPECT_EQ(BothWays(CP_UTF8, 0, plain + "\xFF" + plain, general), general) << run;
+  }
 }

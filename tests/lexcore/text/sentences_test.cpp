@@ -122,3 +122,10 @@ TEST(FindSentenceEnds, LongPunctuationRunsStayLinear) {
   EXPECT_EQ(ByClass(dots).size(), 1u);
   EXPECT_EQ(ByClass(mixed).size(), 1u);
 }
+
+TEST(FindSentenceEnds, OnlyMarksThatCanEndASentenceStopTheScan) {
+  // Commas, colons, quotes and semicolons close to terminators of both kinds, in and across blocks of eight.
+  EXPECT_EQ(ByClass(u"One, two: \"three\"; four\u3002 Five, six\u2026 Seven. eight, nine!\" Ten;, (eleven)?"),
+            (V{u"One, two: \"three\"; four\u3002", u"Five, six\u2026", u"Seven. eight, nine!\"",
+               u"Ten;, (eleven)?"}));
+}
