@@ -16,8 +16,7 @@ namespace {
 
 // One file per process, rewritten for every input: the readers take a file name, as callers give them.
 const UnicodeString& ArchiveName() {
-  static const UnicodeString name =
-      UTF8ToUTF16("/tmp/lexmill-fuzz-docx-" + std::to_string(::getpid()) + ".docx");
+  static const UnicodeString name = UTF8ToUTF16(fuzz::ScratchPath("docx", ".docx"));
   return name;
 }
 

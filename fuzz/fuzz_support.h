@@ -1,11 +1,15 @@
 // Small helpers shared by the fuzz targets: carving typed values and texts out of the input bytes.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lexcore/rtl/lx_streams.h"
 #include "lexcore/rtl/lx_types.h"
@@ -47,6 +51,26 @@ class ByteReader {
   std::size_t size_;
   std::size_t pos_ = 0;
 };
+
+// A path for this process's scratch file or folder, removed when the process ends: in memory (/dev/shm)
+// where the system has it, because targets that save durably would otherwise wait on the disk for every
+// input, long enough under load to count as a hang.
+inline std::string ScratchPath(const std::string& stem, const std::string& extension = "") {
+  struct TScratch {
+    std::vector<std::string> paths;
+    ~TScratch() {
+      std::error_code ec;
+      for (const std::string& p : paths) std::filesystem::remove_all(p, ec);
+    }
+  };
+  static TScratch scratch;
+  std::error_code ec;
+  const bool inMemory = std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0;
+  std::string path = std::string(inMemory ? "/dev/shm" : "/tmp") + "/lexmill-fuzz-" + stem + "-" +
+                     std::to_string(::getpid()) + extension;
+  scratch.paths.push_back(path);
+  return path;
+}
 
 // Bytes read as UTF-16 units (a trailing odd byte is dropped), so that lone surrogates and every other unit
 // can reach the code under test.

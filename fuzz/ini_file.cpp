@@ -15,8 +15,7 @@ using namespace lx;
 namespace {
 
 const UnicodeString& FileName() {
-  static const UnicodeString name =
-      UTF8ToUTF16("/tmp/lexmill-fuzz-ini-" + std::to_string(::getpid()) + ".ini");
+  static const UnicodeString name = UTF8ToUTF16(fuzz::ScratchPath("ini", ".ini"));
   return name;
 }
 

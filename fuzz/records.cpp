@@ -26,7 +26,7 @@ using namespace lx;
 namespace {
 
 const UnicodeString& FileName() {
-  static const UnicodeString name = UTF8ToUTF16("/tmp/lexmill-fuzz-records-" + std::to_string(::getpid()));
+  static const UnicodeString name = UTF8ToUTF16(fuzz::ScratchPath("records"));
   return name;
 }
 

@@ -16,8 +16,7 @@ using namespace lx;
 namespace {
 
 const UnicodeString& FileName() {
-  static const UnicodeString name =
-      UTF8ToUTF16("/tmp/lexmill-fuzz-settings-" + std::to_string(::getpid()) + ".ini");
+  static const UnicodeString name = UTF8ToUTF16(fuzz::ScratchPath("settings", ".ini"));
   return name;
 }
 

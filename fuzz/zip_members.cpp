@@ -18,7 +18,7 @@ namespace {
 
 const std::string& Folder() {
   static const std::string dir = [] {
-    std::string d = "/tmp/lexmill-fuzz-zip-" + std::to_string(::getpid());
+    std::string d = fuzz::ScratchPath("zip");
     std::filesystem::create_directories(d);
     return d;
   }();

@@ -56,10 +56,14 @@ uint16_t ComputeType1(char32_t c) {
   return t;
 }
 
-uint16_t ComputeWordType1(char32_t c) {
-  const uint16_t t = ComputeType1(c);
+// The word class of a code point whose platform class is t.
+uint16_t WordType1(char32_t c, uint16_t t) {
   // Vowel signs, viramas and accents inside a word keep the word whole.
   return (U_MASK(u_charType(static_cast<UChar32>(c))) & U_GC_M_MASK) ? t | C1_ALPHA : t;
+}
+
+uint16_t ComputeWordType1(char32_t c) {
+  return WordType1(c, ComputeType1(c));
 }
 
 struct Tables {
@@ -76,7 +80,7 @@ const Tables& BmpTables() {
     gTables.words = std::make_unique<uint16_t[]>(65536);
     for (char32_t c = 0; c < 65536; ++c) {
       gTables.platform[c] = ComputeType1(c);
-      gTables.words[c] = ComputeWordType1(c);
+      gTables.words[c] = WordType1(c, gTables.platform[c]);
     }
   });
   return gTables;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
+#include <thread>
 
 #include "lexcore/platform/win_collation.h"
 
@@ -18,27 +20,75 @@ uint64_t HeadOf(std::string_view key) {
 
 }  // namespace
 
-void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t last) {
+void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t last, unsigned threads) {
   Clear();
   first = std::max(first, 0);
   last = std::min(last, list.fCount - 1);
   const TLXBaseHolder* holder = list.Patroa;
   if (!holder || !holder->OperatingInUnicode() || last - first + 1 < kMinimumRange) return;
   fFirst = first;
+  // Each part of the range makes its keys on a thread of its own (the collators are per thread); the parts
+  // are joined in order.
+  const int64_t count = int64_t{last} - first + 1;
+  const auto parts =
+      static_cast<int32_t>(std::clamp<int64_t>(std::min<int64_t>(threads, count / kKeysPerThread), 1, 64));
+  if (parts == 1) {
+    if (!MakeKeys(list, first, last))
+      Clear();  // past what the offsets can address: the sort compares directly
+    return;
+  }
+  std::vector<TSortKeyCache> made(static_cast<std::size_t>(parts));
+  std::vector<char> madeAll(static_cast<std::size_t>(parts), 0);
+  auto make = [&](int32_t part) {
+    try {
+      const auto from = static_cast<int32_t>(first + count * part / parts);
+      const auto to = static_cast<int32_t>(first + count * (part + 1) / parts);
+      madeAll[part] = made[part].MakeKeys(list, from, to - 1);
+    } catch (...) {
+      madeAll[part] = 0;  // out of memory: the sort compares directly
+    }
+  };
+  std::vector<std::thread> running;
+  for (int32_t part = 1; part < parts; ++part) {
+    try {
+      running.emplace_back(make, part);
+    } catch (const std::system_error&) {
+      make(part);  // no thread to be had: this one makes the part
+    }
+  }
+  make(0);
+  for (std::thread& t : running) t.join();
+  bool complete = true;
+  for (int32_t part = 0; part < parts && complete; ++part) complete = madeAll[part] && Append(made[part]);
+  if (!complete) Clear();
+}
+
+bool TSortKeyCache::MakeKeys(const TLXBaseDataClass& list, int32_t first, int32_t last) {
+  const TLXBaseHolder* holder = list.Patroa;
   fSlots.reserve(static_cast<std::size_t>(last - first + 1));
   for (int32_t i = first; i <= last; ++i) {
     TLXBaseListObject* e = list.Get(i);
     const auto* word = e ? static_cast<const char16_t*>(e->MainWordAsPointer()) : nullptr;
     const std::string key = CompareStringKey(holder->GetLCID(), Global_CompareStringFlags,
                                              word ? std::u16string_view(word) : std::u16string_view());
-    if (fBlock.size() + key.size() > std::numeric_limits<uint32_t>::max()) {
-      Clear();  // past what the offsets can address: the sort compares directly
-      return;
-    }
+    if (fBlock.size() + key.size() > std::numeric_limits<uint32_t>::max()) return false;
     fSlots.push_back(
         {HeadOf(key), e, static_cast<uint32_t>(fBlock.size()), static_cast<uint32_t>(key.size())});
     fBlock += key;
   }
+  return true;
+}
+
+bool TSortKeyCache::Append(const TSortKeyCache& next) {
+  if (fBlock.size() + next.fBlock.size() > std::numeric_limits<uint32_t>::max()) return false;
+  const auto shift = static_cast<uint32_t>(fBlock.size());
+  fSlots.reserve(fSlots.size() + next.fSlots.size());
+  for (TSlot slot : next.fSlots) {
+    slot.offset += shift;
+    fSlots.push_back(slot);
+  }
+  fBlock += next.fBlock;
+  return true;
 }
 
 void TSortKeyCache::Clear() {

@@ -33,9 +33,12 @@ class TSortKeyCache {
     return (c > 0) - (c < 0);
   }
 
+  // Ranges are shared among threads only in parts at least this long.
+  static constexpr int32_t kKeysPerThread = 4096;
+
   // Keys of the main words of entries first..last under the holder's locale and the comparison flags now in
-  // force. Builds nothing for 8-bit storage or a short range.
-  void Build(const TLXBaseDataClass& list, int32_t first, int32_t last);
+  // force, made on up to `threads` threads. Builds nothing for 8-bit storage or a short range.
+  void Build(const TLXBaseDataClass& list, int32_t first, int32_t last, unsigned threads = 1);
   void Clear();
   bool Empty() const { return fSlots.empty(); }
   // The key of `entry` when it stands at `position` and has one; false otherwise.
@@ -43,6 +46,10 @@ class TSortKeyCache {
   void Exchange(int32_t i, int32_t j);
 
  private:
+  // The keys of first..last after those held; false when the offsets could not address them.
+  bool MakeKeys(const TLXBaseDataClass& list, int32_t first, int32_t last);
+  bool Append(const TSortKeyCache& next);
+
   struct TSlot {
     uint64_t head;
     const TLXBaseListObject* owner;

@@ -227,7 +227,7 @@ class TWordList : public TLXBaseDataClass {
     bool byWord = false;
     for (int level = main_sort; level <= LXSortSettings.SortLevelsAvailable; ++level)
       byWord |= LXSortSettings.sort_ints[level] == kSortWord && !LXSortSettings.SortIsPrivate[level];
-    if (byWord && fListBusy == no_action) fSortKeys.Build(*this, first, last);
+    if (byWord && fListBusy == no_action) fSortKeys.Build(*this, first, last, fSortThreads);
     TLXBaseDataClass::DoASort(column, first, last);
     fSortKeys.Clear();
     fHasBaseKey = false;
@@ -240,6 +240,8 @@ class TWordList : public TLXBaseDataClass {
   }
 
   void SortAlphabetically() { DoAlphabeticalAscendingSort(); }
+  // How many threads an alphabetical sort may use to make its keys; the order does not depend on it.
+  void SetSortThreads(unsigned threads) { fSortThreads = std::max(threads, 1u); }
 
   // Frequency descending, ties in the locale's alphabetical order; or alphabetical only.
   void SortEntries(bool alphabetical) {
@@ -258,6 +260,7 @@ class TWordList : public TLXBaseDataClass {
   TSortKeyCache fSortKeys;
   TSortKeyCache::TKeyRef fBaseKey;
   bool fHasBaseKey = false;
+  unsigned fSortThreads = 1;
 };
 
 }  // namespace lx

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <thread>
 
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_exceptions.h"
@@ -104,29 +106,62 @@ int64_t SumOfFrequencies(TLexmillWordList& list) {
   return sum;
 }
 
+namespace {
+
+// The row of entry i, or false when the list does not show it.
+bool WordListRow(TLexmillWordList& list, int32_t i, const TLexmillOptions& options, int64_t tokens,
+                 std::vector<std::string>& row) {
+  TLexmillWordEntry* e = list.Word(i);
+  if (!e || e->JoinedElsewhere() || e->IsDeleted()) return false;
+  const int32_t freq = TLexmillWordList::FrequencyWithJoins(e);
+  if (freq < options.minFreq) return false;
+  row = {ToUTF8(e->MainWordOnly()), std::to_string(freq), PerCent(freq, tokens),
+         std::to_string(e->data.n_files)};
+  if (options.showForms) {
+    std::string forms;
+    for (int32_t j = 0; j < e->JoinCount(); ++j) {
+      TLXBaseListObject* f = e->OwnJoinlist()->Entry(j);
+      if (!f) continue;
+      forms += (forms.empty() ? "" : ", ") + ToUTF8(f->MainWordOnly()) + " " +
+               std::to_string(f->MainWordFrequency());
+    }
+    row.push_back(forms);
+  }
+  return true;
+}
+
+// Lists shorter than this are formatted on one thread: starting another would cost more.
+constexpr int32_t kRowsPerThread = 4096;
+
+}  // namespace
+
 std::vector<std::vector<std::string>> WordListRows(TLexmillWordList& list, const TLexmillOptions& options,
                                                    int64_t tokens) {
-  std::vector<std::vector<std::string>> rows;
-  for (int32_t i = 0; i < list.Count(); ++i) {
-    TLexmillWordEntry* e = list.Word(i);
-    if (!e || e->JoinedElsewhere() || e->IsDeleted()) continue;
-    const int32_t freq = TLexmillWordList::FrequencyWithJoins(e);
-    if (freq < options.minFreq) continue;
-    if (options.top >= 0 && static_cast<int64_t>(rows.size()) >= options.top) break;
-    std::vector<std::string> row = {ToUTF8(e->MainWordOnly()), std::to_string(freq), PerCent(freq, tokens),
-                                    std::to_string(e->data.n_files)};
-    if (options.showForms) {
-      std::string forms;
-      for (int32_t j = 0; j < e->JoinCount(); ++j) {
-        TLXBaseListObject* f = e->OwnJoinlist()->Entry(j);
-        if (!f) continue;
-        forms += (forms.empty() ? "" : ", ") + ToUTF8(f->MainWordOnly()) + " " +
-                 std::to_string(f->MainWordFrequency());
-      }
-      row.push_back(forms);
+  const int32_t count = list.Count();
+  const auto limit = options.top >= 0 ? static_cast<std::size_t>(options.top) : SIZE_MAX;
+  // Formatting reads the list only, so with more than one job the list is shared out in consecutive parts,
+  // each formatted on a thread of its own, and the parts are joined in order.
+  const int32_t parts = static_cast<int32_t>(
+      std::clamp<int64_t>(std::min<int64_t>(options.jobs, count / kRowsPerThread), 1, 64));
+  std::vector<std::vector<std::vector<std::string>>> partRows(static_cast<std::size_t>(parts));
+  auto format = [&](int32_t part) {
+    std::vector<std::vector<std::string>>& rows = partRows[static_cast<std::size_t>(part)];
+    const int32_t first = static_cast<int32_t>(int64_t{count} * part / parts);
+    const int32_t last = static_cast<int32_t>(int64_t{count} * (part + 1) / parts);
+    std::vector<std::string> row;
+    for (int32_t i = first; i < last && rows.size() < limit; ++i)
+      if (WordListRow(list, i, options, tokens, row)) rows.push_back(std::move(row));
+  };
+  std::vector<std::thread> threads;
+  for (int32_t part = 1; part < parts; ++part) threads.emplace_back(format, part);
+  format(0);
+  for (std::thread& t : threads) t.join();
+  std::vector<std::vector<std::string>> rows = std::move(partRows.front());
+  for (std::size_t part = 1; part < partRows.size() && rows.size() < limit; ++part)
+    for (std::vector<std::string>& row : partRows[part]) {
+      if (rows.size() >= limit) break;
+      rows.push_back(std::move(row));
     }
-    rows.push_back(std::move(row));
-  }
   return rows;
 }
 

@@ -124,24 +124,22 @@ class TWordFormTable {
 };
 
 struct TCanonicalWord {
-  UnicodeString word;
+  const UnicodeString* word;
   int64_t freq = 0;
   int32_t texts = 0;
 };
 
-// What one text adds to the list: its words by the counting thread's own numbers, with the words that
-// thread had not met before spelled out.
-struct TTextCounts {
-  bool read = false;
-  std::size_t worker = 0;
-  int64_t tokens = 0;
-  std::vector<std::pair<uint32_t, uint32_t>> counts;  // the thread's word number, frequency in the text
-  std::vector<UnicodeString> newWords;                // the thread's words from number firstNew on
-  uint32_t firstNew = 0;
+// Where a word was first met: the text, and its place among the words of that text in the order first met.
+// Sorting by it puts the words of any number of threads in the order one thread reading every text in turn
+// would have met them.
+struct TFirstMet {
+  uint32_t text = UINT32_MAX, order = 0;
+  friend auto operator<=>(const TFirstMet&, const TFirstMet&) = default;
 };
 
 // The counting of one thread: each distinct form is lower-cased once, when the thread first meets it, and
-// points to the thread's canonical word, so a token already seen costs one lookup and no allocation.
+// points to the thread's canonical word, so a token already seen costs one lookup and no allocation. The
+// totals of the thread's texts are kept here too, so nothing of a text needs to be handed on but its tokens.
 class TWordCounter {
  public:
   TWordCounter(LCID lcid, bool keepCase) : lcid(lcid), keepCase(keepCase) {
@@ -150,8 +148,9 @@ class TWordCounter {
     asciiTable = !keepCase && Lowercase(lcid, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ") == u"abcdefghijklmnopqrstuvwxyz";
   }
 
-  void CountText(const WideChar* text, const uint16_t* classes, std::size_t n, TTextCounts& out) {
-    out.firstNew = static_cast<uint32_t>(words.size());
+  // Counts the words of text number textNo into the thread's totals; gives its tokens.
+  int64_t CountText(const WideChar* text, const uint16_t* classes, std::size_t n, uint32_t textNo) {
+    int64_t tokens = 0;
     std::size_t i = 0;
     // classes[n] is white, so the inner walk stops there without a bound check.
     while (i < n) {
@@ -161,20 +160,36 @@ class TWordCounter {
       while (classes[i] & CharClassWordChar) ++i;
       const uint32_t w = Canonical(text + start, i - start);
       if (textFreq[w]++ == 0) touched.push_back(w);
-      ++out.tokens;
+      ++tokens;
     }
-    // In the order first met in the text, so the merged list is the same however texts are shared out.
-    for (uint32_t w : touched) {
-      out.counts.emplace_back(w, textFreq[w]);
+    for (std::size_t k = 0; k < touched.size(); ++k) {
+      const uint32_t w = touched[k];
+      TCounted& c = counted[w];
+      if (c.texts++ == 0) c.first = TFirstMet{textNo, static_cast<uint32_t>(k)};
+      c.freq += textFreq[w];
       textFreq[w] = 0;
     }
     touched.clear();
-    out.newWords.assign(words.begin() + out.firstNew, words.end());
+    return tokens;
   }
 
   // One form's word number, for the sub-commands that count word by word.
   uint32_t WordNumber(const char16_t* p, std::size_t n) { return Canonical(p, n); }
   const UnicodeString& WordOf(uint32_t i) const { return words[i]; }
+
+  // The totals of CountText, word by word.
+  struct TCounted {
+    int64_t freq = 0;
+    int32_t texts = 0;
+    TFirstMet first;
+  };
+  std::size_t Types() const { return words.size(); }
+  // The number of a canonical word, or TWordFormTable::kEmpty when the thread never met it.
+  uint32_t Find(std::u16string_view word) const {
+    const auto it = canonical.find(word);
+    return it == canonical.end() ? TWordFormTable::kEmpty : it->second;
+  }
+  const TCounted& Counted(uint32_t i) const { return counted[i]; }
 
  private:
   uint32_t Canonical(const char16_t* p, std::size_t n) {
@@ -217,6 +232,7 @@ class TWordCounter {
     if (added) {
       words.push_back(std::move(key));
       textFreq.push_back(0);
+      counted.emplace_back();
     }
     forms.Add(p, n, h, slot, canon->second);
     return canon->second;
@@ -238,37 +254,54 @@ class TWordCounter {
   TWordFormTable forms;
   std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> canonical;
   std::vector<UnicodeString> words;
+  std::vector<TCounted> counted;
   std::vector<uint32_t> textFreq;  // per word, in the text being counted
   std::vector<uint32_t> touched;   // words of the text being counted, in the order met
 };
 
-// The whole list: texts are added in the order they are listed, whichever thread counted them.
-class TWordMerger {
- public:
-  explicit TWordMerger(std::size_t workers) : toGlobal(workers) {}
-
-  void Add(const TTextCounts& t) {
-    std::vector<uint32_t>& map = toGlobal[t.worker];
-    for (const UnicodeString& w : t.newWords) {
-      auto [it, added] = index.try_emplace(w, static_cast<uint32_t>(words.size()));
-      if (added) words.push_back(TCanonicalWord{w});
-      map.push_back(it->second);
-    }
-    for (const auto& [local, freq] : t.counts) {
-      TCanonicalWord& w = words[map[local]];
-      w.freq += freq;
-      ++w.texts;
-    }
-    tokens += t.tokens;
+// The threads' totals as one list, in the order the words were first met in the texts as listed, which is
+// the order one thread would have found them in: the list is the same however the texts were shared out.
+// The words stay in the counters, which must outlive the list.
+std::vector<TCanonicalWord> MergeCounters(const std::vector<TWordCounter>& counters) {
+  const TWordCounter& first = counters.front();
+  std::vector<TCanonicalWord> merged;
+  std::vector<TFirstMet> met;
+  merged.reserve(first.Types());
+  met.reserve(first.Types());
+  for (uint32_t i = 0; i < first.Types(); ++i) {
+    const TWordCounter::TCounted& n = first.Counted(i);
+    merged.push_back({&first.WordOf(i), n.freq, n.texts});
+    met.push_back(n.first);
   }
-
-  int64_t tokens = 0;
+  if (counters.size() == 1) return merged;  // one thread met its words in that order already
+  // The other threads' words are found in the first thread's table; only those it never met are indexed.
+  std::unordered_map<std::u16string_view, uint32_t, TWordHash> others;
+  for (std::size_t k = 1; k < counters.size(); ++k) {
+    const TWordCounter& c = counters[k];
+    for (uint32_t i = 0; i < c.Types(); ++i) {
+      const TWordCounter::TCounted& n = c.Counted(i);
+      uint32_t j = first.Find(c.WordOf(i));
+      if (j == TWordFormTable::kEmpty) {
+        auto [it, added] = others.try_emplace(c.WordOf(i), static_cast<uint32_t>(merged.size()));
+        if (added) {
+          merged.push_back({&c.WordOf(i)});
+          met.emplace_back();
+        }
+        j = it->second;
+      }
+      merged[j].freq += n.freq;
+      merged[j].texts += n.texts;
+      met[j] = std::min(met[j], n.first);
+    }
+  }
+  std::vector<uint32_t> order(merged.size());
+  for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return met[a] < met[b]; });
   std::vector<TCanonicalWord> words;
-
- private:
-  std::vector<std::vector<uint32_t>> toGlobal;  // per thread: its word numbers to the list's
-  std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> index;
-};
+  words.reserve(order.size());
+  for (uint32_t i : order) words.push_back(merged[i]);
+  return words;
+}
 
 // Takes out the entries that, with their forms, occur fewer than minFreq times, forms and all.
 void KeepFrequentHeads(TLexmillWordList& list, int64_t minFreq) {
@@ -308,35 +341,34 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
-  TWordMerger counter(workers);
   int32_t texts = 0;
-  ForEachText<TTextCounts>(
+  int64_t tokens = 0;
+  // A text's tokens, or -1 when it could not be read.
+  ForEachText<int64_t>(
       options, files, problems,
-      [&](TLexmillTextReader& reader, std::size_t i, std::size_t worker, TLexmillProblems& p) {
-        TTextCounts t;
-        t.worker = worker;
-        if (!reader.Read(files[i], p)) return t;
-        t.read = true;
+      [&](TLexmillTextReader& reader, std::size_t i, std::size_t worker, TLexmillProblems& p) -> int64_t {
+        if (!reader.Read(files[i], p)) return -1;
         reader.Classify(false);
-        counters[worker].CountText(reader.Chars(), reader.Classes(), reader.Length(), t);
-        return t;
+        return counters[worker].CountText(reader.Chars(), reader.Classes(), reader.Length(),
+                                          static_cast<uint32_t>(i));
       },
-      [&](TTextCounts& t, std::size_t) {
-        if (t.read) {
-          counter.Add(t);
+      [&](int64_t textTokens, std::size_t) {
+        if (textTokens >= 0) {
+          tokens += textTokens;
           ++texts;
         }
         return true;
       });
+  const std::vector<TCanonicalWord> counted = MergeCounters(counters);
 
   // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store. With lemmas,
   // the least frequency applies to a head with its forms, so it is applied after joining.
   TLXBaseHolder holder(options.lcid, true);
   auto list = Create<TLexmillWordList>(&holder);
   const bool lemmatising = !lemmas.empty();
-  for (const TCanonicalWord& w : counter.words)
-    if ((lemmatising || w.freq >= options.minFreq) && !stopWords.count(w.word))
-      list->AddWord(w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
+  for (const TCanonicalWord& w : counted)
+    if ((lemmatising || w.freq >= options.minFreq) && !stopWords.count(*w.word))
+      list->AddWord(*w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
   if (lemmatising) {
     const TLexmillJoinCounts joined = JoinLemmas(*list, lemmas);
     if (joined.notJoined)
@@ -347,11 +379,12 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   std::vector<TLexmillSortKey> keys;
   std::string error;
   if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
+  list->SetSortThreads(static_cast<unsigned>(workers));
   SortWordList(*list, keys);
 
-  WriteWordListRows(*list, options, counter.tokens,
-                    "tokens " + std::to_string(counter.tokens) + ", types " +
-                        std::to_string(counter.words.size()) + ", texts " + std::to_string(texts));
+  WriteWordListRows(*list, options, tokens,
+                    "tokens " + std::to_string(tokens) + ", types " + std::to_string(counted.size()) +
+                        ", texts " + std::to_string(texts));
   if (!options.saveFile.empty()) {
     const std::string target = WithListExtension(options.saveFile);
     if (!paths.empty())
@@ -359,7 +392,7 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
     if (!options.stopFile.empty())
       list->StoredListInfo->fdata.stoplist_filename = StoredFileName(options.stopFile);
     try {
-      SaveLexmillList(*list, target, TLexmillListTotals{counter.tokens, texts, options.lcid});
+      SaveLexmillList(*list, target, TLexmillListTotals{tokens, texts, options.lcid});
     } catch (const Exception& e) {
       problems.Report("cannot save the list " + target + ": " + UTF16ToUTF8(e.Message));
     }

@@ -376,6 +376,40 @@ TEST_F(SortFixture, AlphabeticalOrderIsTheLocaleComparisonsWithEitherCaseSetting
   Global_CompareStringFlags = saved;
 }
 
+// The keys of a long list are made on several threads when the list is allowed them; the parts must join
+// into the same order, whatever the number of threads and wherever the parts meet.
+TEST_F(SortFixture, KeysMadeOnSeveralThreadsGiveTheSameOrder) {
+  const std::vector<UnicodeString> pieces = {u"co",     u"-", u"'", u"\u00E9", u"e\u0301",
+                                             u"\u00DF", u"a", u"z", u"10"};
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1), len(1, 5);
+  std::uniform_int_distribution<int> freq(1, 4);
+  for (int i = 0; i < 3 * TSortKeyCache::kKeysPerThread + 17; ++i) {
+    UnicodeString w;
+    for (std::size_t n = len(rng); n > 0; --n) w += pieces[pick(rng)];
+    list->AddWord(w, freq(rng), 1);
+  }
+  std::vector<UnicodeString> expected;
+  for (unsigned threads : {1u, 2u, 3u, 7u}) {
+    list->SetSortThreads(threads);
+    list->SortEntries(false);  // frequency, then the words
+    if (threads == 1) {
+      expected = Words(*list);
+      for (std::size_t i = 0; i + 1 < expected.size(); ++i)
+        ASSERT_TRUE(list->Word(i)->data.f > list->Word(i + 1)->data.f ||
+                    holder.Funcs().LocaleCompare(0x0409, list->Word(i)->data.w, list->Word(i + 1)->data.w) <=
+                        0)
+            << i;
+    } else {
+      EXPECT_EQ(Words(*list), expected) << threads << " threads";
+    }
+    std::vector<TLXBaseListObject*> entries;
+    for (int32_t i = 0; i < list->Count(); ++i) entries.push_back(list->Get(i));
+    std::shuffle(entries.begin(), entries.end(), rng);
+    for (int32_t i = 0; i < list->Count(); ++i) list->Put(i, entries[i]);
+  }
+}
+
 // Sorted, reversed and all-equal input must stay n log n; the comparison count shows a quadratic fall-back.
 TEST(ListSortScaling, MillionEntrySortedReversedAndEqualInputs) {
   TLXBaseHolder holder(0x0409, true);
