@@ -208,31 +208,60 @@ void FindPlainWordsByFirstUnit(TPlainWords& plain, const std::vector<WideChar>& 
   for (std::size_t f = 0; f < units; ++f) unit[f] = _mm_set1_epi16(static_cast<int16_t>(firsts[f]));
   const __m128i zero = _mm_setzero_si128();
   const __m128i whiteOrMarker = _mm_set1_epi16(static_cast<int16_t>(CharClassWhite | CharClassSegmentMarker));
+  const __m128i wordChar = _mm_set1_epi16(static_cast<int16_t>(CharClassWordChar));
+  const __m128i hiddenOrMarker = _mm_set1_epi16(static_cast<int16_t>(CharClassHiddenOrMarker));
+  // Word starts are counted in eight lanes, added up only where a hit needs its number; the lanes are
+  // emptied into the count long before they could overflow.
+  __m128i counts = zero;
+  int32_t counted = 0, sinceEmptied = 0;
+  const auto sumCounts = [&] {
+    __m128i s = _mm_madd_epi16(counts, _mm_set1_epi16(1));
+    s = _mm_add_epi32(s, _mm_shuffle_epi32(s, _MM_SHUFFLE(1, 0, 3, 2)));
+    s = _mm_add_epi32(s, _mm_shuffle_epi32(s, _MM_SHUFFLE(2, 3, 0, 1)));
+    return counted + _mm_cvtsi128_si32(s);
+  };
+  // The block before, for its last character: whether it was not white, and whether it was in a run of
+  // letters and digits.
+  __m128i solidBefore = boundary ? zero : _mm_set1_epi16(-1), runBefore = zero;
   for (; i + 8 <= n; i += 8) {
     const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
     const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+    // A word starts at a character that is not white after one that is; a segment marker counts as white.
+    const __m128i solid = _mm_cmpeq_epi16(_mm_and_si128(k, whiteOrMarker), zero);
+    const __m128i starts =
+        _mm_andnot_si128(_mm_or_si128(_mm_slli_si128(solid, 2), _mm_srli_si128(solidBefore, 14)), solid);
+    // A hit can only be a whole run of letters and digits, starting with one of the first units.
+    const __m128i run = _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(k, wordChar), zero),
+                                         _mm_cmpeq_epi16(_mm_and_si128(k, hiddenOrMarker), zero));
     __m128i eq = _mm_cmpeq_epi16(t, unit[0]);
     for (std::size_t f = 1; f < units; ++f) eq = _mm_or_si128(eq, _mm_cmpeq_epi16(t, unit[f]));
-    // Two mask bits a character: words start where a character is not white and the one before it is; a
-    // segment marker counts as white.
+    const __m128i candidates = _mm_andnot_si128(
+        _mm_or_si128(_mm_slli_si128(run, 2), _mm_srli_si128(runBefore, 14)), _mm_and_si128(run, eq));
+    solidBefore = solid;
+    runBefore = run;
     const unsigned markers = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi16(k, zero)));
-    const unsigned white =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(k, whiteOrMarker), zero))) ^
-        0xFFFFu;
-    const unsigned starts = ~white & 0xFFFFu & ((white << 2) | (boundary ? 3u : 0u));
     // Markers and candidates in text order: a marker changes the numbers of the hits after it.
-    for (unsigned events = (static_cast<unsigned>(_mm_movemask_epi8(eq)) | markers) & 0x5555u; events;
-         events &= events - 1) {
-      const unsigned bit = static_cast<unsigned>(__builtin_ctz(events));
-      const int32_t at = i + static_cast<int32_t>(bit / 2);
-      if (markers & (1u << bit))
-        ApplySegmentCode(classes[at] & kSegmentCodeMask, number, position, inHeading, {});
-      else if (tryRun(at, number[0] + CountMarked(starts & ((4u << bit) - 1))))
-        return;
+    unsigned events = (static_cast<unsigned>(_mm_movemask_epi8(candidates)) | markers) & 0x5555u;
+    if (events) {
+      const unsigned startBits = static_cast<unsigned>(_mm_movemask_epi8(starts));
+      for (; events; events &= events - 1) {
+        const unsigned bit = static_cast<unsigned>(__builtin_ctz(events));
+        const int32_t at = i + static_cast<int32_t>(bit / 2);
+        if (markers & (1u << bit))
+          ApplySegmentCode(classes[at] & kSegmentCodeMask, number, position, inHeading, {});
+        else if (tryRun(at, sumCounts() + CountMarked(startBits & ((4u << bit) - 1))))
+          return;
+      }
     }
-    number[0] += CountMarked(starts);
-    boundary = (white & 0x8000u) != 0;
+    counts = _mm_sub_epi16(counts, starts);
+    if (++sinceEmptied == 1 << 14) {
+      counted = sumCounts();
+      counts = zero;
+      sinceEmptied = 0;
+    }
   }
+  number[0] = sumCounts();
+  if (i > 0) boundary = (_mm_movemask_epi8(solidBefore) & 0x8000) == 0;
 #endif
   for (; i < n; ++i)
     if (step(i)) return;
