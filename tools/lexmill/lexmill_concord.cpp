@@ -489,10 +489,12 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                                          0, false, onFound, nullptr);
           engine.SearchAndDo(rec);
         }
-        // Alternatives are found one after the other; show the hits in text order, each place once.
-        std::sort(hits.begin(), hits.end(), [](const THit& a, const THit& b) {
+        // Alternatives are found one after the other; show the hits in text order, each place once. The
+        // plain words alone come in order already.
+        const auto before = [](const THit& a, const THit& b) {
           return a.offset != b.offset ? a.offset < b.offset : a.length > b.length;
-        });
+        };
+        if (!std::is_sorted(hits.begin(), hits.end(), before)) std::sort(hits.begin(), hits.end(), before);
         hits.erase(std::unique(hits.begin(), hits.end(),
                                [](const THit& a, const THit& b) { return a.offset == b.offset; }),
                    hits.end());
@@ -543,7 +545,17 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         return result;
       },
       [&](TTextHits& t, std::size_t fileNo) {
-        if (!t.read) return true;
+        const auto recycle = [&] {
+          t.read = false;
+          t.rows.Clear();
+          t.rowEnds.clear();
+          std::lock_guard lock(spareLock);
+          spare.push_back(std::move(t));
+        };
+        if (!t.read) {
+          if (direct) recycle();
+          return true;
+        }
         ++textsRead;
         if (direct) {
           std::size_t rows = t.rowEnds.size();
@@ -553,11 +565,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
                 static_cast<std::size_t>(std::min<int64_t>(rows, std::max<int64_t>(0, options.max - shown)));
           if (rows) WriteOutput(t.rows.View().substr(0, t.rowEnds[rows - 1]));
           shown += static_cast<int64_t>(rows);
-          t.read = false;
-          t.rows.Clear();
-          t.rowEnds.clear();
-          std::lock_guard lock(spareLock);
-          spare.push_back(std::move(t));
+          recycle();
           return true;
         }
         if (!t.lines.empty()) ++textsWithHits;
