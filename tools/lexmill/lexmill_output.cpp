@@ -197,10 +197,15 @@ void WriteOutput(std::string_view bytes) {
 
 void FlushOutput() {
   if (gOutput.empty()) return;
-  // Cleared before writing, so a failure is reported once and not again at close.
-  std::string pending;
-  pending.swap(gOutput);
-  WriteAll(pending.data(), pending.size());
+  // Cleared whatever happens, so a failure is reported once and not again at close; the buffer itself is
+  // kept for what comes next.
+  try {
+    WriteAll(gOutput.data(), gOutput.size());
+  } catch (...) {
+    gOutput.clear();
+    throw;
+  }
+  gOutput.clear();
 }
 
 void CloseOutput() {
