@@ -9,6 +9,8 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -359,7 +361,8 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
         }
         return true;
       });
-  const std::vector<TCanonicalWord> counted = MergeCounters(counters);
+  std::vector<TCanonicalWord> counted = MergeCounters(counters);
+  const std::size_t types = counted.size();
 
   // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store. With lemmas,
   // the least frequency applies to a head with its forms, so it is applied after joining.
@@ -369,6 +372,23 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   for (const TCanonicalWord& w : counted)
     if ((lemmatising || w.freq >= options.minFreq) && !stopWords.count(*w.word))
       list->AddWord(*w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
+  // The list holds its own copies now. With more than one job the counters' many small blocks are freed on
+  // a thread of their own while the list is sorted and written, instead of after.
+  counted.clear();
+  std::thread release;
+  if (workers > 1) {
+    try {
+      release = std::thread([&counters] { std::vector<TWordCounter>().swap(counters); });
+    } catch (const std::system_error&) {
+      // no thread to be had: they are freed at the end
+    }
+  }
+  struct TJoin {
+    std::thread& t;
+    ~TJoin() {
+      if (t.joinable()) t.join();
+    }
+  } joinRelease{release};
   if (lemmatising) {
     const TLexmillJoinCounts joined = JoinLemmas(*list, lemmas);
     if (joined.notJoined)
@@ -383,8 +403,8 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   SortWordList(*list, keys);
 
   WriteWordListRows(*list, options, tokens,
-                    "tokens " + std::to_string(tokens) + ", types " + std::to_string(counted.size()) +
-                        ", texts " + std::to_string(texts));
+                    "tokens " + std::to_string(tokens) + ", types " + std::to_string(types) + ", texts " +
+                        std::to_string(texts));
   if (!options.saveFile.empty()) {
     const std::string target = WithListExtension(options.saveFile);
     if (!paths.empty())
