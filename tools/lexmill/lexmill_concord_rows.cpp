@@ -1,7 +1,5 @@
 #include "tools/lexmill/lexmill_concord_rows.h"
 
-#include <unicode/utf16.h>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -9,6 +7,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+
+#include "tools/lexmill/lexmill_one_line.h"
 
 namespace lx {
 
@@ -75,24 +75,7 @@ char* PutContext(char* o, const WideChar* p, std::size_t n) {
         *o++ = static_cast<char>(c);
         continue;
       }
-      UChar32 u;
-      U16_NEXT(p, i, n, u);
-      if (u == 0x2028 || u == 0x2029) {
-        *o++ = ' ';
-        continue;
-      }
-      if (U_IS_SURROGATE(u)) u = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
-      if (u < 0x800) {
-        *o++ = static_cast<char>(0xC0 | (u >> 6));
-      } else if (u < 0x10000) {
-        *o++ = static_cast<char>(0xE0 | (u >> 12));
-        *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      } else {
-        *o++ = static_cast<char>(0xF0 | (u >> 18));
-        *o++ = static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      }
-      *o++ = static_cast<char>(0x80 | (u & 0x3F));
+      o = PutOneLineNonASCII(o, p, i, n);
     }
   }
   if (F == TLexmillFormat::csv && quote) {

@@ -26,6 +26,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexcore/text/my_Unicodenew.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_one_line.h"
 #include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
@@ -516,24 +517,7 @@ char* PutOneLineUTF8(char* o, const WideChar* p, std::size_t n) {
       ++i;
       continue;
     }
-    UChar32 c;
-    U16_NEXT(p, i, n, c);
-    if (c == 0x2028 || c == 0x2029) {
-      *o++ = ' ';
-      continue;
-    }
-    if (U_IS_SURROGATE(c)) c = 0xFFFD;  // a lone surrogate, or half a pair cut by the context's edge
-    if (c < 0x800) {
-      *o++ = static_cast<char>(0xC0 | (c >> 6));
-    } else if (c < 0x10000) {
-      *o++ = static_cast<char>(0xE0 | (c >> 12));
-      *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    } else {
-      *o++ = static_cast<char>(0xF0 | (c >> 18));
-      *o++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    }
-    *o++ = static_cast<char>(0x80 | (c & 0x3F));
+    o = PutOneLineNonASCII(o, p, i, n);
   }
   return o;
 }
