@@ -401,6 +401,15 @@ bool TLexmillTextReader::ClassifyOnePass() {
     const std::size_t end = std::min(n, start + kChunk);
     std::size_t count = carried;
     std::size_t i = start;
+    // One unit's class, and a note of it when a rule may apply to it.
+    auto fill = [&](std::size_t j) {
+      const WideChar u = text[j];
+      k[j] = table[u];
+      const uint8_t kind = kinds[u];
+      seen |= kind;
+      at[count] = static_cast<uint32_t>(j);
+      count += kind != 0;
+    };
 #if defined(__SSE2__)
     // Blocks of eight ASCII units none of which a rule looks at take the table alone.
     if (!asciiKinds.empty() && asciiKinds.size() <= kMostAsciiKinds) {
@@ -417,25 +426,11 @@ bool TLexmillTextReader::ClassifyOnePass() {
           for (std::size_t j = i; j < i + 8; ++j) k[j] = table[text[j]];
           continue;
         }
-        for (std::size_t j = i; j < i + 8; ++j) {
-          const WideChar u = text[j];
-          k[j] = table[u];
-          const uint8_t kind = kinds[u];
-          seen |= kind;
-          at[count] = static_cast<uint32_t>(j);
-          count += kind != 0;
-        }
+        for (std::size_t j = i; j < i + 8; ++j) fill(j);
       }
     }
 #endif
-    for (; i < end; ++i) {
-      const WideChar u = text[i];
-      k[i] = table[u];
-      const uint8_t kind = kinds[u];
-      seen |= kind;
-      at[count] = static_cast<uint32_t>(i);
-      count += kind != 0;
-    }
+    for (; i < end; ++i) fill(i);
     if (seen & kUnitOther) return false;
     carried = 0;
     for (std::size_t m = 0; m < count; ++m) {
