@@ -37,13 +37,15 @@ void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t l
       Clear();  // past what the offsets can address: the sort compares directly
     return;
   }
-  std::vector<TSortKeyCache> made(static_cast<std::size_t>(parts));
+  // The first part is made here, the others beside it and appended.
+  std::vector<TSortKeyCache> made(static_cast<std::size_t>(parts - 1));
   std::vector<char> madeAll(static_cast<std::size_t>(parts), 0);
   auto make = [&](int32_t part) {
     try {
       const auto from = static_cast<int32_t>(first + count * part / parts);
       const auto to = static_cast<int32_t>(first + count * (part + 1) / parts);
-      madeAll[part] = made[part].MakeKeys(list, from, to - 1);
+      TSortKeyCache& into = part == 0 ? *this : made[static_cast<std::size_t>(part - 1)];
+      madeAll[part] = into.MakeKeys(list, from, to - 1);
     } catch (...) {
       madeAll[part] = 0;  // out of memory: the sort compares directly
     }
@@ -58,8 +60,9 @@ void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t l
   }
   make(0);
   for (std::thread& t : running) t.join();
-  bool complete = true;
-  for (int32_t part = 0; part < parts && complete; ++part) complete = madeAll[part] && Append(made[part]);
+  bool complete = madeAll[0] != 0;
+  for (int32_t part = 1; part < parts && complete; ++part)
+    complete = madeAll[part] && Append(made[static_cast<std::size_t>(part - 1)]);
   if (!complete) Clear();
 }
 
