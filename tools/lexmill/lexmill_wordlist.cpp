@@ -142,7 +142,9 @@ struct TFirstMet {
 // The counting of one thread: each distinct form is lower-cased once, when the thread first meets it, and
 // points to the thread's canonical word, so a token already seen costs one lookup and no allocation. The
 // totals of the thread's texts are kept here too, so nothing of a text needs to be handed on but its tokens.
-class TWordCounter {
+// The threads' counters stand side by side, each on cache lines of its own: one thread's writes would
+// otherwise evict what the other reads for every token.
+class alignas(128) TWordCounter {
  public:
   TWordCounter(LCID lcid, bool keepCase) : lcid(lcid), keepCase(keepCase) {
     // Letters of the ASCII range lower-case by a table unless the language cases them otherwise (Turkish
@@ -188,8 +190,8 @@ class TWordCounter {
   std::size_t Types() const { return words.size(); }
   // The number of a canonical word, or TWordFormTable::kEmpty when the thread never met it.
   uint32_t Find(std::u16string_view word) const {
-    const auto it = canonical.find(word);
-    return it == canonical.end() ? TWordFormTable::kEmpty : it->second;
+    std::size_t slot = 0;
+    return canonical.Find(word.data(), word.size(), HashWord(word.data(), word.size()), slot);
   }
   const TCounted& Counted(uint32_t i) const { return counted[i]; }
 
@@ -230,14 +232,20 @@ class TWordCounter {
         key = Lowercase(lcid, key);
       }
     }
-    auto [canon, added] = canonical.try_emplace(key, static_cast<uint32_t>(words.size()));
-    if (added) {
+    const char16_t* k = key.data();
+    const std::size_t kn = key.size();
+    const uint64_t kh = kn == n && std::equal(k, k + n, p) ? h : HashWord(k, kn);
+    std::size_t canonicalSlot = 0;
+    uint32_t w = canonical.Find(k, kn, kh, canonicalSlot);
+    if (w == TWordFormTable::kEmpty) {
+      w = static_cast<uint32_t>(words.size());
+      canonical.Add(k, kn, kh, canonicalSlot, w);
       words.push_back(std::move(key));
       textFreq.push_back(0);
       counted.emplace_back();
     }
-    forms.Add(p, n, h, slot, canon->second);
-    return canon->second;
+    forms.Add(p, n, h, slot, w);
+    return w;
   }
 
   LCID lcid;
@@ -254,7 +262,7 @@ class TWordCounter {
   static constexpr std::size_t kHotForms = 4096;
   std::vector<THot> hotForms = std::vector<THot>(kHotForms);
   TWordFormTable forms;
-  std::unordered_map<UnicodeString, uint32_t, TWordHash, std::equal_to<>> canonical;
+  TWordFormTable canonical;  // the canonical words, to their numbers
   std::vector<UnicodeString> words;
   std::vector<TCounted> counted;
   std::vector<uint32_t> textFreq;  // per word, in the text being counted
