@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/rtl/lx_strings.h"
@@ -222,15 +223,22 @@ class TWordList : public TLXBaseDataClass {
     }
   }
 
-  // An alphabetical level compares keys made once per word; the order is the locale comparison's.
+  // An alphabetical level compares keys made once per word; the order is the locale comparison's. The
+  // keys are made when a level first has entries to move, so a list already in order costs none.
   void DoASort(int32_t column, int32_t first, int32_t last) override {
     bool byWord = false;
     for (int level = main_sort; level <= LXSortSettings.SortLevelsAvailable; ++level)
       byWord |= LXSortSettings.sort_ints[level] == kSortWord && !LXSortSettings.SortIsPrivate[level];
-    if (byWord && fListBusy == no_action) fSortKeys.Build(*this, first, last, fSortThreads);
+    fKeyRange = byWord && fListBusy == no_action ? std::pair{first, last} : std::pair{0, -1};
     TLXBaseDataClass::DoASort(column, first, last);
+    fKeyRange = {0, -1};
     fSortKeys.Clear();
     fHasBaseKey = false;
+  }
+  void SortReordering() override {
+    if (fKeyRange.first > fKeyRange.second) return;
+    fSortKeys.Build(*this, fKeyRange.first, fKeyRange.second, fSortThreads);
+    fKeyRange = {0, -1};
   }
   void SortExchanged(int32_t i, int32_t j) override { fSortKeys.Exchange(i, j); }
 
@@ -258,6 +266,7 @@ class TWordList : public TLXBaseDataClass {
 
  private:
   TSortKeyCache fSortKeys;
+  std::pair<int32_t, int32_t> fKeyRange{0, -1};  // the range whose keys are still to be made
   TSortKeyCache::TKeyRef fBaseKey;
   bool fHasBaseKey = false;
   unsigned fSortThreads = 1;

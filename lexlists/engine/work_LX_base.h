@@ -455,6 +455,9 @@ class TLXBaseDataClass : public TObject {
   virtual void SetBase(TLXBaseListObject* /*entry*/, TSortLevel /*level*/) {}
   // Told after the sort exchanges the entries at two positions, for lists that keep data by position.
   virtual void SortExchanged(int32_t /*i*/, int32_t /*j*/) {}
+  // Told before a level's range is put in order, when it is not in order already: lists that make
+  // comparison data for a sort make it here, so a list found in order costs none.
+  virtual void SortReordering() {}
   virtual void SetSortSettingsToDefault(bool flag);
   virtual void TellLemmasNoLongerJoined(int32_t /*index*/) {}
   // Readies this list to take the other's entries: room for both, one text form, and both in alphabetical
@@ -814,6 +817,8 @@ class TLXBaseDataClass : public TObject {
   const TLXBaseListSortCompare* fLevelCompare(TSortLevel level) const;
   void fSetLevelBase(TSortLevel level, TLXBaseListObject* entry);
   bool fLevelSort(int32_t first, int32_t last, TSortLevel level);
+  // Whether first..last already stands in the level's order: no entry before one it compares below.
+  bool fInLevelOrder(int32_t first, int32_t last, TSortLevel level, const TLXBaseListSortCompare& compare);
   bool fRunSort(int32_t first, int32_t last, TSortLevel level);
   void fRecordSortInHeadings(int32_t column, bool ascending);
   // Scratch copy for case-blind positional compares, so the entry's own word is never changed.

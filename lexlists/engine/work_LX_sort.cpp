@@ -197,8 +197,26 @@ bool TLXBaseDataClass::fLevelSort(int32_t first, int32_t last, TSortLevel level)
   if (!compare) return false;
   // A copy: the comparison must outlive a derived list changing its settings from a progress report.
   const TLXBaseListSortCompare c = *compare;
+  // A range in order is left as it stands. Where the levels order the entries totally (the word level
+  // breaks every tie) that is the order the quicksort would give; where they leave ties, the tied entries
+  // keep their places instead of being moved about by where the pivots fell.
+  if (fInLevelOrder(first, last, level, c)) return true;
+  SortReordering();
   FSortStage = level;
   UserObjectQuickSort(first, last, c);
+  return true;
+}
+
+bool TLXBaseDataClass::fInLevelOrder(int32_t first, int32_t last, TSortLevel level,
+                                     const TLXBaseListSortCompare& compare) {
+  const int32_t direction = LXSortSettings.ascending_orders[level] ? 1 : -1;
+  for (int32_t i = first + 1; i <= last; ++i) {
+    if ((i - first) % kYieldEvery == 0) MyYieldProcess();
+    compare_ID_base = i - 1;
+    fSetLevelBase(level, CurrentList[i - 1]);
+    compare_ID_with = i;
+    if (Sign(compare(CurrentList[i])) * direction < 0) return false;
+  }
   return true;
 }
 

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <thread>
 
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexlists/engine/list_files.h"
+#include "tools/lexmill/lexmill_parts.h"
 
 namespace lx {
 
@@ -141,21 +141,14 @@ std::vector<std::vector<std::string>> WordListRows(TLexmillWordList& list, const
   const auto limit = options.top >= 0 ? static_cast<std::size_t>(options.top) : SIZE_MAX;
   // Formatting reads the list only, so with more than one job the list is shared out in consecutive parts,
   // each formatted on a thread of its own, and the parts are joined in order.
-  const int32_t parts = static_cast<int32_t>(
-      std::clamp<int64_t>(std::min<int64_t>(options.jobs, count / kRowsPerThread), 1, 64));
+  const int32_t parts = PartsFor(count, static_cast<unsigned>(std::max(options.jobs, 1)), kRowsPerThread);
   std::vector<std::vector<std::vector<std::string>>> partRows(static_cast<std::size_t>(parts));
-  auto format = [&](int32_t part) {
+  RunParts(parts, count, [&](int32_t part, int64_t first, int64_t end) {
     std::vector<std::vector<std::string>>& rows = partRows[static_cast<std::size_t>(part)];
-    const int32_t first = static_cast<int32_t>(int64_t{count} * part / parts);
-    const int32_t last = static_cast<int32_t>(int64_t{count} * (part + 1) / parts);
     std::vector<std::string> row;
-    for (int32_t i = first; i < last && rows.size() < limit; ++i)
+    for (auto i = static_cast<int32_t>(first); i < end && rows.size() < limit; ++i)
       if (WordListRow(list, i, options, tokens, row)) rows.push_back(std::move(row));
-  };
-  std::vector<std::thread> threads;
-  for (int32_t part = 1; part < parts; ++part) threads.emplace_back(format, part);
-  format(0);
-  for (std::thread& t : threads) t.join();
+  });
   std::vector<std::vector<std::string>> rows = std::move(partRows.front());
   for (std::size_t part = 1; part < partRows.size() && rows.size() < limit; ++part)
     for (std::vector<std::string>& row : partRows[part]) {

@@ -377,9 +377,23 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   TLXBaseHolder holder(options.lcid, true);
   auto list = Create<TLexmillWordList>(&holder);
   const bool lemmatising = !lemmas.empty();
+  std::vector<TLexmillSortKey> keys;
+  std::string error;
+  if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
+  std::vector<TLexmillSortRow> rows;
+  rows.reserve(counted.size());
   for (const TCanonicalWord& w : counted)
+    rows.push_back({w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts});
+  // Where the list's order can be made here, on every thread, the words go in in that order and the list's
+  // sort only confirms it. Joining lemmas changes the frequencies that order goes by.
+  std::vector<uint32_t> order;
+  if (!lemmatising) order = WordListOrder(rows, keys, holder.GetLCID(), static_cast<unsigned>(workers));
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const TLexmillSortRow& w = rows[order.empty() ? k : order[k]];
     if ((lemmatising || w.freq >= options.minFreq) && !stopWords.count(*w.word))
-      list->AddWord(*w.word, static_cast<int32_t>(std::min<int64_t>(w.freq, INT32_MAX)), w.texts);
+      list->AddWord(*w.word, w.freq, w.texts);
+  }
+  rows.clear();
   // The list holds its own copies now. With more than one job the counters' many small blocks are freed on
   // a thread of their own while the list is sorted and written, instead of after.
   counted.clear();
@@ -404,9 +418,6 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
                     " were not joined: each was under another head already, or its head was");
     KeepFrequentHeads(*list, options.minFreq);
   }
-  std::vector<TLexmillSortKey> keys;
-  std::string error;
-  if (!ParseWordlistSort(options.sort, keys, error)) keys = {TLexmillSortKey{}};
   list->SetSortThreads(static_cast<unsigned>(workers));
   SortWordList(*list, keys);
 

@@ -428,3 +428,59 @@ TEST(ListSortScaling, MillionEntrySortedReversedAndEqualInputs) {
     EXPECT_EQ(list->messages[0], u"Sort : 1");
   }
 }
+
+// A range already in order is confirmed, not sorted: one comparison per neighbour, and entries the level
+// finds equal keep their places. A range out of order anywhere is sorted as before.
+TEST(ListSortInOrder, ConfirmedWithOneComparisonPerNeighbourAndTiesStay) {
+  TLXBaseHolder holder(0x0409, true);
+  auto list = Create<TKeyList>(&holder);
+  for (int32_t k : {1, 1, 1, 2, 2, 5, 5, 5, 5, 9}) list->AddKey(k);
+  std::vector<TLXBaseListObject*> before;
+  for (int32_t i = 0; i < list->Count(); ++i) before.push_back(list->Get(i));
+  list->Set1Sort(main_sort, 1);
+  list->SetSortAscending(main_sort, true);
+  list->DoASort(-1, 0, list->Count() - 1);
+  EXPECT_EQ(list->comparisons, list->Count() - 1);
+  for (int32_t i = 0; i < list->Count(); ++i) EXPECT_EQ(list->Get(i), before[i]) << i;
+
+  // Descending finds the same range out of order at once and sorts it.
+  list->comparisons = 0;
+  list->SetSortAscending(main_sort, false);
+  list->DoASort(-1, 0, list->Count() - 1);
+  EXPECT_GT(list->comparisons, list->Count() - 1);
+  for (int32_t i = 1; i < list->Count(); ++i) EXPECT_GE(list->Key(i - 1), list->Key(i));
+  // One entry out of place at the end is enough to sort.
+  list->AddKey(100);
+  list->comparisons = 0;
+  list->DoASort(-1, 0, list->Count() - 1);
+  EXPECT_EQ(list->Key(0), 100);
+  for (int32_t i = 1; i < list->Count(); ++i) EXPECT_GE(list->Key(i - 1), list->Key(i));
+}
+
+// A word list put in its order before the sort comes out of the sort in the same order as one sorted
+// from a shuffle, levels, keys and all.
+TEST_F(SortFixture, AWordListAlreadyInOrderComesOutAsASortedOne) {
+  Fill({{u"Zebra", 3, 1},
+        {u"apple", 3, 2},
+        {u"\u00E9t\u00E9", 1, 1},
+        {u"ete", 1, 1},
+        {u"co-op", 2, 1},
+        {u"coop", 2, 1},
+        {u"10", 1, 2},
+        {u"b", 3, 1}});
+  for (int i = 0; i < 40; ++i)
+    list->AddWord(u"w" + UnicodeString(1, static_cast<char16_t>(u'a' + i % 26)) +
+                      UnicodeString(static_cast<std::size_t>(i / 26 + 1), u'x'),
+                  i % 3 + 1, 1);
+  list->SortEntries(false);
+  const std::vector<UnicodeString> sorted = Words(*list);
+  list->SortEntries(false);
+  EXPECT_EQ(Words(*list), sorted);
+  std::mt19937 rng(5);
+  std::vector<TLXBaseListObject*> entries;
+  for (int32_t i = 0; i < list->Count(); ++i) entries.push_back(list->Get(i));
+  std::shuffle(entries.begin(), entries.end(), rng);
+  for (int32_t i = 0; i < list->Count(); ++i) list->Put(i, entries[i]);
+  list->SortEntries(false);
+  EXPECT_EQ(Words(*list), sorted);
+}
