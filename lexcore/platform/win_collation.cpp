@@ -314,24 +314,28 @@ int CompareStringW(uint32_t lcid, uint32_t flags, const WideChar* a, int aLen, c
   return CompareTexts(lcid, flags, sa, sb);
 }
 
-std::string CompareStringKey(uint32_t lcid, uint32_t flags, std::u16string_view text) {
-  std::string key;
-  if ((flags & ~kKnownFlags) != 0 || text.size() > INT32_MAX) return key;
+void AppendCompareStringKey(std::string& key, uint32_t lcid, uint32_t flags, std::u16string_view text) {
+  if ((flags & ~kKnownFlags) != 0 || text.size() > INT32_MAX) return;
   lcid = ResolveLCID(lcid);
   UCollator* coll = ThreadCollator(lcid, flags & kCollatorFlags);
   thread_local std::u16string neutral;
   const std::u16string_view s = Neutralised(text, flags, TurkicLocale(lcid), neutral);
   if (!coll) {
     for (char16_t c : s) AppendBigEndian(key, c, 2);
-    return key;
+    return;
   }
   if (flags & SORT_STRINGSORT) {
     AppendCollationKey(key, coll, s);
-    return key;
+    return;
   }
   thread_local std::u16string withoutSpecials;
   AppendCollationKey(key, coll, WithoutSpecials(s, withoutSpecials));
   if (!(flags & NORM_IGNORESYMBOLS)) AppendSpecialsKey(key, s);
+}
+
+std::string CompareStringKey(uint32_t lcid, uint32_t flags, std::u16string_view text) {
+  std::string key;
+  AppendCompareStringKey(key, lcid, flags, text);
   return key;
 }
 

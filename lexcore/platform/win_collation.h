@@ -34,6 +34,8 @@ int CompareStringW(uint32_t lcid, uint32_t flags, const WideChar* a, int aLen, c
 // locale and flags: equal keys for texts it calls equal. Made once per text, it lets a long sort compare
 // bytes instead of collating every pair. Unsupported flags give an empty key (as for an empty text).
 std::string CompareStringKey(uint32_t lcid, uint32_t flags, std::u16string_view text);
+// The same key appended to `key`: many keys made into one block cost no allocation each.
+void AppendCompareStringKey(std::string& key, uint32_t lcid, uint32_t flags, std::u16string_view text);
 // The same on 8-bit text in the LCID's ANSI code page.
 int CompareStringA(uint32_t lcid, uint32_t flags, const char* a, int aLen, const char* b, int bLen);
 

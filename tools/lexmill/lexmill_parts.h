@@ -1,6 +1,6 @@
-// Work on a range shared out among threads in consecutive parts: part 0 on the caller's thread, each other
-// part on a thread of its own, or on the caller's when no thread can be had. The first failure of any part
-// is raised again once every part has ended.
+// Work shared out among threads. A range in consecutive parts: part 0 on the caller's thread, each other part
+// on a thread of its own, or on the caller's when no thread can be had; the first failure of any part is
+// raised again once every part has ended.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace lx {
@@ -43,6 +44,17 @@ void RunParts(int32_t parts, int64_t count, Work work) {
   run(0);
   for (std::thread& t : running) t.join();
   if (failure) std::rethrow_exception(failure);
+}
+
+// A thread running `work`, joined when it goes, or none (and `work` not done) when no thread can be had:
+// for work that only saves time later.
+template <class Work>
+std::jthread StartThread(Work work) {
+  try {
+    return std::jthread(std::move(work));
+  } catch (const std::system_error&) {
+    return {};
+  }
 }
 
 }  // namespace lx

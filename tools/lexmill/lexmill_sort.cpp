@@ -1,6 +1,8 @@
 #include "tools/lexmill/lexmill_sort.h"
 
 #include <algorithm>
+#include <exception>
+#include <string_view>
 
 #include "lexcore/platform/win_collation.h"
 #include "tools/lexmill/lexmill_parts.h"
@@ -79,6 +81,15 @@ void SortWordList(TLexmillWordList& list, const std::vector<TLexmillSortKey>& ke
   list.DoASort(-1, 0, list.Count() - 1);
 }
 
+void PrepareWordListOrder(LCID lcid) {
+  try {
+    std::string key;
+    AppendCompareStringKey(key, lcid, Global_CompareStringFlags, u"a");
+  } catch (const std::exception&) {
+    // nothing is lost: the order opens it when it needs it
+  }
+}
+
 std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
                                     const std::vector<TLexmillSortKey>& keys, LCID lcid, unsigned threads) {
   // Only the levels down to the alphabetical one can decide: it leaves no two words tied, as the list's
@@ -92,11 +103,17 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
   for (const TLexmillSortKey& k : levels)
     if (k.sortColumn == TLexmillWordList::kSortReverseWord) return {};
   // The keys the list's sort compares words by, made under the comparison flags in force now, as it will.
+  // Each word is sorted as an item holding all its levels look at but the rest of its key and the word,
+  // so that most comparisons touch nothing else.
+  struct TItem {
+    uint64_t head;     // the key's first eight bytes, big-endian, zero-padded
+    const char* rest;  // the whole key, in its part's block
+    uint32_t length;   // of the key
+    uint32_t row;
+    int32_t freq, texts, wordLength;
+  };
   const uint32_t flags = Global_CompareStringFlags;
-  std::vector<std::string> sortKeys(rows.size());
-  auto compare = [&](uint32_t a, uint32_t b) {
-    const TLexmillSortRow& x = rows[a];
-    const TLexmillSortRow& y = rows[b];
+  auto compare = [&](const TItem& x, const TItem& y) {
     for (const TLexmillSortKey& k : levels) {
       int32_t c = 0;
       switch (k.sortColumn) {
@@ -107,33 +124,55 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
           c = Sign3(x.texts, y.texts);
           break;
         case TLexmillWordList::kSortWordLength:
-          c = Sign3(static_cast<int64_t>(x.word->size()), static_cast<int64_t>(y.word->size()));
+          c = Sign3(x.wordLength, y.wordLength);
           break;
-        default: {
-          const int byKey = sortKeys[a].compare(sortKeys[b]);
-          c = byKey != 0 ? (byKey > 0) - (byKey < 0) : x.word->compare(*y.word);
-          c = (c > 0) - (c < 0);
-        }
+        default:
+          if (x.head != y.head) {
+            c = x.head < y.head ? -1 : 1;
+          } else {
+            c = std::string_view(x.rest, x.length).compare(std::string_view(y.rest, y.length));
+            if (c == 0) c = rows[x.row].word->compare(*rows[y.row].word);
+            c = (c > 0) - (c < 0);
+          }
       }
       if (c != 0) return k.ascending ? c < 0 : c > 0;
     }
     return false;
   };
-  std::vector<uint32_t> order(rows.size());
-  for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+  const auto count = static_cast<int64_t>(rows.size());
+  std::vector<TItem> items(rows.size());
   // Each part makes its words' keys and sorts them; the sorted parts are then merged in turn.
-  const int32_t parts = PartsFor(static_cast<int64_t>(rows.size()), threads, kWordsPerThread);
+  const int32_t parts = PartsFor(count, threads, kWordsPerThread);
+  std::vector<std::string> blocks(static_cast<std::size_t>(parts));
   std::vector<int64_t> ends(static_cast<std::size_t>(parts));
-  RunParts(parts, static_cast<int64_t>(rows.size()), [&](int32_t part, int64_t first, int64_t end) {
+  RunParts(parts, count, [&](int32_t part, int64_t first, int64_t end) {
+    std::string& block = blocks[static_cast<std::size_t>(part)];
+    std::vector<uint32_t> offsets;
+    offsets.reserve(static_cast<std::size_t>(end - first));
     for (int64_t i = first; i < end; ++i) {
-      const UnicodeString& w = *rows[static_cast<std::size_t>(i)].word;
-      sortKeys[static_cast<std::size_t>(i)] = CompareStringKey(lcid, flags, w);
+      const TLexmillSortRow& r = rows[static_cast<std::size_t>(i)];
+      const std::size_t start = block.size();
+      AppendCompareStringKey(block, lcid, flags, *r.word);
+      const std::string_view key(block.data() + start, block.size() - start);
+      uint64_t head = 0;
+      for (std::size_t b = 0; b < 8; ++b)
+        head = (head << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
+      offsets.push_back(static_cast<uint32_t>(start));
+      items[static_cast<std::size_t>(i)] = {
+          head,   nullptr, static_cast<uint32_t>(key.size()),   static_cast<uint32_t>(i),
+          r.freq, r.texts, static_cast<int32_t>(r.word->size())};
     }
-    std::sort(order.begin() + first, order.begin() + end, compare);
+    // The block has stopped growing: the keys can be pointed at now.
+    for (int64_t i = first; i < end; ++i)
+      items[static_cast<std::size_t>(i)].rest = block.data() + offsets[static_cast<std::size_t>(i - first)];
+    std::sort(items.begin() + first, items.begin() + end, compare);
     ends[static_cast<std::size_t>(part)] = end;
   });
   for (std::size_t part = 1; part < ends.size(); ++part)
-    std::inplace_merge(order.begin(), order.begin() + ends[part - 1], order.begin() + ends[part], compare);
+    std::inplace_merge(items.begin(), items.begin() + ends[part - 1], items.begin() + ends[part], compare);
+  std::vector<uint32_t> order;
+  order.reserve(items.size());
+  for (const TItem& item : items) order.push_back(item.row);
   return order;
 }
 

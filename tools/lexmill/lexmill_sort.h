@@ -30,6 +30,9 @@ struct TLexmillSortRow {
 // made on up to `threads` threads. Empty when the keys could leave two words tied (no alphabetical level)
 // or name an order only the list makes (reverse words before the alphabetical level). Words added to the
 // list in this order are found in order by its sort, which then moves none of them.
+// Opens what WordListOrder needs for the locale, which takes a while the first time: called on a thread of
+// its own while the words are counted, it takes that time out of the order's.
+void PrepareWordListOrder(LCID lcid);
 std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
                                     const std::vector<TLexmillSortKey>& keys, LCID lcid, unsigned threads);
 

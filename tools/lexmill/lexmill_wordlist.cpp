@@ -9,7 +9,6 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <unordered_map>
 #include <unordered_set>
@@ -23,6 +22,7 @@
 #include "tools/lexmill/lexmill_lemmas.h"
 #include "tools/lexmill/lexmill_listfile.h"
 #include "tools/lexmill/lexmill_lists.h"
+#include "tools/lexmill/lexmill_parts.h"
 #include "tools/lexmill/lexmill_sort.h"
 #include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_wordcounts.h"
@@ -351,6 +351,10 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
+  // What ordering the words needs is opened beside the counting; without lemmas the words are ordered
+  // before they go into the list.
+  std::jthread prepare;
+  if (lemmas.empty()) prepare = StartThread([lcid = options.lcid] { PrepareWordListOrder(lcid); });
   int32_t texts = 0;
   int64_t tokens = 0;
   // A text's tokens, or -1 when it could not be read.
@@ -387,6 +391,7 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   // Where the list's order can be made here, on every thread, the words go in in that order and the list's
   // sort only confirms it. Joining lemmas changes the frequencies that order goes by.
   std::vector<uint32_t> order;
+  if (prepare.joinable()) prepare.join();
   if (!lemmatising) order = WordListOrder(rows, keys, holder.GetLCID(), static_cast<unsigned>(workers));
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const TLexmillSortRow& w = rows[order.empty() ? k : order[k]];
@@ -397,20 +402,8 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   // The list holds its own copies now. With more than one job the counters' many small blocks are freed on
   // a thread of their own while the list is sorted and written, instead of after.
   counted.clear();
-  std::thread release;
-  if (workers > 1) {
-    try {
-      release = std::thread([&counters] { std::vector<TWordCounter>().swap(counters); });
-    } catch (const std::system_error&) {
-      // no thread to be had: they are freed at the end
-    }
-  }
-  struct TJoin {
-    std::thread& t;
-    ~TJoin() {
-      if (t.joinable()) t.join();
-    }
-  } joinRelease{release};
+  std::jthread release;
+  if (workers > 1) release = StartThread([&counters] { std::vector<TWordCounter>().swap(counters); });
   if (lemmatising) {
     const TLexmillJoinCounts joined = JoinLemmas(*list, lemmas);
     if (joined.notJoined)

@@ -192,6 +192,17 @@ TEST(Collation, SortKeysOrderAsTheComparisonDoes) {
     }
   }
   EXPECT_TRUE(CompareStringKey(0x0409, 0x80000000u, u"abc").empty());
+  // Appended keys follow one another in one block, each exactly the key made alone.
+  std::string block = "x";
+  for (const auto& t : texts) {
+    const std::size_t start = block.size();
+    AppendCompareStringKey(block, 0x0407, NORM_IGNORECASE, t);
+    ASSERT_EQ(block.substr(start), CompareStringKey(0x0407, NORM_IGNORECASE, t));
+  }
+  EXPECT_EQ(block[0], 'x');
+  const std::size_t size = block.size();
+  AppendCompareStringKey(block, 0x0409, 0x80000000u, u"abc");  // unsupported flags append nothing
+  EXPECT_EQ(block.size(), size);
 }
 
 }  // namespace
