@@ -163,7 +163,22 @@ void WriteWordListRows(TLexmillWordList& list, const TLexmillOptions& options, i
   std::vector<TLexmillColumn> columns = {{"word"}, {"frequency", true}, {"per cent", true}, {"texts", true}};
   if (options.showForms) columns.push_back({"forms"});
   TLexmillWriter out(options.format, columns, options.summaryInOutput);
-  for (const std::vector<std::string>& row : WordListRows(list, options, tokens)) out.Row(row);
+  if (out.Streams() && options.top < 0) {
+    // Every row goes out, so each part of the list is made into its lines on a thread of its own and the
+    // parts are written in order.
+    const int32_t count = list.Count();
+    const int32_t parts = PartsFor(count, static_cast<unsigned>(std::max(options.jobs, 1)), kRowsPerThread);
+    std::vector<std::string> lines(static_cast<std::size_t>(parts));
+    RunParts(parts, count, [&](int32_t part, int64_t first, int64_t end) {
+      std::vector<std::string> row;
+      for (auto i = static_cast<int32_t>(first); i < end; ++i)
+        if (WordListRow(list, i, options, tokens, row))
+          out.AppendLine(lines[static_cast<std::size_t>(part)], row);
+    });
+    for (const std::string& part : lines) out.Lines(part);
+  } else {
+    for (const std::vector<std::string>& row : WordListRows(list, options, tokens)) out.Row(row);
+  }
   out.Summary(summary);
   out.Finish();
 }

@@ -327,6 +327,11 @@ void TLexmillWriter::AddRow(const std::string_view* fields, std::size_t n) {
     return;
   }
   line.clear();
+  AppendLine(line, fields, n);
+  WriteOutput(line);
+}
+
+void TLexmillWriter::AppendLine(std::string& out, const std::string_view* fields, std::size_t n) const {
   for (std::size_t i = 0; i < n; ++i) {
     // Most fields are valid already; only the rest pay for a copy.
     std::string fixed;
@@ -334,31 +339,39 @@ void TLexmillWriter::AddRow(const std::string_view* fields, std::size_t n) {
     if (ValidUTF8Prefix(f) != f.size()) f = fixed = ValidUTF8(f);
     switch (format) {
       case TLexmillFormat::tsv:
-        if (i) line += '\t';
-        AppendTsv(line, f);
+        if (i) out += '\t';
+        AppendTsv(out, f);
         break;
       case TLexmillFormat::csv:
-        if (i) line += ',';
-        AppendCsv(line, f);
+        if (i) out += ',';
+        AppendCsv(out, f);
         break;
       case TLexmillFormat::json:
-        line += i ? ',' : '{';
-        AppendJsonString(line, i < columns.size() ? columns[i].name : std::to_string(i));
-        line += ':';
+        out += i ? ',' : '{';
+        AppendJsonString(out, i < columns.size() ? columns[i].name : std::to_string(i));
+        out += ':';
         if (i < columns.size() && columns[i].number && IsJsonNumber(f))
-          line += f;
+          out += f;
         else
-          AppendJsonString(line, f);
+          AppendJsonString(out, f);
         break;
       case TLexmillFormat::table:
         break;
     }
   }
   if (format == TLexmillFormat::json)
-    line += n ? "}\n" : "{}\n";
+    out += n ? "}\n" : "{}\n";
   else
-    line += format == TLexmillFormat::csv ? "\r\n" : "\n";
-  WriteOutput(line);
+    out += format == TLexmillFormat::csv ? "\r\n" : "\n";
+}
+
+void TLexmillWriter::AppendLine(std::string& out, const std::vector<std::string>& fields) const {
+  std::vector<std::string_view> views(fields.begin(), fields.end());
+  AppendLine(out, views.data(), views.size());
+}
+
+void TLexmillWriter::Lines(std::string_view lines) {
+  WriteOutput(lines);
 }
 
 void TLexmillWriter::Summary(const std::string& text) {

@@ -55,6 +55,15 @@ class TLexmillWriter {
 
   TLexmillFormat Format() const { return format; }
 
+  // TSV, CSV and JSON rows go out as they come; a table is laid out at the end.
+  bool Streams() const { return format != TLexmillFormat::table; }
+  // A streamed row's line, appended to `out`, for rows made on other threads and handed to Lines in
+  // their order. Changes nothing in the writer.
+  void AppendLine(std::string& out, const std::string_view* fields, std::size_t n) const;
+  void AppendLine(std::string& out, const std::vector<std::string>& fields) const;
+  // Lines made by AppendLine, written as Row would have written their rows.
+  void Lines(std::string_view lines);
+
  private:
   void AddRow(const std::string_view* fields, std::size_t n);
 
