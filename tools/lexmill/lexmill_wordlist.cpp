@@ -351,8 +351,8 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TWordCounter> counters(workers, TWordCounter(options.lcid, options.keepCase));
-  // What ordering the words needs is opened beside the counting; without lemmas the words are ordered
-  // before they go into the list.
+  // Without lemmas the words are ordered before they go into the list; the locale's collator that order
+  // needs is opened beside the counting.
   std::jthread prepare;
   if (lemmas.empty()) prepare = StartThread([lcid = options.lcid] { PrepareWordListOrder(lcid); });
   int32_t texts = 0;
