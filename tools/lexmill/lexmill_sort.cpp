@@ -147,7 +147,7 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
   std::vector<int64_t> ends(static_cast<std::size_t>(parts));
   RunParts(parts, count, [&](int32_t part, int64_t first, int64_t end) {
     std::string& block = blocks[static_cast<std::size_t>(part)];
-    std::vector<uint32_t> offsets;
+    std::vector<std::size_t> offsets;
     offsets.reserve(static_cast<std::size_t>(end - first));
     for (int64_t i = first; i < end; ++i) {
       const TLexmillSortRow& r = rows[static_cast<std::size_t>(i)];
@@ -157,7 +157,7 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
       uint64_t head = 0;
       for (std::size_t b = 0; b < 8; ++b)
         head = (head << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
-      offsets.push_back(static_cast<uint32_t>(start));
+      offsets.push_back(start);
       items[static_cast<std::size_t>(i)] = {
           head,   nullptr, static_cast<uint32_t>(key.size()),   static_cast<uint32_t>(i),
           r.freq, r.texts, static_cast<int32_t>(r.word->size())};
