@@ -2,23 +2,11 @@
 
 #include <algorithm>
 #include <limits>
-#include <system_error>
-#include <thread>
 
 #include "lexcore/platform/win_collation.h"
+#include "lexcore/rtl/lx_parallel.h"
 
 namespace lx {
-
-namespace {
-
-uint64_t HeadOf(std::string_view key) {
-  uint64_t head = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    head = (head << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-  return head;
-}
-
-}  // namespace
 
 void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t last, unsigned threads) {
   Clear();
@@ -30,8 +18,7 @@ void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t l
   // Each part of the range makes its keys on a thread of its own (the collators are per thread); the parts
   // are joined in order.
   const int64_t count = int64_t{last} - first + 1;
-  const auto parts =
-      static_cast<int32_t>(std::clamp<int64_t>(std::min<int64_t>(threads, count / kKeysPerThread), 1, 64));
+  const int32_t parts = PartsFor(count, threads, kKeysPerThread);
   if (parts == 1) {
     if (!MakeKeys(list, first, last))
       Clear();  // past what the offsets can address: the sort compares directly
@@ -40,26 +27,15 @@ void TSortKeyCache::Build(const TLXBaseDataClass& list, int32_t first, int32_t l
   // The first part is made here, the others beside it and appended.
   std::vector<TSortKeyCache> made(static_cast<std::size_t>(parts - 1));
   std::vector<char> madeAll(static_cast<std::size_t>(parts), 0);
-  auto make = [&](int32_t part) {
+  RunParts(parts, count, [&](int32_t part, int64_t from, int64_t to) {
     try {
-      const auto from = static_cast<int32_t>(first + count * part / parts);
-      const auto to = static_cast<int32_t>(first + count * (part + 1) / parts);
       TSortKeyCache& into = part == 0 ? *this : made[static_cast<std::size_t>(part - 1)];
-      madeAll[part] = into.MakeKeys(list, from, to - 1);
+      madeAll[part] =
+          into.MakeKeys(list, static_cast<int32_t>(first + from), static_cast<int32_t>(first + to - 1));
     } catch (...) {
       madeAll[part] = 0;  // out of memory: the sort compares directly
     }
-  };
-  std::vector<std::thread> running;
-  for (int32_t part = 1; part < parts; ++part) {
-    try {
-      running.emplace_back(make, part);
-    } catch (const std::system_error&) {
-      make(part);  // no thread to be had: this one makes the part
-    }
-  }
-  make(0);
-  for (std::thread& t : running) t.join();
+  });
   bool complete = madeAll[0] != 0;
   for (int32_t part = 1; part < parts && complete; ++part)
     complete = madeAll[part] && Append(made[static_cast<std::size_t>(part - 1)]);
@@ -72,12 +48,12 @@ bool TSortKeyCache::MakeKeys(const TLXBaseDataClass& list, int32_t first, int32_
   for (int32_t i = first; i <= last; ++i) {
     TLXBaseListObject* e = list.Get(i);
     const auto* word = e ? static_cast<const char16_t*>(e->MainWordAsPointer()) : nullptr;
-    const std::string key = CompareStringKey(holder->GetLCID(), Global_CompareStringFlags,
-                                             word ? std::u16string_view(word) : std::u16string_view());
-    if (fBlock.size() + key.size() > std::numeric_limits<uint32_t>::max()) return false;
-    fSlots.push_back(
-        {HeadOf(key), e, static_cast<uint32_t>(fBlock.size()), static_cast<uint32_t>(key.size())});
-    fBlock += key;
+    const std::size_t start = fBlock.size();
+    AppendCompareStringKey(fBlock, holder->GetLCID(), Global_CompareStringFlags,
+                           word ? std::u16string_view(word) : std::u16string_view());
+    if (fBlock.size() > std::numeric_limits<uint32_t>::max()) return false;
+    const std::string_view key(fBlock.data() + start, fBlock.size() - start);
+    fSlots.push_back({RefOf(key).head, e, static_cast<uint32_t>(start), static_cast<uint32_t>(key.size())});
   }
   return true;
 }

@@ -26,6 +26,13 @@ class TSortKeyCache {
     uint64_t head = 0;  // the first eight bytes, big-endian, zero-padded
     std::string_view bytes;
   };
+  // A key as Compare takes it.
+  static TKeyRef RefOf(std::string_view key) {
+    uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+      head = (head << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return {head, key};
+  }
   // Negative, 0 or positive, as the locale comparison of the two words.
   static int32_t Compare(const TKeyRef& a, const TKeyRef& b) {
     if (a.head != b.head) return a.head < b.head ? -1 : 1;

@@ -7,9 +7,9 @@
 
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_parallel.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexlists/engine/list_files.h"
-#include "tools/lexmill/lexmill_parts.h"
 
 namespace lx {
 

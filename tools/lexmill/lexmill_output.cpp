@@ -333,31 +333,27 @@ void TLexmillWriter::AddRow(const std::string_view* fields, std::size_t n) {
 
 void TLexmillWriter::AppendLine(std::string& out, const std::string_view* fields, std::size_t n) const {
   for (std::size_t i = 0; i < n; ++i) {
-    // Most fields are valid already; only the rest pay for a copy.
-    std::string fixed;
-    std::string_view f = fields[i];
-    if (ValidUTF8Prefix(f) != f.size()) f = fixed = ValidUTF8(f);
     switch (format) {
       case TLexmillFormat::tsv:
         if (i) out += '\t';
-        AppendTsv(out, f);
         break;
       case TLexmillFormat::csv:
         if (i) out += ',';
-        AppendCsv(out, f);
         break;
       case TLexmillFormat::json:
         out += i ? ',' : '{';
         AppendJsonString(out, i < columns.size() ? columns[i].name : std::to_string(i));
         out += ':';
-        if (i < columns.size() && columns[i].number && IsJsonNumber(f))
-          out += f;
-        else
-          AppendJsonString(out, f);
+        // A number stays a number; it is ASCII, so nothing in it needs mending.
+        if (i < columns.size() && columns[i].number && IsJsonNumber(fields[i])) {
+          out += fields[i];
+          continue;
+        }
         break;
       case TLexmillFormat::table:
-        break;
+        continue;
     }
+    AppendOutputField(format, out, fields[i]);
   }
   if (format == TLexmillFormat::json)
     out += n ? "}\n" : "{}\n";

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "lexcore/platform/win_collation.h"
-#include "tools/lexmill/lexmill_parts.h"
+#include "lexcore/rtl/lx_parallel.h"
+#include "lexlists/engine/sort_key_cache.h"
 
 namespace lx {
 
@@ -103,12 +104,10 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
   for (const TLexmillSortKey& k : levels)
     if (k.sortColumn == TLexmillWordList::kSortReverseWord) return {};
   // The keys the list's sort compares words by, made under the comparison flags in force now, as it will.
-  // Each word is sorted as an item holding all its levels look at but the rest of its key and the word,
-  // so that most comparisons touch nothing else.
+  // Each word is sorted as an item holding all its levels look at but the rest of its key and the word
+  // (the key's first eight bytes among it), so that most comparisons touch nothing else.
   struct TItem {
-    uint64_t head;     // the key's first eight bytes, big-endian, zero-padded
-    const char* rest;  // the whole key, in its part's block
-    uint32_t length;   // of the key
+    TSortKeyCache::TKeyRef key;
     uint32_t row;
     int32_t freq, texts, wordLength;
   };
@@ -127,13 +126,8 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
           c = Sign3(x.wordLength, y.wordLength);
           break;
         default:
-          if (x.head != y.head) {
-            c = x.head < y.head ? -1 : 1;
-          } else {
-            c = std::string_view(x.rest, x.length).compare(std::string_view(y.rest, y.length));
-            if (c == 0) c = rows[x.row].word->compare(*rows[y.row].word);
-            c = (c > 0) - (c < 0);
-          }
+          c = TSortKeyCache::Compare(x.key, y.key);
+          if (c == 0) c = Sign3(rows[x.row].word->compare(*rows[y.row].word), 0);
       }
       if (c != 0) return k.ascending ? c < 0 : c > 0;
     }
@@ -147,24 +141,21 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
   std::vector<int64_t> ends(static_cast<std::size_t>(parts));
   RunParts(parts, count, [&](int32_t part, int64_t first, int64_t end) {
     std::string& block = blocks[static_cast<std::size_t>(part)];
-    std::vector<std::size_t> offsets;
-    offsets.reserve(static_cast<std::size_t>(end - first));
+    std::vector<std::size_t> starts;
+    starts.reserve(static_cast<std::size_t>(end - first + 1));
+    for (int64_t i = first; i < end; ++i) {
+      starts.push_back(block.size());
+      AppendCompareStringKey(block, lcid, flags, *rows[static_cast<std::size_t>(i)].word);
+    }
+    starts.push_back(block.size());
+    // The block has stopped growing: the keys can be pointed at now.
     for (int64_t i = first; i < end; ++i) {
       const TLexmillSortRow& r = rows[static_cast<std::size_t>(i)];
-      const std::size_t start = block.size();
-      AppendCompareStringKey(block, lcid, flags, *r.word);
-      const std::string_view key(block.data() + start, block.size() - start);
-      uint64_t head = 0;
-      for (std::size_t b = 0; b < 8; ++b)
-        head = (head << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
-      offsets.push_back(start);
+      const std::size_t k = static_cast<std::size_t>(i - first);
       items[static_cast<std::size_t>(i)] = {
-          head,   nullptr, static_cast<uint32_t>(key.size()),   static_cast<uint32_t>(i),
-          r.freq, r.texts, static_cast<int32_t>(r.word->size())};
+          TSortKeyCache::RefOf(std::string_view(block.data() + starts[k], starts[k + 1] - starts[k])),
+          static_cast<uint32_t>(i), r.freq, r.texts, static_cast<int32_t>(r.word->size())};
     }
-    // The block has stopped growing: the keys can be pointed at now.
-    for (int64_t i = first; i < end; ++i)
-      items[static_cast<std::size_t>(i)].rest = block.data() + offsets[static_cast<std::size_t>(i - first)];
     std::sort(items.begin() + first, items.begin() + end, compare);
     ends[static_cast<std::size_t>(part)] = end;
   });

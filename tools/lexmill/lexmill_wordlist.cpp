@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "lexcore/rtl/lx_exceptions.h"
+#include "lexcore/rtl/lx_parallel.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
@@ -22,7 +23,6 @@
 #include "tools/lexmill/lexmill_lemmas.h"
 #include "tools/lexmill/lexmill_listfile.h"
 #include "tools/lexmill/lexmill_lists.h"
-#include "tools/lexmill/lexmill_parts.h"
 #include "tools/lexmill/lexmill_sort.h"
 #include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_wordcounts.h"

@@ -1,11 +1,11 @@
 // Work shared out in parts among threads: every item done once, in consecutive parts, failures raised.
-#include "tools/lexmill/lexmill_parts.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <stdexcept>
 #include <vector>
+
+#include "lexcore/rtl/lx_parallel.h"
 
 namespace {
 
