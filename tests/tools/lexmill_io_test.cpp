@@ -225,6 +225,21 @@ TEST(LexmillOutput, FailedWritesAreErrors) {
   }
 }
 
+// Through a pipe whose reader starts late, the output arrives whole: the same bytes as written to a file.
+TEST(LexmillOutput, OutputThroughAPipeIsWhole) {
+  lxtest::TempDir t;
+  for (const std::string jobs : {"1", "2"}) {
+    const TRun direct = Mill({"concord", "--jobs", jobs, "the/and", LEXMILL_SAMPLES_DIR}, t);
+    ASSERT_EQ(direct.rc, 0);
+    ASSERT_GT(direct.out.size(), 100000u);
+    const std::string cmd = lxtest::Quoted(LEXMILL_PROGRAM) + " concord --jobs " + jobs + " the/and " +
+                            lxtest::Quoted(LEXMILL_SAMPLES_DIR) + " 2>/dev/null | { sleep 0.2; cat; } >" +
+                            lxtest::Quoted(t.Native("piped"));
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_TRUE(ReadFile(t.Native("piped")) == direct.out) << "--jobs " << jobs;
+  }
+}
+
 TEST(LexmillOptions, VersionLocalesAndUnknownLcid) {
   lxtest::TempDir t;
   t.Write("a.txt", "a\n");
