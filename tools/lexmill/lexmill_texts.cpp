@@ -257,7 +257,9 @@ bool IsSpaceChar(WideChar c) {
 // Paragraph ends: the line end that begins a blank line (only spaces or tabs up to the next line end).
 // Sentence ends by the simple rule: ".", "!" or "?" followed by white space; otherwise they are left to
 // PlaceSentenceEnds.
-void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n, bool simpleSentences) {
+void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n, bool simpleSentences,
+                         std::vector<uint32_t>& paragraphEnds) {
+  paragraphEnds.clear();
   std::size_t resume = 0;  // blank lines after a paragraph end belong to it
   auto at = [&](std::size_t i) {
     if (i < resume) return;
@@ -272,6 +274,7 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
     while (j < n && (text[j] == u' ' || text[j] == u'\t' || text[j] == u'\r')) ++j;
     if (j < n && text[j] == u'\n') {
       classes[i] = CharClassSegmentMarker | seg_paragraph_end_by_rule;
+      paragraphEnds.push_back(static_cast<uint32_t>(i));
       while (j < n && IsSpaceChar(text[j])) ++j;
       resume = j;
     }
@@ -280,18 +283,23 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
 #if defined(__SSE2__)
   // Eight characters at a time: most blocks hold none of the characters looked for, which without the
   // simple sentence rule are line ends alone.
-  const __m128i lf = _mm_set1_epi16(u'\n');
-  const __m128i dot = simpleSentences ? _mm_set1_epi16(u'.') : lf,
-                bang = simpleSentences ? _mm_set1_epi16(u'!') : lf,
-                query = simpleSentences ? _mm_set1_epi16(u'?') : lf;
-  for (; i + 8 <= n; i += 8) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-    const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, dot), _mm_cmpeq_epi16(v, bang)),
-                                     _mm_or_si128(_mm_cmpeq_epi16(v, query), _mm_cmpeq_epi16(v, lf)));
-    for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hit)); mask;
-         mask &= mask - 1, mask &= mask - 1)
-      at(i + static_cast<std::size_t>(__builtin_ctz(mask)) / 2);
-  }
+  const __m128i lf = _mm_set1_epi16(u'\n'), dot = _mm_set1_epi16(u'.'), bang = _mm_set1_epi16(u'!'),
+                query = _mm_set1_epi16(u'?');
+  const auto scan = [&](auto looked) {
+    for (; i + 8 <= n; i += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+      for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(looked(v))); mask;
+           mask &= mask - 1, mask &= mask - 1)
+        at(i + static_cast<std::size_t>(__builtin_ctz(mask)) / 2);
+    }
+  };
+  if (simpleSentences)
+    scan([&](__m128i v) {
+      return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, dot), _mm_cmpeq_epi16(v, bang)),
+                          _mm_or_si128(_mm_cmpeq_epi16(v, query), _mm_cmpeq_epi16(v, lf)));
+    });
+  else
+    scan([&](__m128i v) { return _mm_cmpeq_epi16(v, lf); });
 #endif
   for (; i < n; ++i) {
     const WideChar c = text[i];
@@ -302,24 +310,33 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
 // Sentence ends as the class splitter finds them (abbreviations before lower-case words run on, closing
 // quotes stay with their sentence, every script's terminators count). A paragraph end also ends a sentence
 // left open: its marker goes on the blank line's own line end, which the paragraph marker leaves free.
+// paragraphEnds holds the paragraph markers' places in text order; places is working room.
 void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
-                       std::vector<TSentenceEnd>& ends) {
+                       std::vector<TSentenceEnd>& ends, const std::vector<uint32_t>& paragraphEnds,
+                       std::vector<uint32_t>& places) {
   ends.clear();
   FindSentenceEnds(text, classes, n, ends);
   // The marker goes on the white character closing the end when there is one, so that a closing quote is not
   // counted as a token of its own.
-  for (const TSentenceEnd& e : ends) {
-    const uint16_t last = classes[e.end - 1];
+  places.resize(paragraphEnds.size() + ends.size());
+  uint32_t* sentencePlaces = places.data() + paragraphEnds.size();
+  for (std::size_t e = 0; e < ends.size(); ++e) {
+    const uint16_t last = classes[ends[e].end - 1];
     const bool white = !(last & CharClassHiddenOrMarker) && (last & CharClassWhite);
-    classes[white ? e.end - 1 : e.terminator] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+    const std::size_t at = white ? ends[e].end - 1 : ends[e].terminator;
+    classes[at] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+    sentencePlaces[e] = static_cast<uint32_t>(at);
   }
-  // Only the markers are visited, eight classes at a time: whether words came since the last sentence end is
-  // asked at a paragraph end, looking back no further than the place the previous question started from.
-  std::size_t from = 0;  // no words between an end before here and here
+  std::copy(paragraphEnds.begin(), paragraphEnds.end(), places.begin());
+  std::inplace_merge(places.begin(), places.begin() + static_cast<std::ptrdiff_t>(paragraphEnds.size()),
+                     places.end());
+  // The markers are visited in text order (a sentence end may have taken a paragraph end's place, and its
+  // class tells which it is now): whether words came since the last sentence end is asked at a paragraph
+  // end, looking back no further than the place the previous question started from.
+  std::size_t from = 0;          // no words between an end before here and here
+  std::size_t ahead = SIZE_MAX;  // a sentence end placed below, not yet passed
   const auto at = [&](std::size_t i) {
-    const uint16_t k = classes[i];
-    if (!(k & CharClassSegmentMarker)) return;
-    const uint16_t code = k & kSegmentCodeMask;
+    const uint16_t code = classes[i] & kSegmentCodeMask;
     if (code == seg_sentence_end_by_rule) {
       from = i + 1;
     } else if (code == seg_paragraph_end_by_rule) {
@@ -332,20 +349,22 @@ void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
       if (!open) return;
       std::size_t j = i + 1;
       while (j < n && text[j] != u'\n') ++j;
-      if (j < n && !(classes[j] & CharClassSegmentMarker))
+      if (j < n && !(classes[j] & CharClassSegmentMarker)) {
         classes[j] = CharClassSegmentMarker | seg_sentence_end_by_rule;
+        ahead = j;
+      }
     }
   };
-  std::size_t i = 0;
-#if defined(__SSE2__)
-  for (; i + 8 <= n; i += 8) {
-    const __m128i k = _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + i));
-    // Classes are read again one by one: a marker placed ahead may fall in the same block.
-    if (_mm_movemask_epi8(_mm_cmplt_epi16(k, _mm_setzero_si128())))
-      for (std::size_t j = i; j < i + 8; ++j) at(j);
+  std::size_t last = SIZE_MAX;
+  for (const uint32_t p : places) {
+    if (p == last) continue;  // a sentence end on a paragraph end's place
+    last = p;
+    if (ahead < p) {
+      from = ahead + 1;
+      ahead = SIZE_MAX;
+    }
+    at(p);
   }
-#endif
-  for (; i < n; ++i) at(i);
 }
 
 }  // namespace
@@ -474,8 +493,9 @@ void TLexmillTextReader::Classify(bool markers) {
       HandleMiddleCharsInNumbers(true, false, chars.data(), classes.data(), n);
     }
     if (markers) {
-      PlaceSegmentMarkers(chars.data(), classes.data(), length, options.simpleSentenceEnds);
-      if (!options.simpleSentenceEnds) PlaceSentenceEnds(chars.data(), classes.data(), length, sentenceEnds);
+      PlaceSegmentMarkers(chars.data(), classes.data(), length, options.simpleSentenceEnds, paragraphEnds);
+      if (!options.simpleSentenceEnds)
+        PlaceSentenceEnds(chars.data(), classes.data(), length, sentenceEnds, paragraphEnds, markerPlaces);
     }
   }
   classes[length] = classes[length + 1] = 0x0248;  // the spare slots read as a space

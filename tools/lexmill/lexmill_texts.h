@@ -124,6 +124,7 @@ class TLexmillTextReader {
   std::u16string stripped;  // the text without its mark-up, before it takes the place of chars
   std::vector<uint16_t> classes;
   std::vector<TSentenceEnd> sentenceEnds;
+  std::vector<uint32_t> paragraphEnds, markerPlaces;  // where the markers went, in text order
   int onePass = -1;                // whether the options allow the one-pass class fill; -1: not asked yet
   std::vector<uint8_t> unitKinds;  // for the one-pass fill: which rule a unit may fall under
   std::vector<uint32_t> noted;     // for the one-pass fill: the units of a chunk waiting for their rule
