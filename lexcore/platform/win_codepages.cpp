@@ -511,12 +511,7 @@ bool EncodeCodePage(uint32_t codePage, std::u16string_view s, std::string& out, 
   return used;
 }
 
-namespace {
-
-// Well-formed UTF-8 decoded straight into dst (room for n units at least, which UTF-8 never exceeds); from
-// the first ill-formed sequence on, the converter decodes the rest, so that what it puts in place of the bad
-// bytes stays as it was.
-int DecodeUTF8Into(const Codec& codec, const char* src, std::size_t n, WideChar* dst, int dstLen) {
+std::size_t DecodeWellFormedUTF8(const char* src, std::size_t n, WideChar* dst, std::size_t& units) {
   const auto* s = reinterpret_cast<const uint8_t*>(src);
   std::size_t b = 0, u = 0;
   auto cont = [&](std::size_t i) { return i < n && (s[i] & 0xC0) == 0x80; };
@@ -565,6 +560,18 @@ int DecodeUTF8Into(const Codec& codec, const char* src, std::size_t n, WideChar*
     }
     break;
   }
+  units = u;
+  return b;
+}
+
+namespace {
+
+// Well-formed UTF-8 decoded straight into dst (room for n units at least, which UTF-8 never exceeds); from
+// the first ill-formed sequence on, the converter decodes the rest, so that what it puts in place of the bad
+// bytes stays as it was.
+int DecodeUTF8Into(const Codec& codec, const char* src, std::size_t n, WideChar* dst, int dstLen) {
+  std::size_t u = 0;
+  const std::size_t b = DecodeWellFormedUTF8(src, n, dst, u);
   if (b == n) return static_cast<int>(u);
   UnicodeString rest;
   DecodeIcu(codec, src + b, n - b, rest, nullptr, false);

@@ -36,6 +36,11 @@ int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* src, int 
 int WideCharToMultiByte(uint32_t codePage, uint32_t flags, const WideChar* src, int srcLen, char* dst,
                         int dstLen, const char* defaultChar, bool* usedDefaultChar);
 
+// Decodes the well-formed UTF-8 at the start of src (n bytes) into dst, which has room for n units, up to the
+// first byte that does not begin a well-formed sequence (no overlong forms, surrogates or code points beyond
+// U+10FFFF). Returns the bytes decoded; units receives the units written.
+std::size_t DecodeWellFormedUTF8(const char* src, std::size_t n, WideChar* dst, std::size_t& units);
+
 // Decoding for the services that classify, map or compare code-page text: offsets (when given) receive, per
 // UTF-16 unit, the index of the byte its character starts at. Raises EConvertError for an unknown code page.
 void DecodeCodePage(uint32_t codePage, std::string_view bytes, UnicodeString& out,

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "lexcore/platform/win_codepages.h"
@@ -148,15 +149,22 @@ const char* EncodingName(TTextEncoding e) {
 
 }  // namespace
 
-TDetectedEncoding DetectEncoding(std::string_view bytes) {
+namespace {
+
+// What a byte-order mark or the zero bytes show, or nothing when the bytes are UTF-8 if they are well-formed
+// and in the locale's code page otherwise.
+std::optional<TDetectedEncoding> DetectMarkedEncoding(std::string_view bytes) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
   // UTF-32 LE before UTF-16 LE: FF FE 00 00 starts both.
-  if (n >= 4 && b[0] == 0xFF && b[1] == 0xFE && b[2] == 0 && b[3] == 0) return {TTextEncoding::utf32le, 4};
-  if (n >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 0xFE && b[3] == 0xFF) return {TTextEncoding::utf32be, 4};
-  if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return {TTextEncoding::utf8, 3};
-  if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) return {TTextEncoding::utf16le, 2};
-  if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) return {TTextEncoding::utf16be, 2};
+  if (n >= 4 && b[0] == 0xFF && b[1] == 0xFE && b[2] == 0 && b[3] == 0)
+    return TDetectedEncoding{TTextEncoding::utf32le, 4};
+  if (n >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 0xFE && b[3] == 0xFF)
+    return TDetectedEncoding{TTextEncoding::utf32be, 4};
+  if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF)
+    return TDetectedEncoding{TTextEncoding::utf8, 3};
+  if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) return TDetectedEncoding{TTextEncoding::utf16le, 2};
+  if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) return TDetectedEncoding{TTextEncoding::utf16be, 2};
   const bool hasNul = std::memchr(bytes.data(), 0, n) != nullptr;
   if (hasNul) {
     // Text in the Basic Latin and Latin-1 range has a zero in the high bytes of almost every unit; the low
@@ -166,24 +174,30 @@ TDetectedEncoding DetectEncoding(std::string_view bytes) {
     // Tables of numbers make the same patterns, so the units must read as text as well.
     if (n >= 4 && z.at[3] > 0.9 && z.at[2] > kMostlyZero && z.at[0] < kRarelyZero &&
         LooksLikeUTF32(bytes, true))
-      return {TTextEncoding::utf32le, 0};
+      return TDetectedEncoding{TTextEncoding::utf32le, 0};
     if (n >= 4 && z.at[0] > 0.9 && z.at[1] > kMostlyZero && z.at[3] < kRarelyZero &&
         LooksLikeUTF32(bytes, false))
-      return {TTextEncoding::utf32be, 0};
+      return TDetectedEncoding{TTextEncoding::utf32be, 0};
     if (z.Odd() > kMostlyZero && z.Even() < kRarelyZero && LooksLikeUTF16(bytes, true))
-      return {TTextEncoding::utf16le, 0};
+      return TDetectedEncoding{TTextEncoding::utf16le, 0};
     if (z.Even() > kMostlyZero && z.Odd() < kRarelyZero && LooksLikeUTF16(bytes, false))
-      return {TTextEncoding::utf16be, 0};
+      return TDetectedEncoding{TTextEncoding::utf16be, 0};
     // Chinese or Japanese in UTF-16 has few zero bytes: the high halves of spaces, line ends and digits, and
     // the low halves of a few ideographs. They lean heavily to one side, and the units read as text.
     if (z.Odd() > 0.02 && z.Odd() > 3 * z.Even() && LooksLikeUTF16(bytes, true))
-      return {TTextEncoding::utf16le, 0};
+      return TDetectedEncoding{TTextEncoding::utf16le, 0};
     if (z.Even() > 0.02 && z.Even() > 3 * z.Odd() && LooksLikeUTF16(bytes, false))
-      return {TTextEncoding::utf16be, 0};
-    return {TTextEncoding::binary, 0};
+      return TDetectedEncoding{TTextEncoding::utf16be, 0};
+    return TDetectedEncoding{TTextEncoding::binary, 0};
   }
-  if (ValidUTF8Prefix(bytes) == n) return {TTextEncoding::utf8, 0};
-  return {TTextEncoding::codepage, 0};
+  return std::nullopt;
+}
+
+}  // namespace
+
+TDetectedEncoding DetectEncoding(std::string_view bytes) {
+  if (const std::optional<TDetectedEncoding> marked = DetectMarkedEncoding(bytes)) return *marked;
+  return {ValidUTF8Prefix(bytes) == bytes.size() ? TTextEncoding::utf8 : TTextEncoding::codepage, 0};
 }
 
 std::string EncodingFault(const std::string& name) {
@@ -260,7 +274,13 @@ bool TLexmillDecoder::Decode(std::string_view bytes, std::u16string& out, std::s
       length = U_SUCCESS(err) || err == U_STRING_NOT_TERMINATED_WARNING ? static_cast<std::size_t>(n) : 0;
     }
   } else {
-    const TDetectedEncoding d = DetectEncoding(bytes);
+    // Bytes without a mark are decoded as UTF-8 on the way to finding out whether they are UTF-8: most are.
+    const std::optional<TDetectedEncoding> marked = DetectMarkedEncoding(bytes);
+    bool decoded = false;
+    if (!marked)
+      decoded = DecodeWellFormedUTF8(bytes.data(), bytes.size(), out.data(), length) == bytes.size();
+    const TDetectedEncoding d =
+        marked ? *marked : TDetectedEncoding{decoded ? TTextEncoding::utf8 : TTextEncoding::codepage, 0};
     const std::string_view body = bytes.substr(d.bomLength);
     switch (d.encoding) {
       case TTextEncoding::binary:
@@ -274,7 +294,7 @@ bool TLexmillDecoder::Decode(std::string_view bytes, std::u16string& out, std::s
         length = DecodeUTF32(body, d.encoding == TTextEncoding::utf32le, out.data());
         break;
       case TTextEncoding::utf8:
-        length = codePageDecode(CP_UTF8, body);
+        if (!decoded) length = codePageDecode(CP_UTF8, body);
         break;
       case TTextEncoding::codepage:
         usedCodePage = true;

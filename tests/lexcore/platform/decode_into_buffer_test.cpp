@@ -53,3 +53,29 @@ TEST(DecodeIntoBuffer, DirectRouteAgreesWithTheGeneralOne) {
     EXPECT_EQ(BothWays(CP_UTF8, 0, plain + "\xFF" + plain, general), general) << run;
   }
 }
+
+// The well-formed start of the bytes, and where it ends: the first byte that begins no well-formed sequence,
+// after plain runs of every length around the sixteen-byte blocks.
+TEST(DecodeIntoBuffer, WellFormedUtf8StopsAtTheFirstBadSequence) {
+  const std::string good = "a\xC3\xA9\xE2\x80\x9C\xF0\x9F\x98\x80z";  // 1 + 2 + 3 + 4 + 1 bytes, 6 units
+  const std::u16string goodUnits = u"a\u00E9\u201C\U0001F600z";
+  for (const std::string bad :
+       {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xBF", "\xF0\x9F\x98"}) {
+    for (std::size_t run : {0u, 7u, 15u, 16u, 17u, 33u}) {
+      const std::string bytes = std::string(run, 'p') + good + bad + "tail";
+      std::u16string out(bytes.size(), u'\0');
+      std::size_t units = 99;
+      EXPECT_EQ(DecodeWellFormedUTF8(bytes.data(), bytes.size(), out.data(), units), run + good.size())
+          << run;
+      ASSERT_EQ(units, run + goodUnits.size());
+      EXPECT_EQ(out.substr(0, units), std::u16string(run, u'p') + goodUnits);
+    }
+  }
+  std::u16string out(40, u'\0');
+  std::size_t units = 99;
+  const std::string whole = std::string(20, 'x') + good;
+  EXPECT_EQ(DecodeWellFormedUTF8(whole.data(), whole.size(), out.data(), units), whole.size());
+  EXPECT_EQ(units, 20 + goodUnits.size());
+  EXPECT_EQ(DecodeWellFormedUTF8("", 0, out.data(), units), 0u);
+  EXPECT_EQ(units, 0u);
+}
