@@ -355,6 +355,15 @@ void LexmillSeeds() {
       text(false, u"go -> went, ,goes\nwent be\nbe -> go\n\u00c9T\u00c9 -> \u00eatre\n"));
   Put("stop_lists", "words", text(false, u"# stop words\nthe a an\tOF\r\n  and\u00a0or\n#not this\n"));
   Put("stop_lists", "case", text(true, u"The THE the\n\ufeffx\n"));
+  // Texts as files hold them (a flag byte first: options, and whether markers are placed).
+  const std::string prose =
+      "Mr. Smith said \"Hello.\" then left!\nIt rained 3.5 mm, didn't it? e.g. here\n\n  \nA new "
+      "para\xC3\xAD\xCC\x81graph without an end\n\nLast one. \xE2\x80\xA6 yes";
+  Put("lexmill_texts", "utf8-markers", Prefixed({0x21}, prose));
+  Put("lexmill_texts", "utf8-simple", Prefixed({0x23}, prose));
+  Put("lexmill_texts", "utf16le-unmarked", Prefixed({0x20}, UTF16Bytes(u"Two words.\n\nAnd more words here.")));
+  Put("lexmill_texts", "cp1252-after-utf8", Prefixed({0x21}, "caf\xC3\xA9 first, then \xE9t\xE9 later.\n"));
+  Put("lexmill_texts", "markup", Prefixed({0x29}, "<p>One &amp; two.</p>\n\n<p>Three&#233;</p>"));
 
   TLXBaseHolder holder(0x0409, true);
   auto list = Create<TWordList>(&holder);
