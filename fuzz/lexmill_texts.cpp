@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (flags & 4) options.middle.clear();
   if (flags & 8) options.tags = TLexmillOptions::TTags::tags_strip;
   if (flags & 16) options.encoding = "windows-1252";
-  const std::string path = fuzz::ScratchPath("text", ".txt");
+  static const std::string path = fuzz::ScratchPath("text", ".txt");
   std::ofstream(path, std::ios::binary | std::ios::trunc)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   TLexmillTextReader reader(options);
