@@ -1,6 +1,7 @@
 #include "lexcore/platform/win_chartypes.h"
 
 #include <unicode/uchar.h>
+#include <unicode/uset.h>
 #include <unicode/utf16.h>
 
 #include <algorithm>
@@ -23,10 +24,22 @@ bool IsHexDigit(char32_t c) {
          (c >= 0xFF10 && c <= 0xFF19) || (c >= 0xFF21 && c <= 0xFF26) || (c >= 0xFF41 && c <= 0xFF46);
 }
 
-// The platform's class of a code point. Combining marks get no C1_ALPHA here; the word classes add it.
-uint16_t ComputeType1(char32_t c) {
+// The Unicode properties a code point's class is made of.
+struct TProperties {
+  int8_t category = U_UNASSIGNED;
+  bool upper = false, lower = false, white = false, alphabetic = false;
+};
+
+TProperties PropertiesOf(char32_t c) {
   const auto cp = static_cast<UChar32>(c);
-  const int8_t category = u_charType(cp);
+  return {u_charType(cp), u_hasBinaryProperty(cp, UCHAR_UPPERCASE) != 0,
+          u_hasBinaryProperty(cp, UCHAR_LOWERCASE) != 0, u_isUWhiteSpace(cp) != 0, u_isUAlphabetic(cp) != 0};
+}
+
+// The platform's class of a code point with properties p. Combining marks get no C1_ALPHA here; the word
+// classes add it.
+uint16_t Type1Of(char32_t c, const TProperties& p) {
+  const int8_t category = p.category;
   if (category == U_UNASSIGNED) return 0;
   uint16_t t = C1_DEFINED;
   const uint32_t mask = U_MASK(category);
@@ -37,11 +50,11 @@ uint16_t ComputeType1(char32_t c) {
   if (category == U_TITLECASE_LETTER) {
     t |= C1_UPPER | C1_LOWER;
   } else if (category != U_LETTER_NUMBER) {  // Roman numerals are letters without case
-    if (u_hasBinaryProperty(cp, UCHAR_UPPERCASE)) t |= C1_UPPER;
-    if (u_hasBinaryProperty(cp, UCHAR_LOWERCASE) && category != U_MODIFIER_LETTER) t |= C1_LOWER;
+    if (p.upper) t |= C1_UPPER;
+    if (p.lower && category != U_MODIFIER_LETTER) t |= C1_LOWER;
   }
   if (category == U_DECIMAL_DIGIT_NUMBER || c == 0xB2 || c == 0xB3 || c == 0xB9) t |= C1_DIGIT;
-  if (u_isUWhiteSpace(cp)) t |= C1_SPACE;
+  if (p.white) t |= C1_SPACE;
   if (mask & (U_GC_P_MASK | U_GC_S_MASK | U_GC_NO_MASK)) {
     t |= C1_PUNCT;
   } else if (mask & (U_GC_CC_MASK | U_GC_CF_MASK)) {
@@ -52,18 +65,23 @@ uint16_t ComputeType1(char32_t c) {
   const bool typographicSpace = (c >= 0x2000 && c <= 0x200A) || c == 0x1680;
   if ((category == U_SPACE_SEPARATOR && !typographicSpace) || c == u'\t' || c == 0xFEFF) t |= C1_BLANK;
   if (IsHexDigit(c)) t |= C1_XDIGIT;
-  if (u_isUAlphabetic(cp) && !(mask & U_GC_M_MASK)) t |= C1_ALPHA;
+  if (p.alphabetic && !(mask & U_GC_M_MASK)) t |= C1_ALPHA;
   return t;
 }
 
-// The word class of a code point whose platform class is t.
-uint16_t WordType1(char32_t c, uint16_t t) {
+// The word class of a code point of general category `category` whose platform class is t.
+uint16_t WordType1(int8_t category, uint16_t t) {
   // Vowel signs, viramas and accents inside a word keep the word whole.
-  return (U_MASK(u_charType(static_cast<UChar32>(c))) & U_GC_M_MASK) ? t | C1_ALPHA : t;
+  return (U_MASK(category) & U_GC_M_MASK) ? t | C1_ALPHA : t;
+}
+
+uint16_t ComputeType1(char32_t c) {
+  return Type1Of(c, PropertiesOf(c));
 }
 
 uint16_t ComputeWordType1(char32_t c) {
-  return WordType1(c, ComputeType1(c));
+  const TProperties p = PropertiesOf(c);
+  return WordType1(p.category, Type1Of(c, p));
 }
 
 struct Tables {
@@ -74,13 +92,47 @@ struct Tables {
 std::once_flag gTableOnce;
 Tables gTables;
 
+// Sets the flag of every code point of the Basic Multilingual Plane the property holds for, range by range.
+void MarkProperty(UProperty property, bool TProperties::*flag, std::vector<TProperties>& props) {
+  UErrorCode err = U_ZERO_ERROR;
+  const USet* set = u_getBinaryPropertySet(property, &err);
+  if (U_FAILURE(err) || !set) {
+    for (char32_t c = 0; c < 0x10000; ++c)
+      props[c].*flag = u_hasBinaryProperty(static_cast<UChar32>(c), property) != 0;
+    return;
+  }
+  const int32_t ranges = uset_getRangeCount(set);
+  for (int32_t r = 0; r < ranges; ++r) {
+    UChar32 first = 0, last = -1;
+    err = U_ZERO_ERROR;
+    uset_getItem(set, r, &first, &last, nullptr, 0, &err);
+    for (UChar32 c = first; c <= std::min<UChar32>(last, 0xFFFF); ++c)
+      props[static_cast<std::size_t>(c)].*flag = true;
+  }
+}
+
+// The tables are made from the properties' ranges rather than by asking for each property of each code
+// point, which would cost every command that classifies text some milliseconds before its first character.
 const Tables& BmpTables() {
   std::call_once(gTableOnce, [] {
+    std::vector<TProperties> props(0x10000);
+    u_enumCharTypes(
+        [](const void* context, UChar32 start, UChar32 limit, UCharCategory category) -> UBool {
+          auto& p = *static_cast<std::vector<TProperties>*>(const_cast<void*>(context));
+          for (UChar32 c = start; c < std::min<UChar32>(limit, 0x10000); ++c)
+            p[static_cast<std::size_t>(c)].category = static_cast<int8_t>(category);
+          return limit < 0x10000;
+        },
+        &props);
+    MarkProperty(UCHAR_UPPERCASE, &TProperties::upper, props);
+    MarkProperty(UCHAR_LOWERCASE, &TProperties::lower, props);
+    MarkProperty(UCHAR_WHITE_SPACE, &TProperties::white, props);
+    MarkProperty(UCHAR_ALPHABETIC, &TProperties::alphabetic, props);
     gTables.platform = std::make_unique<uint16_t[]>(65536);
     gTables.words = std::make_unique<uint16_t[]>(65536);
     for (char32_t c = 0; c < 65536; ++c) {
-      gTables.platform[c] = ComputeType1(c);
-      gTables.words[c] = WordType1(c, gTables.platform[c]);
+      gTables.platform[c] = Type1Of(c, props[c]);
+      gTables.words[c] = WordType1(props[c].category, gTables.platform[c]);
     }
   });
   return gTables;
@@ -148,6 +200,10 @@ bool ClassifyBytes(uint32_t lcid, const char* src, int count, uint16_t* charType
 }
 
 }  // namespace
+
+uint16_t ComputedCharClass(char32_t c, bool words) {
+  return words ? ComputeWordType1(c) : ComputeType1(c);
+}
 
 uint16_t CharType1(char32_t c) {
   if (c < 0x10000) return BmpTables().platform[c];

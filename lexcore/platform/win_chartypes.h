@@ -40,5 +40,9 @@ const uint16_t* WordClassesOfUnits();
 
 // The CT_CTYPE1 class of one code point.
 uint16_t CharType1(char32_t c);
+// The CT_CTYPE1 class (words: GetWordClassesW's class) of one code point worked out from its properties
+// alone, as it is for code points beyond the Basic Multilingual Plane; the tables behind CharType1 and
+// WordClassesOfUnits hold the same for the plane, made another way.
+uint16_t ComputedCharClass(char32_t c, bool words);
 
 }  // namespace lx

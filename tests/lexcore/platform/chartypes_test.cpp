@@ -180,3 +180,28 @@ TEST(CharTypes, Failures) {
 }
 
 }  // namespace
+
+// The tables of the Basic Multilingual Plane are made from the properties' ranges; every code point of the
+// plane must get there what its own properties give it.
+TEST(CharTypes, TablesAgreeWithEachCodePointsProperties) {
+  const uint16_t* words = WordClassesOfUnits();
+  int differences = 0;
+  for (char32_t c = 0; c < 0x10000; ++c) {
+    if (CharType1(c) != ComputedCharClass(c, false) && ++differences < 10)
+      ADD_FAILURE() << std::hex << "U+" << static_cast<uint32_t>(c) << " platform class";
+    if (words[c] != ComputedCharClass(c, true) && ++differences < 10)
+      ADD_FAILURE() << std::hex << "U+" << static_cast<uint32_t>(c) << " word class";
+  }
+  EXPECT_EQ(differences, 0);
+  // A few that the ranges must get right: an ordinal that is a lower-case Lo, a title-case letter, the
+  // Ogham space mark, a combining mark, an ideograph, private use and a surrogate.
+  EXPECT_EQ(CharType1(0xAA), ComputedCharClass(0xAA, false));
+  EXPECT_TRUE(CharType1(0x01C5) & C1_UPPER && CharType1(0x01C5) & C1_LOWER);
+  EXPECT_TRUE(CharType1(0x1680) & C1_SPACE);
+  EXPECT_FALSE(CharType1(0x1680) & C1_BLANK);
+  EXPECT_TRUE(words[0x0301] & C1_ALPHA);
+  EXPECT_FALSE(CharType1(0x0301) & C1_ALPHA);
+  EXPECT_TRUE(CharType1(0x4E00) & C1_ALPHA);
+  EXPECT_EQ(CharType1(0xE000), C1_DEFINED);
+  EXPECT_EQ(CharType1(0xD800), C1_DEFINED);
+}
