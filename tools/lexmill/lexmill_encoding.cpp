@@ -8,6 +8,7 @@
 #endif
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -328,14 +329,20 @@ void NormalizeNFC(std::u16string& text, std::size_t& length) {
   if (U_FAILURE(err)) return;
   const int32_t n = static_cast<int32_t>(length);
   // Almost every text is in NFC already; the quick check spares it the copy. Characters that are in NFC
-  // whatever surrounds them (below U+0300, and units the table marks) are skipped without asking ICU; the
-  // quick check starts at the first other one, since nothing before it can combine with what follows.
-  static const std::vector<bool> inert = [nfc] {
-    std::vector<bool> t(0x10000, false);
-    for (UChar32 c = 0; c < 0x10000; ++c)
-      t[static_cast<std::size_t>(c)] = !U_IS_SURROGATE(c) && unorm2_isInert(nfc, c);
-    return t;
-  }();
+  // whatever surrounds them (below U+0300, and units ICU calls inert) are skipped; the quick check starts at
+  // the first other one, since nothing before it can combine with what follows. ICU is asked about a unit
+  // the first time any thread meets it: a text uses a few hundred units, and asking about all 65,536 up
+  // front cost every run a millisecond.
+  enum : uint8_t { kUnasked, kInert, kNotInert };
+  static std::atomic<uint8_t> known[0x10000];
+  const auto inert = [nfc](char16_t u) {
+    uint8_t k = known[u].load(std::memory_order_relaxed);
+    if (k == kUnasked) {
+      k = !U_IS_SURROGATE(u) && unorm2_isInert(nfc, u) ? kInert : kNotInert;
+      known[u].store(k, std::memory_order_relaxed);
+    }
+    return k == kInert;
+  };
   const char16_t* p = text.data();
   std::size_t start = 0;
   bool other = false;
@@ -348,7 +355,7 @@ void NormalizeNFC(std::u16string& text, std::size_t& length) {
     }
 #endif
     for (const std::size_t stop = std::min(length, start + 8); start < stop; ++start)
-      if (p[start] >= 0x300 && !inert[p[start]]) {
+      if (p[start] >= 0x300 && !inert(p[start])) {
         other = true;
         break;
       }
