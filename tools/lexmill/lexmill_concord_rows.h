@@ -37,7 +37,8 @@ class TConcordRows {
   // The names of the columns, in order.
   static const char* const kColumns[7];
 
-  // The file column's cell for a text, escaped once for all of its rows.
+  // The file column's cell for a text, escaped once for all of its rows, with the separators on both sides
+  // of it: what stands between a row's right context and its word number.
   std::string FileCell(std::string_view file) const;
   // One row: the left context text[leftAt, hitAt), the hit [hitAt, rightAt), the right context
   // [rightAt, endAt), then the file's cell and the numbers.
