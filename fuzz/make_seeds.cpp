@@ -361,7 +361,8 @@ void LexmillSeeds() {
       "para\xC3\xAD\xCC\x81graph without an end\n\nLast one. \xE2\x80\xA6 yes";
   Put("lexmill_texts", "utf8-markers", Prefixed({0x21}, prose));
   Put("lexmill_texts", "utf8-simple", Prefixed({0x23}, prose));
-  Put("lexmill_texts", "utf16le-unmarked", Prefixed({0x20}, UTF16Bytes(u"Two words.\n\nAnd more words here.")));
+  Put("lexmill_texts", "utf16le-unmarked",
+      Prefixed({0x20}, UTF16Bytes(u"Two words.\n\nAnd more words here.")));
   Put("lexmill_texts", "cp1252-after-utf8", Prefixed({0x21}, "caf\xC3\xA9 first, then \xE9t\xE9 later.\n"));
   Put("lexmill_texts", "markup", Prefixed({0x29}, "<p>One &amp; two.</p>\n\n<p>Three&#233;</p>"));
 
