@@ -142,7 +142,8 @@ TConcordRows::TConcordRows(TLexmillFormat f) : format(f) {
 std::string TConcordRows::FileCell(std::string_view file) const {
   std::string cell = before[3];
   AppendOutputField(format, cell, file);
-  return cell + before[4];
+  cell += before[4];
+  return cell;
 }
 
 void TConcordRows::Add(TRowBytes& out, const WideChar* text, std::size_t leftAt, std::size_t hitAt,

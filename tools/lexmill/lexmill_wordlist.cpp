@@ -162,7 +162,7 @@ class alignas(128) TWordCounter {
     // first is looked up, so that the cache misses of a batch overlap instead of following one another.
     constexpr std::size_t kBatch = 16;
     struct TToken {
-      uint32_t start, length;
+      uint32_t start, length;  // a text holds fewer than 2^31 units: the reader refuses larger ones
       uint64_t hash;
     } batch[kBatch];
     while (i < n) {
