@@ -205,12 +205,26 @@ class alignas(128) TWordCounter {
     TFirstMet first;
   };
   std::size_t Types() const { return words.size(); }
-  // The number of a canonical word, or TWordFormTable::kEmpty when the thread never met it.
-  uint32_t Find(std::u16string_view word) const {
-    std::size_t slot = 0;
-    return canonical.Find(word.data(), word.size(), HashWord(word.data(), word.size()), slot);
-  }
   const TCounted& Counted(uint32_t i) const { return counted[i]; }
+  // The numbers here of the words from..to-1 of another thread's counter, kEmpty for those never met; the
+  // table slots of a batch are asked for before the first is looked up, as in CountText.
+  void FindWords(const TWordCounter& other, uint32_t from, uint32_t to, uint32_t* numbers) const {
+    constexpr uint32_t kBatch = 16;
+    uint64_t hashes[kBatch];
+    for (uint32_t at = from; at < to; at += kBatch) {
+      const uint32_t end = std::min(to, at + kBatch);
+      for (uint32_t i = at; i < end; ++i) {
+        const UnicodeString& w = other.words[i];
+        hashes[i - at] = HashWord(w.data(), w.size());
+        canonical.Prefetch(hashes[i - at]);
+      }
+      for (uint32_t i = at; i < end; ++i) {
+        const UnicodeString& w = other.words[i];
+        std::size_t slot = 0;
+        numbers[i] = canonical.Find(w.data(), w.size(), hashes[i - at], slot);
+      }
+    }
+  }
 
  private:
   void PrefetchSlots(uint64_t h) const {
@@ -290,10 +304,13 @@ class alignas(128) TWordCounter {
   std::vector<uint32_t> touched;   // words of the text being counted, in the order met
 };
 
+// Looking words up in another thread's table pays on a thread of its own from this many words.
+constexpr int64_t kWordsPerPart = 4096;
+
 // The threads' totals as one list, in the order the words were first met in the texts as listed, which is
 // the order one thread would have found them in: the list is the same however the texts were shared out.
 // The words stay in the counters, which must outlive the list.
-std::vector<TCanonicalWord> MergeCounters(const std::vector<TWordCounter>& counters) {
+std::vector<TCanonicalWord> MergeCounters(const std::vector<TWordCounter>& counters, unsigned threads) {
   const TWordCounter& first = counters.front();
   std::vector<TCanonicalWord> merged;
   std::vector<TFirstMet> met;
@@ -305,13 +322,19 @@ std::vector<TCanonicalWord> MergeCounters(const std::vector<TWordCounter>& count
     met.push_back(n.first);
   }
   if (counters.size() == 1) return merged;  // one thread met its words in that order already
-  // The other threads' words are found in the first thread's table; only those it never met are indexed.
+  // The other threads' words are found in the first thread's table, on every thread; only those it never
+  // met are indexed.
   std::unordered_map<std::u16string_view, uint32_t, TWordHash> others;
+  std::vector<uint32_t> found;
   for (std::size_t k = 1; k < counters.size(); ++k) {
     const TWordCounter& c = counters[k];
+    found.resize(c.Types());
+    RunParts(PartsFor(c.Types(), threads, kWordsPerPart), c.Types(), [&](int32_t, int64_t from, int64_t to) {
+      first.FindWords(c, static_cast<uint32_t>(from), static_cast<uint32_t>(to), found.data());
+    });
     for (uint32_t i = 0; i < c.Types(); ++i) {
       const TWordCounter::TCounted& n = c.Counted(i);
-      uint32_t j = first.Find(c.WordOf(i));
+      uint32_t j = found[i];
       if (j == TWordFormTable::kEmpty) {
         auto [it, added] = others.try_emplace(c.WordOf(i), static_cast<uint32_t>(merged.size()));
         if (added) {
@@ -325,12 +348,14 @@ std::vector<TCanonicalWord> MergeCounters(const std::vector<TWordCounter>& count
       met[j] = std::min(met[j], n.first);
     }
   }
-  std::vector<uint32_t> order(merged.size());
-  for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return met[a] < met[b]; });
+  // Sorted as pairs of (where first met, word), so that a comparison reads nothing else.
+  std::vector<std::pair<uint64_t, uint32_t>> order(merged.size());
+  for (uint32_t i = 0; i < order.size(); ++i)
+    order[i] = {(static_cast<uint64_t>(met[i].text) << 32) | met[i].order, i};
+  std::sort(order.begin(), order.end());
   std::vector<TCanonicalWord> words;
   words.reserve(order.size());
-  for (uint32_t i : order) words.push_back(merged[i]);
+  for (const auto& [where, i] : order) words.push_back(merged[i]);
   return words;
 }
 
@@ -394,7 +419,7 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
         }
         return true;
       });
-  std::vector<TCanonicalWord> counted = MergeCounters(counters);
+  std::vector<TCanonicalWord> counted = MergeCounters(counters, static_cast<unsigned>(workers));
   const std::size_t types = counted.size();
 
   // The spine's list: frequencies beyond its 32-bit field are held at the largest it can store. With lemmas,
@@ -414,7 +439,14 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   std::vector<uint32_t> order;
   if (prepare.joinable()) prepare.join();
   if (!lemmatising) order = WordListOrder(rows, keys, holder.GetLCID(), static_cast<unsigned>(workers));
+  // The words are read in their new order, all over the counters' memory: each is asked for a few words
+  // ahead, its row a few before that.
+  constexpr std::size_t kRowAhead = 16, kWordAhead = 8;
   for (std::size_t k = 0; k < rows.size(); ++k) {
+    if (!order.empty()) {
+      if (k + kRowAhead < order.size()) __builtin_prefetch(&rows[order[k + kRowAhead]]);
+      if (k + kWordAhead < order.size()) __builtin_prefetch(rows[order[k + kWordAhead]].word);
+    }
     const TLexmillSortRow& w = rows[order.empty() ? k : order[k]];
     if ((lemmatising || w.freq >= options.minFreq) && !stopWords.count(*w.word))
       list->AddWord(*w.word, w.freq, w.texts);
