@@ -360,14 +360,15 @@ void TLexmillWriter::AppendLine(std::string& out, const std::string_view* fields
         out += i ? ',' : '{';
         AppendJsonString(out, i < columns.size() ? columns[i].name : std::to_string(i));
         out += ':';
-        // A number stays a number; it is ASCII, so nothing in it needs mending.
-        if (i < columns.size() && columns[i].number && IsJsonNumber(fields[i])) {
-          out += fields[i];
-          continue;
-        }
         break;
       case TLexmillFormat::table:
         continue;
+    }
+    // A number stays a number in JSON; in any format it is digits, a sign and a point, which nothing
+    // escapes or quotes.
+    if (i < columns.size() && columns[i].number && IsJsonNumber(fields[i])) {
+      out += fields[i];
+      continue;
     }
     AppendOutputField(format, out, fields[i]);
   }
@@ -378,6 +379,14 @@ void TLexmillWriter::AppendLine(std::string& out, const std::string_view* fields
 }
 
 void TLexmillWriter::AppendLine(std::string& out, const std::vector<std::string>& fields) const {
+  // A row of a few fields is viewed from the stack: this runs once for every row written.
+  constexpr std::size_t kFewFields = 8;
+  if (fields.size() <= kFewFields) {
+    std::string_view views[kFewFields];
+    std::copy(fields.begin(), fields.end(), views);
+    AppendLine(out, views, fields.size());
+    return;
+  }
   std::vector<std::string_view> views(fields.begin(), fields.end());
   AppendLine(out, views.data(), views.size());
 }
