@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unicode/ucol.h>
 
 #include <algorithm>
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "lexcore/platform/collation_rules.h"
 #include "lexcore/platform/win_chartypes.h"
 #include "lexcore/platform/win_codepages.h"
 #include "lexcore/platform/win_collation.h"
@@ -203,6 +205,92 @@ TEST(Collation, SortKeysOrderAsTheComparisonDoes) {
   const std::size_t size = block.size();
   AppendCompareStringKey(block, 0x0409, 0x80000000u, u"abc");  // unsupported flags append nothing
   EXPECT_EQ(block.size(), size);
+}
+
+// The collator kept in the library as an image must order every text exactly as the collator built from its
+// rules, under each setting the comparisons use; other rules must not get it.
+TEST(Collation, PrebuiltCollatorIsItsRulesCollator) {
+  UErrorCode err = U_ZERO_ERROR;
+  UCollator* english = ucol_open("en_US", &err);
+  ASSERT_TRUE(U_SUCCESS(err));
+  std::u16string rules;
+  ASSERT_TRUE(CollationRules("en_US", english, rules));
+  ucol_close(english);
+  EXPECT_EQ(rules, PrebuiltCollationRules());
+  UCollator* prebuilt = OpenPrebuiltCollator(rules);
+  UCollator* built = CollatorFromRules(rules);
+  ASSERT_NE(prebuilt, nullptr);
+  ASSERT_NE(built, nullptr);
+  const std::vector<std::u16string> texts = {u"",
+                                             u"a",
+                                             u"A",
+                                             u"\u00E6on",
+                                             u"aeon",
+                                             u"AEon",
+                                             u"\u0153uvre",
+                                             u"oeuvre",
+                                             u"Stra\u00DFe",
+                                             u"Strasse",
+                                             u"\u0133s",
+                                             u"ijs",
+                                             u"\uFB01ne",
+                                             u"fine",
+                                             u"\u00FEorn",
+                                             u"thorn",
+                                             u"\u01C6ungla",
+                                             u"d\u017Eungla",
+                                             u"\u0131s",
+                                             u"is",
+                                             u"I",
+                                             u"co-op",
+                                             u"coop",
+                                             u"co\u2019op",
+                                             u"r\u00E9sum\u00E9",
+                                             u"resume",
+                                             u"e\u0301t\u00E9",
+                                             u"\u00E9t\u00E9",
+                                             u"file10",
+                                             u"file9",
+                                             u"\u30AB\u30BF",
+                                             u"\u304B\u305F",
+                                             u"\u4E2D\u6587",
+                                             u"\u00C5ngstr\u00F6m",
+                                             u"$5",
+                                             u"\U0001F600",
+                                             u"zebra",
+                                             u"\u00FE\u00DE"};
+  const auto keys = [&](UCollator* c) {
+    std::vector<std::string> all;
+    for (const std::u16string& t : texts) {
+      uint8_t buf[512];
+      const int32_t n = ucol_getSortKey(c, reinterpret_cast<const UChar*>(t.data()),
+                                        static_cast<int32_t>(t.size()), buf, sizeof buf);
+      all.emplace_back(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(std::min(n, 512)));
+    }
+    return all;
+  };
+  for (const bool symbols : {false, true}) {
+    for (UCollator* c : {prebuilt, built}) {
+      ucol_setStrength(c, symbols ? UCOL_TERTIARY : UCOL_QUATERNARY);
+      ucol_setAttribute(c, UCOL_NORMALIZATION_MODE, UCOL_ON, &err);
+      ucol_setAttribute(c, UCOL_ALTERNATE_HANDLING, symbols ? UCOL_SHIFTED : UCOL_NON_IGNORABLE, &err);
+      ucol_setAttribute(c, UCOL_NUMERIC_COLLATION, symbols ? UCOL_ON : UCOL_OFF, &err);
+    }
+    ASSERT_TRUE(U_SUCCESS(err));
+    EXPECT_EQ(keys(prebuilt), keys(built)) << "symbols ignored: " << symbols;
+  }
+  ucol_close(prebuilt);
+  ucol_close(built);
+  // Turkish keeps its dotless i and Icelandic its thorn: their rules differ, and are built as they stand.
+  for (const char* locale : {"tr_TR", "is_IS"}) {
+    UCollator* own = ucol_open(locale, &err);
+    std::u16string other;
+    ASSERT_TRUE(CollationRules(locale, own, other));
+    ucol_close(own);
+    EXPECT_NE(other, rules);
+    EXPECT_EQ(OpenPrebuiltCollator(other), nullptr);
+  }
+  EXPECT_EQ(CollatorFromRules(u"&"), nullptr);  // rules ICU refuses give no collator
 }
 
 }  // namespace
