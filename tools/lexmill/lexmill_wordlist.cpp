@@ -31,36 +31,54 @@ namespace lx {
 
 namespace {
 
-// 8 bytes at a time: words are short and a token's hash is on the hot path.
+template <class T>
+inline T Load(const unsigned char* p) {
+  T v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// Both halves of the 128-bit product: every bit of either factor reaches the low bits, which pick a slot.
+inline uint64_t Mix(uint64_t a, uint64_t b) {
+  const unsigned __int128 m = static_cast<unsigned __int128>(a) * b;
+  return static_cast<uint64_t>(m) ^ static_cast<uint64_t>(m >> 64);
+}
+
+// A form's hash, on the hot path of every token: a form of up to eight units is read in two loads that may
+// overlap, so most words are hashed without a loop or a branch on their exact length.
 inline uint64_t HashWord(const char16_t* p, std::size_t n) {
+  constexpr uint64_t kA = 0xa0761d6478bd642full, kC = 0x8ebc6af09c88c6e3ull;
   const auto* b = reinterpret_cast<const unsigned char*>(p);
-  std::size_t bytes = n * 2;
-  uint64_t h = 0x9E3779B97F4A7C15ull ^ (bytes * 0xff51afd7ed558ccdull);
-  uint64_t v;
-  for (; bytes >= 8; bytes -= 8, b += 8) {
-    std::memcpy(&v, b, 8);
-    h = (h ^ v) * 0xbf58476d1ce4e5b9ull;
-    h ^= h >> 31;
+  const std::size_t bytes = n * 2;
+  uint64_t x = 0, y = 0, seed = kC ^ (bytes * kA);
+  if (bytes >= 8) {
+    std::size_t i = 0;
+    for (; i + 16 < bytes; i += 16) seed = Mix(Load<uint64_t>(b + i) ^ kA, Load<uint64_t>(b + i + 8) ^ seed);
+    // The last sixteen bytes (or the only eight to fifteen), overlapping what the loop took.
+    x = Load<uint64_t>(b + (bytes >= 16 ? bytes - 16 : 0));
+    y = Load<uint64_t>(b + bytes - 8);
+  } else if (bytes >= 4) {
+    x = Load<uint32_t>(b);
+    y = Load<uint32_t>(b + bytes - 4);
+  } else if (bytes) {
+    x = Load<uint16_t>(b);
   }
-  // The last 0, 2, 4 or 6 bytes in at most two loads: a byte-wise copy through the stack would stall the
-  // load that follows it.
-  v = 0;
-  if (bytes & 4) {
-    uint32_t w;
-    std::memcpy(&w, b, 4);
-    v = w;
-  }
-  if (bytes & 2) {
-    uint16_t w;
-    std::memcpy(&w, b + (bytes & 4), 2);
-    v |= static_cast<uint64_t>(w) << ((bytes & 4) * 8);
-  }
-  // Every bit of the key must reach the low bits, which pick the slot: a plain multiply leaves them to the
-  // first characters, and words sharing a beginning would pile up in one run of slots.
-  h ^= v;
-  h = (h ^ (h >> 33)) * 0xff51afd7ed558ccdull;
-  h = (h ^ (h >> 33)) * 0xc4ceb9fe1a85ec53ull;
-  return h ^ (h >> 33);
+  return Mix(x ^ kA, y ^ seed);
+}
+
+// Whether two runs of n units are the same, a form of up to eight units in two loads of each.
+inline bool SameUnits(const char16_t* p, const char16_t* q, std::size_t n) {
+  const auto* a = reinterpret_cast<const unsigned char*>(p);
+  const auto* b = reinterpret_cast<const unsigned char*>(q);
+  const std::size_t bytes = n * 2;
+  if (bytes > 16) return std::memcmp(a, b, bytes) == 0;
+  if (bytes >= 8)
+    return ((Load<uint64_t>(a) ^ Load<uint64_t>(b)) |
+            (Load<uint64_t>(a + bytes - 8) ^ Load<uint64_t>(b + bytes - 8))) == 0;
+  if (bytes >= 4)
+    return ((Load<uint32_t>(a) ^ Load<uint32_t>(b)) |
+            (Load<uint32_t>(a + bytes - 4) ^ Load<uint32_t>(b + bytes - 4))) == 0;
+  return bytes == 0 || p[0] == q[0];
 }
 
 struct TWordHash {
@@ -85,7 +103,7 @@ class TWordFormTable {
         slot = i;
         return kEmpty;
       }
-      if (s.tag == tag && s.length == n && Same(arena.data() + s.offset, p, n)) return s.canonical;
+      if (s.tag == tag && s.length == n && SameUnits(arena.data() + s.offset, p, n)) return s.canonical;
     }
   }
   // Starts loading the slot a lookup of hash h begins at.
@@ -104,11 +122,6 @@ class TWordFormTable {
   struct TSlot {
     uint32_t tag = 0, canonical = kEmpty, offset = 0, length = 0;
   };
-  static bool Same(const char16_t* a, const char16_t* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i)
-      if (a[i] != b[i]) return false;
-    return true;
-  }
   void Grow() {
     std::vector<TSlot> old(slots.size() * 2);
     old.swap(slots);
@@ -232,25 +245,24 @@ class alignas(128) TWordCounter {
     forms.Prefetch(h);
   }
 
+  // Most tokens are found in the hot table, on a path small enough to be inlined into the token walk.
   uint32_t Canonical(const char16_t* p, std::size_t n, uint64_t h) {
-    THot* hot = nullptr;
     if (n <= THot::kChars) {
-      hot = &hotForms[(h >> 40) & (kHotForms - 1)];
-      if (hot->length == n && SameChars(hot->text, p, n)) return hot->canonical;
+      const THot& hot = hotForms[(h >> 40) & (kHotForms - 1)];
+      if (hot.length == n && SameUnits(hot.text, p, n)) return hot.canonical;
     }
-    const uint32_t w = Lookup(p, n, h);
-    if (hot) {
-      std::memcpy(hot->text, p, n * sizeof(char16_t));
-      hot->length = static_cast<uint16_t>(n);
-      hot->canonical = w;
-    }
-    return w;
+    return NotHot(p, n, h);
   }
 
-  static bool SameChars(const char16_t* a, const char16_t* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i)
-      if (a[i] != b[i]) return false;
-    return true;
+  [[gnu::noinline]] uint32_t NotHot(const char16_t* p, std::size_t n, uint64_t h) {
+    const uint32_t w = Lookup(p, n, h);
+    if (n <= THot::kChars) {
+      THot& hot = hotForms[(h >> 40) & (kHotForms - 1)];
+      std::memcpy(hot.text, p, n * sizeof(char16_t));
+      hot.length = static_cast<uint16_t>(n);
+      hot.canonical = w;
+    }
+    return w;
   }
 
   uint32_t Lookup(const char16_t* p, std::size_t n, uint64_t h) {
