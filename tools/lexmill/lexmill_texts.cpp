@@ -473,7 +473,7 @@ bool TLexmillTextReader::ClassifyOnePass() {
 }
 
 void TLexmillTextReader::Classify(bool markers) {
-  if (classes.size() < length + 2) classes.resize(length + 2);
+  if (classes.size() < length + kSpareClasses) classes.resize(length + kSpareClasses);
   const int n = static_cast<int>(length);
   if (n > 0) {
     if (onePass < 0) onePass = PrepareOnePass() ? 1 : 0;
@@ -498,7 +498,7 @@ void TLexmillTextReader::Classify(bool markers) {
         PlaceSentenceEnds(chars.data(), classes.data(), length, sentenceEnds, paragraphEnds, markerPlaces);
     }
   }
-  classes[length] = classes[length + 1] = 0x0248;  // the spare slots read as a space
+  std::fill_n(classes.data() + length, kSpareClasses, uint16_t{0x0248});  // the spare slots read as a space
 }
 
 TLexmillProgress::TLexmillProgress(uint64_t totalBytes)

@@ -100,6 +100,10 @@ class TLexmillTextReader {
   // sentence and paragraph ends become segment markers.
   void Classify(bool markers);
 
+  // The class array has this many slots after the text, each reading as a space: a scan may read a block
+  // of eight classes from any place up to the text's end.
+  static constexpr std::size_t kSpareClasses = 16;
+
   const WideChar* Chars() const { return chars.data(); }
   uint16_t* Classes() { return classes.data(); }
   std::size_t Length() const { return length; }

@@ -4,6 +4,10 @@
 // allocation. Only at the end are the canonical words put into the spine's list for sorting.
 #include <sys/stat.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -79,6 +83,20 @@ inline bool SameUnits(const char16_t* p, const char16_t* q, std::size_t n) {
     return ((Load<uint32_t>(a) ^ Load<uint32_t>(b)) |
             (Load<uint32_t>(a + bytes - 4) ^ Load<uint32_t>(b + bytes - 4))) == 0;
   return bytes == 0 || p[0] == q[0];
+}
+
+// Which of the eight classes at p are of letters or digits, as bits 0 to 7.
+inline unsigned WordCharBits(const uint16_t* p) {
+#if defined(__SSE2__)
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i other =
+      _mm_cmpeq_epi16(_mm_and_si128(v, _mm_set1_epi16(CharClassWordChar)), _mm_setzero_si128());
+  return ~static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(other, other))) & 0xFFu;
+#else
+  unsigned bits = 0;
+  for (unsigned k = 0; k < 8; ++k) bits |= (p[k] & CharClassWordChar) ? 1u << k : 0u;
+  return bits;
+#endif
 }
 
 struct TWordHash {
@@ -167,7 +185,8 @@ class alignas(128) TWordCounter {
     asciiTable = !keepCase && Lowercase(lcid, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ") == u"abcdefghijklmnopqrstuvwxyz";
   }
 
-  // Counts the words of text number textNo into the thread's totals; gives its tokens.
+  // Counts the words of text number textNo into the thread's totals; gives its tokens. The classes after the
+  // text's n read as spaces, for a block of eight from any place up to n.
   int64_t CountText(const WideChar* text, const uint16_t* classes, std::size_t n, uint32_t textNo) {
     int64_t tokens = 0;
     std::size_t i = 0;
@@ -180,12 +199,20 @@ class alignas(128) TWordCounter {
     } batch[kBatch];
     while (i < n) {
       std::size_t found = 0;
-      // classes[n] is white, so the inner walk stops there without a bound check.
-      while (found < kBatch && i < n) {
-        while (i < n && (classes[i] & CharClassWordChar) == 0) ++i;
-        if (i >= n) break;
+      while (found < kBatch) {
+        // Runs of letters and digits are found eight classes at a time, so a word's length costs no
+        // branch of its own; the spaces from n on end the last word.
+        unsigned words = WordCharBits(classes + i);
+        while (words == 0 && i + 8 < n) words = WordCharBits(classes + (i += 8));
+        if (words == 0) {
+          i = n;
+          break;
+        }
+        i += static_cast<std::size_t>(__builtin_ctz(words));
         const std::size_t start = i;
-        while (classes[i] & CharClassWordChar) ++i;
+        unsigned others;
+        while ((others = ~WordCharBits(classes + i) & 0xFFu) == 0) i += 8;
+        i += static_cast<std::size_t>(__builtin_ctz(others));
         const uint64_t h = HashWord(text + start, i - start);
         PrefetchSlots(h);
         batch[found++] = TToken{static_cast<uint32_t>(start), static_cast<uint32_t>(i - start), h};
@@ -195,6 +222,7 @@ class alignas(128) TWordCounter {
         if (textFreq[w]++ == 0) touched.push_back(w);
       }
       tokens += static_cast<int64_t>(found);
+      if (found < kBatch) break;
     }
     for (std::size_t k = 0; k < touched.size(); ++k) {
       const uint32_t w = touched[k];
