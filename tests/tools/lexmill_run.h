@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,19 @@ inline TRun Mill(const std::vector<std::string>& args, const TempDir& dir,
   r.out = output.empty() ? dir.Read("stdout") : "";
   r.err = dir.Read("stderr");
   return r;
+}
+
+// word -> frequency from wordlist's TSV (the header and summary lines aside).
+inline std::map<std::string, long> WordCounts(const std::string& tsv) {
+  std::map<std::string, long> words;
+  std::istringstream in(tsv);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const auto tab = line.find('\t');
+    words[line.substr(0, tab)] = std::stol(line.substr(tab + 1));
+  }
+  return words;
 }
 
 }  // namespace lxtest

@@ -12,19 +12,6 @@ namespace {
 
 using lxtest::TRun;
 
-// word -> frequency from wordlist's TSV (the header and summary lines aside).
-std::map<std::string, long> Words(const std::string& tsv) {
-  std::map<std::string, long> words;
-  std::istringstream in(tsv);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const auto tab = line.find('\t');
-    words[line.substr(0, tab)] = std::stol(line.substr(tab + 1));
-  }
-  return words;
-}
-
 TEST(LexmillTags, AnHtmlPageReadsAsItsPlainTextTwin) {
   lxtest::TempDir t;
   for (const char* lang : {"eng", "rus"}) {
@@ -35,7 +22,7 @@ TEST(LexmillTags, AnHtmlPageReadsAsItsPlainTextTwin) {
     EXPECT_EQ(tagged.err.find("warning"), std::string::npos) << tagged.err;
     const TRun plain = lxtest::Mill({"wordlist", "--min-freq", "1", text}, t);
     ASSERT_EQ(plain.rc, 0) << plain.err;
-    std::map<std::string, long> a = Words(tagged.out), b = Words(plain.out);
+    std::map<std::string, long> a = lxtest::WordCounts(tagged.out), b = lxtest::WordCounts(plain.out);
     if (std::string(lang) == "eng") {
       // The plain twin writes U+2010 HYPHEN as "-", a word-internal character; the page's U+2010 separates.
       const std::map<std::string, long> joined = {
@@ -50,7 +37,7 @@ TEST(LexmillTags, AnHtmlPageReadsAsItsPlainTextTwin) {
     EXPECT_EQ(a, b) << lang;
     // Kept, the tags are words.
     const TRun kept = lxtest::Mill({"wordlist", "--tags", "keep", "--min-freq", "1", html}, t);
-    EXPECT_GT(Words(kept.out)["p"], 50) << lang;
+    EXPECT_GT(lxtest::WordCounts(kept.out)["p"], 50) << lang;
   }
 }
 

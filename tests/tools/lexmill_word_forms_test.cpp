@@ -5,25 +5,12 @@
 
 #include <cctype>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "tests/test_files.h"
 #include "tests/tools/lexmill_run.h"
 
 namespace {
-
-std::map<std::string, long> Counts(const std::string& tsv) {
-  std::map<std::string, long> counts;
-  std::istringstream lines(tsv);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const auto tab = line.find('\t');
-    counts[line.substr(0, tab)] = std::stol(line.substr(tab + 1));
-  }
-  return counts;
-}
 
 std::string Upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -72,7 +59,7 @@ TEST(LexmillWordlist, FormsOfEveryLengthAtEveryPlace) {
     const lxtest::TRun r =
         lxtest::Mill({"wordlist", "--jobs", jobs, t.Native("forms.txt"), t.Native("gaps.txt")}, t);
     ASSERT_EQ(r.rc, 0) << r.err;
-    EXPECT_EQ(Counts(r.out), expected) << "--jobs " << jobs;
+    EXPECT_EQ(lxtest::WordCounts(r.out), expected) << "--jobs " << jobs;
   }
 }
 
