@@ -430,7 +430,8 @@ bool TLexmillTextReader::ClassifyOnePass() {
       count += kind != 0;
     };
 #if defined(__SSE2__)
-    // Blocks of eight ASCII units none of which a rule looks at take the table alone.
+    // Blocks of eight ASCII units take the table alone, and only the units a rule looks at are noted: none
+    // of those is of the kind that ends the one-pass fill.
     if (!asciiKinds.empty() && asciiKinds.size() <= kMostAsciiKinds) {
       __m128i look[kMostAsciiKinds];
       for (std::size_t a = 0; a < kMostAsciiKinds; ++a)
@@ -438,14 +439,17 @@ bool TLexmillTextReader::ClassifyOnePass() {
       const __m128i ascii = _mm_set1_epi16(0x7F);
       for (; i + 8 <= end; i += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        __m128i other = _mm_subs_epu16(v, ascii);  // not zero beyond ASCII
-        for (std::size_t a = 0; a < kMostAsciiKinds; ++a)
-          other = _mm_or_si128(other, _mm_cmpeq_epi16(v, look[a]));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi16(other, _mm_setzero_si128())) == 0xFFFF) {
-          for (std::size_t j = i; j < i + 8; ++j) k[j] = table[text[j]];
+        const __m128i beyond = _mm_subs_epu16(v, ascii);  // not zero beyond ASCII
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyond, _mm_setzero_si128())) != 0xFFFF) {
+          for (std::size_t j = i; j < i + 8; ++j) fill(j);
           continue;
         }
-        for (std::size_t j = i; j < i + 8; ++j) fill(j);
+        __m128i looked = _mm_cmpeq_epi16(v, look[0]);
+        for (std::size_t a = 1; a < kMostAsciiKinds; ++a)
+          looked = _mm_or_si128(looked, _mm_cmpeq_epi16(v, look[a]));
+        for (std::size_t j = i; j < i + 8; ++j) k[j] = table[text[j]];
+        for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(looked)) & 0x5555u; m; m &= m - 1)
+          at[count++] = static_cast<uint32_t>(i + static_cast<std::size_t>(__builtin_ctz(m)) / 2);
       }
     }
 #endif
