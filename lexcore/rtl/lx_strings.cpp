@@ -34,10 +34,15 @@ UnicodeString UTF8ToUTF16(std::string_view utf8) {
 
 std::string UTF16ToUTF8(std::u16string_view utf16) {
   if (utf16.empty()) return {};
+  const auto srcLen = static_cast<int32_t>(std::min<std::size_t>(utf16.size(), INT32_MAX));
+  // Most text handed here (words, names) is ASCII, which is its own UTF-8: one copy, without the converter's
+  // two passes.
+  const std::u16string_view converted = utf16.substr(0, static_cast<std::size_t>(srcLen));
+  if (std::all_of(converted.begin(), converted.end(), [](char16_t c) { return c < 0x80; }))
+    return std::string(converted.begin(), converted.end());
   UErrorCode err = U_ZERO_ERROR;
   int32_t needed = 0;
   int32_t subs = 0;
-  const auto srcLen = static_cast<int32_t>(std::min<std::size_t>(utf16.size(), INT32_MAX));
   const auto* src = reinterpret_cast<const UChar*>(utf16.data());
   u_strToUTF8WithSub(nullptr, 0, &needed, src, srcLen, 0xFFFD, &subs, &err);
   if (err != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(err)) return {};

@@ -110,20 +110,6 @@ int64_t SumOfFrequencies(TLexmillWordList& list) {
 
 namespace {
 
-// A word in UTF-8: most words are ASCII, which needs no conversion.
-void AssignUTF8(std::string& out, const UnicodeString& word) {
-  if (std::all_of(word.begin(), word.end(), [](char16_t c) { return c < 0x80; })) {
-    out.assign(word.begin(), word.end());
-    return;
-  }
-  out = ToUTF8(word);
-}
-
-void AssignNumber(std::string& out, int64_t n) {
-  char buf[24];
-  out.assign(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
-}
-
 // The row of entry i, or false when the list does not show it.
 bool WordListRow(TLexmillWordList& list, int32_t i, const TLexmillOptions& options, int64_t tokens,
                  std::vector<std::string>& row) {
@@ -131,12 +117,12 @@ bool WordListRow(TLexmillWordList& list, int32_t i, const TLexmillOptions& optio
   if (!e || e->JoinedElsewhere() || e->IsDeleted()) return false;
   const int32_t freq = TLexmillWordList::FrequencyWithJoins(e);
   if (freq < options.minFreq) return false;
-  // The row's strings are reused from row to row.
+  // Filled in place: the row's vector is reused from row to row.
   row.resize(options.showForms ? 5 : 4);
-  AssignUTF8(row[0], e->MainWordOnly());
-  AssignNumber(row[1], freq);
+  row[0] = ToUTF8(e->MainWordOnly());
+  row[1] = std::to_string(freq);
   row[2] = PerCent(freq, tokens);
-  AssignNumber(row[3], e->data.n_files);
+  row[3] = std::to_string(e->data.n_files);
   if (options.showForms) {
     std::string forms;
     for (int32_t j = 0; j < e->JoinCount(); ++j) {

@@ -19,6 +19,9 @@ TEST(Strings, Utf8RoundTripAndMalformedInput) {
   EXPECT_EQ(UTF8ToUTF16("\xC0\x80").find(u'\0'), UnicodeString::npos);
   // A lone surrogate never produces invalid UTF-8.
   EXPECT_EQ(UTF16ToUTF8(u"x\xD800y"), "x\xEF\xBF\xBDy");
+  // ASCII is copied as it stands, controls, DEL and NUL included; one unit past it takes the converter.
+  EXPECT_EQ(UTF16ToUTF8(std::u16string_view(u"a\tb\x7F\0c", 6)), std::string("a\tb\x7F\0c", 6));
+  EXPECT_EQ(UTF16ToUTF8(u"abc\u0080"), "abc\xC2\x80");
 }
 
 TEST(Strings, CaseAndComparison) {
