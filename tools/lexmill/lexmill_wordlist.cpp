@@ -269,14 +269,17 @@ class alignas(128) TWordCounter {
 
  private:
   void PrefetchSlots(uint64_t h) const {
-    __builtin_prefetch(&hotForms[(h >> 40) & (kHotForms - 1)]);
+    __builtin_prefetch(&hotForms[HotIndex(h)]);
     forms.Prefetch(h);
   }
+
+  // The hot table's slot for a form of hash h, from bits above those that place it in the form table.
+  static std::size_t HotIndex(uint64_t h) { return (h >> 40) & (kHotForms - 1); }
 
   // Most tokens are found in the hot table, on a path small enough to be inlined into the token walk.
   uint32_t Canonical(const char16_t* p, std::size_t n, uint64_t h) {
     if (n <= THot::kChars) {
-      const THot& hot = hotForms[(h >> 40) & (kHotForms - 1)];
+      const THot& hot = hotForms[HotIndex(h)];
       if (hot.length == n && SameUnits(hot.text, p, n)) return hot.canonical;
     }
     return NotHot(p, n, h);
@@ -285,7 +288,7 @@ class alignas(128) TWordCounter {
   [[gnu::noinline]] uint32_t NotHot(const char16_t* p, std::size_t n, uint64_t h) {
     const uint32_t w = Lookup(p, n, h);
     if (n <= THot::kChars) {
-      THot& hot = hotForms[(h >> 40) & (kHotForms - 1)];
+      THot& hot = hotForms[HotIndex(h)];
       std::memcpy(hot.text, p, n * sizeof(char16_t));
       hot.length = static_cast<uint16_t>(n);
       hot.canonical = w;
