@@ -1,8 +1,10 @@
 // lexmill's reading of a text file: encoding detection and decoding (the UTF-8 decoder checked against the
-// validity test it stands in for), mark-up, normalisation, and the class fill with the word rules and the
-// sentence and paragraph markers, under options taken from the first byte.
+// validity test it stands in for, and UTF-8 read in pieces against the whole-file decoding), mark-up,
+// normalisation, and the class fill with the word rules and the sentence and paragraph markers, under options
+// taken from the first byte.
 #include "tools/lexmill/lexmill_texts.h"
 
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_stats.h"
 #include "lexcore/text/bare_assemb3.h"
+#include "tools/lexmill/lexmill_encoding.h"
 #include "tools/lexmill/lexmill_output.h"
 
 using namespace lx;
@@ -26,6 +29,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::size_t good = DecodeWellFormedUTF8(bytes.data(), bytes.size(), wide.data(), units);
   if (good != ValidUTF8Prefix(bytes) || units > good) __builtin_trap();
   if (UTF8ToUTF16(bytes.substr(0, good)) != std::u16string_view(wide.data(), units)) __builtin_trap();
+
+  // Pieces of any size give what the whole-file decoder gives, or hand the bytes back to it.
+  {
+    static constexpr std::size_t kSteps[] = {1, 3, 7, TUTF8Pieces::kPiece};
+    const std::size_t step = kSteps[flags >> 6];
+    TUTF8Pieces pieces;
+    std::u16string text;
+    std::size_t length = 0;
+    pieces.Start(text, 0);
+    bool taken = true;
+    for (std::size_t at = 0; taken && at < bytes.size(); at += step) {
+      const std::size_t n = std::min(step, bytes.size() - at);
+      std::memcpy(pieces.Space(), bytes.data() + at, n);
+      taken = pieces.Take(n);
+    }
+    if (taken && pieces.End(length)) {
+      TLexmillDecoder decoder("auto", 1252);
+      std::u16string whole;
+      std::size_t wholeLength = 0;
+      if (!decoder.Decode(bytes, whole, wholeLength) || decoder.UsedCodePage()) __builtin_trap();
+      if (whole.compare(0, wholeLength, text, 0, length) != 0 || text[length] != 0) __builtin_trap();
+    }
+  }
 
   TLexmillOptions options;
   options.normalize = flags & 1;

@@ -86,6 +86,19 @@ TEST(LexmillEncodings, Latin1AfterAValidUtf8StartAndTheWrongCodePage) {
             "#word\tfrequency\tper cent\ttexts\n"
             "caf\xC3\xA3\t1\t20.00\t1\nd\xC3\xA9j\xC3\xA0\t1\t20.00\t1\n\xC3\xA9t\xC3\xA9\t1\t20.00\t1\n"
             "first\t1\t20.00\t1\nline\t1\t20.00\t1\n");
+  // The same far into a long file, and at its very end: all of it is read once, in windows-1252.
+  std::string words;
+  long times = 0;
+  for (; words.size() < 200'000; ++times) words += "caf\xC3\xA9 word ";
+  t.Write("late.txt", words + "\xE9t\xE9\n");
+  t.Write("last.txt", words + "\xC3");
+  for (const char* name : {"late.txt", "last.txt"}) {
+    const std::map<std::string, long> counts =
+        lxtest::WordCounts(Mill({"wordlist", "--jobs", "1", t.Native(name)}, t).out);
+    EXPECT_EQ(counts.at("word"), times) << name;
+    EXPECT_EQ(counts.at("caf\xC3\xA3"), counts.at("word")) << name;
+    EXPECT_EQ(counts.count("caf\xC3\xA9"), 0u) << name;
+  }
   // Japanese read as Latin-1 is full of C1 controls: said, but still counted.
   r = Mill({"wordlist", "--encoding", "iso-8859-1", Data("rashomon-shift-jis.txt")}, t);
   EXPECT_EQ(r.rc, 0);

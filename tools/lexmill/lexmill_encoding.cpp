@@ -312,6 +312,49 @@ bool TLexmillDecoder::Decode(std::string_view bytes, std::u16string& out, std::s
   return true;
 }
 
+void TUTF8Pieces::Start(std::u16string& text, std::size_t expectedUnits) {
+  out = &text;
+  if (out->size() < expectedUnits + 1) out->resize(expectedUnits + 1);
+  carried = 0;
+  units = 0;
+  first = true;
+}
+
+bool TUTF8Pieces::Take(std::size_t n) {
+  const char* p = buffer.data();
+  std::size_t size = carried + n;
+  if (std::memchr(p + carried, 0, n)) return false;
+  // The mark is looked for in the text's first three bytes, however they arrive.
+  if (first && size >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) {
+    p += 3;
+    size -= 3;
+    first = false;
+  }
+  // UTF-8 gives at most one unit a byte.
+  if (out->size() < units + size + 1) out->resize(std::max(out->size() * 2, units + size + 1));
+  std::size_t decoded = 0;
+  const std::size_t used = DecodeWellFormedUTF8(p, size, out->data() + units, decoded);
+  units += decoded;
+  first = first && used == 0;
+  // What is left may only be the start of a sequence that the next piece completes.
+  carried = size - used;
+  if (carried > 3) return false;
+  std::memmove(buffer.data(), p + used, carried);
+  return true;
+}
+
+bool TUTF8Pieces::End(std::size_t& length) {
+  if (carried != 0) return false;
+  std::u16string& text = *out;
+  if (units > 0 && text[0] == u'\uFEFF') {
+    std::memmove(text.data(), text.data() + 1, (units - 1) * sizeof(char16_t));
+    --units;
+  }
+  text[units] = 0;
+  length = units;
+  return true;
+}
+
 double SuspectCharacterShare(const WideChar* text, std::size_t n) {
   if (n == 0) return 0;
   std::size_t suspect = 0;

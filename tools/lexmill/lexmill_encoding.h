@@ -43,6 +43,8 @@ class TLexmillDecoder {
   bool Decode(std::string_view bytes, std::u16string& out, std::size_t& length);
   // After Decode: whether the text was read in a code page, and the encoding's name for messages.
   bool UsedCodePage() const { return usedCodePage; }
+  // Whether the encoding is found file by file.
+  bool Automatic() const { return automatic; }
   const std::string& UsedName() const { return usedName; }
 
  private:
@@ -54,6 +56,34 @@ class TLexmillDecoder {
   std::string name;
   bool usedCodePage = false;
   std::string usedName;
+};
+
+// Well-formed UTF-8 without NUL bytes, with or without its mark, decoded a piece at a time as it is read,
+// while the piece is still in the nearest caches: most texts are in it. Bytes of any other kind make Take or
+// End false, and the caller decodes the whole file with TLexmillDecoder::Decode instead, which gives the same
+// characters for the bytes taken here.
+class TUTF8Pieces {
+ public:
+  // A piece read into Space is at most this long.
+  static constexpr std::size_t kPiece = 64 * 1024;
+
+  // Starts a text decoded into out, which is made room in for expectedUnits (grown later as needed).
+  void Start(std::u16string& out, std::size_t expectedUnits);
+  // Where the next piece of up to kPiece bytes is to be read.
+  char* Space() { return buffer.data() + carried; }
+  // Decodes the n bytes read into Space; false when they are not what these pieces read.
+  bool Take(std::size_t n);
+  // After the last piece: false when a sequence was left unfinished; else the text is complete in out, a
+  // leading U+FEFF dropped as Decode drops it, and out[length] a zero.
+  bool End(std::size_t& length);
+
+ private:
+  std::u16string* out = nullptr;
+  std::string buffer =
+      std::string(kPiece + 4, '\0');  // up to three bytes of a sequence carried over, then a piece
+  std::size_t carried = 0;
+  std::size_t units = 0;
+  bool first = true;
 };
 
 // Share of the characters that are C1 controls or private use, which a text read in the wrong code page

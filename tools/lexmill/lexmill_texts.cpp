@@ -166,34 +166,57 @@ int ExitCode(const TLexmillProblems& problems, const std::vector<std::string>& f
 TLexmillTextReader::TLexmillTextReader(const TLexmillOptions& o)
     : options(o), decoder(o.encoding, CodePageFromLocale(o.lcid)) {}
 
-bool TLexmillTextReader::ReadBytes(int fd, const std::string& path, TLexmillProblems& problems) {
+namespace {
+
+// The engine counts in 32 bits and the class array takes two bytes a character: a text is refused before
+// its buffers are allocated when it could not be searched anyway.
+constexpr std::size_t kLimit = INT32_MAX / 2;
+
+void ReportTooLarge(const std::string& path, TLexmillProblems& problems) {
+  problems.Report("cannot read " + path + ": a text of more than 1 GB");
+}
+
+// read() into p, again when interrupted; -1 with errno set on failure.
+ssize_t ReadSome(int fd, char* p, std::size_t n) {
+  for (;;) {
+    const ssize_t got = ::read(fd, p, n);
+    if (got >= 0 || errno != EINTR) return got;
+  }
+}
+
+}  // namespace
+
+bool TLexmillTextReader::CheckFile(int fd, const std::string& path, TLexmillProblems& problems,
+                                   std::size_t& expected) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || (!S_ISREG(st.st_mode) && path != "-")) {
     problems.Report("cannot read " + path + ": not a regular file");
     return false;
   }
-  // The engine counts in 32 bits and the class array takes two bytes a character: a text is refused before
-  // its buffers are allocated when it could not be searched anyway.
-  constexpr std::size_t kLimit = INT32_MAX / 2;
   if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > kLimit) {
-    problems.Report("cannot read " + path + ": a text of more than 1 GB");
+    ReportTooLarge(path, problems);
     return false;
   }
+  expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  return true;
+}
+
+bool TLexmillTextReader::ReadBytes(int fd, const std::string& path, TLexmillProblems& problems) {
+  std::size_t expected = 0;
+  if (!CheckFile(fd, path, problems, expected)) return false;
   // Read to the end rather than trusting the size: a file may grow or shrink while it is read, and standard
   // input has no size. The buffer only grows, so it is not cleared again for every text.
-  const std::size_t expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
   if (bytes.size() < expected + 1) bytes.resize(expected + 1);
   std::size_t done = 0;
   for (;;) {
     if (done == bytes.size()) {
       if (done > kLimit) {
-        problems.Report("cannot read " + path + ": a text of more than 1 GB");
+        ReportTooLarge(path, problems);
         return false;
       }
       bytes.resize(bytes.size() * 2 + 4096);
     }
-    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
+    const ssize_t n = ReadSome(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       problems.Report("cannot read " + path + ": " + std::strerror(errno));
       return false;
@@ -203,16 +226,42 @@ bool TLexmillTextReader::ReadBytes(int fd, const std::string& path, TLexmillProb
   }
   byteCount = done;
   if (done > kLimit) {
-    problems.Report("cannot read " + path + ": a text of more than 1 GB");
+    ReportTooLarge(path, problems);
     return false;
   }
   return true;
+}
+
+TLexmillTextReader::TPieces TLexmillTextReader::ReadUTF8Pieces(int fd, const std::string& path,
+                                                               TLexmillProblems& problems) {
+  std::size_t expected = 0;
+  if (!CheckFile(fd, path, problems, expected)) return TPieces::failed;
+  pieces.Start(chars, expected);
+  std::size_t done = 0;
+  for (;;) {
+    const ssize_t n = ReadSome(fd, pieces.Space(), TUTF8Pieces::kPiece);
+    if (n < 0) {
+      problems.Report("cannot read " + path + ": " + std::strerror(errno));
+      return TPieces::failed;
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+    if (done > kLimit) {
+      ReportTooLarge(path, problems);
+      return TPieces::failed;
+    }
+    if (!pieces.Take(static_cast<std::size_t>(n))) return TPieces::other;
+  }
+  if (!pieces.End(length)) return TPieces::other;
+  byteCount = done;
+  return TPieces::decoded;
 }
 
 bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
   length = 0;
   byteCount = 0;
   bool ok;
+  bool decoded = false;
   if (path == "-") {
     ok = ReadBytes(0, path, problems);
   } else if (IsArchiveMemberOrDocument(path)) {
@@ -225,21 +274,32 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
       problems.Report("cannot read " + path + ": " + std::strerror(errno));
       return false;
     }
-    ok = ReadBytes(fd, path, problems);
+    // Most files are UTF-8, decoded as they are read; a file found to be in another encoding is read
+    // again whole.
+    TPieces p = decoder.Automatic() ? ReadUTF8Pieces(fd, path, problems) : TPieces::other;
+    if (p == TPieces::other && ::lseek(fd, 0, SEEK_SET) != 0) {
+      problems.Report("cannot read " + path + ": " + std::strerror(errno));
+      p = TPieces::failed;
+    }
+    decoded = p == TPieces::decoded;
+    ok = p == TPieces::decoded || (p == TPieces::other && ReadBytes(fd, path, problems));
     ::close(fd);
   }
   if (!ok) return false;
-  if (!decoder.Decode(std::string_view(bytes.data(), byteCount), chars, length)) {
-    problems.Report(path + ": a binary file (it holds NUL bytes and is not UTF-16 or UTF-32), skipped");
-    return false;
-  }
-  if (decoder.UsedCodePage()) {
-    const double share = SuspectCharacterShare(chars.data(), length);
-    if (share > 0.01) {
-      char percent[32];
-      std::snprintf(percent, sizeof percent, "%.1f%%", share * 100);
-      problems.Warn(path + ": " + percent + " of its characters are control or private-use characters in " +
-                    decoder.UsedName() + "; it is probably in another encoding (see --encoding)");
+  if (!decoded) {
+    length = 0;
+    if (!decoder.Decode(std::string_view(bytes.data(), byteCount), chars, length)) {
+      problems.Report(path + ": a binary file (it holds NUL bytes and is not UTF-16 or UTF-32), skipped");
+      return false;
+    }
+    if (decoder.UsedCodePage()) {
+      const double share = SuspectCharacterShare(chars.data(), length);
+      if (share > 0.01) {
+        char percent[32];
+        std::snprintf(percent, sizeof percent, "%.1f%%", share * 100);
+        problems.Warn(path + ": " + percent + " of its characters are control or private-use characters in " +
+                      decoder.UsedName() + "; it is probably in another encoding (see --encoding)");
+      }
     }
   }
   StripTags(path, problems);

@@ -110,7 +110,13 @@ class TLexmillTextReader {
   std::size_t BytesRead() const { return byteCount; }
 
  private:
+  // Checks that fd is a regular file (or standard input) of at most 1 GB; gives its size when known.
+  bool CheckFile(int fd, const std::string& path, TLexmillProblems& problems, std::size_t& expected);
   bool ReadBytes(int fd, const std::string& path, TLexmillProblems& problems);
+  // Reads and decodes fd as UTF-8 piece by piece: decoded, failed (reported), or other when the bytes are
+  // not well-formed UTF-8 free of NUL bytes and must be read again and decoded whole.
+  enum class TPieces : uint8_t { decoded, failed, other };
+  TPieces ReadUTF8Pieces(int fd, const std::string& path, TLexmillProblems& problems);
   // A zip member's bytes, and a .docx document's text (lexmill_sources.cpp).
   bool ReadMemberBytes(const std::string& path, TLexmillProblems& problems);
   bool ReadDocument(const std::string& path, TLexmillProblems& problems);
@@ -122,6 +128,7 @@ class TLexmillTextReader {
 
   const TLexmillOptions& options;
   TLexmillDecoder decoder;
+  TUTF8Pieces pieces;
   std::string bytes;  // the file's bytes are its first byteCount
   std::size_t byteCount = 0;
   std::u16string chars;
