@@ -98,36 +98,47 @@ UCollator* SharedCollator(const std::string& locale, uint32_t flags) {
   return coll;
 }
 
-struct ThreadCollators {
+// What a thread's comparisons work with: its own clones of the collators, the one used last at hand (a sort
+// asks for the same one millions of times), and buffers that keep their size from call to call. One
+// thread-local object, so a comparison looks up its thread's storage once.
+struct ThreadCollation {
   std::map<std::pair<uint32_t, uint32_t>, UCollator*> map;
-  ~ThreadCollators() {
+  std::pair<uint32_t, uint32_t> lastKey{UINT32_MAX, UINT32_MAX};
+  UCollator* last = nullptr;
+  std::u16string neutralA, neutralB, bufferA, bufferB;
+  ~ThreadCollation() {
     for (auto& [key, coll] : map) ucol_close(coll);
   }
   UCollator* Get(uint32_t lcid, uint32_t flags) {
     const auto key = std::make_pair(lcid, flags);
+    if (key == lastKey) return last;
     auto it = map.find(key);
-    if (it != map.end()) return it->second;
-    UCollator* shared = SharedCollator(CollationLocale(lcid), flags);
-    UCollator* clone = nullptr;
-    if (shared) {
-      UErrorCode err = U_ZERO_ERROR;
-      clone = ucol_clone(shared, &err);
-      if (U_FAILURE(err)) clone = nullptr;
+    if (it == map.end()) {
+      UCollator* shared = SharedCollator(CollationLocale(lcid), flags);
+      UCollator* clone = nullptr;
+      if (shared) {
+        UErrorCode err = U_ZERO_ERROR;
+        clone = ucol_clone(shared, &err);
+        if (U_FAILURE(err)) clone = nullptr;
+      }
+      it = map.emplace(key, clone).first;
     }
-    map.emplace(key, clone);
-    return clone;
+    lastKey = key;
+    last = it->second;
+    return last;
   }
 };
 
-UCollator* ThreadCollator(uint32_t lcid, uint32_t flags) {
-  thread_local ThreadCollators collators;
-  return collators.Get(lcid, flags);
+ThreadCollation& ThisThread() {
+  thread_local ThreadCollation collation;
+  return collation;
 }
 
 // Hyphens, dashes and the straight apostrophe; the right single quote is punctuation like any other.
+// Letters and digits are above the hyphen and below the dashes: two comparisons tell them.
 bool IsWordSortSpecial(char16_t c) {
-  return c == u'-' || c == u'\'' || (c >= 0x2010 && c <= 0x2011) || c == 0x2013 || c == 0x2014 ||
-         c == 0xFF07 || c == 0xFF0D;
+  if (c <= u'-') return c == u'-' || c == u'\'';
+  return c >= 0x2010 && (c <= 0x2011 || c == 0x2013 || c == 0x2014 || c == 0xFF07 || c == 0xFF0D);
 }
 
 // The text without its hyphens and apostrophes, in a buffer reused by the thread.
@@ -193,12 +204,11 @@ int ToCstr(int c) {
 
 int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) {
   lcid = ResolveLCID(lcid);
-  UCollator* coll = ThreadCollator(lcid, flags & kCollatorFlags);
-  thread_local std::u16string neutralA;
-  thread_local std::u16string neutralB;
+  ThreadCollation& t = ThisThread();
+  UCollator* coll = t.Get(lcid, flags & kCollatorFlags);
   const bool turkic = TurkicLocale(lcid);
-  a = Neutralised(a, flags, turkic, neutralA);
-  b = Neutralised(b, flags, turkic, neutralB);
+  a = Neutralised(a, flags, turkic, t.neutralA);
+  b = Neutralised(b, flags, turkic, t.neutralB);
   if (!coll) {
     const int c = a.compare(b);
     return ToCstr(c);
@@ -209,10 +219,8 @@ int CompareTexts(uint32_t lcid, uint32_t flags, std::u16string_view a, std::u16s
                      reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()));
     return ToCstr(static_cast<int>(r));
   }
-  thread_local std::u16string bufferA;
-  thread_local std::u16string bufferB;
-  const std::u16string_view fa = WithoutSpecials(a, bufferA);
-  const std::u16string_view fb = WithoutSpecials(b, bufferB);
+  const std::u16string_view fa = WithoutSpecials(a, t.bufferA);
+  const std::u16string_view fb = WithoutSpecials(b, t.bufferB);
   const UCollationResult r =
       ucol_strcoll(coll, reinterpret_cast<const UChar*>(fa.data()), static_cast<int32_t>(fa.size()),
                    reinterpret_cast<const UChar*>(fb.data()), static_cast<int32_t>(fb.size()));
@@ -281,9 +289,9 @@ int CompareStringW(uint32_t lcid, uint32_t flags, const WideChar* a, int aLen, c
 void AppendCompareStringKey(std::string& key, uint32_t lcid, uint32_t flags, std::u16string_view text) {
   if ((flags & ~kKnownFlags) != 0 || text.size() > INT32_MAX) return;
   lcid = ResolveLCID(lcid);
-  UCollator* coll = ThreadCollator(lcid, flags & kCollatorFlags);
-  thread_local std::u16string neutral;
-  const std::u16string_view s = Neutralised(text, flags, TurkicLocale(lcid), neutral);
+  ThreadCollation& t = ThisThread();
+  UCollator* coll = t.Get(lcid, flags & kCollatorFlags);
+  const std::u16string_view s = Neutralised(text, flags, TurkicLocale(lcid), t.neutralA);
   if (!coll) {
     for (char16_t c : s) AppendBigEndian(key, c, 2);
     return;
@@ -292,8 +300,7 @@ void AppendCompareStringKey(std::string& key, uint32_t lcid, uint32_t flags, std
     AppendCollationKey(key, coll, s);
     return;
   }
-  thread_local std::u16string withoutSpecials;
-  AppendCollationKey(key, coll, WithoutSpecials(s, withoutSpecials));
+  AppendCollationKey(key, coll, WithoutSpecials(s, t.bufferA));
   if (!(flags & NORM_IGNORESYMBOLS)) AppendSpecialsKey(key, s);
 }
 
