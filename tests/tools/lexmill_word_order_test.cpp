@@ -55,6 +55,7 @@ TEST_F(WordOrder, MatchesTheListsSortForEveryKeySetLocaleAndThreadCount) {
       {{W::kSortWord, false}},
       {{W::kSortWordLength, true}, {W::kSortFreq, false}},
       {{W::kSortFreq, true}, {W::kSortWord, false}, {W::kSortWordLength, true}},
+      {{W::kSortTexts, false}, {W::kSortWordLength, false}, {W::kSortWord, true}},
   };
   for (LCID lcid : {LCID{0x0409}, LCID{0x041F}}) {  // English; Turkish, whose dotted and dotless i differ
     for (const auto& keys : keySets) {

@@ -110,9 +110,41 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
     TSortKeyCache::TKeyRef key;
     uint32_t row;
     int32_t freq, texts, wordLength;
+    // The levels' order packed into one number, most significant level first: a number level takes 32 bits
+    // (turned round when descending), and the alphabetical level, which only its whole key decides, the
+    // first bits of its key that are left, after which nothing can follow. Items whose leads differ are in
+    // the order of their leads; only equal leads need the levels compared.
+    uint64_t lead;
+  };
+  const auto lead = [&](const TItem& item) {
+    uint64_t packed = 0;
+    int bits = 64;  // still free
+    for (const TLexmillSortKey& k : levels) {
+      uint64_t value;
+      int width = 32;
+      switch (k.sortColumn) {
+        case TLexmillWordList::kSortFreq:
+          value = static_cast<uint32_t>(item.freq) ^ 0x80000000u;
+          break;
+        case TLexmillWordList::kSortTexts:
+          value = static_cast<uint32_t>(item.texts) ^ 0x80000000u;
+          break;
+        case TLexmillWordList::kSortWordLength:
+          value = static_cast<uint32_t>(item.wordLength) ^ 0x80000000u;
+          break;
+        default:
+          width = bits;
+          value = item.key.head >> (64 - bits);
+      }
+      if (!k.ascending) value = ~value & (~uint64_t{0} >> (64 - width));
+      packed = width == 64 ? value : (packed << width) | value;
+      bits -= width;
+      if (bits < 32 || k.sortColumn == TLexmillWordList::kSortWord) break;
+    }
+    return bits == 64 ? 0 : packed << bits;
   };
   const uint32_t flags = Global_CompareStringFlags;
-  auto compare = [&](const TItem& x, const TItem& y) {
+  auto levelsCompare = [&](const TItem& x, const TItem& y) {
     for (const TLexmillSortKey& k : levels) {
       int32_t c = 0;
       switch (k.sortColumn) {
@@ -132,6 +164,9 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
       if (c != 0) return k.ascending ? c < 0 : c > 0;
     }
     return false;
+  };
+  auto compare = [&](const TItem& x, const TItem& y) {
+    return x.lead != y.lead ? x.lead < y.lead : levelsCompare(x, y);
   };
   const auto count = static_cast<int64_t>(rows.size());
   std::vector<TItem> items(rows.size());
@@ -154,7 +189,12 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
       const std::size_t k = static_cast<std::size_t>(i - first);
       items[static_cast<std::size_t>(i)] = {
           TSortKeyCache::RefOf(std::string_view(block.data() + starts[k], starts[k + 1] - starts[k])),
-          static_cast<uint32_t>(i), r.freq, r.texts, static_cast<int32_t>(r.word->size())};
+          static_cast<uint32_t>(i),
+          r.freq,
+          r.texts,
+          static_cast<int32_t>(r.word->size()),
+          0};
+      items[static_cast<std::size_t>(i)].lead = lead(items[static_cast<std::size_t>(i)]);
     }
     std::sort(items.begin() + first, items.begin() + end, compare);
     ends[static_cast<std::size_t>(part)] = end;
