@@ -132,6 +132,17 @@ TEST(LexmillEncodings, BinaryFilesAreSkippedAsProblems) {
   EXPECT_TRUE(Has(r.err, "2 problems;")) << r.err;
 }
 
+TEST(LexmillInput, ATextTooLargeToSearchIsRefusedBeforeItIsRead) {
+  lxtest::TempDir t;
+  t.Write("huge.txt", "");
+  std::filesystem::resize_file(t.Native("huge.txt"), (std::uintmax_t{1} << 30) + 1);  // sparse: no disk used
+  t.Write("small.txt", "small words\n");
+  const TRun r = Mill({"wordlist", t.Native("huge.txt"), t.Native("small.txt")}, t);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\nsmall\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
+  EXPECT_TRUE(Has(r.err, "cannot read " + t.Native("huge.txt") + ": a text of more than 1 GB")) << r.err;
+}
+
 TEST(LexmillInput, StandardInputSameFileTwiceAndNormalization) {
   lxtest::TempDir t;
   // Precomposed and combining forms of one word.
