@@ -538,6 +538,7 @@ bool TLexmillTextReader::ClassifyOnePass() {
 
 void TLexmillTextReader::Classify(bool markers) {
   if (classes.size() < length + kSpareClasses) classes.resize(length + kSpareClasses);
+  if (chars.size() < length + kSpareClasses) chars.resize(length + kSpareClasses);
   const int n = static_cast<int>(length);
   if (n > 0) {
     if (onePass < 0) onePass = PrepareOnePass() ? 1 : 0;

@@ -100,8 +100,9 @@ class TLexmillTextReader {
   // sentence and paragraph ends become segment markers.
   void Classify(bool markers);
 
-  // The class array has this many slots after the text, each reading as a space: a scan may read a block
-  // of eight classes from any place up to the text's end.
+  // After Classify, the class array has this many slots after the text, each reading as a space, and the
+  // text as many units that can be read (the first of them a zero): a scan may read a block of eight
+  // classes or units from any place up to the text's end.
   static constexpr std::size_t kSpareClasses = 16;
 
   const WideChar* Chars() const { return chars.data(); }

@@ -48,26 +48,63 @@ inline uint64_t Mix(uint64_t a, uint64_t b) {
   return static_cast<uint64_t>(m) ^ static_cast<uint64_t>(m >> 64);
 }
 
-// A form's hash, on the hot path of every token: a form of up to eight units is read in two loads that may
-// overlap, so most words are hashed without a loop or a branch on their exact length.
-inline uint64_t HashWord(const char16_t* p, std::size_t n) {
-  constexpr uint64_t kA = 0xa0761d6478bd642full, kC = 0x8ebc6af09c88c6e3ull;
+// The first sixteen bytes of a form of `bytes` bytes, as two words with the bytes beyond the form cleared:
+// masks by length, so that a form's length, which changes from token to token, costs no branch.
+struct TShortMasks {
+  uint64_t low[17], high[17];
+  constexpr TShortMasks() : low(), high() {
+    for (std::size_t b = 0; b <= 16; ++b) {
+      const std::size_t l = b < 8 ? b : 8, h = b > 8 ? b - 8 : 0;
+      low[b] = l == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * l)) - 1;
+      high[b] = h == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * h)) - 1;
+    }
+  }
+};
+constexpr TShortMasks kShortMasks;
+
+constexpr uint64_t kHashA = 0xa0761d6478bd642full, kHashC = 0x8ebc6af09c88c6e3ull;
+
+// The hash of a form of more than sixteen bytes.
+uint64_t HashLong(const unsigned char* b, std::size_t bytes) {
+  uint64_t seed = kHashC ^ (bytes * kHashA);
+  std::size_t i = 0;
+  for (; i + 16 < bytes; i += 16)
+    seed = Mix(Load<uint64_t>(b + i) ^ kHashA, Load<uint64_t>(b + i + 8) ^ seed);
+  // The last sixteen bytes, overlapping what the loop took.
+  return Mix(Load<uint64_t>(b + bytes - 16) ^ kHashA, Load<uint64_t>(b + bytes - 8) ^ seed);
+}
+
+// A form's hash, on the hot path of every token. A form of up to eight units (most are) is read in two
+// loads whatever its length, so sixteen bytes from p must be readable.
+inline uint64_t HashPadded(const char16_t* p, std::size_t n) {
   const auto* b = reinterpret_cast<const unsigned char*>(p);
   const std::size_t bytes = n * 2;
-  uint64_t x = 0, y = 0, seed = kC ^ (bytes * kA);
-  if (bytes >= 8) {
-    std::size_t i = 0;
-    for (; i + 16 < bytes; i += 16) seed = Mix(Load<uint64_t>(b + i) ^ kA, Load<uint64_t>(b + i + 8) ^ seed);
-    // The last sixteen bytes (or the only eight to fifteen), overlapping what the loop took.
-    x = Load<uint64_t>(b + (bytes >= 16 ? bytes - 16 : 0));
-    y = Load<uint64_t>(b + bytes - 8);
-  } else if (bytes >= 4) {
-    x = Load<uint32_t>(b);
-    y = Load<uint32_t>(b + bytes - 4);
-  } else if (bytes) {
-    x = Load<uint16_t>(b);
-  }
-  return Mix(x ^ kA, y ^ seed);
+  if (bytes > 16) [[unlikely]]
+    return HashLong(b, bytes);
+  return Mix((Load<uint64_t>(b) & kShortMasks.low[bytes]) ^ kHashA,
+             (Load<uint64_t>(b + 8) & kShortMasks.high[bytes]) ^ kHashC ^ (bytes * kHashA));
+}
+
+// The same hash of a form that may end its buffer.
+uint64_t HashWord(const char16_t* p, std::size_t n) {
+  if (n > 8) return HashLong(reinterpret_cast<const unsigned char*>(p), n * 2);
+  char16_t room[8] = {};
+  std::copy(p, p + n, room);
+  return HashPadded(room, n);
+}
+
+// Whether the form at p is the hot form at q: n units, at most twelve, sixteen bytes readable at p.
+inline bool SameHotUnits(const char16_t* q, const char16_t* p, std::size_t n) {
+  const auto* a = reinterpret_cast<const unsigned char*>(q);
+  const auto* b = reinterpret_cast<const unsigned char*>(p);
+  const std::size_t bytes = n * 2;
+  const std::size_t first = bytes < 16 ? bytes : 16;
+  // Beyond sixteen bytes, the last eight as well, overlapping; otherwise the first eight again.
+  const std::size_t last = bytes > 16 ? bytes - 8 : 0;
+  const uint64_t lastMask = bytes > 16 ? ~uint64_t{0} : kShortMasks.low[first];
+  return (((Load<uint64_t>(a) ^ Load<uint64_t>(b)) & kShortMasks.low[first]) |
+          ((Load<uint64_t>(a + 8) ^ Load<uint64_t>(b + 8)) & kShortMasks.high[first]) |
+          ((Load<uint64_t>(a + last) ^ Load<uint64_t>(b + last)) & lastMask)) == 0;
 }
 
 // Whether two runs of n units are the same, a form of up to eight units in two loads of each.
@@ -186,7 +223,8 @@ class alignas(128) TWordCounter {
   }
 
   // Counts the words of text number textNo into the thread's totals; gives its tokens. The classes after the
-  // text's n read as spaces, for a block of eight from any place up to n.
+  // text's n read as spaces, for a block of eight from any place up to n, and eight units of the text after n
+  // can be read.
   int64_t CountText(const WideChar* text, const uint16_t* classes, std::size_t n, uint32_t textNo) {
     int64_t tokens = 0;
     std::size_t i = 0;
@@ -213,12 +251,12 @@ class alignas(128) TWordCounter {
         unsigned others;
         while ((others = ~WordCharBits(classes + i) & 0xFFu) == 0) i += 8;
         i += static_cast<std::size_t>(__builtin_ctz(others));
-        const uint64_t h = HashWord(text + start, i - start);
+        const uint64_t h = HashPadded(text + start, i - start);
         PrefetchSlots(h);
         batch[found++] = TToken{static_cast<uint32_t>(start), static_cast<uint32_t>(i - start), h};
       }
       for (std::size_t t = 0; t < found; ++t) {
-        const uint32_t w = Canonical(text + batch[t].start, batch[t].length, batch[t].hash);
+        const uint32_t w = Canonical<true>(text + batch[t].start, batch[t].length, batch[t].hash);
         if (textFreq[w]++ == 0) touched.push_back(w);
       }
       tokens += static_cast<int64_t>(found);
@@ -236,7 +274,7 @@ class alignas(128) TWordCounter {
   }
 
   // One form's word number, for the sub-commands that count word by word.
-  uint32_t WordNumber(const char16_t* p, std::size_t n) { return Canonical(p, n, HashWord(p, n)); }
+  uint32_t WordNumber(const char16_t* p, std::size_t n) { return Canonical<false>(p, n, HashWord(p, n)); }
   const UnicodeString& WordOf(uint32_t i) const { return words[i]; }
 
   // The totals of CountText, word by word.
@@ -277,10 +315,13 @@ class alignas(128) TWordCounter {
   static std::size_t HotIndex(uint64_t h) { return (h >> 40) & (kHotForms - 1); }
 
   // Most tokens are found in the hot table, on a path small enough to be inlined into the token walk.
+  // Padded: sixteen bytes from p are readable, whatever n.
+  template <bool kPadded>
   uint32_t Canonical(const char16_t* p, std::size_t n, uint64_t h) {
     if (n <= THot::kChars) {
       const THot& hot = hotForms[HotIndex(h)];
-      if (hot.length == n && SameUnits(hot.text, p, n)) return hot.canonical;
+      if (hot.length == n && (kPadded ? SameHotUnits(hot.text, p, n) : SameUnits(hot.text, p, n)))
+        return hot.canonical;
     }
     return NotHot(p, n, h);
   }
