@@ -99,12 +99,13 @@ inline bool SameHotUnits(const char16_t* q, const char16_t* p, std::size_t n) {
   const auto* b = reinterpret_cast<const unsigned char*>(p);
   const std::size_t bytes = n * 2;
   const std::size_t first = bytes < 16 ? bytes : 16;
-  // Beyond sixteen bytes, the last eight as well, overlapping; otherwise the first eight again.
-  const std::size_t last = bytes > 16 ? bytes - 8 : 0;
-  const uint64_t lastMask = bytes > 16 ? ~uint64_t{0} : kShortMasks.low[first];
-  return (((Load<uint64_t>(a) ^ Load<uint64_t>(b)) & kShortMasks.low[first]) |
+  // Beyond sixteen bytes, the last eight as well, overlapping; otherwise the first eight again. Worked
+  // out without a condition, which the compiler would make a branch.
+  const std::size_t last = (bytes - 8) & (std::size_t{0} - static_cast<std::size_t>(bytes > 16));
+  const uint64_t mask = kShortMasks.low[first];  // all ones beyond eight bytes
+  return (((Load<uint64_t>(a) ^ Load<uint64_t>(b)) & mask) |
           ((Load<uint64_t>(a + 8) ^ Load<uint64_t>(b + 8)) & kShortMasks.high[first]) |
-          ((Load<uint64_t>(a + last) ^ Load<uint64_t>(b + last)) & lastMask)) == 0;
+          ((Load<uint64_t>(a + last) ^ Load<uint64_t>(b + last)) & mask)) == 0;
 }
 
 // Whether two runs of n units are the same, a form of up to eight units in two loads of each.
@@ -122,16 +123,22 @@ inline bool SameUnits(const char16_t* p, const char16_t* q, std::size_t n) {
   return bytes == 0 || p[0] == q[0];
 }
 
-// Which of the eight classes at p are of letters or digits, as bits 0 to 7.
+// Which of the `kCount` classes at p (eight or sixteen) are of letters or digits, as bits 0 to kCount - 1.
+template <unsigned kCount>
 inline unsigned WordCharBits(const uint16_t* p) {
+  static_assert(kCount == 8 || kCount == 16);
 #if defined(__SSE2__)
-  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  const __m128i other =
-      _mm_cmpeq_epi16(_mm_and_si128(v, _mm_set1_epi16(CharClassWordChar)), _mm_setzero_si128());
-  return ~static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(other, other))) & 0xFFu;
+  const __m128i word = _mm_set1_epi16(CharClassWordChar);
+  const auto other = [&](const uint16_t* q) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    return _mm_cmpeq_epi16(_mm_and_si128(v, word), _mm_setzero_si128());
+  };
+  const __m128i low = other(p);
+  const __m128i high = kCount == 16 ? other(p + 8) : low;
+  return ~static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high))) & ((1u << kCount) - 1);
 #else
   unsigned bits = 0;
-  for (unsigned k = 0; k < 8; ++k) bits |= (p[k] & CharClassWordChar) ? 1u << k : 0u;
+  for (unsigned k = 0; k < kCount; ++k) bits |= (p[k] & CharClassWordChar) ? 1u << k : 0u;
   return bits;
 #endif
 }
@@ -240,8 +247,8 @@ class alignas(128) TWordCounter {
       while (found < kBatch) {
         // Runs of letters and digits are found eight classes at a time, so a word's length costs no
         // branch of its own; the spaces from n on end the last word.
-        unsigned words = WordCharBits(classes + i);
-        while (words == 0 && i + 8 < n) words = WordCharBits(classes + (i += 8));
+        unsigned words = WordCharBits<8>(classes + i);
+        while (words == 0 && i + 8 < n) words = WordCharBits<8>(classes + (i += 8));
         if (words == 0) {
           i = n;
           break;
@@ -249,7 +256,8 @@ class alignas(128) TWordCounter {
         i += static_cast<std::size_t>(__builtin_ctz(words));
         const std::size_t start = i;
         unsigned others;
-        while ((others = ~WordCharBits(classes + i) & 0xFFu) == 0) i += 8;
+        // Sixteen at a time: few words run past that, so the loop is seldom taken again.
+        while ((others = ~WordCharBits<16>(classes + i) & 0xFFFFu) == 0) i += 16;
         i += static_cast<std::size_t>(__builtin_ctz(others));
         const uint64_t h = HashPadded(text + start, i - start);
         PrefetchSlots(h);
