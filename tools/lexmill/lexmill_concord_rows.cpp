@@ -39,9 +39,12 @@ char* PutContext(char* o, const WideChar* p, std::size_t n) {
   while (i < n) {
     std::size_t blockEnd = n;
 #if defined(__SSE2__)
-    // Eight printable ASCII characters that need no escape are stored as they are.
+    // Eight printable ASCII characters that need no escape are stored as they are, after the control
+    // characters among them have become spaces, as below.
     if (i + 8 <= n) {
-      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      const __m128i control = _mm_cmpeq_epi16(_mm_subs_epu16(v, _mm_set1_epi16(0x1F)), _mm_setzero_si128());
+      v = _mm_or_si128(_mm_andnot_si128(control, v), _mm_and_si128(control, _mm_set1_epi16(0x20)));
       const __m128i outside = _mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16(0x20)), _mm_set1_epi16(0x5F));
       const __m128i escaped =
           _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(static_cast<int16_t>(kEscaped1))),
