@@ -453,12 +453,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         hits.clear();
         const int32_t n = static_cast<int32_t>(reader.Length());
         const uint16_t* classes = reader.Classes();
-        // Without an early exit the loop runs many classes at a time, and almost every text has none.
-        // The marker bit shifted onto the hidden bit clears it: markers are not hidden characters.
-        uint16_t hidden = 0;
-        for (int32_t i = 0; i < n; ++i)
-          hidden |= static_cast<uint16_t>(classes[i] & ~(classes[i] >> 4) & CharClassHidden);
-        const bool anyHidden = hidden != 0;
+        const bool anyHidden = reader.AnyHidden();
         std::vector<TSearch_word_format_rec>& engineWords = anyHidden ? wordsOf[worker] : searchedOf[worker];
         const WideChar* folded = nullptr;
         if (anyFolded && std::any_of(engineWords.begin(), engineWords.end(),

@@ -536,13 +536,37 @@ bool TLexmillTextReader::ClassifyOnePass() {
   return true;
 }
 
+bool TLexmillTextReader::AnyHidden() {
+  if (hidden == THidden::unknown) {
+    // Without an early exit the loop runs many classes at a time. The marker bit shifted onto the hidden
+    // bit clears it: markers are not hidden characters.
+    uint16_t any = 0;
+    for (std::size_t i = 0; i < length; ++i)
+      any |= static_cast<uint16_t>(classes[i] & ~(classes[i] >> 4) & CharClassHidden);
+    hidden = any ? THidden::some : THidden::none;
+  }
+  return hidden == THidden::some;
+}
+
+bool TLexmillTextReader::TableHides() {
+  if (tableHides < 0) {
+    const uint16_t* table = WordClassesOfUnits();
+    uint16_t all = 0;
+    for (std::size_t u = 0; u < 0x10000; ++u) all |= table[u];
+    tableHides = (all & CharClassHidden) != 0;
+  }
+  return tableHides != 0;
+}
+
 void TLexmillTextReader::Classify(bool markers) {
+  hidden = THidden::none;
   if (classes.size() < length + kSpareClasses) classes.resize(length + kSpareClasses);
   if (chars.size() < length + kSpareClasses) chars.resize(length + kSpareClasses);
   const int n = static_cast<int>(length);
   if (n > 0) {
     if (onePass < 0) onePass = PrepareOnePass() ? 1 : 0;
-    if (!onePass || !ClassifyOnePass()) {
+    const bool filled = onePass && ClassifyOnePass();
+    if (!filled) {
       GetStringTypeExNT2000(true, options.lcid, CT_CTYPE1, classes.data(), n, chars.data());
       // Most texts have no zero-width (non-)joiner: one branch-free pass spares two passes over the classes.
       unsigned joiners = 0;
@@ -557,6 +581,8 @@ void TLexmillTextReader::Classify(bool markers) {
                           static_cast<int>(options.middle.size()), n, true, false, false);
       HandleMiddleCharsInNumbers(true, false, chars.data(), classes.data(), n);
     }
+    // Only a class the table gives can be hidden (the rules give none), so most texts need no look.
+    hidden = filled && !TableHides() ? THidden::none : THidden::unknown;
     if (markers) {
       PlaceSegmentMarkers(chars.data(), classes.data(), length, options.simpleSentenceEnds, paragraphEnds);
       if (!options.simpleSentenceEnds)
