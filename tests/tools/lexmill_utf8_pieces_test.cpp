@@ -90,4 +90,15 @@ TEST(LexmillUtf8Pieces, OtherBytesAreHandedBack) {
     }
 }
 
+TEST(LexmillUtf8Pieces, AnEmptyViewWithNoDataDecodesToNothing) {
+  // A view of nothing may point nowhere: no decoder may hand that pointer on.
+  for (const char* encoding : {"auto", "windows-1252", "koi8-r", "utf-16le"}) {
+    TLexmillDecoder decoder(encoding, 1252);
+    std::u16string text;
+    std::size_t length = 1;
+    EXPECT_TRUE(decoder.Decode(std::string_view(), text, length)) << encoding;
+    EXPECT_EQ(length, 0u) << encoding;
+  }
+}
+
 }  // namespace

@@ -166,7 +166,7 @@ std::optional<TDetectedEncoding> DetectMarkedEncoding(std::string_view bytes) {
     return TDetectedEncoding{TTextEncoding::utf8, 3};
   if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) return TDetectedEncoding{TTextEncoding::utf16le, 2};
   if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) return TDetectedEncoding{TTextEncoding::utf16be, 2};
-  const bool hasNul = std::memchr(bytes.data(), 0, n) != nullptr;
+  const bool hasNul = n != 0 && std::memchr(bytes.data(), 0, n) != nullptr;  // an empty view may have no data
   if (hasNul) {
     // Text in the Basic Latin and Latin-1 range has a zero in the high bytes of almost every unit; the low
     // bytes are almost never zero. Other scripts lack the pattern and are left to the later tests.
@@ -255,7 +255,7 @@ bool TLexmillDecoder::Decode(std::string_view bytes, std::u16string& out, std::s
   };
   if (!automatic) {
     usedName = name;
-    if (!namedMultiByteUnit && std::memchr(bytes.data(), 0, bytes.size())) return false;
+    if (!namedMultiByteUnit && !bytes.empty() && std::memchr(bytes.data(), 0, bytes.size())) return false;
     usedCodePage =
         !namedMultiByteUnit && name.find("utf") == std::string::npos && name.find("UTF") == std::string::npos;
     if (namedCodePage) {
