@@ -79,8 +79,8 @@ class TUTF8Pieces {
 
  private:
   std::u16string* out = nullptr;
-  std::string buffer =
-      std::string(kPiece + 4, '\0');  // up to three bytes of a sequence carried over, then a piece
+  // Up to three bytes of a sequence carried over, then a piece.
+  std::string buffer = std::string(kPiece + 4, '\0');
   std::size_t carried = 0;
   std::size_t units = 0;
   bool first = true;

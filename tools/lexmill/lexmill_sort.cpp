@@ -116,30 +116,29 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
     // the order of their leads; only equal leads need the levels compared.
     uint64_t lead;
   };
+  // The number a level other than the alphabetical one orders an item by.
+  const auto number = [](const TItem& item, int32_t column) {
+    switch (column) {
+      case TLexmillWordList::kSortFreq:
+        return item.freq;
+      case TLexmillWordList::kSortTexts:
+        return item.texts;
+      default:
+        return item.wordLength;
+    }
+  };
   const auto lead = [&](const TItem& item) {
     uint64_t packed = 0;
     int bits = 64;  // still free
     for (const TLexmillSortKey& k : levels) {
-      uint64_t value;
-      int width = 32;
-      switch (k.sortColumn) {
-        case TLexmillWordList::kSortFreq:
-          value = static_cast<uint32_t>(item.freq) ^ 0x80000000u;
-          break;
-        case TLexmillWordList::kSortTexts:
-          value = static_cast<uint32_t>(item.texts) ^ 0x80000000u;
-          break;
-        case TLexmillWordList::kSortWordLength:
-          value = static_cast<uint32_t>(item.wordLength) ^ 0x80000000u;
-          break;
-        default:
-          width = bits;
-          value = item.key.head >> (64 - bits);
-      }
+      const bool byWord = k.sortColumn == TLexmillWordList::kSortWord;
+      const int width = byWord ? bits : 32;
+      uint64_t value = byWord ? item.key.head >> (64 - bits)
+                              : static_cast<uint32_t>(number(item, k.sortColumn)) ^ 0x80000000u;
       if (!k.ascending) value = ~value & (~uint64_t{0} >> (64 - width));
       packed = width == 64 ? value : (packed << width) | value;
       bits -= width;
-      if (bits < 32 || k.sortColumn == TLexmillWordList::kSortWord) break;
+      if (bits < 32 || byWord) break;
     }
     return bits == 64 ? 0 : packed << bits;
   };
@@ -147,19 +146,11 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
   auto levelsCompare = [&](const TItem& x, const TItem& y) {
     for (const TLexmillSortKey& k : levels) {
       int32_t c = 0;
-      switch (k.sortColumn) {
-        case TLexmillWordList::kSortFreq:
-          c = Sign3(x.freq, y.freq);
-          break;
-        case TLexmillWordList::kSortTexts:
-          c = Sign3(x.texts, y.texts);
-          break;
-        case TLexmillWordList::kSortWordLength:
-          c = Sign3(x.wordLength, y.wordLength);
-          break;
-        default:
-          c = TSortKeyCache::Compare(x.key, y.key);
-          if (c == 0) c = Sign3(rows[x.row].word->compare(*rows[y.row].word), 0);
+      if (k.sortColumn != TLexmillWordList::kSortWord) {
+        c = Sign3(number(x, k.sortColumn), number(y, k.sortColumn));
+      } else {
+        c = TSortKeyCache::Compare(x.key, y.key);
+        if (c == 0) c = Sign3(rows[x.row].word->compare(*rows[y.row].word), 0);
       }
       if (c != 0) return k.ascending ? c < 0 : c > 0;
     }
@@ -187,14 +178,14 @@ std::vector<uint32_t> WordListOrder(const std::vector<TLexmillSortRow>& rows,
     for (int64_t i = first; i < end; ++i) {
       const TLexmillSortRow& r = rows[static_cast<std::size_t>(i)];
       const std::size_t k = static_cast<std::size_t>(i - first);
-      items[static_cast<std::size_t>(i)] = {
-          TSortKeyCache::RefOf(std::string_view(block.data() + starts[k], starts[k + 1] - starts[k])),
-          static_cast<uint32_t>(i),
-          r.freq,
-          r.texts,
-          static_cast<int32_t>(r.word->size()),
-          0};
-      items[static_cast<std::size_t>(i)].lead = lead(items[static_cast<std::size_t>(i)]);
+      TItem& item = items[static_cast<std::size_t>(i)];
+      item = {TSortKeyCache::RefOf(std::string_view(block.data() + starts[k], starts[k + 1] - starts[k])),
+              static_cast<uint32_t>(i),
+              r.freq,
+              r.texts,
+              static_cast<int32_t>(r.word->size()),
+              0};
+      item.lead = lead(item);
     }
     std::sort(items.begin() + first, items.begin() + end, compare);
     ends[static_cast<std::size_t>(part)] = end;

@@ -287,7 +287,6 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
   }
   if (!ok) return false;
   if (!decoded) {
-    length = 0;
     if (!decoder.Decode(std::string_view(bytes.data(), byteCount), chars, length)) {
       problems.Report(path + ": a binary file (it holds NUL bytes and is not UTF-16 or UTF-32), skipped");
       return false;
@@ -431,6 +430,17 @@ void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
 
 namespace {
 
+// Whether the class table gives any unit the hidden class, asked once a run.
+bool TableHides() {
+  static const bool hides = [] {
+    const uint16_t* table = WordClassesOfUnits();
+    uint16_t all = 0;
+    for (std::size_t u = 0; u < 0x10000; ++u) all |= table[u];
+    return (all & CharClassHidden) != 0;
+  }();
+  return hides;
+}
+
 // What the one-pass class fill looks out for, unit by unit.
 enum : uint8_t { kUnitMiddle = 1, kUnitSeparator = 2, kUnitOther = 4 };
 
@@ -546,16 +556,6 @@ bool TLexmillTextReader::AnyHidden() {
     hidden = any ? THidden::some : THidden::none;
   }
   return hidden == THidden::some;
-}
-
-bool TLexmillTextReader::TableHides() {
-  if (tableHides < 0) {
-    const uint16_t* table = WordClassesOfUnits();
-    uint16_t all = 0;
-    for (std::size_t u = 0; u < 0x10000; ++u) all |= table[u];
-    tableHides = (all & CharClassHidden) != 0;
-  }
-  return tableHides != 0;
 }
 
 void TLexmillTextReader::Classify(bool markers) {

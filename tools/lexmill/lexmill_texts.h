@@ -128,8 +128,6 @@ class TLexmillTextReader {
   // The class fill with the word-internal and number rules in one pass, when the options allow it.
   bool PrepareOnePass();
   bool ClassifyOnePass();
-  // Whether the class table gives any unit the hidden class.
-  bool TableHides();
 
   const TLexmillOptions& options;
   TLexmillDecoder decoder;
@@ -141,8 +139,7 @@ class TLexmillTextReader {
   std::vector<uint16_t> classes;
   std::vector<TSentenceEnd> sentenceEnds;
   std::vector<uint32_t> paragraphEnds, markerPlaces;  // where the markers went, in text order
-  int onePass = -1;     // whether the options allow the one-pass class fill; -1: not asked yet
-  int tableHides = -1;  // TableHides, once asked
+  int onePass = -1;  // whether the options allow the one-pass class fill; -1: not asked yet
   enum class THidden : uint8_t { none, some, unknown } hidden = THidden::none;  // AnyHidden, once known
   std::vector<uint8_t> unitKinds;  // for the one-pass fill: which rule a unit may fall under
   std::vector<uint32_t> noted;     // for the one-pass fill: the units of a chunk waiting for their rule
