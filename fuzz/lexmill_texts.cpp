@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static constexpr std::size_t kSteps[] = {1, 3, 7, TUTF8Pieces::kPiece};
     const std::size_t step = kSteps[flags >> 6];
     TUTF8Pieces pieces;
-    std::u16string text;
+    TTextUnits text;
     std::size_t length = 0;
     pieces.Start(text, 0);
     bool taken = true;
@@ -46,10 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (taken && pieces.End(length)) {
       TLexmillDecoder decoder("auto", 1252);
-      std::u16string whole;
+      TTextUnits whole;
       std::size_t wholeLength = 0;
       if (!decoder.Decode(bytes, whole, wholeLength) || decoder.UsedCodePage()) __builtin_trap();
-      if (whole.compare(0, wholeLength, text, 0, length) != 0 || text[length] != 0) __builtin_trap();
+      if (std::u16string_view(whole.data(), wholeLength) != std::u16string_view(text.data(), length) ||
+          text[length] != 0)
+        __builtin_trap();
     }
   }
 

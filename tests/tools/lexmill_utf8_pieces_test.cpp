@@ -14,7 +14,7 @@ using lx::TLexmillDecoder;
 using lx::TUTF8Pieces;
 
 // The bytes fed in pieces of the given sizes (the last repeated); false when the pieces refused them.
-bool InPieces(const std::string& bytes, const std::vector<std::size_t>& sizes, std::u16string& text,
+bool InPieces(const std::string& bytes, const std::vector<std::size_t>& sizes, lx::TTextUnits& text,
               std::size_t& length) {
   TUTF8Pieces pieces;
   pieces.Start(text, bytes.size() / 3);  // too small on purpose: the pieces grow the text as they go
@@ -30,11 +30,11 @@ bool InPieces(const std::string& bytes, const std::vector<std::size_t>& sizes, s
 
 std::u16string Whole(const std::string& bytes) {
   TLexmillDecoder decoder("auto", 1252);
-  std::u16string text;
+  lx::TTextUnits text;
   std::size_t length = 0;
   EXPECT_TRUE(decoder.Decode(bytes, text, length));
   EXPECT_FALSE(decoder.UsedCodePage());
-  return text.substr(0, length);
+  return std::u16string(text.data(), length);
 }
 
 TEST(LexmillUtf8Pieces, EverySplitGivesTheWholeFileDecoding) {
@@ -52,25 +52,25 @@ TEST(LexmillUtf8Pieces, EverySplitGivesTheWholeFileDecoding) {
   for (const std::string& bytes : texts) {
     const std::u16string expected = Whole(bytes);
     for (std::size_t size = 1; size <= bytes.size() + 1; ++size) {
-      std::u16string text;
+      lx::TTextUnits text;
       std::size_t length = 0;
       ASSERT_TRUE(InPieces(bytes, {size}, text, length)) << bytes << " in pieces of " << size;
-      EXPECT_EQ(text.substr(0, length), expected) << bytes << " in pieces of " << size;
+      EXPECT_EQ(std::u16string(text.data(), length), expected) << bytes << " in pieces of " << size;
       EXPECT_EQ(text[length], u'\0');
     }
     // The mark's bytes arriving one and two at a time before the rest.
-    std::u16string text;
+    lx::TTextUnits text;
     std::size_t length = 0;
     ASSERT_TRUE(InPieces(bytes, {1, 2, 64}, text, length));
-    EXPECT_EQ(text.substr(0, length), expected);
+    EXPECT_EQ(std::u16string(text.data(), length), expected);
   }
   // A long text: pieces that split sequences at every offset of a 64 KB piece.
   std::string big;
   while (big.size() < 3 * TUTF8Pieces::kPiece) big += "ab\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80 ";
-  std::u16string text;
+  lx::TTextUnits text;
   std::size_t length = 0;
   ASSERT_TRUE(InPieces(big, {TUTF8Pieces::kPiece}, text, length));
-  EXPECT_EQ(text.substr(0, length), Whole(big));
+  EXPECT_EQ(std::u16string(text.data(), length), Whole(big));
 }
 
 TEST(LexmillUtf8Pieces, OtherBytesAreHandedBack) {
@@ -84,7 +84,7 @@ TEST(LexmillUtf8Pieces, OtherBytesAreHandedBack) {
                                             "marked but \xE9"};  // marked UTF-8 that is not well-formed
   for (const std::string& bytes : refused)
     for (std::size_t size : {1u, 2u, 5u, 64u}) {
-      std::u16string text;
+      lx::TTextUnits text;
       std::size_t length = 0;
       EXPECT_FALSE(InPieces(bytes, {size}, text, length)) << bytes << " in pieces of " << size;
     }
@@ -94,7 +94,7 @@ TEST(LexmillUtf8Pieces, AnEmptyViewWithNoDataDecodesToNothing) {
   // A view of nothing may point nowhere: no decoder may hand that pointer on.
   for (const char* encoding : {"auto", "windows-1252", "koi8-r", "utf-16le"}) {
     TLexmillDecoder decoder(encoding, 1252);
-    std::u16string text;
+    lx::TTextUnits text;
     std::size_t length = 1;
     EXPECT_TRUE(decoder.Decode(std::string_view(), text, length)) << encoding;
     EXPECT_EQ(length, 0u) << encoding;

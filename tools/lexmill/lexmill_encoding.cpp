@@ -240,7 +240,7 @@ TLexmillDecoder::~TLexmillDecoder() {
   if (converter) ucnv_close(converter);
 }
 
-bool TLexmillDecoder::Decode(std::string_view bytes, std::u16string& out, std::size_t& length) {
+bool TLexmillDecoder::Decode(std::string_view bytes, TTextUnits& out, std::size_t& length) {
   length = 0;
   usedCodePage = false;
   usedName.clear();
@@ -312,7 +312,7 @@ bool TLexmillDecoder::Decode(std::string_view bytes, std::u16string& out, std::s
   return true;
 }
 
-void TUTF8Pieces::Start(std::u16string& text, std::size_t expectedUnits) {
+void TUTF8Pieces::Start(TTextUnits& text, std::size_t expectedUnits) {
   out = &text;
   if (out->size() < expectedUnits + 1) out->resize(expectedUnits + 1);
   carried = 0;
@@ -345,7 +345,7 @@ bool TUTF8Pieces::Take(std::size_t n) {
 
 bool TUTF8Pieces::End(std::size_t& length) {
   if (carried != 0) return false;
-  std::u16string& text = *out;
+  TTextUnits& text = *out;
   if (units > 0 && text[0] == u'\uFEFF') {
     std::memmove(text.data(), text.data() + 1, (units - 1) * sizeof(char16_t));
     --units;
@@ -365,7 +365,7 @@ double SuspectCharacterShare(const WideChar* text, std::size_t n) {
   return static_cast<double>(suspect) / static_cast<double>(n);
 }
 
-void NormalizeNFC(std::u16string& text, std::size_t& length) {
+void NormalizeNFC(TTextUnits& text, std::size_t& length) {
   if (length == 0) return;
   UErrorCode err = U_ZERO_ERROR;
   const UNormalizer2* nfc = unorm2_getNFCInstance(&err);
@@ -407,7 +407,7 @@ void NormalizeNFC(std::u16string& text, std::size_t& length) {
   const int32_t yes = static_cast<int32_t>(start) +
                       unorm2_spanQuickCheckYes(nfc, p + start, n - static_cast<int32_t>(start), &err);
   if (U_FAILURE(err) || yes == n) return;
-  std::u16string composed(length + length / 2 + 16, u'\0');
+  TTextUnits composed(length + length / 2 + 16, u'\0');
   err = U_ZERO_ERROR;
   int32_t m =
       unorm2_normalize(nfc, text.data(), n, composed.data(), static_cast<int32_t>(composed.size()), &err);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "lexcore/rtl/lx_types.h"
+#include "tools/lexmill/lexmill_hugepages.h"
 
 struct UConverter;
 
@@ -40,7 +41,7 @@ class TLexmillDecoder {
 
   // Decodes into out (grown as needed, never shrunk; out[result] is a zero); false when the bytes are
   // binary. A leading U+FEFF is dropped.
-  bool Decode(std::string_view bytes, std::u16string& out, std::size_t& length);
+  bool Decode(std::string_view bytes, TTextUnits& out, std::size_t& length);
   // After Decode: whether the text was read in a code page, and the encoding's name for messages.
   bool UsedCodePage() const { return usedCodePage; }
   // Whether the encoding is found file by file.
@@ -68,7 +69,7 @@ class TUTF8Pieces {
   static constexpr std::size_t kPiece = 64 * 1024;
 
   // Starts a text decoded into out, which is made room in for expectedUnits (grown later as needed).
-  void Start(std::u16string& out, std::size_t expectedUnits);
+  void Start(TTextUnits& out, std::size_t expectedUnits);
   // Where the next piece of up to kPiece bytes is to be read.
   char* Space() { return buffer.data() + carried; }
   // Decodes the n bytes read into Space; false when they are not what these pieces read.
@@ -78,7 +79,7 @@ class TUTF8Pieces {
   bool End(std::size_t& length);
 
  private:
-  std::u16string* out = nullptr;
+  TTextUnits* out = nullptr;
   // Up to three bytes of a sequence carried over, then a piece.
   std::string buffer = std::string(kPiece + 4, '\0');
   std::size_t carried = 0;
@@ -91,6 +92,6 @@ class TUTF8Pieces {
 double SuspectCharacterShare(const WideChar* text, std::size_t n);
 
 // Composes the text to NFC in place; length is updated.
-void NormalizeNFC(std::u16string& text, std::size_t& length);
+void NormalizeNFC(TTextUnits& text, std::size_t& length);
 
 }  // namespace lx

@@ -19,6 +19,7 @@
 #include "lexcore/rtl/lx_types.h"
 #include "lexcore/text/sentence_terminators.h"
 #include "tools/lexmill/lexmill_encoding.h"
+#include "tools/lexmill/lexmill_hugepages.h"
 #include "tools/lexmill/lexmill_output.h"
 
 namespace lx {
@@ -132,11 +133,11 @@ class TLexmillTextReader {
   const TLexmillOptions& options;
   TLexmillDecoder decoder;
   TUTF8Pieces pieces;
-  std::string bytes;  // the file's bytes are its first byteCount
+  THugeVector<char> bytes;  // the file's bytes are its first byteCount
   std::size_t byteCount = 0;
-  std::u16string chars;
+  TTextUnits chars;
   std::u16string stripped;  // the text without its mark-up, before it takes the place of chars
-  std::vector<uint16_t> classes;
+  THugeVector<uint16_t> classes;
   std::vector<TSentenceEnd> sentenceEnds;
   std::vector<uint32_t> paragraphEnds, markerPlaces;  // where the markers went, in text order
   int onePass = -1;  // whether the options allow the one-pass class fill; -1: not asked yet
@@ -195,6 +196,7 @@ void ForEachText(const TLexmillOptions& options, const std::vector<std::string>&
   bool stop = false;
   std::exception_ptr failure;
   auto worker = [&](std::size_t id) {
+    PreferHugePagesForThisThread();
     TLexmillTextReader reader(options);
     for (;;) {
       std::size_t i;

@@ -24,6 +24,7 @@
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_hugepages.h"
 #include "tools/lexmill/lexmill_lemmas.h"
 #include "tools/lexmill/lexmill_listfile.h"
 #include "tools/lexmill/lexmill_lists.h"
@@ -185,7 +186,7 @@ class TWordFormTable {
     uint32_t tag = 0, canonical = kEmpty, offset = 0, length = 0;
   };
   void Grow() {
-    std::vector<TSlot> old(slots.size() * 2);
+    THugeVector<TSlot> old(slots.size() * 2);
     old.swap(slots);
     mask = slots.size() - 1;
     for (const TSlot& s : old) {
@@ -196,10 +197,10 @@ class TWordFormTable {
     }
   }
 
-  std::vector<TSlot> slots;
+  THugeVector<TSlot> slots;
   std::size_t mask;
   std::size_t count = 0;
-  std::vector<char16_t> arena;
+  THugeVector<char16_t> arena;
 };
 
 struct TCanonicalWord {

@@ -15,6 +15,7 @@
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_favourites.h"
+#include "tools/lexmill/lexmill_hugepages.h"
 #include "tools/lexmill/lexmill_print_job.h"
 #include "tools/lexmill/lexmill_scores.h"
 #include "tools/lexmill/lexmill_sort.h"
@@ -253,6 +254,7 @@ bool ParseByteCount(const std::string& value, uint64_t& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  PreferHugePagesForHeap();
   if (argc < 2)
     return Usage(
         "a sub-command is needed: wordlist, concord, keywords, collocates, clusters, repeats, show or merge");
