@@ -10,11 +10,23 @@ namespace lx {
 
 namespace {
 
+// Registering only notes the string: hundreds register during every program's start-up, and most programs
+// never look one up by its identifier. The index is brought up to date by the first look-up after them.
 struct Catalogue {
   std::mutex lock;
+  std::vector<const TResourceString*> registered;
+  std::size_t indexed = 0;  // the registered strings already in builtIn (or found to repeat an identifier)
   std::map<UnicodeString, const TResourceString*> builtIn;
   std::vector<UnicodeString> order;
   std::map<UnicodeString, UnicodeString> translated;
+
+  // With the lock held. The first string registered under an identifier is the one kept.
+  void Index() {
+    for (; indexed < registered.size(); ++indexed) {
+      UnicodeString id = UTF8ToUTF16(registered[indexed]->Identifier());
+      if (builtIn.emplace(id, registered[indexed]).second) order.push_back(std::move(id));
+    }
+  }
 };
 
 // Built on first use, so that resource strings of any library may register during static start-up.
@@ -78,8 +90,7 @@ TResourceString::TResourceString(const char* identifier, const char16_t* text)
     : identifier_(identifier), text_(text) {
   Catalogue& c = TheCatalogue();
   std::lock_guard<std::mutex> g(c.lock);
-  const UnicodeString id = UTF8ToUTF16(identifier);
-  if (c.builtIn.emplace(id, this).second) c.order.push_back(id);
+  c.registered.push_back(this);
 }
 
 UnicodeString TResourceString::Text() const {
@@ -95,6 +106,7 @@ UnicodeString TResourceString::Text() const {
 UnicodeString LoadResString(const UnicodeString& identifier) {
   Catalogue& c = TheCatalogue();
   std::lock_guard<std::mutex> g(c.lock);
+  c.Index();
   auto t = c.translated.find(identifier);
   if (t != c.translated.end() && c.builtIn.count(identifier)) return t->second;
   auto b = c.builtIn.find(identifier);
@@ -104,12 +116,14 @@ UnicodeString LoadResString(const UnicodeString& identifier) {
 bool ResourceStringExists(const UnicodeString& identifier) {
   Catalogue& c = TheCatalogue();
   std::lock_guard<std::mutex> g(c.lock);
+  c.Index();
   return c.builtIn.count(identifier) != 0;
 }
 
 std::vector<UnicodeString> ResourceStringIdentifiers() {
   Catalogue& c = TheCatalogue();
   std::lock_guard<std::mutex> g(c.lock);
+  c.Index();
   return c.order;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lexcore/rtl/lx_exceptions.h"
 #include "lexcore/rtl/lx_log.h"
 #include "lexcore/rtl/lx_resources.h"
@@ -32,6 +34,20 @@ TEST(ResourceStrings, TranslationFileReplacesKnownTexts) {
   EXPECT_FALSE(LoadResourceTranslations(dir.File("missing.txt")));
   ClearResourceTranslations();
   EXPECT_EQ(_LXTestGreeting.Text(), u"Hello");
+}
+
+TEST(ResourceStrings, LateRegistrationsAreFoundAndTheFirstOfAnIdentifierKept) {
+  EXPECT_TRUE(ResourceStringExists(u"_LXTestGreeting"));  // the index is built by this look-up
+  static const TResourceString late("_LXTestLate", u"Late");
+  static const TResourceString again("_LXTestGreeting", u"Hello again");
+  EXPECT_EQ(LoadResString(u"_LXTestLate"), u"Late");
+  EXPECT_EQ(LoadResString(u"_LXTestGreeting"), u"Hello");
+  const std::vector<UnicodeString> ids = ResourceStringIdentifiers();
+  EXPECT_EQ(std::count(ids.begin(), ids.end(), u"_LXTestGreeting"), 1);
+  const auto greeting = std::find(ids.begin(), ids.end(), u"_LXTestGreeting");
+  const auto lateOne = std::find(ids.begin(), ids.end(), u"_LXTestLate");
+  EXPECT_TRUE(greeting < lateOne && lateOne != ids.end());
+  EXPECT_EQ(again.Text(), u"Hello again");  // its own text still serves the object itself
 }
 
 TEST(Yield, CallsTheInstalledHandlerOnly) {
