@@ -1,10 +1,5 @@
 #include "lexcore/ui/lx_cairocanvas.h"
 
-#include <cairo-pdf.h>
-#include <cairo-svg.h>
-#include <cairo.h>
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -14,10 +9,16 @@
 
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_strings.h"
+#include "lexcore/ui/lx_cairoapi.h"
 
 namespace lx {
 
 namespace {
+
+// Only once a canvas exists, or CairoApi() said the libraries are there.
+const TCairoApi& Api() {
+  return *CairoApi();
+}
 
 std::string Lower(std::string s) {
   for (char& c : s)
@@ -29,12 +30,13 @@ const std::set<std::string>& InstalledFamilies() {
   static std::once_flag once;
   static std::set<std::string> families;
   std::call_once(once, [] {
-    PangoFontMap* map = pango_cairo_font_map_get_default();
+    if (CairoApi() == nullptr) return;  // without the libraries no family can be drawn
+    PangoFontMap* map = Api().pango_cairo_font_map_get_default();
     PangoFontFamily** list = nullptr;
     int n = 0;
-    pango_font_map_list_families(map, &list, &n);
-    for (int i = 0; i < n; ++i) families.insert(Lower(pango_font_family_get_name(list[i])));
-    g_free(list);
+    Api().pango_font_map_list_families(map, &list, &n);
+    for (int i = 0; i < n; ++i) families.insert(Lower(Api().pango_font_family_get_name(list[i])));
+    Api().g_free(list);
   });
   return families;
 }
@@ -98,7 +100,7 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 }
 
 void SetColour(cairo_t* cr, TColor c) {
-  cairo_set_source_rgb(cr, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0);
+  Api().cairo_set_source_rgb(cr, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0);
 }
 
 }  // namespace
@@ -126,9 +128,9 @@ struct TCairoCanvas::TImpl {
   std::unordered_map<std::u16string, int32_t> widths;
 
   ~TImpl() {
-    if (layout) g_object_unref(layout);
-    if (cr) cairo_destroy(cr);
-    if (surface) cairo_surface_destroy(surface);
+    if (layout) Api().g_object_unref(layout);
+    if (cr) Api().cairo_destroy(cr);
+    if (surface) Api().cairo_surface_destroy(surface);
   }
 };
 
@@ -142,6 +144,8 @@ TCairoCanvas::TCairoCanvas(TCairoSurfaceKind kind, int32_t widthPx, int32_t heig
   Font.PixelsPerInch = dpi_;
   // PDF and SVG measure in points.
   const double kPointsPerPixel = 72.0 / dpi_;
+  std::string failure;
+  if (CairoApi(&failure) == nullptr) throw ECanvasError("cannot draw: " + failure);
   fallback_ = fallbackFamily.empty() ? DefaultInstalledFontFamily() : fallbackFamily;
   if (fallback_.empty())
     throw ECanvasError(
@@ -155,33 +159,33 @@ TCairoCanvas::TCairoCanvas(TCairoSurfaceKind kind, int32_t widthPx, int32_t heig
   TImpl& m = *impl_;
   switch (kind) {
     case csk_png:
-      m.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+      m.surface = Api().cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
       break;
     case csk_pdf:
-      m.surface = cairo_pdf_surface_create_for_stream(AppendToString, &m.bytes, width_ * kPointsPerPixel,
-                                                      height_ * kPointsPerPixel);
+      m.surface = Api().cairo_pdf_surface_create_for_stream(
+          AppendToString, &m.bytes, width_ * kPointsPerPixel, height_ * kPointsPerPixel);
       break;
     case csk_svg:
-      m.surface = cairo_svg_surface_create_for_stream(AppendToString, &m.bytes, width_ * kPointsPerPixel,
-                                                      height_ * kPointsPerPixel);
+      m.surface = Api().cairo_svg_surface_create_for_stream(
+          AppendToString, &m.bytes, width_ * kPointsPerPixel, height_ * kPointsPerPixel);
       break;
   }
-  if (cairo_surface_status(m.surface) != CAIRO_STATUS_SUCCESS)
+  if (Api().cairo_surface_status(m.surface) != CAIRO_STATUS_SUCCESS)
     throw ECanvasError(std::string("cannot create the drawing surface: ") +
-                       cairo_status_to_string(cairo_surface_status(m.surface)));
-  m.cr = cairo_create(m.surface);
-  if (kind != csk_png) cairo_scale(m.cr, kPointsPerPixel, kPointsPerPixel);
+                       Api().cairo_status_to_string(Api().cairo_surface_status(m.surface)));
+  m.cr = Api().cairo_create(m.surface);
+  if (kind != csk_png) Api().cairo_scale(m.cr, kPointsPerPixel, kPointsPerPixel);
   // A white page, as paper and a fresh window are.
-  cairo_set_source_rgb(m.cr, 1, 1, 1);
-  cairo_paint(m.cr);
-  m.layout = pango_cairo_create_layout(m.cr);
+  Api().cairo_set_source_rgb(m.cr, 1, 1, 1);
+  Api().cairo_paint(m.cr);
+  m.layout = Api().pango_cairo_create_layout(m.cr);
   // Unhinted metrics give the same widths on every surface, so a page measured for the screen prints alike.
-  cairo_font_options_t* fo = cairo_font_options_create();
-  cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-  cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-  pango_cairo_context_set_font_options(pango_layout_get_context(m.layout), fo);
-  cairo_font_options_destroy(fo);
-  pango_layout_set_single_paragraph_mode(m.layout, TRUE);
+  cairo_font_options_t* fo = Api().cairo_font_options_create();
+  Api().cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+  Api().cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+  Api().pango_cairo_context_set_font_options(Api().pango_layout_get_context(m.layout), fo);
+  Api().cairo_font_options_destroy(fo);
+  Api().pango_layout_set_single_paragraph_mode(m.layout, TRUE);
 }
 
 TCairoCanvas::~TCairoCanvas() = default;
@@ -204,40 +208,42 @@ void TCairoCanvas::UseFont(bool rtl) const {
   const TFont& font = Font;
   if (m.fontSet && SameShape(m.applied, font) && m.rtl == rtl) return;
   const UnicodeString family = FamilyFor(font, fallback_, substituted_);
-  PangoContext* ctx = pango_layout_get_context(m.layout);
-  pango_cairo_context_set_resolution(ctx, std::clamp(font.PixelsPerInch, 1, 2400));
-  pango_context_set_base_dir(ctx, rtl ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR);
-  pango_layout_set_auto_dir(m.layout, FALSE);
-  pango_layout_context_changed(m.layout);
-  PangoFontDescription* d = pango_font_description_new();
-  pango_font_description_set_family(d, UTF16ToUTF8(family).c_str());
+  PangoContext* ctx = Api().pango_layout_get_context(m.layout);
+  Api().pango_cairo_context_set_resolution(ctx, std::clamp(font.PixelsPerInch, 1, 2400));
+  Api().pango_context_set_base_dir(ctx, rtl ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR);
+  Api().pango_layout_set_auto_dir(m.layout, FALSE);
+  Api().pango_layout_context_changed(m.layout);
+  PangoFontDescription* d = Api().pango_font_description_new();
+  Api().pango_font_description_set_family(d, UTF16ToUTF8(family).c_str());
   // Points, kept within the font model's bounds so a corrupt size cannot ask for an absurd font.
   const int32_t em = font.EmPixels();
-  pango_font_description_set_absolute_size(d, static_cast<double>(em) * PANGO_SCALE);
-  pango_font_description_set_weight(d, font.Style.Contains(fsBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-  pango_font_description_set_style(d,
-                                   font.Style.Contains(fsItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-  pango_layout_set_font_description(m.layout, d);
-  PangoAttrList* attrs = pango_attr_list_new();
+  Api().pango_font_description_set_absolute_size(d, static_cast<double>(em) * PANGO_SCALE);
+  Api().pango_font_description_set_weight(
+      d, font.Style.Contains(fsBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  Api().pango_font_description_set_style(
+      d, font.Style.Contains(fsItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  Api().pango_layout_set_font_description(m.layout, d);
+  PangoAttrList* attrs = Api().pango_attr_list_new();
   if (font.Style.Contains(fsUnderline))
-    pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (font.Style.Contains(fsStrikeOut)) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-  pango_layout_set_attributes(m.layout, attrs);
-  pango_attr_list_unref(attrs);
+    Api().pango_attr_list_insert(attrs, Api().pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (font.Style.Contains(fsStrikeOut))
+    Api().pango_attr_list_insert(attrs, Api().pango_attr_strikethrough_new(TRUE));
+  Api().pango_layout_set_attributes(m.layout, attrs);
+  Api().pango_attr_list_unref(attrs);
   // Ascent and height from a laid-out line: the context's own metrics come out in the unscaled space of a
   // page whose surface is scaled to points.
-  pango_layout_set_text(m.layout, "Xy", 2);
+  Api().pango_layout_set_text(m.layout, "Xy", 2);
   PangoRectangle logical;
-  pango_layout_get_extents(m.layout, nullptr, &logical);
+  Api().pango_layout_get_extents(m.layout, nullptr, &logical);
   m.metrics = {};
-  m.metrics.tmAscent = PANGO_PIXELS_CEIL(pango_layout_get_baseline(m.layout));
+  m.metrics.tmAscent = PANGO_PIXELS_CEIL(Api().pango_layout_get_baseline(m.layout));
   m.metrics.tmHeight = std::max(m.metrics.tmAscent, PANGO_PIXELS_CEIL(logical.height));
   m.metrics.tmDescent = m.metrics.tmHeight - m.metrics.tmAscent;
-  pango_layout_set_text(m.layout, "x", 1);
-  pango_layout_get_extents(m.layout, nullptr, &logical);
+  Api().pango_layout_set_text(m.layout, "x", 1);
+  Api().pango_layout_get_extents(m.layout, nullptr, &logical);
   m.metrics.tmAveCharWidth = std::max(1, PANGO_PIXELS(logical.width));
   m.metrics.tmMaxCharWidth = em;
-  pango_font_description_free(d);
+  Api().pango_font_description_free(d);
   if (!m.fontSet || !(SameShape(m.applied, font))) m.widths.clear();
   m.applied = font;
   m.rtl = rtl;
@@ -259,9 +265,9 @@ TSize TCairoCanvas::TextExtent(std::u16string_view text) const {
     if (it != m.widths.end()) return {it->second, m.metrics.tmHeight};
   }
   const TUtf8Text t = ToPangoText(text);
-  pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
+  Api().pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
   PangoRectangle logical;
-  pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
+  Api().pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
   if (cacheable) {
     if (m.widths.size() > 50000) m.widths.clear();
     m.widths.emplace(std::u16string(text), logical.width);
@@ -276,9 +282,9 @@ int32_t TCairoCanvas::GetTextExtentExPoint(std::u16string_view text, int32_t max
   size = {0, m.metrics.tmHeight};
   if (text.empty()) return 0;
   const TUtf8Text t = ToPangoText(text);
-  pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
+  Api().pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
   PangoRectangle logical;
-  pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
+  Api().pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
   size.cx = logical.width;
   const bool fill = partial.size() >= text.size();
   int32_t fit = 0, reach = 0;
@@ -286,7 +292,7 @@ int32_t TCairoCanvas::GetTextExtentExPoint(std::u16string_view text, int32_t max
   for (std::size_t i = 0; i < text.size(); ++i) {
     // The extent after a unit is the far edge of its character; a pair's two units share it.
     PangoRectangle pos;
-    pango_layout_index_to_pos(m.layout, t.unitByte[i], &pos);
+    Api().pango_layout_index_to_pos(m.layout, t.unitByte[i], &pos);
     const int32_t edge = PANGO_PIXELS(std::max(pos.x, pos.x + pos.width));
     reach = std::max(reach, edge);
     const bool pairStart = i + 1 < text.size() && t.unitByte[i + 1] == t.unitByte[i];
@@ -307,10 +313,10 @@ int32_t TCairoCanvas::GetTextExtentExPoint(std::u16string_view text, int32_t max
 void TCairoCanvas::NewPage() {
   if (finished_) throw ECanvasError("the canvas is already finished");
   if (kind_ != csk_pdf) throw ECanvasError("only a PDF canvas has more than one page");
-  cairo_show_page(impl_->cr);
-  cairo_save(impl_->cr);
-  cairo_identity_matrix(impl_->cr);
-  cairo_restore(impl_->cr);
+  Api().cairo_show_page(impl_->cr);
+  Api().cairo_save(impl_->cr);
+  Api().cairo_identity_matrix(impl_->cr);
+  Api().cairo_restore(impl_->cr);
   ++pages_;
 }
 
@@ -319,15 +325,15 @@ std::string TCairoCanvas::FinishToBytes() {
   TImpl& m = *impl_;
   finished_ = true;
   if (kind_ == csk_png) {
-    cairo_surface_flush(m.surface);
-    const cairo_status_t st = cairo_surface_write_to_png_stream(m.surface, AppendToString, &m.bytes);
+    Api().cairo_surface_flush(m.surface);
+    const cairo_status_t st = Api().cairo_surface_write_to_png_stream(m.surface, AppendToString, &m.bytes);
     if (st != CAIRO_STATUS_SUCCESS)
-      throw ECanvasError(std::string("PNG output failed: ") + cairo_status_to_string(st));
+      throw ECanvasError(std::string("PNG output failed: ") + Api().cairo_status_to_string(st));
   } else {
-    cairo_surface_finish(m.surface);
-    const cairo_status_t st = cairo_surface_status(m.surface);
+    Api().cairo_surface_finish(m.surface);
+    const cairo_status_t st = Api().cairo_surface_status(m.surface);
     if (st != CAIRO_STATUS_SUCCESS)
-      throw ECanvasError(std::string("page output failed: ") + cairo_status_to_string(st));
+      throw ECanvasError(std::string("page output failed: ") + Api().cairo_status_to_string(st));
   }
   return std::move(m.bytes);
 }
@@ -339,10 +345,10 @@ void TCairoCanvas::SaveToFile(const UnicodeString& fileName) {
 
 TColor TCairoCanvas::PixelAt(int32_t x, int32_t y) {
   if (kind_ != csk_png || x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
-  cairo_surface_flush(impl_->surface);
-  const unsigned char* data = cairo_image_surface_get_data(impl_->surface);
+  Api().cairo_surface_flush(impl_->surface);
+  const unsigned char* data = Api().cairo_image_surface_get_data(impl_->surface);
   if (!data) return -1;
-  const int stride = cairo_image_surface_get_stride(impl_->surface);
+  const int stride = Api().cairo_image_surface_get_stride(impl_->surface);
   uint32_t px;
   std::memcpy(&px, data + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 4, 4);
   const uint32_t r = (px >> 16) & 0xFF, g = (px >> 8) & 0xFF, b = px & 0xFF;
@@ -358,17 +364,17 @@ void TCairoCanvas::PaintText(int32_t x, int32_t y, uint32_t options, const TRect
   UseFont(rtl);
   const bool clipped = (options & ETO_CLIPPED) && clip;
   if (clipped && clip->IsEmpty()) return;
-  cairo_save(cr);
+  Api().cairo_save(cr);
   if (clipped) {
-    cairo_rectangle(cr, clip->Left, clip->Top, clip->Width(), clip->Height());
-    cairo_clip(cr);
+    Api().cairo_rectangle(cr, clip->Left, clip->Top, clip->Width(), clip->Height());
+    Api().cairo_clip(cr);
   }
   int32_t w = 0;
   if (!text.empty()) {
     const TUtf8Text t = ToPangoText(text);
-    pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
+    Api().pango_layout_set_text(m.layout, t.bytes.data(), static_cast<int>(t.bytes.size()));
     PangoRectangle logical;
-    pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
+    Api().pango_layout_get_pixel_extents(m.layout, nullptr, &logical);
     w = logical.width;
   }
   int32_t left = x;
@@ -384,24 +390,25 @@ void TCairoCanvas::PaintText(int32_t x, int32_t y, uint32_t options, const TRect
   if (options & ETO_OPAQUE) {
     SetColour(cr, Brush.Color);
     if (clip)
-      cairo_rectangle(cr, clip->Left, clip->Top, std::max(0, clip->Width()), std::max(0, clip->Height()));
+      Api().cairo_rectangle(cr, clip->Left, clip->Top, std::max(0, clip->Width()),
+                            std::max(0, clip->Height()));
     else
-      cairo_rectangle(cr, left, top, w, m.metrics.tmHeight);
-    cairo_fill(cr);
+      Api().cairo_rectangle(cr, left, top, w, m.metrics.tmHeight);
+    Api().cairo_fill(cr);
   }
   if (!text.empty()) {
     SetColour(cr, Font.Color);
-    cairo_move_to(cr, left, top);
-    pango_cairo_show_layout(cr, m.layout);
+    Api().cairo_move_to(cr, left, top);
+    Api().pango_cairo_show_layout(cr, m.layout);
   }
-  cairo_restore(cr);
+  Api().cairo_restore(cr);
 }
 
 void TCairoCanvas::PaintFill(const TRect& rect) {
   if (finished_ || rect.IsEmpty()) return;
   SetColour(impl_->cr, Brush.Color);
-  cairo_rectangle(impl_->cr, rect.Left, rect.Top, rect.Width(), rect.Height());
-  cairo_fill(impl_->cr);
+  Api().cairo_rectangle(impl_->cr, rect.Left, rect.Top, rect.Width(), rect.Height());
+  Api().cairo_fill(impl_->cr);
 }
 
 void TCairoCanvas::PaintRectangle(const TRect& rect) {
@@ -409,35 +416,35 @@ void TCairoCanvas::PaintRectangle(const TRect& rect) {
   cairo_t* cr = impl_->cr;
   if (Brush.Style != bsClear) PaintFill(rect);
   SetColour(cr, Pen.Color);
-  cairo_set_line_width(cr, std::max(1, Pen.Width));
+  Api().cairo_set_line_width(cr, std::max(1, Pen.Width));
   // Half-pixel inset puts a one-pixel outline on whole pixels, inside the rectangle as on a raster device.
-  cairo_rectangle(cr, rect.Left + 0.5, rect.Top + 0.5, rect.Width() - 1, rect.Height() - 1);
-  cairo_stroke(cr);
+  Api().cairo_rectangle(cr, rect.Left + 0.5, rect.Top + 0.5, rect.Width() - 1, rect.Height() - 1);
+  Api().cairo_stroke(cr);
 }
 
 void TCairoCanvas::PaintLine(TPoint from, TPoint to) {
   if (finished_) return;
   cairo_t* cr = impl_->cr;
   SetColour(cr, Pen.Color);
-  cairo_set_line_width(cr, std::max(1, Pen.Width));
-  cairo_move_to(cr, from.x + 0.5, from.y + 0.5);
-  cairo_line_to(cr, to.x + 0.5, to.y + 0.5);
-  cairo_stroke(cr);
+  Api().cairo_set_line_width(cr, std::max(1, Pen.Width));
+  Api().cairo_move_to(cr, from.x + 0.5, from.y + 0.5);
+  Api().cairo_line_to(cr, to.x + 0.5, to.y + 0.5);
+  Api().cairo_stroke(cr);
 }
 
 void TCairoCanvas::PaintPolygon(std::span<const TPoint> points) {
   if (finished_ || points.empty()) return;
   cairo_t* cr = impl_->cr;
-  cairo_move_to(cr, points[0].x, points[0].y);
-  for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x, points[i].y);
-  cairo_close_path(cr);
+  Api().cairo_move_to(cr, points[0].x, points[0].y);
+  for (std::size_t i = 1; i < points.size(); ++i) Api().cairo_line_to(cr, points[i].x, points[i].y);
+  Api().cairo_close_path(cr);
   if (Brush.Style != bsClear) {
     SetColour(cr, Brush.Color);
-    cairo_fill_preserve(cr);
+    Api().cairo_fill_preserve(cr);
   }
   SetColour(cr, Pen.Color);
-  cairo_set_line_width(cr, std::max(1, Pen.Width));
-  cairo_stroke(cr);
+  Api().cairo_set_line_width(cr, std::max(1, Pen.Width));
+  Api().cairo_stroke(cr);
 }
 
 }  // namespace lx
