@@ -83,8 +83,8 @@ void PreferHugePagesForHeap() {
 
 void PreferHugePagesForThisThread() {
   // A thread's heap is a mapping of its own that the allocator opens up page by page as it grows, and a
-  // huge page needs its whole 2 MB open: a block as big as the heap keeps opens it up at once, and what is
-  // freed is not closed again below the trim threshold.
+  // huge page needs its whole 2 MB open: a block of the largest size the heap keeps (as set for the main
+  // heap) opens it up at once, and what is freed is not closed again below the trim threshold.
   const std::size_t size = kHeapBlocksUpTo - 4096;
   void* block = std::malloc(size);
   std::uintptr_t from = 0, to = 0;

@@ -5,15 +5,16 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <new>
-#include <string>
 #include <vector>
 
 namespace lx {
 
 // The heap of the thread that calls it: the main heap from main(), before anything big is allocated, and
-// a worker's own heap from the worker's first steps. Only a wish: where the system or the allocator will not
-// have it (a sanitizer's allocator, say), memory is as good without.
+// then a worker's own heap from the worker's first steps. Only a wish: where the system or the allocator will
+// not have it (a sanitizer's allocator, say), memory is as good without.
 void PreferHugePagesForHeap();
 void PreferHugePagesForThisThread();
 
