@@ -15,7 +15,8 @@ namespace lx {
 char* TRowBytes::Room(std::size_t more) {
   if (capacity - size < more) {
     const std::size_t grown = std::max(size + more, capacity + capacity / 2 + 4096);
-    std::unique_ptr<char[]> bigger(new char[grown]);  // default-initialised: not cleared
+    std::unique_ptr<char[], TRowRoomRelease> bigger(THugePageAllocator<char>().allocate(grown),
+                                                    TRowRoomRelease{grown});  // not cleared
     if (size) std::memcpy(bigger.get(), data.get(), size);
     data = std::move(bigger);
     capacity = grown;

@@ -10,11 +10,18 @@
 #include <string_view>
 
 #include "lexcore/rtl/lx_types.h"
+#include "tools/lexmill/lexmill_hugepages.h"
 #include "tools/lexmill/lexmill_output.h"
 
 namespace lx {
 
 // Bytes written through a raw pointer: the capacity grows geometrically and only what is written is touched.
+// Rows of a long text run to hundreds of megabytes: their room is in huge pages from a megabyte on.
+struct TRowRoomRelease {
+  std::size_t capacity = 0;
+  void operator()(char* p) const noexcept { THugePageAllocator<char>().deallocate(p, capacity); }
+};
+
 class TRowBytes {
  public:
   // Where to write at least `more` bytes after the used part.
@@ -26,7 +33,7 @@ class TRowBytes {
   void Clear() { size = 0; }
 
  private:
-  std::unique_ptr<char[]> data;
+  std::unique_ptr<char[], TRowRoomRelease> data;
   std::size_t size = 0, capacity = 0;
 };
 
