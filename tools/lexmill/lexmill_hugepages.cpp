@@ -57,10 +57,6 @@ bool AnonymousMappingAround(std::uintptr_t a, std::uintptr_t& from, std::uintptr
   return found;
 }
 
-std::size_t RoundUp(std::size_t bytes) {
-  return (bytes + kHugePage - 1) & ~(kHugePage - 1);
-}
-
 }  // namespace
 
 void PreferHugePagesForHeap() {
@@ -94,7 +90,7 @@ void PreferHugePagesForThisThread() {
 }
 
 void* MapHugePages(std::size_t bytes) {
-  const std::size_t size = RoundUp(bytes);
+  const std::size_t size = AlignUp(bytes);
   if (size < bytes || size > SIZE_MAX - kHugePage) throw std::bad_alloc();
   // Map a page more than needed and give back what lies outside the aligned part: the kernel backs only
   // aligned 2 MB stretches with huge pages.
@@ -111,7 +107,7 @@ void* MapHugePages(std::size_t bytes) {
 }
 
 void UnmapHugePages(void* p, std::size_t bytes) {
-  munmap(p, RoundUp(bytes));
+  munmap(p, AlignUp(bytes));
 }
 
 }  // namespace lx
