@@ -132,6 +132,32 @@ TEST(LexmillEncodings, BinaryFilesAreSkippedAsProblems) {
   EXPECT_TRUE(Has(r.err, "2 problems;")) << r.err;
 }
 
+// A UTF-16 or UTF-32 file cut short ends in part of a unit: it shows as U+FFFD after the last word, whether
+// the encoding was found or named.
+TEST(LexmillEncodings, ACutShortLastUnitShowsAsAReplacementCharacter) {
+  lxtest::TempDir t;
+  using namespace std::string_literals;
+  t.Write("marked16.txt", "\xFF\xFEw\0o\0r\0d\0 \0e\0n\0d\0"s + "x");
+  t.Write("plain16.txt", "w\0o\0r\0d\0 \0e\0n\0d\0"s + "x");
+  t.Write("marked32.txt", "\0\0\xFE\xFF\0\0\0e\0\0\0n\0\0\0d\0\0"s);
+  struct TCase {
+    std::string file;
+    std::vector<std::string> options;
+  };
+  for (const TCase& c : std::vector<TCase>{{"marked16.txt", {}},
+                                           {"plain16.txt", {}},
+                                           {"plain16.txt", {"--encoding", "utf-16le"}},
+                                           {"marked32.txt", {}},
+                                           {"marked32.txt", {"--encoding", "utf-32be"}}}) {
+    std::vector<std::string> args = {"concord", "--context", "4"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.insert(args.end(), {"end", t.Native(c.file)});
+    const TRun r = Mill(args, t);
+    EXPECT_EQ(r.rc, 0) << c.file << ": " << r.err;
+    EXPECT_TRUE(Has(r.out, "\tend\t\xEF\xBF\xBD\t")) << c.file << ": " << r.out;
+  }
+}
+
 TEST(LexmillInput, ATextTooLargeToSearchIsRefusedBeforeItIsRead) {
   lxtest::TempDir t;
   t.Write("huge.txt", "");

@@ -52,7 +52,8 @@ struct TZeroPattern {
   double Odd() const { return (at[1] + at[3]) / 2; }
 };
 
-// UTF-16 in the given byte order; a lone surrogate becomes U+FFFD and an odd last byte is dropped.
+// UTF-16 in the given byte order; a lone surrogate becomes U+FFFD, and so does an odd last byte (the
+// first half of a unit whose file was cut short), so that the loss shows.
 std::size_t DecodeUTF16(std::string_view bytes, bool little, char16_t* out) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size() / 2;
@@ -72,10 +73,12 @@ std::size_t DecodeUTF16(std::string_view bytes, bool little, char16_t* out) {
     }
     out[i] = c >= 0xD800 && c < 0xE000 ? u'\uFFFD' : c;
   }
-  return n;
+  if (bytes.size() % 2 == 0) return n;
+  out[n] = u'\uFFFD';
+  return n + 1;
 }
 
-// UTF-32 in the given byte order; values that are no character become U+FFFD; a short last unit is dropped.
+// UTF-32 in the given byte order; values that are no character become U+FFFD, and so does a short last unit.
 std::size_t DecodeUTF32(std::string_view bytes, bool little, char16_t* out) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t k = 0;
@@ -90,6 +93,7 @@ std::size_t DecodeUTF32(std::string_view bytes, bool little, char16_t* out) {
       out[k++] = c > 0x10FFFF || (c >= 0xD800 && c < 0xE000) ? u'\uFFFD' : static_cast<char16_t>(c);
     }
   }
+  if (bytes.size() % 4 != 0) out[k++] = u'\uFFFD';
   return k;
 }
 
@@ -258,7 +262,11 @@ bool TLexmillDecoder::Decode(std::string_view bytes, TTextUnits& out, std::size_
     if (!namedMultiByteUnit && !bytes.empty() && std::memchr(bytes.data(), 0, bytes.size())) return false;
     usedCodePage =
         !namedMultiByteUnit && name.find("utf") == std::string::npos && name.find("UTF") == std::string::npos;
-    if (namedCodePage) {
+    if (namedCodePage == CP_UTF16LE || namedCodePage == CP_UTF16BE) {
+      length = DecodeUTF16(bytes, namedCodePage == CP_UTF16LE, out.data());
+    } else if (namedCodePage == 12000 || namedCodePage == 12001) {
+      length = DecodeUTF32(bytes, namedCodePage == 12000, out.data());
+    } else if (namedCodePage) {
       length = codePageDecode(namedCodePage, bytes);
     } else {
       UErrorCode err = U_ZERO_ERROR;
