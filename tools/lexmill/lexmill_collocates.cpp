@@ -265,7 +265,7 @@ int RunCollocates(const TLexmillOptions& options, const TLexmillScoreOptions& sc
   const std::string summary = std::to_string(order.size()) + " collocates of " + std::to_string(hitCount) +
                               " hits; running words " + std::to_string(N) + ", span " + std::to_string(L) +
                               "," + std::to_string(Rspan);
-  WriteScoreTable(heads, table, options.format, summary);
+  WriteScoreTable(heads, table, options, summary);
   return ExitCode(problems, files);
 }
 

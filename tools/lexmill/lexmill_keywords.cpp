@@ -137,7 +137,7 @@ int RunKeywords(const TLexmillOptions& options, const TLexmillScoreOptions& scor
                               std::to_string(totals[1]);
   WriteScoreTable({"word", "frequency", "per cent", "ref frequency", "ref per cent", "log-likelihood", "p",
                    "log ratio", "BIC"},
-                  rows, options.format, summary);
+                  rows, options, summary);
   std::vector<std::string> all = files;
   all.insert(all.end(), refFiles.begin(), refFiles.end());
   return ExitCode(problems, all);

@@ -130,10 +130,10 @@ std::string ScoreText(double value, int decimals) {
 }
 
 void WriteScoreTable(const std::vector<std::string>& heads, const std::vector<std::vector<std::string>>& rows,
-                     TLexmillFormat format, const std::string& summary) {
+                     const TLexmillOptions& options, const std::string& summary) {
   std::vector<TLexmillColumn> columns;
   for (std::size_t c = 0; c < heads.size(); ++c) columns.push_back(TLexmillColumn{heads[c], c > 0});
-  TLexmillWriter writer(format, std::move(columns), true);
+  TLexmillWriter writer(options.format, std::move(columns), options.summaryInOutput);
   for (const auto& row : rows) writer.Row(row);
   if (!summary.empty()) writer.Summary(summary);
   writer.Finish();

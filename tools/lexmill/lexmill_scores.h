@@ -42,10 +42,11 @@ bool IsCollocationMeasure(const std::string& name);
 // A score with the given decimals; empty for a value that is not a finite number.
 std::string ScoreText(double value, int decimals);
 
-// Rows in the chosen format through the command's writer: the first column is text, the others numbers; a
-// non-empty summary ends the output.
+// Rows in the chosen format through the command's writer: the first column is text, the others numbers. A
+// non-empty summary goes where the options say, as every sub-command's does: to standard error, or with
+// --summary to the output's end.
 void WriteScoreTable(const std::vector<std::string>& heads, const std::vector<std::vector<std::string>>& rows,
-                     TLexmillFormat format, const std::string& summary);
+                     const TLexmillOptions& options, const std::string& summary);
 
 // Why a typed search word cannot be searched for (empty when it can), as `lexmill concord` says it.
 std::string ParsedSearchWord(const UnicodeString& typed, std::vector<TSearch_word_format_rec>& parsed);
