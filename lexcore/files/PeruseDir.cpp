@@ -235,7 +235,16 @@ void TPeruseDir::WalkFolders(const UnicodeString& dir, const UnicodeString& mask
     const UnicodeString p = Joined(dir, f.name);
     if (WhereInAMask(p, fDirExcludeMasks) >= 0) continue;
     struct stat st {};
-    if (::stat(UTF16ToUTF8(p).c_str(), &st) != 0) continue;
+    if (::stat(UTF16ToUTF8(p).c_str(), &st) != 0) {
+      // Names are held in UTF-16: a folder whose name is not UTF-8 comes back with U+FFFD and cannot be
+      // opened by it.
+      const UnicodeString problem = f.name.find(u'\uFFFD') != UnicodeString::npos
+                                        ? UnicodeString(u"its name is not valid UTF-8")
+                                        : UTF8ToUTF16(std::strerror(errno));
+      Log(u"cannot read " + p + u": " + problem);
+      if (OnFolderProblem) OnFolderProblem(p, problem);
+      continue;
+    }
     if (!fVisited.insert({st.st_dev, st.st_ino}).second) {
       Log(u"not walking " + p + u" again");
       if (OnFolderProblem) OnFolderProblem(p, u"already walked (a symbolic link loop)");

@@ -184,11 +184,33 @@ TEST(LexmillInput, StandardInputSameFileTwiceAndNormalization) {
   // "-" twice still reads standard input once.
   r = Mill({"wordlist", "-", "-", t.Native("a.txt")}, t, t.Native("a.txt"));
   EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\ncaf\xC3\xA9\t4\t100.00\t2\n");
+  EXPECT_EQ(r.err, "tokens 4, types 1, texts 2\n");
+  EXPECT_EQ(Mill({"keywords", "--ref", "-", "-"}, t, t.Native("a.txt")).rc, 2);
   r = Mill({"concord", "--context", "3", "caf\xC3\xA9", "-"}, t, t.Native("a.txt"));
   EXPECT_EQ(r.out,
             "#left\thit\tright\tfile\tword\tsentence\tparagraph\n"
             "\tcaf\xC3\xA9\t ca\t-\t1\t1\t1\n"
             "f\xC3\xA9 \tcaf\xC3\xA9\t \t-\t2\t1\t1\n");
+}
+
+// Names are held as UTF-16 on the way through a folder walk; a file whose name is not UTF-8 is still read,
+// two such names that look alike included, and a folder that cannot be walked for its name is a problem.
+TEST(LexmillInput, FilesWhoseNamesAreNotUtf8AreReadFromFolders) {
+  lxtest::TempDir t;
+  std::filesystem::create_directories(t.Native("d/sub\xE9"));
+  t.Write("d/caf\xE9.txt", "omega\n");
+  t.Write("d/caf\xE8.txt", "gamma\n");
+  t.Write("d/plain.txt", "delta\n");
+  t.Write("d/sub\xE9/x.txt", "beta\n");
+  const TRun r = Mill({"wordlist", "--sort", "alpha", t.Native("d")}, t);
+  EXPECT_EQ(r.rc, 1);
+  EXPECT_EQ(
+      r.out,
+      "#word\tfrequency\tper cent\ttexts\ndelta\t1\t33.33\t1\ngamma\t1\t33.33\t1\nomega\t1\t33.33\t1\n");
+  EXPECT_TRUE(
+      Has(r.err, "cannot read the folder " + t.Native("d/sub\xEF\xBF\xBD") + ": its name is not valid UTF-8"))
+      << r.err;
+  EXPECT_TRUE(Has(r.err, "1 problem;")) << r.err;
 }
 
 TEST(LexmillInput, UnreadableFoldersAndFilesAreProblemsWithTheSystemsReason) {

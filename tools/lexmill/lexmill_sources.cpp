@@ -1,5 +1,6 @@
 #include "tools/lexmill/lexmill_sources.h"
 
+#include <dirent.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +84,23 @@ void WalkFolder(const std::string& root, const UnicodeString& mask, bool readZip
   }
 }
 
+// A folder walk names its files in UTF-16, which cannot hold a name that is not UTF-8: such a name comes
+// back with U+FFFD for its bad bytes and opens nothing. The file it stands for is found among its folder's
+// entries; of several names that look the same, the nth (from 0) in byte order.
+std::string NativeName(const std::string& shown, std::size_t nth) {
+  const std::size_t slash = shown.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : shown.substr(0, slash + 1);
+  const std::string leaf = shown.substr(folder.size());
+  std::vector<std::string> alike;
+  if (DIR* d = ::opendir(folder.empty() ? "." : folder.c_str())) {
+    while (const dirent* e = ::readdir(d))
+      if (UTF16ToUTF8(UTF8ToUTF16(e->d_name)) == leaf) alike.emplace_back(e->d_name);
+    ::closedir(d);
+  }
+  std::sort(alike.begin(), alike.end());
+  return nth < alike.size() ? folder + alike[nth] : shown;
+}
+
 }  // namespace
 
 std::vector<std::string> CollectSources(const std::vector<std::string>& paths, const UnicodeString& mask,
@@ -96,16 +114,22 @@ std::vector<std::string> CollectSources(const std::vector<std::string>& paths, c
       return;
     files.push_back(f);
   };
+  bool stdinTaken = false;
   for (const std::string& path : paths) {
+    if (path == "-") {
+      if (!stdinTaken) files.push_back(path);  // it can be read only once
+      stdinTaken = true;
+      continue;
+    }
     struct stat st {};
-    const bool exists = path != "-" && ::stat(path.c_str(), &st) == 0;
+    const bool exists = ::stat(path.c_str(), &st) == 0;
     if (!exists && readZips && IsMember(path)) {
       files.push_back(path);  // one member named on the command line
       continue;
     }
     if (!exists ||
         !(S_ISDIR(st.st_mode) || (readZips && S_ISREG(st.st_mode) && IsAZipFile(UTF8ToUTF16(path))))) {
-      // Standard input, plain files and missing paths as the plain reader takes them.
+      // Plain files, named pipes and missing paths as the plain reader takes them.
       for (const std::string& f : CollectTexts({path}, mask, problems)) take(f);
       continue;
     }
@@ -122,7 +146,13 @@ std::vector<std::string> CollectSources(const std::vector<std::string>& paths, c
     if (found.empty() && problems.count == before)
       std::fprintf(stderr, "lexmill: no files matching %s in %s\n", ToUTF8(mask).c_str(), path.c_str());
     std::sort(found.begin(), found.end());
-    for (const auto& f : found) take(f);
+    for (std::size_t i = 0, alike = 0; i < found.size(); ++i) {
+      alike = i > 0 && found[i] == found[i - 1] ? alike + 1 : 0;
+      struct stat fst {};
+      const bool lossy =
+          found[i].find("\xEF\xBF\xBD") != std::string::npos && ::lstat(found[i].c_str(), &fst) != 0;
+      take(lossy ? NativeName(found[i], alike) : found[i]);
+    }
   }
   return files;
 }
