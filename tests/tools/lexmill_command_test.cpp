@@ -215,6 +215,21 @@ TEST(LexmillConcord, HitsCarryWordSentenceAndParagraphNumbers) {
                        "\tCat\t\t" + file + "\t8\t3\t2\n");
 }
 
+// A closing quote or bracket at the end of a paragraph, or of the text, belongs to the token before it: the
+// sentence's marker must not leave it counted as a word of its own.
+TEST(LexmillConcord, ClosingQuotesBeforeABlankLineAreNoWordsOfTheirOwn) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "Why?\"\n\nMr. Darcy cat. So.)\n\n\nThe cat (he said.)");
+  const std::string file = t.Native("a.txt");
+  const TRun r = Lexmill({"concord", "--context", "0", "cat/said", file}, t);
+  EXPECT_EQ(r.out, "#left\thit\tright\tfile\tword\tsentence\tparagraph\n\tcat\t\t" + file + "\t4\t3\t2\n" +
+                       "\tcat\t\t" + file + "\t7\t5\t3\n" + "\tsaid\t\t" + file + "\t9\t5\t3\n");
+  // The search engine's numbers agree.
+  EXPECT_EQ(Lexmill({"concord", "--context", "0", "s*", file}, t).out,
+            "#left\thit\tright\tfile\tword\tsentence\tparagraph\n\tSo\t\t" + file + "\t5\t4\t2\n" +
+                "\tsaid\t\t" + file + "\t9\t5\t3\n");
+}
+
 // Blank lines of CRLF and spaces end one paragraph however many there are; a single line end ends nothing.
 TEST(LexmillConcord, ParagraphAndSentenceEndsAcrossLineEnds) {
   lxtest::TempDir t;

@@ -376,13 +376,15 @@ void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
   ends.clear();
   FindSentenceEnds(text, classes, n, ends);
   // The marker goes on the white character closing the end when there is one, so that a closing quote is not
-  // counted as a token of its own.
+  // counted as a token of its own; when there is none, or a paragraph end has taken it, on the end's last
+  // character that is not white (the closing quote or bracket, else the terminator), for the same reason.
   places.resize(paragraphEnds.size() + ends.size());
   uint32_t* sentencePlaces = places.data() + paragraphEnds.size();
   for (std::size_t e = 0; e < ends.size(); ++e) {
-    const uint16_t last = classes[ends[e].end - 1];
-    const bool white = !(last & CharClassHiddenOrMarker) && (last & CharClassWhite);
-    const std::size_t at = white ? ends[e].end - 1 : ends[e].terminator;
+    std::size_t at = ends[e].end - 1;
+    const bool white = !(classes[at] & CharClassHiddenOrMarker) && (classes[at] & CharClassWhite);
+    if (!white)
+      while (at > ends[e].terminator && (classes[at] & (CharClassSegmentMarker | CharClassWhite))) --at;
     classes[at] = CharClassSegmentMarker | seg_sentence_end_by_rule;
     sentencePlaces[e] = static_cast<uint32_t>(at);
   }
