@@ -36,6 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const Exception&) {
   }
   try {
+    DOCXReadableText(ArchiveName());
+  } catch (const Exception&) {
+  }
+  try {
     TZipReader zip(ArchiveName());
     zip.Comment();
     for (int i = 0; i < zip.Count(); ++i) {

@@ -24,6 +24,7 @@
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/rtl/lx_yield.h"
 #include "lexcore/text/WinGenOk.h"
+#include "lexcore/text/markup_stripper.h"
 #include "lexcore/ui/lx_fontmetrics.h"
 
 namespace lx {
@@ -266,7 +267,38 @@ std::size_t FindElement(std::u16string_view s, std::u16string_view name, std::si
   return s.npos;
 }
 
-UnicodeString ParagraphsOf(std::u16string_view s) {
+// Whether the element `name` opens at content[at]: the name followed by a space, ">" or "/".
+bool OpensElement(std::u16string_view content, std::size_t at, std::u16string_view name) {
+  const std::size_t after = at + name.size();
+  return content.compare(at, name.size(), name) == 0 && after < content.size() &&
+         (content[after] == u' ' || content[after] == u'>' || content[after] == u'/');
+}
+
+// A paragraph's text as its reader sees it: the runs' text with its character references decoded, and tabs
+// and line breaks as white space. Tab stops (<w:tabs> in the paragraph's properties) are no tabs.
+void AppendReadableRuns(std::u16string_view content, UnicodeString& out) {
+  for (std::size_t lt = content.find(u'<'); lt != content.npos; lt = content.find(u'<', lt + 1)) {
+    if (OpensElement(content, lt, u"<w:t")) {
+      const std::size_t textStart = content.find(u'>', lt);
+      if (textStart == content.npos) return;
+      if (content[textStart - 1] == u'/') continue;
+      const std::size_t textEnd = content.find(u"</w:t>", textStart);
+      if (textEnd == content.npos) return;
+      out.append(DecodedCharacterReferences(content.substr(textStart + 1, textEnd - textStart - 1)));
+      lt = textEnd;
+    } else if (OpensElement(content, lt, u"<w:tabs")) {
+      const std::size_t end = content.find(u"</w:tabs>", lt);
+      if (end == content.npos) return;
+      lt = end;
+    } else if (OpensElement(content, lt, u"<w:tab")) {
+      out.push_back(u'\t');
+    } else if (OpensElement(content, lt, u"<w:br") || OpensElement(content, lt, u"<w:cr")) {
+      out.push_back(u'\n');
+    }
+  }
+}
+
+UnicodeString ParagraphsOf(std::u16string_view s, bool readable) {
   UnicodeString out;
   std::size_t from = 0;
   for (;;) {
@@ -282,6 +314,12 @@ UnicodeString ParagraphsOf(std::u16string_view s) {
     const std::size_t pEnd = s.find(u"</w:p>", tagEnd);
     if (pEnd == s.npos) break;
     const std::u16string_view content = s.substr(tagEnd + 1, pEnd - tagEnd - 1);
+    if (readable) {
+      AppendReadableRuns(content, out);
+      out.append(u"\r\n");
+      from = pEnd + 6;
+      continue;
+    }
     for (std::size_t t = FindElement(content, u"<w:t", 0); t != s.npos;
          t = FindElement(content, u"<w:t", t + 1)) {
       const std::size_t textStart = content.find(u'>', t);
@@ -298,9 +336,7 @@ UnicodeString ParagraphsOf(std::u16string_view s) {
   return out;
 }
 
-}  // namespace
-
-UnicodeString DOCXFileText(const UnicodeString& fileName) {
+UnicodeString DocumentText(const UnicodeString& fileName, bool readable) {
   std::error_code ec;
   if (fileName.empty() || !std::filesystem::is_regular_file(UTF16ToUTF8(fileName), ec))
     return UnicodeString();
@@ -316,9 +352,19 @@ UnicodeString DOCXFileText(const UnicodeString& fileName) {
     if (bytes.empty()) return UnicodeString();
     const UnicodeString xml = WithFallbacksOnly(
         UTF8ToUTF16(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
-    return ParagraphsOf(xml);
+    return ParagraphsOf(xml, readable);
   }
   return UnicodeString();
+}
+
+}  // namespace
+
+UnicodeString DOCXFileText(const UnicodeString& fileName) {
+  return DocumentText(fileName, false);
+}
+
+UnicodeString DOCXReadableText(const UnicodeString& fileName) {
+  return DocumentText(fileName, true);
 }
 
 LX_RESOURCESTRING(_LXYesWord, u"yes")

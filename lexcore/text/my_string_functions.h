@@ -138,6 +138,10 @@ bool ContainsAPercent(std::u16string_view s);
 // entities are left as they stand. Empty when the file does not exist or has no such entry; archive errors
 // are raised.
 UnicodeString DOCXFileText(const UnicodeString& fileName);
+// The same paragraphs as a reader of the document sees them: character references decoded (&amp; is "&"),
+// and tabs and line breaks (<w:tab/>, <w:br/>, <w:cr/>) as a tab or a line end, so that the words either
+// side of them stay apart.
+UnicodeString DOCXReadableText(const UnicodeString& fileName);
 
 LX_DECLARE_RESOURCESTRING(_LXYesWord)
 LX_DECLARE_RESOURCESTRING(_LXNoWord)

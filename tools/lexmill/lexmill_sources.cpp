@@ -188,7 +188,7 @@ bool TLexmillTextReader::ReadDocument(const std::string& path, TLexmillProblems&
   try {
     if (!IsMember(path)) {
       byteCount = static_cast<std::size_t>(std::max<int64_t>(FileSize(name), 0));
-      text = DOCXFileText(name);
+      text = DOCXReadableText(name);
     } else {
       const AnsiString data = ContentsOfFileWithinZipFile(name);
       byteCount = data.size();
@@ -201,7 +201,7 @@ bool TLexmillTextReader::ReadDocument(const std::string& path, TLexmillProblems&
       ::close(fd);
       try {
         if (!written) throw EWriteError(u"cannot write a temporary file");
-        text = DOCXFileText(UTF8ToUTF16(temp));
+        text = DOCXReadableText(UTF8ToUTF16(temp));
       } catch (...) {
         ::unlink(temp.c_str());
         throw;

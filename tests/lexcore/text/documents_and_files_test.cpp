@@ -40,6 +40,21 @@ TEST(DocumentText, HandMadeEdgeCases) {
   EXPECT_THROW(DOCXFileText(Data("docx/writer-sample.fodt")), EFOpenError);
 }
 
+// As a reader sees the documents: references decoded, tabs and breaks kept as white space (tab stops are
+// no tabs), so that no two words run together where the page shows them apart.
+TEST(DocumentText, ReadableTextKeepsWordsApart) {
+  EXPECT_EQ(DOCXReadableText(Data("docx/writer-sample.docx")),
+            u"The mill grinds slowly but surely.\r\n"
+            u"\r\n"
+            u"Caf\u00E9 & cr\u00E8me\tat noon.\r\n"
+            u"Before the box.Boxed words.\r\n"
+            u"Last line.\r\n");
+  EXPECT_EQ(DOCXReadableText(Data("docx/hand-made.docx")),
+            u"One \ttwo\r\ncell\r\nafter\r\n<\u00E9> \u00E9\r\n");
+  EXPECT_EQ(DOCXReadableText(Data("docx/missing.docx")), u"");
+  EXPECT_EQ(DOCXReadableText(Data("docx/breaks.docx")), u"Fish &amp; chips\nlate\nnight\t\r\n");
+}
+
 TEST(FileText, LoadedThroughTheStringList) {
   lxtest::TempDir dir;
   dir.Write("u16.txt", std::string("\xFF\xFE"
