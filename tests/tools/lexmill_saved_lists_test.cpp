@@ -151,6 +151,16 @@ TEST_F(SavedLists, ADamagedOrTruncatedListFileIsRefusedWithItsOffset) {
   const TRun bare = Mill({"show", "--info", P("bare.lst")}, t);
   EXPECT_EQ(bare.rc, 0);
   EXPECT_NE(bare.out.find("texts\tunknown\n"), std::string::npos) << bare.out;
+  // Cut inside that block: refused, not read as a list without totals, and never passed on by merge.
+  for (const std::size_t lost : {1u, 4u, 5u, 23u}) {
+    t.Write("short.lst", bytes.substr(0, bytes.size() - lost));
+    const TRun r = Mill({"show", "--info", P("short.lst")}, t);
+    EXPECT_EQ(r.rc, 1) << lost;
+    EXPECT_NE(r.err.find("damaged at offset " + std::to_string(bytes.size() - 24) + ": expected 24 bytes"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(Mill({"merge", P("short.lst"), P("x.lst"), "-o", P("m")}, t).rc, 1) << lost;
+  }
   // Cut inside the entries: the header reads, the entries do not.
   t.Write("cut.lst", bytes.substr(0, bytes.size() - 60));
   const TRun cut = Mill({"show", P("cut.lst")}, t);

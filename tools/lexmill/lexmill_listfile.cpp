@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "lexcore/rtl/lx_atomicsave.h"
 #include "lexcore/rtl/lx_exceptions.h"
@@ -65,8 +66,21 @@ void WriteTotals(TStream& stream, const TLexmillListTotals& totals) {
 }
 
 void ReadTotals(TStream& stream, TLexmillListTotals& totals) {
-  // A list written elsewhere may end with its entries, or with something else of its own.
-  if (stream.Remaining() < kTotalsBytes) return;
+  // A list written elsewhere may end with its entries, or with something else of its own. Ours ends with its
+  // totals: a file that breaks off inside them was cut short, and its totals are not to be guessed.
+  const int64_t left = stream.Remaining();
+  if (left < kTotalsBytes) {
+    if (left <= 0) return;
+    const int64_t at = stream.GetPosition();
+    char start[4] = {};
+    const int64_t n = std::min<int64_t>(left, sizeof start);
+    if (stream.Read(start, n) != n) return;
+    const uint32_t marker = kTotalsMarker;
+    if (std::memcmp(start, &marker, static_cast<std::size_t>(n)) == 0)
+      throw EListFileError(u"The list file is damaged at offset " + IntToStr(at) + u": expected " +
+                           IntToStr(kTotalsBytes) + u" bytes of the list's totals, found " + IntToStr(left));
+    return;
+  }
   uint32_t marker = 0, lcid = 0;
   int32_t version = 0, texts = 0;
   int64_t tokens = 0;
