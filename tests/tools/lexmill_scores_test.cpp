@@ -70,6 +70,13 @@ TEST(LexmillKeywords, ScoresAgainstTheReferenceAndFiltersByP) {
   r = t.Run({"--max-p", "0.01", "--summary"});
   EXPECT_EQ(Lines(r.out).back(), "# 2 key words; study tokens 1000, reference tokens 2000");
 
+  // In JSON every score is a number, a p value written with an exponent too.
+  r = t.Run({"--max-p", "0.01", "--format", "json"});
+  lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 2u) << r.out;
+  EXPECT_NE(lines[0].find("\"p\":8.224e-20,"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("\"p\":0.008469,"), std::string::npos) << lines[1];
+
   // The default p (0.000001) leaves only s.
   r = t.Run({});
   lines = Lines(r.out);

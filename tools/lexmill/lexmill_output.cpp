@@ -175,6 +175,12 @@ bool IsJsonNumber(std::string_view s) {
     if (i >= s.size()) return false;
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
   }
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {  // a p value such as 2.181e-20
+    ++i;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    if (i >= s.size() || s[i] < '0' || s[i] > '9') return false;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+  }
   return i == s.size();
 }
 
@@ -364,8 +370,8 @@ void TLexmillWriter::AppendLine(std::string& out, const std::string_view* fields
       case TLexmillFormat::table:
         continue;
     }
-    // A number stays a number in JSON; in any format it is digits, a sign and a point, which nothing
-    // escapes or quotes.
+    // A number stays a number in JSON; in any format it is digits, signs, a point and an exponent, which
+    // nothing escapes or quotes.
     if (i < columns.size() && columns[i].number && IsJsonNumber(fields[i])) {
       out += fields[i];
       continue;
