@@ -95,3 +95,22 @@ TEST(LexmillZip, HostileArchivesAreRefusedAndNothingIsWrittenOutside) {
   EXPECT_NE(r.err.find("liar.zip"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("truncated.zip"), std::string::npos) << r.err;
 }
+
+// Named on the command line, an archive that cannot be opened is reported as a damaged archive, not read as
+// a text; a file merely named .zip is still read as the text it is.
+TEST(LexmillZip, ANamedArchiveThatCannotBeOpenedIsAProblem) {
+  lxtest::TempDir t;
+  fs::copy_file(lxtest::DataFile("zip/truncated.zip"), t.path / "cut.zip");
+  t.Write("fake.zip", std::string("PK\x03\x04garbage garbage", 19));
+  t.Write("words.zip", "plain words\n");
+  for (const char* name : {"cut.zip", "fake.zip"}) {
+    const TRun r = RunLexmill({"wordlist", t.Native(name)}, t);
+    EXPECT_EQ(r.rc, 1) << name;
+    EXPECT_NE(r.err.find("cannot read the archive " + t.Native(name)), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("binary"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("garbage"), std::string::npos) << r.out;
+  }
+  const TRun plain = RunLexmill({"wordlist", t.Native("words.zip")}, t);
+  EXPECT_EQ(plain.rc, 0) << plain.err;
+  EXPECT_NE(plain.out.find("plain\t1\t"), std::string::npos) << plain.out;
+}

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <utility>
@@ -35,6 +36,16 @@ bool IsDocx(const std::string& path) {
 bool IsMember(const std::string& path) {
   std::error_code ec;
   return !fs::exists(path, ec) && IsWithinAZipFile(UTF8ToUTF16(path), u"");
+}
+
+// Whether the file begins as a zip archive does: with a local file header, or the end of an empty one.
+bool StartsLikeAnArchive(const std::string& path) {
+  char start[4] = {};
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  const bool read = std::fread(start, 1, sizeof start, f) == sizeof start;
+  std::fclose(f);
+  return read && (std::memcmp(start, "PK\x03\x04", 4) == 0 || std::memcmp(start, "PK\x05\x06", 4) == 0);
 }
 
 // The members of one archive that match the mask, as member paths.
@@ -137,7 +148,8 @@ std::vector<std::string> CollectSources(const std::vector<std::string>& paths, c
     const int before = problems.count;
     if (S_ISDIR(st.st_mode)) {
       WalkFolder(path, mask, readZips, found, problems);
-    } else if (TZipReader::IsZipArchive(UTF8ToUTF16(path))) {
+    } else if (TZipReader::IsZipArchive(UTF8ToUTF16(path)) || StartsLikeAnArchive(path)) {
+      // An archive that cannot be opened (cut short, say) is reported as one, not read as a text.
       AddMembers(UTF8ToUTF16(path), mask, found, problems);
     } else {
       take(path);  // named like an archive but not one: read as it is
