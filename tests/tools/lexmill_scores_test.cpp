@@ -164,6 +164,23 @@ TEST(LexmillCollocates, AcrossSentencesMeasuresSortAndMinimum) {
   EXPECT_EQ(FirstField(lines[1]), "the");
 }
 
+// Hits close together count a neighbour once for each of them, so a word can be counted with more hits
+// than it occurs: the log-likelihood's table then has a negative cell and no value, where it used to give a
+// strongly negative one that sorted the strongest collocates last.
+TEST(LexmillCollocates, NoLogLikelihoodWhereAWordIsCountedMoreOftenThanItOccurs) {
+  lxtest::TempDir tmp;
+  tmp.Write("t.txt", "A b. A b. A c.\n");
+  const TRun r = Lexmill({"collocates", "--min-with", "1", "--across-sentences", "--measures", "ll,mi",
+                          "--sort", "ll", "a", tmp.Native("t.txt")},
+                         tmp);
+  ASSERT_EQ(r.rc, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  // b: counted 6 times with the 3 hits, but in the text twice.
+  EXPECT_EQ(lines[2], "b\t6\t2\t\t2.585\t0\t0\t1\t0\t2\t2\t0\t1\t0\t0");
+  EXPECT_EQ(r.out.find("\t-"), std::string::npos) << r.out;
+}
+
 TEST(LexmillCollocates, UndefinedScoresPrintEmptyAndBadOptionsAreRefused) {
   lxtest::TempDir tmp;
   // All the running words but the hit are dog: the z-score's p is 1, so its variance is 0 and it has no

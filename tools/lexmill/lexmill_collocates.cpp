@@ -53,8 +53,16 @@ bool MeasureStat(const std::string& name, int& stat) {
   return false;
 }
 
-// NaN when the measure is not defined for these counts.
+// NaN when the measure is not defined for these counts. The log-likelihood's table holds C - O, R·S - O and
+// N - R - C + O: where hits stand close together a word can be counted with more of them than it occurs
+// (with > total), a cell goes below zero, and the figure it would give (strongly negative for the
+// strongest collocates) means nothing.
 double Score(int stat, int32_t O, int32_t R, int32_t C, int32_t N, const Tdouble_smallint_type& horizons) {
+  if (stat == RelatStat_log_likelihood) {
+    const int64_t S = int64_t{horizons.to_left} + horizons.to_right;
+    if (O > C || O > int64_t{R} * S || int64_t{N} - R - C + O < 0)
+      return std::numeric_limits<double>::quiet_NaN();
+  }
   try {
     if (stat == kLogDice) return LogDice(O, R, C);
     return RelationshipComputation(static_cast<TRelationshipStats>(stat), O, R, C, N, horizons);
