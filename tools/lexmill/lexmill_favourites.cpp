@@ -28,8 +28,7 @@ bool ReadFavouriteTexts(const std::string& file, std::vector<std::string>& paths
   return true;
 }
 
-bool SaveFavouriteTexts(const std::string& file, const std::vector<std::string>& paths,
-                        const UnicodeString& mask, std::string& problem) {
+std::string OnlyFolderAmong(const std::vector<std::string>& paths) {
   std::string folder;
   int folders = 0;
   for (const std::string& p : paths) {
@@ -39,10 +38,11 @@ bool SaveFavouriteTexts(const std::string& file, const std::vector<std::string>&
       ++folders;
     }
   }
-  if (folders != 1) {
-    problem = "--save-favourites wants exactly one folder of texts";
-    return false;
-  }
+  return folders == 1 ? folder : std::string();
+}
+
+bool SaveFavouriteTexts(const std::string& file, const std::string& folder, const UnicodeString& mask,
+                        std::string& problem) {
   TFileAndDirIterator it;
   it.Favourites = UTF8ToUTF16(file);
   it.HeadDir = UTF8ToUTF16(folder);

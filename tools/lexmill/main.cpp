@@ -437,7 +437,10 @@ int main(int argc, char** argv) {
     const size_t skip = wordFirst && !positional.empty() ? 1 : 0;
     const std::vector<std::string> named(positional.begin() + static_cast<std::ptrdiff_t>(skip),
                                          positional.end());
-    if (!SaveFavouriteTexts(favouritesOut, named, options.mask, problem)) {
+    // Which texts to save is the user's to say: without one folder there is nothing to save.
+    const std::string folder = OnlyFolderAmong(named);
+    if (folder.empty()) return Usage("--save-favourites wants exactly one folder of texts");
+    if (!SaveFavouriteTexts(favouritesOut, folder, options.mask, problem)) {
       std::fprintf(stderr, "lexmill: %s\n", problem.c_str());
       return kExitProblems;
     }
