@@ -264,6 +264,20 @@ TEST(LexmillOutput, FieldsThatWouldBreakARowAreEscapedInEveryFormat) {
   EXPECT_EQ(r.err, "tokens 3, types 2, texts 1\n");
 }
 
+// Contexts are counted in UTF-16 units; an edge that falls inside a surrogate pair leaves the pair out
+// instead of writing half of it (U+FFFD).
+TEST(LexmillOutput, ContextsNeverCutACharacterInHalf) {
+  lxtest::TempDir t;
+  t.Write("a.txt", "\xF0\x9F\x98\x80\xF0\x9F\x98\x81 hit \xF0\x90\x90\x80\xF0\x90\x90\x81\n");
+  for (const char* units : {"1", "2", "3", "4"}) {
+    const TRun r = Mill({"concord", "--context", units, "hit", t.Native("a.txt")}, t);
+    EXPECT_EQ(r.out.find("\xEF\xBF\xBD"), std::string::npos) << units << ": " << r.out;
+  }
+  EXPECT_NE(Mill({"concord", "--context", "4", "hit", t.Native("a.txt")}, t)
+                .out.find("\xF0\x9F\x98\x81 \thit\t \xF0\x90\x90\x80\t"),
+            std::string::npos);
+}
+
 TEST(LexmillOutput, TableColumnsAlignByDisplayWidth) {
   lxtest::TempDir t;
   // Two cells a Chinese character; the combining accent takes none.

@@ -314,6 +314,17 @@ std::string ConcordSortFault(const std::string& keys) {
 
 namespace {
 
+// Where the context of `units` UTF-16 units before `at` starts, and where that after `at` ends: a character
+// outside the BMP (a surrogate pair) that the edge would cut in half is left out whole.
+int32_t ContextStart(const WideChar* text, int32_t at, int32_t units) {
+  const int32_t i = std::max(0, at - units);
+  return i > 0 && i < at && U16_IS_TRAIL(text[i]) && U16_IS_LEAD(text[i - 1]) ? i + 1 : i;
+}
+int32_t ContextEnd(const WideChar* text, int32_t n, int32_t at, int32_t units) {
+  const auto i = static_cast<int32_t>(std::min<int64_t>(n, int64_t{at} + units));
+  return i < n && i > at && U16_IS_TRAIL(text[i]) && U16_IS_LEAD(text[i - 1]) ? i - 1 : i;
+}
+
 // Left context, hit and right context end to end in the text's one string of lines: a frequent word gives a
 // million lines, which cost no allocation each.
 struct TConcordLine {
@@ -500,10 +511,9 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
           const std::string fileCell = rowMaker.FileCell(files[fileNo]);
           result.rowEnds.reserve(hits.size());
           for (const THit& h : hits) {
-            const int32_t leftStart = std::max(0, h.offset - options.context);
+            const int32_t leftStart = ContextStart(text, h.offset, options.context);
             const int32_t end = std::min(n, h.offset + h.length);
-            const int32_t rightEnd =
-                static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
+            const int32_t rightEnd = ContextEnd(text, n, end, options.context);
             rowMaker.Add(result.rows, text, static_cast<std::size_t>(leftStart),
                          static_cast<std::size_t>(h.offset), static_cast<std::size_t>(end),
                          static_cast<std::size_t>(rightEnd), fileCell, h.word, h.sentence + 1,
@@ -516,9 +526,9 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         lines.reserve(hits.size() * static_cast<std::size_t>(2 * options.context + 16));
         result.lines.reserve(hits.size());
         for (const THit& h : hits) {
-          const int32_t leftStart = std::max(0, h.offset - options.context);
+          const int32_t leftStart = ContextStart(text, h.offset, options.context);
           const int32_t end = std::min(n, h.offset + h.length);
-          const int32_t rightEnd = static_cast<int32_t>(std::min<int64_t>(n, int64_t{end} + options.context));
+          const int32_t rightEnd = ContextEnd(text, n, end, options.context);
           TConcordLine line;
           line.leftAt = static_cast<uint32_t>(lines.size());
           AppendOneLineUTF8(lines, text + leftStart, static_cast<std::size_t>(h.offset - leftStart));
