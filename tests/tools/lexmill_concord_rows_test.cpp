@@ -111,7 +111,9 @@ TEST(LexmillConcordRows, TextsAfterLongerOnesAndAtBlockEdges) {
         std::size_t end = 0;
         for (std::size_t r = 0; r < max; ++r) end = rows.find('\n', end) + 1;
         EXPECT_TRUE(cut.out == header + rows.substr(0, end)) << format << " --max " << max;
-        EXPECT_EQ(cut.err, std::to_string(max) + " hits in 4 of 4 texts\n");
+        // The summary counts the texts of the hits shown: a-long.txt holds the first 12000.
+        const int texts = max <= 3 * 4000 ? 1 : max == total ? 4 : 2;
+        EXPECT_EQ(cut.err, std::to_string(max) + " hits in " + std::to_string(texts) + " of 4 texts\n");
       }
     }
   }

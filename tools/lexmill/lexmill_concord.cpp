@@ -563,17 +563,18 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
         }
         ++textsRead;
         if (direct) {
+          // The summary speaks of the hits shown: with --max, of the texts those are in.
           std::size_t rows = t.rowEnds.size();
-          if (rows) ++textsWithHits;
           if (options.max >= 0)
             rows =
                 static_cast<std::size_t>(std::min<int64_t>(rows, std::max<int64_t>(0, options.max - shown)));
+          if (rows) ++textsWithHits;
           if (rows) WriteOutput(t.rows.View().substr(0, t.rowEnds[rows - 1]));
           shown += static_cast<int64_t>(rows);
           recycle();
           return true;
         }
-        if (!t.lines.empty()) ++textsWithHits;
+        if (!t.lines.empty() && (options.max < 0 || shown < options.max)) ++textsWithHits;
         for (TConcordLine& l : t.lines) {
           if (options.max >= 0 && shown >= options.max) break;
           ++shown;
