@@ -241,6 +241,24 @@ TEST(LexmillConcord, ParagraphAndSentenceEndsAcrossLineEnds) {
                        file + "\t6\t4\t2\n" + "\tcat\t\t" + file + "\t8\t5\t2\n");
 }
 
+// Old Mac texts end their lines with CR alone, and Unicode has line and paragraph separators: a blank line
+// of any of them ends a paragraph (and its open sentence), and no cluster crosses it.
+TEST(LexmillConcord, ParagraphsOfEveryKindOfLineEnd) {
+  lxtest::TempDir t;
+  const std::string numbers = "#left\thit\tright\tfile\tword\tsentence\tparagraph\n";
+  for (const std::string& end :
+       {std::string("\r"), std::string("\xE2\x80\xA8"), std::string("\xE2\x80\xA9")}) {
+    t.Write("a.txt", "One cat" + end + end + "Two cat" + end + " " + end + "Three cat" + end + "x");
+    const std::string file = t.Native("a.txt");
+    EXPECT_EQ(Lexmill({"concord", "--context", "0", "cat", file}, t).out,
+              numbers + "\tcat\t\t" + file + "\t2\t1\t1\n" + "\tcat\t\t" + file + "\t4\t2\t2\n" +
+                  "\tcat\t\t" + file + "\t6\t3\t3\n")
+        << end;
+    EXPECT_EQ(Lexmill({"clusters", "--size", "2", "--min-freq", "1", file}, t).out.find("cat two"),
+              std::string::npos);
+  }
+}
+
 // The default sentence rule: "e.g." and "!" before lower-case words run on, a closing quote stays with its
 // sentence, CJK, Devanagari and full-width terminators end sentences with or without a space, and a blank
 // line ends a sentence left open.

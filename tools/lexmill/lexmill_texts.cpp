@@ -313,9 +313,17 @@ bool IsSpaceChar(WideChar c) {
          c == 0x3000 || c == u'\f' || c == u'\v';
 }
 
+// A line ends at LF, at CR not followed by LF (old Mac texts), and at U+2028 LINE SEPARATOR or U+2029
+// PARAGRAPH SEPARATOR (a paragraph still needs a blank line: the marker of the sentence it ends goes on the
+// blank line's own line end).
+bool IsLineEnd(const WideChar* text, std::size_t n, std::size_t i) {
+  const WideChar c = text[i];
+  return c == u'\n' || (c | 1) == 0x2029 || (c == u'\r' && (i + 1 >= n || text[i + 1] != u'\n'));
+}
+
 // Paragraph ends: the line end that begins a blank line (only spaces or tabs up to the next line end).
-// Sentence ends by the simple rule: ".", "!" or "?" followed by white space; otherwise they are left to
-// PlaceSentenceEnds.
+// Sentence ends by the simple rule: ".", "!" or "?" followed by white space;
+// otherwise they are left to PlaceSentenceEnds.
 void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n, bool simpleSentences,
                          std::vector<uint32_t>& paragraphEnds) {
   paragraphEnds.clear();
@@ -323,15 +331,18 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
   auto at = [&](std::size_t i) {
     if (i < resume) return;
     const WideChar c = text[i];
-    if (c != u'\n') {
+    if (c == u'.' || c == u'!' || c == u'?') {
       if (!simpleSentences) return;
       if (i + 1 < n && IsSpaceChar(text[i + 1]) && (classes[i] & CharClassSegmentMarker) == 0)
         classes[i] = CharClassSegmentMarker | seg_sentence_end_by_rule;
       return;
     }
+    if (!IsLineEnd(text, n, i)) return;  // the CR of a CR LF
     std::size_t j = i + 1;
-    while (j < n && (text[j] == u' ' || text[j] == u'\t' || text[j] == u'\r')) ++j;
-    if (j < n && text[j] == u'\n') {
+    // The CR of a CR LF is part of the line end that follows it.
+    while (j < n && (text[j] == u' ' || text[j] == u'\t' || (text[j] == u'\r' && !IsLineEnd(text, n, j))))
+      ++j;
+    if (j < n && IsLineEnd(text, n, j)) {
       classes[i] = CharClassSegmentMarker | seg_paragraph_end_by_rule;
       paragraphEnds.push_back(static_cast<uint32_t>(i));
       while (j < n && IsSpaceChar(text[j])) ++j;
@@ -343,7 +354,13 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
   // Eight characters at a time: most blocks hold none of the characters looked for, which without the
   // simple sentence rule are line ends alone.
   const __m128i lf = _mm_set1_epi16(u'\n'), dot = _mm_set1_epi16(u'.'), bang = _mm_set1_epi16(u'!'),
-                query = _mm_set1_epi16(u'?');
+                query = _mm_set1_epi16(u'?'), cr = _mm_set1_epi16(u'\r');
+  // U+2028 and U+2029 are the two units 0x2028 | 1.
+  const __m128i separators = _mm_set1_epi16(0x2028), notLast = _mm_set1_epi16(static_cast<int16_t>(0xFFFE));
+  const auto lineEnds = [&](__m128i v) {
+    return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_cmpeq_epi16(v, cr)),
+                        _mm_cmpeq_epi16(_mm_and_si128(v, notLast), separators));
+  };
   const auto scan = [&](auto looked) {
     for (; i + 8 <= n; i += 8) {
       const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
@@ -355,14 +372,14 @@ void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n,
   if (simpleSentences)
     scan([&](__m128i v) {
       return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, dot), _mm_cmpeq_epi16(v, bang)),
-                          _mm_or_si128(_mm_cmpeq_epi16(v, query), _mm_cmpeq_epi16(v, lf)));
+                          _mm_or_si128(_mm_cmpeq_epi16(v, query), lineEnds(v)));
     });
   else
-    scan([&](__m128i v) { return _mm_cmpeq_epi16(v, lf); });
+    scan(lineEnds);
 #endif
   for (; i < n; ++i) {
     const WideChar c = text[i];
-    if (c == u'.' || c == u'!' || c == u'?' || c == u'\n') at(i);
+    if (c == u'.' || c == u'!' || c == u'?' || c == u'\n' || c == u'\r' || (c | 1) == 0x2029) at(i);
   }
 }
 
@@ -409,7 +426,7 @@ void PlaceSentenceEnds(const WideChar* text, uint16_t* classes, std::size_t n,
       from = i + 1;
       if (!open) return;
       std::size_t j = i + 1;
-      while (j < n && text[j] != u'\n') ++j;
+      while (j < n && !IsLineEnd(text, n, j)) ++j;
       if (j < n && !(classes[j] & CharClassSegmentMarker)) {
         classes[j] = CharClassSegmentMarker | seg_sentence_end_by_rule;
         ahead = j;
