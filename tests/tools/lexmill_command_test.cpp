@@ -190,7 +190,9 @@ TEST(LexmillErrors, BadOptionsAndMalformedSearchWordsWriteNoResults) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("lexmill: "), std::string::npos);
   }
-  for (const std::string word : {"ca==t", "cat//dog", "/cat", "  "}) {
+  // Malformed search words; a == that does not wrap a whole one would be searched for as text, and found
+  // nowhere.
+  for (const std::string word : {"ca==t", "cat//dog", "/cat", "  ", "==The== cat", "the ==Cat=="}) {
     const TRun r = Lexmill({"concord", word, t.Native("a.txt")}, t);
     EXPECT_EQ(r.rc, 2) << word;
     EXPECT_EQ(r.out, "") << word;

@@ -54,6 +54,10 @@ std::string SearchWordFault(const UnicodeString& typed, std::vector<TSearch_word
       return "an empty alternative in the search word \"" + UTF16ToUTF8(typed) + "\"";
     TSearch_word_format_rec rec = Parsed_SearchWord(TTagDelimiters{}, alt);
     if (rec.search_text.empty()) return "nothing to search for in \"" + UTF16ToUTF8(alt) + "\"";
+    // Markers the parser did not take would be searched for as text, and found nowhere.
+    if (rec.search_text.find(u"==") != UnicodeString::npos && alt.find(u"\"==\"") == UnicodeString::npos)
+      return "== makes a whole search word case-sensitive (==Bath==, ==Mr Darcy==), not a part of it: \"" +
+             UTF16ToUTF8(alt) + "\"";
     parsed.push_back(std::move(rec));
   }
   if (parsed.empty()) return "the search word is empty";
