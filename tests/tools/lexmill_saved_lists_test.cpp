@@ -102,6 +102,17 @@ TEST_F(SavedLists, StopListLeavesWordsOutAndIsRecorded) {
   EXPECT_NE(Mill({"show", "--info", P("s")}, t).out.find("stoplist_filename\t" + P("stop.txt") + "\n"),
             std::string::npos);
   EXPECT_EQ(Mill({"wordlist", "--stoplist", P("missing.txt"), P("a.txt")}, t).rc, 1);
+
+  // Merged with a list made without it, the stop list no longer holds: said, and no longer named.
+  ASSERT_EQ(Mill({"wordlist", "--save", P("plain"), P("b.txt")}, t).rc, 0);
+  const TRun mixed = Mill({"merge", P("s"), P("plain"), "-o", P("mixed")}, t);
+  EXPECT_EQ(mixed.rc, 0);
+  EXPECT_NE(mixed.err.find("different stop lists"), std::string::npos) << mixed.err;
+  EXPECT_NE(Mill({"show", "--info", P("mixed")}, t).out.find("stoplist_filename\t\n"), std::string::npos);
+  const TRun same = Mill({"merge", P("s"), P("s"), "-o", P("same")}, t);
+  EXPECT_EQ(same.err, "");
+  EXPECT_NE(Mill({"show", "--info", P("same")}, t).out.find("stoplist_filename\t" + P("stop.txt") + "\n"),
+            std::string::npos);
 }
 
 TEST_F(SavedLists, MergingTheListsOfTwoHalvesGivesTheListOfTheWhole) {

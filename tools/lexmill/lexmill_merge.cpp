@@ -83,6 +83,10 @@ void TLexmillMerger::Add(TLexmillWordList& part, const TLexmillListTotals& total
     info.matchlist_filename = part.StoredListInfo->fdata.matchlist_filename;
     info.stoplist_filename = part.StoredListInfo->fdata.stoplist_filename;
     info.has_affixes = part.StoredListInfo->fdata.has_affixes;
+  } else if (part.StoredListInfo->fdata.stoplist_filename !=
+             merged->StoredListInfo->fdata.stoplist_filename) {
+    mixedStopLists = true;
+    merged->StoredListInfo->fdata.stoplist_filename.clear();
   }
   // A damaged or hostile list may say anything: the sums stop at the largest value.
   if (totals.tokens < 0 || totals.texts < 0) totalsKnown = false;
@@ -176,6 +180,11 @@ int RunMerge(const TLexmillOptions& options, const std::vector<std::string>& inp
       return kExitProblems;
     }
   }
+  if (merger.MixedStopLists())
+    std::fprintf(
+        stderr,
+        "lexmill: warning: the lists were made with different stop lists, or some without one: a word "
+        "one of them left out is counted only as the others counted it\n");
   if (const int conflicts = merger.Finish())
     std::fprintf(stderr,
                  "lexmill: warning: %d forms are under different heads in different lists; each stays "

@@ -29,6 +29,9 @@ class TLexmillMerger {
   TLexmillWordList& List() { return *merged; }
   // -1 for running words and texts when any list did not say.
   TLexmillListTotals Totals() const;
+  // Whether the lists were made with different stop lists, or some with one and some without: a word one
+  // of them left out is then counted only where the others counted it, and the merged list names none.
+  bool MixedStopLists() const { return mixedStopLists; }
 
  private:
   // A word with its affixes, as the entries hold them.
@@ -61,6 +64,7 @@ class TLexmillMerger {
   TLexmillListTotals total{0, 0, 0};
   bool totalsKnown = true;
   int parts = 0;
+  bool mixedStopLists = false;
 };
 
 }  // namespace lx
