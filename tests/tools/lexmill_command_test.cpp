@@ -383,6 +383,11 @@ TEST(LexmillConcord, WildcardsKeepToWordsAndWordBoundaries) {
   EXPECT_EQ(hits("tom sawyer"), (Words{"tom  sawyer", "tom sawyer"}));
   // The hit of a star word is the whole word.
   EXPECT_EQ(hits("*ing"), (Words{"nothing", "thing"}));
+  // A leading star is tried at every character of the word before the phrase: each place is one hit, the
+  // longest, however much punctuation that word holds.
+  t.Write("b.txt", "He said _him_.\"  Elizabeth smiled at Elizabeth.\n");
+  const TRun r = Lexmill({"concord", "--context", "0", "* elizabeth", t.Native("b.txt")}, t);
+  EXPECT_EQ(Hits(r.out), (Words{"_him_.\"  Elizabeth", "at Elizabeth"})) << r.out;
 }
 
 TEST(LexmillConcord, CaseFoldsAsTheWordListDoes) {

@@ -505,8 +505,13 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
           return a.offset != b.offset ? a.offset < b.offset : a.length > b.length;
         };
         if (!std::is_sorted(hits.begin(), hits.end(), before)) std::sort(hits.begin(), hits.end(), before);
+        // A hit that starts inside the one before and ends where it ends is that place found again (a
+        // leading "* " is tried at every character of the word before the phrase).
         hits.erase(std::unique(hits.begin(), hits.end(),
-                               [](const THit& a, const THit& b) { return a.offset == b.offset; }),
+                               [](const THit& a, const THit& b) {
+                                 return a.offset == b.offset || (b.offset < a.offset + a.length &&
+                                                                 b.offset + b.length == a.offset + a.length);
+                               }),
                    hits.end());
         if (options.max >= 0 && static_cast<int64_t>(hits.size()) > options.max)
           hits.resize(static_cast<std::size_t>(options.max));
