@@ -55,6 +55,26 @@ TEST(LexmillZip, FolderOfZipsGivesTheWordListOfTheUnpackedTexts) {
   EXPECT_NE(named.out.find("texts 1\n"), std::string::npos) << named.out;
 }
 
+// Every sub-command takes its texts the same way: the analyses read archives as folders too.
+TEST(LexmillZip, EverySubCommandReadsTheArchivesTexts) {
+  ZipFolder f;
+  const std::vector<std::vector<std::string>> commands = {{"clusters", "--size", "2", "--min-freq", "1"},
+                                                          {"repeats", "--min-freq", "1"},
+                                                          {"collocates", "--min-with", "1", "the"},
+                                                          {"keywords", "--max-p", "1", "--ref", f.unpacked}};
+  for (std::vector<std::string> args : commands) {
+    args.insert(args.begin() + 1, "--summary");
+    std::vector<std::string> unpacked = args;
+    args.push_back(f.zips);
+    unpacked.push_back(f.unpacked);
+    const TRun fromZips = RunLexmill(args, f.tmp);
+    const TRun fromFolder = RunLexmill(unpacked, f.tmp);
+    EXPECT_EQ(fromZips.rc, fromFolder.rc) << args.front() << ": " << fromZips.err;
+    EXPECT_GT(fromFolder.out.size(), 40u) << args.front() << ": " << fromFolder.err;
+    EXPECT_EQ(fromZips.out, fromFolder.out) << args.front();
+  }
+}
+
 TEST(LexmillZip, NoZipMemberPathsAndTheFileColumn) {
   ZipFolder f;
   // Without zips the archives are skipped, being no *.txt files.

@@ -20,6 +20,7 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
 
@@ -367,7 +368,7 @@ class TClusterSpill {
 
 int RunClusters(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   const std::size_t workers = std::max<std::size_t>(1, std::min<std::size_t>(options.jobs, files.size()));
   std::vector<TClusterWordReader> readers(workers, TClusterWordReader(options.lcid, options.keepCase));
   std::vector<std::vector<uint32_t>> toGlobal(workers);

@@ -15,6 +15,7 @@
 #include "lexstats/statistics/maths_routines.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_scores.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_wordcounts.h"
 
 namespace lx {
@@ -103,7 +104,7 @@ int RunCollocates(const TLexmillOptions& options, const TLexmillScoreOptions& sc
   const int L = scores.spanLeft, Rspan = scores.spanRight, width = L + Rspan;
 
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   TLexmillWordCounter counter(options.lcid, options.keepCase);
   TLexmillTextReader reader(options);
   TSearchAndDoEngine engine(true, false, options.lcid);

@@ -11,6 +11,7 @@
 #include "lexstats/statistics/maths_routines.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_scores.h"
+#include "tools/lexmill/lexmill_sources.h"
 #include "tools/lexmill/lexmill_wordcounts.h"
 
 namespace lx {
@@ -57,8 +58,9 @@ std::string PText(double p) {
 int RunKeywords(const TLexmillOptions& options, const TLexmillScoreOptions& scores,
                 const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
-  const std::vector<std::string> refFiles = CollectTexts(scores.refs, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
+  const std::vector<std::string> refFiles =
+      CollectSources(scores.refs, options.mask, options.readZips, problems);
   TLexmillWordCounter study(options.lcid, options.keepCase), ref(options.lcid, options.keepCase);
   bool studyWords, refWords;
   {

@@ -8,6 +8,7 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "tools/lexmill/lexmill_commands.h"
+#include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
 
@@ -88,7 +89,7 @@ struct TRepeat {
 
 int RunRepeats(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
-  const std::vector<std::string> files = CollectTexts(paths, options.mask, problems);
+  const std::vector<std::string> files = CollectSources(paths, options.mask, options.readZips, problems);
   std::unordered_map<UnicodeString, TRepeat> repeats;
   std::vector<std::string> textNames;
   int64_t sentences = 0;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -133,15 +134,19 @@ std::vector<std::string> CollectSources(const std::vector<std::string>& paths, c
       continue;
     }
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (!exists && readZips && IsMember(path)) {
-      files.push_back(path);  // one member named on the command line
+    if (::stat(path.c_str(), &st) != 0) {
+      const int error = errno;
+      if (readZips && IsMember(path)) {
+        files.push_back(path);  // one member named on the command line
+      } else if (error == ENOENT) {
+        problems.Report("no such file or folder: " + path);
+      } else {
+        problems.Report("cannot read " + path + ": " + std::strerror(error));
+      }
       continue;
     }
-    if (!exists ||
-        !(S_ISDIR(st.st_mode) || (readZips && S_ISREG(st.st_mode) && IsAZipFile(UTF8ToUTF16(path))))) {
-      // Plain files, named pipes and missing paths as the plain reader takes them.
-      for (const std::string& f : CollectTexts({path}, mask, problems)) take(f);
+    if (!(S_ISDIR(st.st_mode) || (readZips && S_ISREG(st.st_mode) && IsAZipFile(UTF8ToUTF16(path))))) {
+      take(path);  // a file named is read whatever its name; the reader refuses pipes and devices
       continue;
     }
     std::vector<std::string> found;

@@ -11,9 +11,11 @@
 
 namespace lx {
 
-// The texts of the given paths, in name order within each folder or archive; folders are walked with
-// TPeruseDir, other paths taken as CollectTexts takes them. With readZips, archives in folders or named on
-// the command line give their members that match the mask; otherwise an archive is a file like any other.
+// The texts of the given paths, for every sub-command: a file is taken as named ("-" is standard input, taken
+// once), a folder is walked with TPeruseDir for names matching the mask, in name order within each folder or
+// archive. A file named twice or reached twice through links is taken once; folders and files that cannot
+// be read are reported with the system's reason. With readZips, archives in folders or named on the command
+// line give their members that match the mask; otherwise an archive is a file like any other.
 std::vector<std::string> CollectSources(const std::vector<std::string>& paths, const UnicodeString& mask,
                                         bool readZips, TLexmillProblems& problems);
 

@@ -13,11 +13,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <set>
 
 #include "lexcore/platform/win_chartypes.h"
-#include "lexcore/platform/win_masks.h"
 #include "lexcore/platform/win_platform.h"
 #include "lexcore/rtl/lx_strings.h"
 #include "lexcore/search/search_stats.h"
@@ -30,8 +27,6 @@
 #include "tools/lexmill/lexmill_sources.h"
 
 namespace lx {
-
-namespace fs = std::filesystem;
 
 void TLexmillProblems::Report(const std::string& message) {
   ++count;
@@ -62,83 +57,6 @@ void TLexmillProblems::Take(TLexmillProblems& other) {
 
 std::string ToUTF8(const UnicodeString& s) {
   return UTF16ToUTF8(s);
-}
-
-namespace {
-
-struct TFileId {
-  dev_t dev;
-  ino_t ino;
-  bool operator<(const TFileId& o) const { return dev != o.dev ? dev < o.dev : ino < o.ino; }
-};
-
-// Walks a folder in name order, reporting every sub-folder that cannot be read. Links to folders are not
-// followed, so a link cycle cannot make the walk endless.
-void WalkFolder(const std::string& folder, const UnicodeString& mask, std::vector<std::string>& found,
-                TLexmillProblems& problems) {
-  std::error_code ec;
-  std::vector<fs::directory_entry> entries;
-  fs::directory_iterator it(folder, ec), end;
-  for (; !ec && it != end; it.increment(ec)) entries.push_back(*it);
-  if (ec) {
-    problems.Report("cannot read the folder " + folder + ": " + ec.message());
-    return;
-  }
-  std::sort(entries.begin(), entries.end(),
-            [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path() < b.path(); });
-  for (const auto& e : entries) {
-    std::error_code entryEc;
-    if (e.is_directory(entryEc) && !e.is_symlink(entryEc)) {
-      WalkFolder(e.path().string(), mask, found, problems);
-      continue;
-    }
-    if (!e.is_regular_file(entryEc)) continue;
-    const UnicodeString name = UTF8ToUTF16(e.path().filename().string());
-    if (PathMatchSpecW(name.c_str(), mask.c_str())) found.push_back(e.path().string());
-  }
-}
-
-}  // namespace
-
-std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, const UnicodeString& mask,
-                                      TLexmillProblems& problems) {
-  std::vector<std::string> files;
-  std::set<TFileId> seen;
-  bool stdinTaken = false;
-  // A file reached a second time (named twice, or through a link) is not counted again.
-  auto take = [&](const std::string& f) {
-    struct stat st {};
-    if (::stat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        !seen.insert(TFileId{st.st_dev, st.st_ino}).second)
-      return;
-    files.push_back(f);
-  };
-  for (const std::string& path : paths) {
-    if (path == "-") {
-      if (!stdinTaken) files.push_back(path);
-      stdinTaken = true;
-      continue;
-    }
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-      if (errno == ENOENT)
-        problems.Report("no such file or folder: " + path);
-      else
-        problems.Report("cannot read " + path + ": " + std::strerror(errno));
-      continue;
-    }
-    if (!S_ISDIR(st.st_mode)) {
-      take(path);
-      continue;
-    }
-    std::vector<std::string> found;
-    const int before = problems.count;
-    WalkFolder(path, mask, found, problems);
-    if (found.empty() && problems.count == before)
-      std::fprintf(stderr, "lexmill: no files matching %s in %s\n", ToUTF8(mask).c_str(), path.c_str());
-    for (const auto& f : found) take(f);
-  }
-  return files;
 }
 
 uint64_t TotalSize(const std::vector<std::string>& files) {

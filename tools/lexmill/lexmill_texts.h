@@ -79,12 +79,6 @@ struct TLexmillProblems {
   void Take(TLexmillProblems& other);
 };
 
-// The files of the given paths: a file is taken as named ("-" is standard input), a folder is walked
-// recursively for names matching the mask, in name order. A file named twice or reached twice through links
-// is taken once; folders and files that cannot be read are reported with the system's reason.
-std::vector<std::string> CollectTexts(const std::vector<std::string>& paths, const UnicodeString& mask,
-                                      TLexmillProblems& problems);
-
 // The bytes of the files together, for the progress bar.
 uint64_t TotalSize(const std::vector<std::string>& files);
 // Says on standard error what went wrong, if anything, and gives the exit code of a run over the files.
