@@ -76,6 +76,42 @@ class TTemporaryFile {
   std::string path_;
 };
 
+// Copies the finished temporary into a device, pipe or socket that the save names: such a file is written
+// to, never replaced (renaming over /dev/null would put an ordinary file in its place).
+void CopyIntoSpecialFile(const std::string& temporary, const std::string& target,
+                         const UnicodeString& fileName) {
+  const int in = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) CannotWrite(fileName, errno);
+  const int out = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (out < 0) {
+    const int err = errno;
+    ::close(in);
+    CannotCreate(fileName, err);
+  }
+  int err = 0;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(in, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      if (got < 0) err = errno;
+      break;
+    }
+    for (ssize_t done = 0; done < got && err == 0;) {
+      const ssize_t put = ::write(out, buffer + done, static_cast<std::size_t>(got - done));
+      if (put < 0 && errno == EINTR) continue;
+      if (put <= 0)
+        err = put < 0 ? errno : EIO;
+      else
+        done += put;
+    }
+    if (err != 0) break;
+  }
+  ::close(in);
+  if (::close(out) != 0 && err == 0) err = errno;
+  if (err != 0) CannotWrite(fileName, err);
+}
+
 }  // namespace
 
 void SaveFileDurably(const UnicodeString& fileName, const std::function<void(TStream&)>& write) {
@@ -104,6 +140,10 @@ void SaveFileDurably(const UnicodeString& fileName, const std::function<void(TSt
     TFileStream stream(UTF8ToUTF16(pattern), fmOpenReadWrite);
     write(stream);
     if (::fsync(stream.Handle()) != 0) CannotWrite(fileName, errno);
+  }
+  if (::stat(target.c_str(), &old) == 0 && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) {
+    CopyIntoSpecialFile(temporary.Path(), target, fileName);
+    return;
   }
   if (::rename(temporary.Path().c_str(), target.c_str()) != 0) CannotCreate(fileName, errno);
   temporary.Release();

@@ -13,7 +13,8 @@ namespace lx {
 
 // Calls `write` with a stream on a fresh temporary in fileName's folder, then puts it in fileName's place. A
 // new file gets the permissions the process's umask allows; a replaced file keeps its own; a symbolic link is
-// followed and its target replaced. On any failure the temporary is removed, the old file is untouched and
+// followed and its target replaced. A device, pipe or socket is written to, not replaced: the finished
+// temporary is copied into it. On any failure the temporary is removed, the old file is untouched and
 // the error propagates: the writer's own exception, or EFCreateError / EWriteError naming fileName with the
 // system's reason.
 void SaveFileDurably(const UnicodeString& fileName, const std::function<void(TStream&)>& write);

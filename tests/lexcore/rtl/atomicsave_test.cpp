@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -84,4 +85,32 @@ TEST(DurableSave, ConcurrentSavesEachLeaveAWholeFile) {
     ASSERT_TRUE(now == a || now == b) << "a mixed file of " << now.size() << " bytes";
   }
   EXPECT_EQ(FilesIn(dir.path), 1);
+}
+
+// A pipe (or a device) named as the file to save is written to: putting an ordinary file in its place
+// would take /dev/null from a system, or leave a reader waiting for ever.
+TEST(DurableSave, APipeIsWrittenToNotReplaced) {
+  TempDir dir;
+  const std::string fifo = (dir.path / "out.pipe").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string got;
+  std::thread reader([&] {
+    if (std::FILE* f = std::fopen(fifo.c_str(), "rb")) {
+      char buffer[4096];
+      for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) got.append(buffer, n);
+      std::fclose(f);
+    }
+  });
+  // Written through a writer that seeks back, as list files are.
+  SaveFileDurably(UTF8ToUTF16(fifo), [](TStream& s) {
+    s.WriteBuffer("xxxx tail", 9);
+    s.Seek(0, soBeginning);
+    s.WriteBuffer("head", 4);
+  });
+  reader.join();
+  EXPECT_EQ(got, "head tail");
+  struct stat st {};
+  ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(FilesIn(dir.path), 1);  // no temporary left
 }
