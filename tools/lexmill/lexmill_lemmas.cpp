@@ -131,7 +131,9 @@ TLexmillJoinCounts JoinLemmas(TLexmillWordList& list, const std::vector<TLexmill
       if (form == lemma.head) continue;
       auto it = index.find(form);
       if (it == index.end()) continue;
-      if (list.GetJoinedElsewhere(it->second)) {
+      // Joins are one level deep: a form already under a head stays there, and a word that is a head
+      // already (laid under lay) is not put under another (lay under lie), whatever the lines' order.
+      if (list.GetJoinedElsewhere(it->second) || list.Word(it->second)->JoinCount() > 0) {
         ++counts.notJoined;
         continue;
       }

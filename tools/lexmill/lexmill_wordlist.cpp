@@ -553,8 +553,10 @@ int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& 
   if (lemmatising) {
     const TLexmillJoinCounts joined = JoinLemmas(*list, lemmas);
     if (joined.notJoined)
-      problems.Warn(std::to_string(joined.notJoined) + " forms of " + options.lemmaFile +
-                    " were not joined: each was under another head already, or its head was");
+      problems.Warn(
+          std::to_string(joined.notJoined) + " forms of " + options.lemmaFile +
+          " were not joined: each was under another head already, or a head itself, or its head was under "
+          "another");
     KeepFrequentHeads(*list, options.minFreq);
   }
   list->SetSortThreads(static_cast<unsigned>(workers));
