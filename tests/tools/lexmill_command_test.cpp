@@ -413,6 +413,27 @@ TEST(LexmillConcord, CaseFoldsAsTheWordListDoes) {
   EXPECT_EQ(Hits(tr.out), (Words{"\xC4\xB0stanbul", "istanbul"}));
 }
 
+// A capital sigma at the end of a word lower-cases to the final ς, as Greek writes it: ΟΔΟΣ and οδος are
+// one word in the word list, the clusters and the concordance, plain or with a wildcard; a lone Σ is σ.
+TEST(LexmillConcord, GreekFinalSigmaIsOneWordWithItsCapital) {
+  lxtest::TempDir t;
+  t.Write("el.txt", "\xCE\x9F\xCE\x94\xCE\x9F\xCE\xA3 \xCE\xBF\xCE\xB4\xCE\xBF\xCF\x82 \xCE\xA3.\n");
+  const std::string file = t.Native("el.txt");
+  const std::string word = "\xCE\xBF\xCE\xB4\xCE\xBF\xCF\x82";  // οδος
+  for (const char* lcid : {"0x0408", "0x0409"}) {
+    SCOPED_TRACE(lcid);
+    EXPECT_EQ(Lexmill({"wordlist", "--lcid", lcid, file}, t).out,
+              "#word\tfrequency\tper cent\ttexts\n" + word + "\t2\t66.67\t1\n\xCF\x83\t1\t33.33\t1\n");
+    for (const std::string& searched : {word, std::string("\xCE\xBF\xCE\xB4*")})
+      EXPECT_EQ(Hits(Lexmill({"concord", "--lcid", lcid, "--context", "0", searched, file}, t).out).size(),
+                2u)
+          << searched;
+    EXPECT_NE(Lexmill({"clusters", "--lcid", lcid, "--size", "2", "--min-freq", "1", file}, t)
+                  .out.find(word + " " + word + "\t1\t"),
+              std::string::npos);
+  }
+}
+
 // Every word of the word list is found by the concordance exactly as often as the list counts it, on forms
 // whose case is more than ASCII: titlecase digraphs, the Kelvin sign, Greek, sharp s and letters beyond the
 // Basic Multilingual Plane.

@@ -19,6 +19,7 @@
 #include "lexcore/search/search_stats.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
+#include "tools/lexmill/lexmill_case.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_sources.h"
 
@@ -83,7 +84,7 @@ class TClusterWordReader {
         return f.number;
     }
     UnicodeString key(form);
-    if (!keepCase) key = Lowercase(lcid, key);
+    if (!keepCase) key = WordLowercase(lcid, key);
     auto [it, added] = canonical.try_emplace(key, static_cast<uint32_t>(count));
     if (added) {
       ++count;

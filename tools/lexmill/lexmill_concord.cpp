@@ -23,6 +23,7 @@
 #include "lexcore/search/search_parsing.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
+#include "tools/lexmill/lexmill_case.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_concord_print.h"
 #include "tools/lexmill/lexmill_concord_rows.h"
@@ -132,6 +133,7 @@ class TPlainWords {
         LCMapStringW(locale, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, key.data(), static_cast<int>(len),
                      key.data(), static_cast<int>(len));
       }
+      EndWordsWithFinalSigma(key.data(), len);
       if (Among(folded, key.data(), len)) return true;
     }
     return !exact.empty() && Among(exact, run, len);
@@ -382,7 +384,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
   for (TSearch_word_format_rec& rec : words) {
     const bool exact = CaseSensitive(rec);
     if (!exact) {
-      const UnicodeString f = Lowercase(options.lcid, rec.search_text);
+      const UnicodeString f = WordLowercase(options.lcid, rec.search_text);
       for (UnicodeString& copy : rec.copies) copy = f;
       anyFolded = true;
     }
@@ -477,6 +479,7 @@ int RunConcord(const TLexmillOptions& options, const UnicodeString& searchWord,
           if (f.size() < reader.Length() + 1) f.resize(reader.Length() + 1);
           LCMapStringW(options.lcid, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, reader.Chars(), n, f.data(),
                        n);
+          EndWordsWithFinalSigma(f.data(), reader.Length());
           f[reader.Length()] = 0;
           folded = f.data();
         }

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "lexcore/text/WinGenOk.h"
+#include "tools/lexmill/lexmill_case.h"
 
 namespace lx {
 
@@ -56,7 +57,7 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
 }
 
 UnicodeString AsListWord(const UnicodeString& word, const TLexmillOptions& options) {
-  return options.keepCase ? word : Lowercase(options.lcid, word);
+  return options.keepCase ? word : WordLowercase(options.lcid, word);
 }
 
 }  // namespace

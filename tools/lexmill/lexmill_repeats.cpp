@@ -7,6 +7,7 @@
 #include "lexcore/search/search_stats.h"
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
+#include "tools/lexmill/lexmill_case.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_sources.h"
 
@@ -41,7 +42,7 @@ void ReadSentences(const TLexmillOptions& options, const WideChar* text, const u
   auto finish = [&](std::size_t end) {  // end: one past the sentence's last character
     if (first < n && words >= options.minWords) {
       TSentence s;
-      s.key = options.keepCase ? key : Lowercase(options.lcid, key);
+      s.key = options.keepCase ? key : WordLowercase(options.lcid, key);
       bool gap = false;
       for (std::size_t i = first; i < end; ++i) {
         if (IsWhiteChar(text[i]) || text[i] < 0x20) {

@@ -23,6 +23,7 @@
 #include "lexcore/text/WinGenOk.h"
 #include "lexcore/text/bare_assemb3.h"
 #include "lexlists/engine/base_holder.h"
+#include "tools/lexmill/lexmill_case.h"
 #include "tools/lexmill/lexmill_commands.h"
 #include "tools/lexmill/lexmill_hugepages.h"
 #include "tools/lexmill/lexmill_lemmas.h"
@@ -357,7 +358,7 @@ class alignas(128) TWordCounter {
       if (asciiTable && any < 0x80) {
         for (char16_t& c : key) c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
       } else {
-        key = Lowercase(lcid, key);
+        key = WordLowercase(lcid, key);
       }
     }
     const char16_t* k = key.data();
