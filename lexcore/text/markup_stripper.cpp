@@ -132,7 +132,7 @@ UnicodeString DecodedCharacterReferences(std::u16string_view s) {
 }
 
 void StripMarkup(const WideChar* text, std::size_t n, WideChar openChar, WideChar closeChar,
-                 bool decodeReferences, UnicodeString& out, TMarkupStripReport& report) {
+                 bool decodeReferences, UnicodeString& out, TMarkupStripReport& report, bool htmlInline) {
   constexpr std::size_t npos = std::u16string_view::npos;
   out.clear();
   out.reserve(n);
@@ -214,7 +214,7 @@ void StripMarkup(const WideChar* text, std::size_t n, WideChar openChar, WideCha
       else if (!selfClosed && !IsVoidElement(name))
         opened.try_emplace(name, i);
     }
-    if (!IsInlineElement(name)) pendingSpace = true;
+    if (!htmlInline || !IsInlineElement(name)) pendingSpace = true;
     i = end + 1;
     // The contents of script and style are code, not text.
     if (angled && !off && !selfClosed && (name == u"script" || name == u"style") &&

@@ -32,7 +32,10 @@ struct TMarkupStripReport {
 // Tags of inline elements (b, i, span, a...) join what is on either side; any other tag keeps the words on
 // its two sides apart with one space, unless white space is there already. With decodeReferences,
 // character references outside tags are decoded. Linear in the length of the text whatever it holds.
+// Without htmlInline no element is inline: in an XML corpus <s> is a sentence and <u> an utterance, and the
+// words on either side of any tag stay apart.
 void StripMarkup(const WideChar* text, std::size_t n, WideChar openChar, WideChar closeChar,
-                 bool decodeReferences, UnicodeString& out, TMarkupStripReport& report);
+                 bool decodeReferences, UnicodeString& out, TMarkupStripReport& report,
+                 bool htmlInline = true);
 
 }  // namespace lx

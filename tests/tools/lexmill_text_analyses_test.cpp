@@ -76,6 +76,23 @@ TEST(LexmillTags, AutoStripOptionsReferencesAndWarnings) {
   }
 }
 
+// In an XML corpus <s> is a sentence and <u> an utterance, not HTML's strike-through and underline: no tag
+// of an XML document joins the words either side of it, unless the document is XHTML.
+TEST(LexmillTags, XmlElementsNeverJoinWords) {
+  lxtest::TempDir t;
+  t.Write("tei.xml", "<text><u who=\"A\"><s>yes indeed</s></u><u><s>no way</s><s>never</s></u></text>\n");
+  t.Write("declared.txt", "<?xml version=\"1.0\"?>\n<doc><s>one</s><s>two</s><q>three</q>four</doc>\n");
+  t.Write("page.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE html>\n<html><p>un<b>be</b>lievable</p></html>\n");
+  const auto words = [&](const char* name) {
+    return lxtest::WordCounts(lxtest::Mill({"wordlist", "--tags", "strip", t.Native(name)}, t).out);
+  };
+  EXPECT_EQ(words("tei.xml"),
+            (std::map<std::string, long>{{"yes", 1}, {"indeed", 1}, {"no", 1}, {"way", 1}, {"never", 1}}));
+  EXPECT_EQ(words("declared.txt"),
+            (std::map<std::string, long>{{"one", 1}, {"two", 1}, {"three", 1}, {"four", 1}}));
+  EXPECT_EQ(words("page.xml"), (std::map<std::string, long>{{"unbelievable", 1}}));
+}
+
 TEST(LexmillRepeats, SentencesRepeatedWithinAndAcrossTexts) {
   lxtest::TempDir t;
   t.Write("a.txt",

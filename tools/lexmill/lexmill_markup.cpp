@@ -9,12 +9,37 @@ namespace lx {
 
 namespace {
 
-bool NamedAsMarkup(const std::string& path) {
+std::string Extension(const std::string& path) {
   const auto dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return false;
+  if (dot == std::string::npos || path[dot] != '.') return {};
   std::string ext = path.substr(dot + 1);
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext;
+}
+
+bool NamedAsMarkup(const std::string& path) {
+  const std::string ext = Extension(path);
   return ext == "htm" || ext == "html" || ext == "xml" || ext == "sgml";
+}
+
+// Whether HTML's inline elements (b, i, s, u, q...) join the words around them: not in an XML document
+// (named .xml or declared "<?xml") unless its first element is html, as in XHTML.
+bool HtmlInline(const std::string& path, const WideChar* p, std::size_t n) {
+  std::size_t i = 0;
+  while (i < n && (p[i] == 0xFEFF || p[i] == u' ' || p[i] == u'\t' || p[i] == u'\r' || p[i] == u'\n')) ++i;
+  const std::u16string_view text(p + i, n - i);
+  const bool xml = Extension(path) == "xml" || text.starts_with(u"<?xml");
+  if (!xml) return true;
+  // The first element: past the declaration, comments and the document type.
+  for (std::size_t lt = text.find(u'<'); lt != text.npos; lt = text.find(u'<', lt + 1)) {
+    if (lt + 1 >= text.size() || text[lt + 1] == u'?' || text[lt + 1] == u'!') continue;
+    std::u16string name;
+    for (std::size_t k = lt + 1;
+         k < text.size() && text[k] < 0x80 && std::isalpha(text[k]) && name.size() < 5; ++k)
+      name.push_back(static_cast<char16_t>(std::tolower(text[k])));
+    return name == u"html";
+  }
+  return false;
 }
 
 bool StartsWithDelimiter(const WideChar* p, std::size_t n, WideChar open) {
@@ -36,7 +61,8 @@ void TLexmillTextReader::StripTags(const std::string& path, TLexmillProblems& pr
       !StartsWithDelimiter(chars.data(), length, options.tagOpen))
     return;
   TMarkupStripReport report;
-  StripMarkup(chars.data(), length, options.tagOpen, options.tagClose, true, stripped, report);
+  StripMarkup(chars.data(), length, options.tagOpen, options.tagClose, true, stripped, report,
+              HtmlInline(path, chars.data(), length));
   // Told once a file: the first thing that looks unclosed is enough to go and look.
   std::string warning;
   if (report.unclosedDelimiter != std::u16string_view::npos)
