@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     UnicodeString out;
     TMarkupStripReport report;
-    StripMarkup(text.data(), text.size(), open, close, (options & 2) != 0, out, report);
+    StripMarkup(text.data(), text.size(), open, close, (options & 2) != 0, out, report, (options & 16) == 0);
     // Stripping never adds more than one space for each tag it takes out, and references only shrink.
     if (out.size() > text.size()) __builtin_trap();
     if (report.unclosedDelimiter != std::u16string_view::npos && report.unclosedDelimiter >= text.size())
