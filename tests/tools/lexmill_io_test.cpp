@@ -1,6 +1,7 @@
 // How lexmill reads texts (encodings, standard input, problems) and writes results (formats, failed writes),
 // run as a user runs it on copies of real texts.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -166,7 +167,34 @@ TEST(LexmillInput, ATextTooLargeToSearchIsRefusedBeforeItIsRead) {
   const TRun r = Mill({"wordlist", t.Native("huge.txt"), t.Native("small.txt")}, t);
   EXPECT_EQ(r.rc, 1);
   EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\nsmall\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
-  EXPECT_TRUE(Has(r.err, "cannot read " + t.Native("huge.txt") + ": a text of more than 1 GB")) << r.err;
+  EXPECT_TRUE(Has(r.err, "cannot read " + t.Native("huge.txt") + ": a text of 1 GB or more")) << r.err;
+}
+
+// A text the run has no memory for (here under a limit on the address space) is a problem of its own: the
+// other texts are still counted, whichever the order and however many jobs.
+TEST(LexmillInput, ATextThereIsNoMemoryForIsAProblemOfItsOwn) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's allocator needs the address space the limit takes away";
+#else
+  lxtest::TempDir t;
+  t.Write("big.txt", std::string("\xFF\xFEh\0i\0\n\0", 8));  // UTF-16: the reader needs two bytes a byte
+  std::filesystem::resize_file(t.Native("big.txt"), std::uintmax_t{512} << 20);  // sparse: no disk used
+  t.Write("small.txt", "small words\n");
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_AS, &old), 0);
+  rlimit tight = old;
+  tight.rlim_cur = std::uintmax_t{1400} << 20;
+  ASSERT_EQ(::setrlimit(RLIMIT_AS, &tight), 0);
+  const TRun serial = Mill({"wordlist", "--jobs", "1", t.Native("big.txt"), t.Native("small.txt")}, t);
+  const TRun parallel = Mill({"wordlist", "--jobs", "2", t.Native("small.txt"), t.Native("big.txt")}, t);
+  ASSERT_EQ(::setrlimit(RLIMIT_AS, &old), 0);
+  for (const TRun& r : {serial, parallel}) {
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.out, "#word\tfrequency\tper cent\ttexts\nsmall\t1\t50.00\t1\nwords\t1\t50.00\t1\n");
+    EXPECT_TRUE(Has(r.err, "cannot read " + t.Native("big.txt") + ": not enough memory for a text of 512 MB"))
+        << r.err;
+  }
+#endif
 }
 
 TEST(LexmillInput, StandardInputSameFileTwiceAndNormalization) {

@@ -186,7 +186,7 @@ bool TLexmillTextReader::ReadMemberBytes(const std::string& path, TLexmillProble
   try {
     const AnsiString data = ContentsOfFileWithinZipFile(UTF8ToUTF16(path));
     if (data.size() > static_cast<std::size_t>(INT32_MAX / 2)) {
-      problems.Report("cannot read " + path + ": a text of more than 1 GB");
+      problems.Report("cannot read " + path + ": a text of 1 GB or more");
       return false;
     }
     if (bytes.size() < data.size() + 1) bytes.resize(data.size() + 1);

@@ -91,8 +91,14 @@ namespace {
 constexpr std::size_t kLimit = INT32_MAX / 2;
 
 void ReportTooLarge(const std::string& path, TLexmillProblems& problems) {
-  problems.Report("cannot read " + path + ": a text of more than 1 GB");
+  problems.Report("cannot read " + path + ": a text of 1 GB or more");
 }
+
+// Closes a file however its reading ends.
+struct TFileCloser {
+  int fd;
+  ~TFileCloser() { ::close(fd); }
+};
 
 // read() into p, again when interrupted; -1 with errno set on failure.
 ssize_t ReadSome(int fd, char* p, std::size_t n) {
@@ -176,6 +182,28 @@ TLexmillTextReader::TPieces TLexmillTextReader::ReadUTF8Pieces(int fd, const std
 }
 
 bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problems) {
+  try {
+    if (!ReadText(path, problems)) return false;
+    // The class array is made now, while a lack of room for it is still this text's problem alone.
+    if (classes.size() < length + kSpareClasses) classes.resize(length + kSpareClasses);
+    return true;
+  } catch (const std::bad_alloc&) {
+    // A text the memory this run may use cannot hold: a problem of its own, and the other texts are read.
+    struct stat st {};
+    const uint64_t size = path != "-" && ::stat(path.c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_size)
+                                                                        : uint64_t{byteCount};
+    THugeVector<char>().swap(bytes);
+    TTextUnits().swap(chars);
+    THugeVector<uint16_t>().swap(classes);
+    std::u16string().swap(stripped);
+    length = byteCount = 0;
+    problems.Report("cannot read " + path + ": not enough memory for a text of " +
+                    std::to_string(size >> 20) + " MB");
+    return false;
+  }
+}
+
+bool TLexmillTextReader::ReadText(const std::string& path, TLexmillProblems& problems) {
   length = 0;
   byteCount = 0;
   bool ok;
@@ -192,6 +220,7 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
       problems.Report("cannot read " + path + ": " + std::strerror(errno));
       return false;
     }
+    const TFileCloser closer{fd};
     // Most files are UTF-8, decoded as they are read; a file found to be in another encoding is read
     // again whole.
     TPieces p = decoder.Automatic() ? ReadUTF8Pieces(fd, path, problems) : TPieces::other;
@@ -201,7 +230,6 @@ bool TLexmillTextReader::Read(const std::string& path, TLexmillProblems& problem
     }
     decoded = p == TPieces::decoded;
     ok = p == TPieces::decoded || (p == TPieces::other && ReadBytes(fd, path, problems));
-    ::close(fd);
   }
   if (!ok) return false;
   if (!decoded) {

@@ -89,7 +89,7 @@ class TLexmillTextReader {
  public:
   explicit TLexmillTextReader(const TLexmillOptions& options);
   // Reads and decodes a file ("-" for standard input) and composes it to NFC unless told not to; false (and
-  // a report) when it cannot be read or is binary.
+  // a report) when it cannot be read, is binary, or needs more memory than the run can have.
   bool Read(const std::string& path, TLexmillProblems& problems);
   // Classes of the decoded text with the word-internal, number and zero-width rules applied; with markers,
   // sentence and paragraph ends become segment markers.
@@ -108,6 +108,8 @@ class TLexmillTextReader {
   std::size_t BytesRead() const { return byteCount; }
 
  private:
+  // Read without the guard against running out of memory.
+  bool ReadText(const std::string& path, TLexmillProblems& problems);
   // Checks that fd is a regular file (or standard input) of at most 1 GB; gives its size when known.
   bool CheckFile(int fd, const std::string& path, TLexmillProblems& problems, std::size_t& expected);
   bool ReadBytes(int fd, const std::string& path, TLexmillProblems& problems);
