@@ -44,22 +44,40 @@ bool TPrinter::PaperSizeMM(int16_t code, int32_t& width, int32_t& height) {
 
 namespace {
 
-int32_t MMToDots(int32_t mm, int32_t dpi) {
-  return static_cast<int32_t>(std::lround(mm / 25.4 * dpi));
+// The sheet exactly, in tenths of a millimetre (the whole millimetres above are rounded: a Letter sheet of
+// 216 × 279 mm would be 1.2 points short of its 11 inches).
+void PaperSizeTenths(int16_t code, int32_t& width, int32_t& height) {
+  switch (code) {
+    case DMPAPER_LETTER:
+      width = 2159, height = 2794;
+      return;
+    case DMPAPER_LEGAL:
+      width = 2159, height = 3556;
+      return;
+    default: {
+      int32_t w = 210, h = 297;
+      TPrinter::PaperSizeMM(code, w, h);
+      width = 10 * w, height = 10 * h;
+    }
+  }
+}
+
+int32_t TenthsToDots(int32_t tenths, int32_t dpi) {
+  return static_cast<int32_t>(std::lround(tenths / 254.0 * dpi));
 }
 
 }  // namespace
 
 int32_t TPrinter::PhysicalWidth() const {
-  int32_t w = 210, h = 297;
-  PaperSizeMM(DeviceMode.dmPaperSize, w, h);
-  return MMToDots(Orientation() == poLandscape ? h : w, DotsPerInch);
+  int32_t w = 0, h = 0;
+  PaperSizeTenths(DeviceMode.dmPaperSize, w, h);
+  return TenthsToDots(Orientation() == poLandscape ? h : w, DotsPerInch);
 }
 
 int32_t TPrinter::PhysicalHeight() const {
-  int32_t w = 210, h = 297;
-  PaperSizeMM(DeviceMode.dmPaperSize, w, h);
-  return MMToDots(Orientation() == poLandscape ? w : h, DotsPerInch);
+  int32_t w = 0, h = 0;
+  PaperSizeTenths(DeviceMode.dmPaperSize, w, h);
+  return TenthsToDots(Orientation() == poLandscape ? w : h, DotsPerInch);
 }
 
 void TPrinter::BeginDoc() {

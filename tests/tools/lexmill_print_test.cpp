@@ -72,7 +72,8 @@ TEST(LexmillPrintTest, PaperAndFaults) {
       {"concord", "--pdf", dir.Native("l.pdf"), "--paper", "letter-landscape", "target", dir.Native("t.txt")},
       dir);
   ASSERT_EQ(r.rc, 0) << r.err;
-  EXPECT_NE(dir.Read("l.pdf").find("/MediaBox [ 0 0 790.8 612.24 ]"), std::string::npos);
+  // Letter is 11 by 8.5 inches exactly: 792 by 612 points.
+  EXPECT_NE(dir.Read("l.pdf").find("/MediaBox [ 0 0 792 612 ]"), std::string::npos);
   r = Mill({"concord", "--paper", "a5", "target", dir.Native("t.txt")}, dir);
   EXPECT_EQ(r.rc, 2);
   EXPECT_NE(r.err.find("--paper is a4, letter"), std::string::npos);
