@@ -102,16 +102,20 @@ void TConcordPrinter::Finish(TLexmillProblems& problems) {
   prefs.SetHeaderOrFooterAndWanted(
       u"Concordance of \"" + searchWord_ + u"\"    page <page number> of <pages>", true, true);
 
-  // Lays out (and, with a canvas, paints) page `page` of the lines; returns the lines a page holds.
-  auto layout = [&](TCanvas& canvas, const TPageGeometry& g, int32_t page, int32_t pages, bool paint) {
+  // Lays out (and, with a canvas, paints) page `page` of the lines; returns the lines a page holds. Given
+  // linesPerPage, a page holds that many, closer together where the canvas's whole pixels need it: the
+  // picture shows the printed page's lines.
+  auto layout = [&](TCanvas& canvas, const TPageGeometry& g, int32_t page, int32_t pages, bool paint,
+                    int32_t linesPerPage = 0) {
     canvas.Font.Size = kPointSize;
     canvas.Font.PixelsPerInch = g.dpi;
     canvas.Font.Style = {};
     canvas.Font.Color = 0;
     const int32_t lineHeight = canvas.TextHeight(u"yTTG");
-    const int32_t step = lineHeight + drawer.interline_spacing * g.dpi / kScreenPixelsPerInch;
+    int32_t step = lineHeight + drawer.interline_spacing * g.dpi / kScreenPixelsPerInch;
     const int32_t bodyTop = g.area.Top + 2 * step, bodyBottom = g.area.Bottom - 2 * step;
-    const int32_t perPage = std::max(1, (bodyBottom - bodyTop) / step);
+    const int32_t perPage = linesPerPage > 0 ? linesPerPage : std::max(1, (bodyBottom - bodyTop) / step);
+    if (linesPerPage > 0) step = std::max(1, std::min(step, (bodyBottom - bodyTop) / perPage));
     if (!paint) return perPage;
     const std::size_t first = static_cast<std::size_t>(page) * perPage;
     const std::size_t last = std::min(lines_.size(), first + perPage);
@@ -185,13 +189,15 @@ void TConcordPrinter::Finish(TLexmillProblems& problems) {
       if (print_ && !SendToPrinter(pdf, fault)) problems.Report("cannot print the concordance: " + fault);
     }
     if (!png_.empty()) {
-      const TPageGeometry g = Geometry(printer, kScreenPixelsPerInch);
+      // The first printed page: its lines and page count are the printed ones, measured at the printer's
+      // resolution, then drawn at the screen's.
+      const TPageGeometry screen = Geometry(printer, kScreenPixelsPerInch);  // sizes the sheet in pixels
       TCairoCanvas canvas(csk_png, printer.PhysicalWidth(), printer.PhysicalHeight());
       canvas.Font.Name = canvas.FallbackFamily();
-      const int32_t perPage = layout(canvas, g, 0, 0, false);
+      const int32_t perPage = layout(canvas, Geometry(printer, kPrintDotsPerInch), 0, 0, false);
       const int32_t pages = std::max<int32_t>(
           1, static_cast<int32_t>((lines_.size() + perPage - 1) / static_cast<std::size_t>(perPage)));
-      layout(canvas, g, 0, pages, true);
+      layout(canvas, screen, 0, pages, true, perPage);
       canvas.SaveToFile(UTF8ToUTF16(png_));
     }
   } catch (const Exception& e) {
