@@ -110,6 +110,15 @@ TEST_F(SavedLists, StopListLeavesWordsOutAndIsRecorded) {
   EXPECT_NE(Mill({"show", "--info", P("s")}, t).out.find("stoplist_filename\t" + P("stop.txt") + "\n"),
             std::string::npos);
   EXPECT_EQ(Mill({"wordlist", "--stoplist", P("missing.txt"), P("a.txt")}, t).rc, 1);
+  // A stray NUL in a short list is no sign of UTF-16: the list is a binary file, and nothing is counted
+  // without it.
+  t.Write("nul.txt", std::string("the\n\0\n", 6));
+  const TRun nul = Mill({"wordlist", "--stoplist", P("nul.txt"), P("a.txt")}, t);
+  EXPECT_EQ(nul.rc, 1);
+  EXPECT_EQ(nul.out, "");
+  EXPECT_NE(nul.err.find(P("nul.txt") + ": a binary file"), std::string::npos) << nul.err;
+  EXPECT_NE(nul.err.find("without its stop list " + P("nul.txt") + " nothing was counted"), std::string::npos)
+      << nul.err;
 
   // Merged with a list made without it, the stop list no longer holds: said, and no longer named.
   ASSERT_EQ(Mill({"wordlist", "--save", P("plain"), P("b.txt")}, t).rc, 0);

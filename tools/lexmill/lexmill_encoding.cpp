@@ -47,9 +47,12 @@ struct TZeroPattern {
       zeros[i & 3] += bytes[i] == 0;
     }
     for (int k = 0; k < 4; ++k) at[k] = counts[k] ? static_cast<double>(zeros[k]) / counts[k] : 0;
+    evenZeros = zeros[0] + zeros[2];
+    oddZeros = zeros[1] + zeros[3];
   }
   double Even() const { return (at[0] + at[2]) / 2; }
   double Odd() const { return (at[1] + at[3]) / 2; }
+  std::size_t evenZeros = 0, oddZeros = 0;
 };
 
 // UTF-16 in the given byte order; a lone surrogate becomes U+FFFD, and so does an odd last byte (the
@@ -188,10 +191,13 @@ std::optional<TDetectedEncoding> DetectMarkedEncoding(std::string_view bytes) {
     if (z.Even() > kMostlyZero && z.Odd() < kRarelyZero && LooksLikeUTF16(bytes, false))
       return TDetectedEncoding{TTextEncoding::utf16be, 0};
     // Chinese or Japanese in UTF-16 has few zero bytes: the high halves of spaces, line ends and digits, and
-    // the low halves of a few ideographs. They lean heavily to one side, and the units read as text.
-    if (z.Odd() > 0.02 && z.Odd() > 3 * z.Even() && LooksLikeUTF16(bytes, true))
+    // the low halves of a few ideographs. They lean heavily to one side, and the units read as text; a stray
+    // zero or two in a short file (a list with a NUL in it) is no such pattern.
+    constexpr std::size_t kFewestZeros = 4;
+    if (z.oddZeros >= kFewestZeros && z.Odd() > 0.02 && z.Odd() > 3 * z.Even() && LooksLikeUTF16(bytes, true))
       return TDetectedEncoding{TTextEncoding::utf16le, 0};
-    if (z.Even() > 0.02 && z.Even() > 3 * z.Odd() && LooksLikeUTF16(bytes, false))
+    if (z.evenZeros >= kFewestZeros && z.Even() > 0.02 && z.Even() > 3 * z.Odd() &&
+        LooksLikeUTF16(bytes, false))
       return TDetectedEncoding{TTextEncoding::utf16be, 0};
     return TDetectedEncoding{TTextEncoding::binary, 0};
   }

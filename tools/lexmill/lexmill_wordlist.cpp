@@ -476,13 +476,18 @@ void KeepFrequentHeads(TLexmillWordList& list, int64_t minFreq) {
 int RunWordlist(const TLexmillOptions& options, const std::vector<std::string>& paths) {
   TLexmillProblems problems;
   // The lists a run depends on are read first, so a missing one costs no counting.
+  const auto without = [](const char* what, const std::string& file) {
+    std::fprintf(stderr, "lexmill: without its %s %s nothing was counted\n", what, file.c_str());
+    return kExitProblems;
+  };
   std::unordered_set<UnicodeString> stopWords;
   if (!options.stopFile.empty() && !ReadStopList(options.stopFile, options, stopWords, problems))
-    return kExitProblems;
+    return without("stop list", options.stopFile);
   std::vector<TLexmillLemma> lemmas;
   if (!options.lemmaFile.empty()) {
     int badLines = 0;
-    if (!ReadLemmaFile(options.lemmaFile, options, lemmas, badLines, problems)) return kExitProblems;
+    if (!ReadLemmaFile(options.lemmaFile, options, lemmas, badLines, problems))
+      return without("lemma file", options.lemmaFile);
     if (badLines)
       problems.Warn(std::to_string(badLines) + " lines of " + options.lemmaFile +
                     " are neither 'head -> form, form' nor 'form head' and were skipped");
