@@ -141,7 +141,7 @@ void StripMarkup(const WideChar* text, std::size_t n, WideChar openChar, WideCha
   // Searches that failed once fail for every later start too: remembering that keeps the pass linear.
   std::size_t nextClose = 0;  // a closing delimiter at or after the last search's start, or npos
   bool searchedClose = false;
-  bool commentEndMissing = false;
+  bool commentEndMissing = false, cdataEndMissing = false;
   std::unordered_set<std::u16string> rawEndMissing;
   std::unordered_map<std::u16string, std::size_t> opened;  // name -> first position
   std::unordered_set<std::u16string> closedNames;
@@ -186,6 +186,17 @@ void StripMarkup(const WideChar* text, std::size_t n, WideChar openChar, WideCha
       continue;
     }
     std::size_t end = nextClose;  // the tag's closing delimiter
+    // A CDATA section of XML is text, taken as it stands: no tags, no references.
+    if (angled && n - i >= 9 && std::u16string_view(text + i, 9) == u"<![CDATA[" && !cdataEndMissing) {
+      const std::u16string_view rest(text + i + 9, n - i - 9);
+      const std::size_t close = rest.find(u"]]>");
+      if (close != std::u16string_view::npos) {
+        for (std::size_t k = 0; k < close; ++k) emit(rest[k]);
+        i += 9 + close + 3;
+        continue;
+      }
+      cdataEndMissing = true;
+    }
     ++report.tags;
     if (angled && n - i >= 4 && text[i + 1] == u'!' && text[i + 2] == u'-' && text[i + 3] == u'-' &&
         !commentEndMissing) {

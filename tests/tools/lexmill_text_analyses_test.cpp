@@ -66,6 +66,10 @@ TEST(LexmillTags, AutoStripOptionsReferencesAndWarnings) {
   EXPECT_EQ(r.rc, 0);
   EXPECT_NE(r.err.find("the tag <i> on line 2 is never closed"), std::string::npos) << r.err;
   EXPECT_NE(r.out.find("\nfour\t1\t"), std::string::npos) << r.out;
+  // Lines are counted at every kind of line end, a CR alone included.
+  t.Write("cr.html", "<html>\r\n<body>\r\n\r\n<p>x</p>\r<div>y\r\n</body></html>\r\n");
+  r = lxtest::Mill({"wordlist", t.Native("cr.html")}, t);
+  EXPECT_NE(r.err.find("the tag <div> on line 5 is never closed"), std::string::npos) << r.err;
   r = lxtest::Mill({"wordlist", "--tags=strip", "--tag-delimiters", "[]", t.Native("d.txt")}, t);
   EXPECT_NE(r.out.find("\nword\t1\t"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\nkept\t1\t"), std::string::npos) << r.out;

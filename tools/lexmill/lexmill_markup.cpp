@@ -48,8 +48,12 @@ bool StartsWithDelimiter(const WideChar* p, std::size_t n, WideChar open) {
   return i < n && p[i] == open;
 }
 
+// The line of a position, counting every kind of line end: LF, CR LF and a CR alone.
 std::size_t LineOf(const WideChar* p, std::size_t pos) {
-  return static_cast<std::size_t>(std::count(p, p + pos, u'\n')) + 1;
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < pos; ++i)
+    line += p[i] == u'\n' || (p[i] == u'\r' && (i + 1 >= pos || p[i + 1] != u'\n'));
+  return line;
 }
 
 }  // namespace

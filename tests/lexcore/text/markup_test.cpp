@@ -107,6 +107,15 @@ TEST(MarkupStripper, TagsJoinOrSeparateAsTheirElementsDo) {
   EXPECT_EQ(Stripped(u"x<script>if (a<b) c();</script>y<STYLE>p{}</Style>z"), u"x y z");
   EXPECT_EQ(Stripped(u"3 < 4 &lt;p&gt; 5"), u"3 < 4 <p> 5");  // decoded brackets are text, not tags
   EXPECT_EQ(Stripped(u"[b]x[/b] <y>", nullptr, u'[', u']'), u"x <y>");
+  // A CDATA section is text as it stands; one that never ends is a tag to the next ">", as before.
+  EXPECT_EQ(Stripped(u"a<![CDATA[ <b>x</b> &amp; ]]>b"), u"a <b>x</b> &amp; b");
+  EXPECT_EQ(Stripped(u"a<![CDATA[ x > y"), u"a y");
+  // Without HTML's inline elements every tag keeps the words on its sides apart.
+  UnicodeString xml;
+  TMarkupStripReport report;
+  const std::u16string_view in = u"<s>one</s><s>two</s>";
+  StripMarkup(in.data(), in.size(), u'<', u'>', true, xml, report, false);
+  EXPECT_EQ(xml, u"one two");
 }
 
 TEST(MarkupStripper, UnclosedDelimitersAndTagsAreReported) {
