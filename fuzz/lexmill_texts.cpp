@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!(flags & 32)) __builtin_trap();  // markers only when asked for
     const uint16_t code = classes[i] & kSegmentCodeMask;
     if (code != seg_sentence_end_by_rule && code != seg_paragraph_end_by_rule) __builtin_trap();
-    if (code == seg_paragraph_end_by_rule && reader.Chars()[i] != u'\n') __builtin_trap();
+    const WideChar c = reader.Chars()[i];  // a paragraph ends at a line end: LF, CR, U+2028 or U+2029
+    if (code == seg_paragraph_end_by_rule && c != u'\n' && c != u'\r' && (c | 1) != 0x2029) __builtin_trap();
   }
   return 0;
 }
