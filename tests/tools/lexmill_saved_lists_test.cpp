@@ -157,6 +157,21 @@ TEST_F(SavedLists, MergeKeepsLemmasAndRefusesWhatItCannotRead) {
   const TRun shown = Mill({"show", "--show-forms", "--top", "1", P("m")}, t);
   EXPECT_EQ(Rows(shown.out), "go\t6\t26.09\t2\tgoes 1, went 2\n");
 
+  // Each list has the head's forms in the lemma file's order, some of them only: merged in either order,
+  // they come in that order, as the word list of all the texts gives them.
+  t.Write("verbs.txt", "go -> goes, went, gone, going\n");
+  t.Write("p1.txt", "going gone gone went\n");
+  t.Write("p2.txt", "goes went went went going\n");
+  ASSERT_EQ(Mill({"wordlist", "--lemmas", P("verbs.txt"), "--save", P("v1"), P("p1.txt")}, t).rc, 0);
+  ASSERT_EQ(Mill({"wordlist", "--lemmas", P("verbs.txt"), "--save", P("v2"), P("p2.txt")}, t).rc, 0);
+  const TRun whole =
+      Mill({"wordlist", "--lemmas", P("verbs.txt"), "--show-forms", P("p1.txt"), P("p2.txt")}, t);
+  EXPECT_NE(whole.out.find("goes 1, went 4, gone 2, going 2"), std::string::npos) << whole.out;
+  for (const auto& [first, second] : {std::pair{"v1", "v2"}, std::pair{"v2", "v1"}}) {
+    ASSERT_EQ(Mill({"merge", P(first), P(second), "-o", P("vm")}, t).rc, 0);
+    EXPECT_EQ(Mill({"show", "--show-forms", P("vm")}, t).out, whole.out) << first;
+  }
+
   t.Write("junk.lst", "not a list");
   const TRun bad = Mill({"merge", P("l1"), P("junk.lst"), "-o", P("m2")}, t);
   EXPECT_EQ(bad.rc, 1);

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <limits>
+#include <queue>
 #include <unordered_map>
 
 #include "lexcore/platform/win_locale.h"
@@ -119,14 +121,72 @@ void TLexmillMerger::Add(TLexmillWordList& part, const TLexmillListTotals& total
       if (TLXBaseListObject* f = e->OwnJoinlist()->Entry(j)) {
         const TKey form = KeyOf(f);
         joins.push_back(
-            {m, UnicodeString(form.prefix), UnicodeString(form.word), UnicodeString(form.suffix)});
+            {m, UnicodeString(form.prefix), UnicodeString(form.word), UnicodeString(form.suffix), parts});
       }
   }
   merged->StoredListInfo->fdata.lifetimezaps =
       SaturatedSum(merged->StoredListInfo->fdata.lifetimezaps, part.StoredListInfo->fdata.lifetimezaps);
 }
 
+// Each list gives a head's forms in the order its lemma file did. Merged, they keep every list's order: a
+// form goes after each form that some list put before it, and otherwise in the order first met. Lists made
+// with one lemma file so give the forms in that file's order, whichever order the lists come in; lists that
+// disagree break the tie by the order first met.
+void TLexmillMerger::OrderFormsAsTheListsDid() {
+  std::vector<TLexmillWordEntry*> heads;
+  std::unordered_map<TLexmillWordEntry*, std::vector<std::size_t>> ofHead;  // indices into joins
+  for (std::size_t j = 0; j < joins.size(); ++j) {
+    auto [it, added] = ofHead.try_emplace(joins[j].head);
+    if (added) heads.push_back(joins[j].head);
+    it->second.push_back(j);
+  }
+  std::vector<TJoin> ordered;
+  ordered.reserve(joins.size());
+  for (TLexmillWordEntry* head : heads) {
+    const std::vector<std::size_t>& all = ofHead[head];
+    // The head's distinct forms in the order first met, and which must come after which.
+    std::vector<std::size_t> forms;  // the first join of each form
+    std::unordered_map<std::u16string, int32_t> formOf;
+    std::vector<int32_t> nodeOf(all.size());
+    for (std::size_t k = 0; k < all.size(); ++k) {
+      const TJoin& join = joins[all[k]];
+      const std::u16string key = join.prefix + u'\0' + join.word + u'\0' + join.suffix;
+      auto [it, added] = formOf.try_emplace(key, static_cast<int32_t>(forms.size()));
+      if (added) forms.push_back(all[k]);
+      nodeOf[k] = it->second;
+    }
+    std::vector<std::vector<int32_t>> after(forms.size());
+    std::vector<int32_t> before(forms.size(), 0);
+    for (std::size_t k = 1; k < all.size(); ++k)
+      if (joins[all[k]].part == joins[all[k - 1]].part && nodeOf[k] != nodeOf[k - 1]) {
+        after[static_cast<std::size_t>(nodeOf[k - 1])].push_back(nodeOf[k]);
+        ++before[static_cast<std::size_t>(nodeOf[k])];
+      }
+    // The first form met that nothing left must precede; when the lists disagree, the first form left.
+    std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> free;
+    for (std::size_t f = 0; f < forms.size(); ++f)
+      if (before[f] == 0) free.push(static_cast<int32_t>(f));
+    std::vector<bool> done(forms.size(), false);
+    std::size_t firstLeft = 0;
+    for (std::size_t placed = 0; placed < forms.size(); ++placed) {
+      while (!free.empty() && done[static_cast<std::size_t>(free.top())]) free.pop();
+      while (done[firstLeft]) ++firstLeft;
+      std::size_t next = firstLeft;
+      if (!free.empty()) {
+        next = static_cast<std::size_t>(free.top());
+        free.pop();
+      }
+      done[next] = true;
+      for (int32_t g : after[next])
+        if (--before[static_cast<std::size_t>(g)] == 0) free.push(g);
+      ordered.push_back(joins[forms[next]]);
+    }
+  }
+  joins = std::move(ordered);
+}
+
 int TLexmillMerger::Finish() {
+  OrderFormsAsTheListsDid();
   int conflicts = 0;
   std::unordered_map<const TLXBaseListObject*, int32_t> at;
   if (!joins.empty())

@@ -46,7 +46,10 @@ class TLexmillMerger {
   struct TJoin {
     TLexmillWordEntry* head;
     UnicodeString prefix, word, suffix;  // the form's, found once every list is in
+    int part;                            // the list it came from
   };
+  // Puts each head's forms in an order that keeps every list's order (see the definition).
+  void OrderFormsAsTheListsDid();
 
   TKey KeyOf(TLXBaseListObject* e) const;
   static uint64_t HashOf(const TKey& key);
