@@ -22,12 +22,17 @@ bool NamedAsMarkup(const std::string& path) {
   return ext == "htm" || ext == "html" || ext == "xml" || ext == "sgml";
 }
 
+// The text from its first character that is neither a byte-order mark nor white space.
+std::u16string_view FromFirstMark(const WideChar* p, std::size_t n) {
+  std::size_t i = 0;
+  while (i < n && (p[i] == 0xFEFF || p[i] == u' ' || p[i] == u'\t' || p[i] == u'\r' || p[i] == u'\n')) ++i;
+  return std::u16string_view(p + i, n - i);
+}
+
 // Whether HTML's inline elements (b, i, s, u, q...) join the words around them: not in an XML document
 // (named .xml or declared "<?xml") unless its first element is html, as in XHTML.
 bool HtmlInline(const std::string& path, const WideChar* p, std::size_t n) {
-  std::size_t i = 0;
-  while (i < n && (p[i] == 0xFEFF || p[i] == u' ' || p[i] == u'\t' || p[i] == u'\r' || p[i] == u'\n')) ++i;
-  const std::u16string_view text(p + i, n - i);
+  const std::u16string_view text = FromFirstMark(p, n);
   const bool xml = Extension(path) == "xml" || text.starts_with(u"<?xml");
   if (!xml) return true;
   // The first element: past the declaration, comments and the document type.
@@ -43,9 +48,8 @@ bool HtmlInline(const std::string& path, const WideChar* p, std::size_t n) {
 }
 
 bool StartsWithDelimiter(const WideChar* p, std::size_t n, WideChar open) {
-  std::size_t i = 0;
-  while (i < n && (p[i] == 0xFEFF || p[i] == u' ' || p[i] == u'\t' || p[i] == u'\r' || p[i] == u'\n')) ++i;
-  return i < n && p[i] == open;
+  const std::u16string_view text = FromFirstMark(p, n);
+  return !text.empty() && text.front() == open;
 }
 
 // The line of a position, counting every kind of line end: LF, CR LF and a CR alone.
