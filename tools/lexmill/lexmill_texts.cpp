@@ -268,8 +268,8 @@ bool IsLineEnd(const WideChar* text, std::size_t n, std::size_t i) {
 }
 
 // Paragraph ends: the line end that begins a blank line (only spaces or tabs up to the next line end).
-// Sentence ends by the simple rule: ".", "!" or "?" followed by white space;
-// otherwise they are left to PlaceSentenceEnds.
+// Sentence ends by the simple rule: ".", "!" or "?" followed by white space; otherwise they are left to
+// PlaceSentenceEnds.
 void PlaceSegmentMarkers(const WideChar* text, uint16_t* classes, std::size_t n, bool simpleSentences,
                          std::vector<uint32_t>& paragraphEnds) {
   paragraphEnds.clear();

@@ -476,10 +476,10 @@ int main(int argc, char** argv) {
     if (command == "keywords") {
       if (scores.refs.empty()) return Usage("keywords needs --ref and the reference texts");
       if (positional.empty()) return Usage("keywords needs at least one file or folder");
-      const auto named = [](const std::vector<std::string>& paths) {
+      const auto readsStdin = [](const std::vector<std::string>& paths) {
         return std::find(paths.begin(), paths.end(), "-") != paths.end();
       };
-      if (named(positional) && named(scores.refs))
+      if (readsStdin(positional) && readsStdin(scores.refs))
         return Usage(
             "standard input (-) can be read only once: among the study texts or the reference texts");
       return Finish(RunKeywords(options, scores, positional));
